@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, prepares the program folder dist/garvola/ and starts the program.
+#   ./run.sh --sin-abrir   does everything but start it.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/bootstrap
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DGARVOLA_PRUEBAS=OFF -DGARVOLA_BENCH=OFF
+cmake --build build
+
+mkdir -p dist/garvola
+install -m 755 build/src/garvola dist/garvola/garvola
+# Creates only what the program folder lacks; the user's databases are never overwritten.
+build/datos/garvola-datos dist/garvola
+
+if [ "${1:-}" = "--sin-abrir" ]; then
+  exit 0
+fi
+exec dist/garvola/garvola

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "shell/BaseDatos.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QVariant>
+
+// The two process-wide database handles. Ask for them at each use and never keep the pointer:
+// the backup closes and reopens them while windows stay open. Null while closed.
+BaseDatos* ReferenceDb();
+BaseDatos* NotesDb();
+
+inline const QString kClaveBDReferencia = QStringLiteral("k7m_q2x-4051#");
+
+QString RutaBDReferencia();
+QString RutaBDNotas();
+
+// Opens whichever handle is closed, ReferenceDb first; an open handle stays untouched.
+// A database that cannot be opened raises ErrorBD with the engine's message.
+void AbrirBasesDatos();
+// Closes NotesDb, then ReferenceDb; harmless when already closed.
+void CerrarBasesDatos();
+
+// Null (and an invalid value) read from the databases becomes "".
+QString TextoSeguro(const QVariant& valor);
+
+// Creates NotasPeliRevMias in the ReferenceDb; any failure (it usually exists) is ignored.
+void CrearTablaNotasMias();
+
+// Dates are stored as "YYYY-MM-DD HH:MM:SS", which sorts in time order.
+QString FechaBD(const QDateTime& momento);
+QDateTime LeerFechaBD(const QVariant& valor);

@@ -1,0 +1,51 @@
+#include "shell/Configuracion.h"
+
+#include "shell/Rutas.h"
+#include "shell/TextoAnsi.h"
+
+namespace {
+QString RutaCfg() {
+    return RutaPrograma(QStringLiteral("garvola.cfg"));
+}
+
+// Trimmed key of an entry line; a null string for a line without "=".
+QString ClaveDeLinea(const QString& linea, qsizetype* posIgual = nullptr) {
+    const qsizetype p = linea.indexOf(u'=');
+    if (posIgual)
+        *posIgual = p;
+    if (p < 0)
+        return {};
+    return linea.left(p).trimmed();
+}
+} // namespace
+
+QString LeerCfg(const QString& clave) {
+    QByteArray contenido;
+    if (!LeerArchivo(RutaCfg(), contenido))
+        return {};
+    const QString buscada = clave.trimmed();
+    for (const QByteArray& bytes : PartirLineas(contenido)) {
+        const QString linea = DesdeAnsi(bytes);
+        qsizetype p;
+        const QString k = ClaveDeLinea(linea, &p);
+        if (p >= 0 && k == buscada)
+            return linea.mid(p + 1).trimmed();
+    }
+    return {};
+}
+
+bool GuardarCfg(const QString& clave, const QString& valor) {
+    QByteArray contenido, salida;
+    const QString buscada = clave.trimmed();
+    if (LeerArchivo(RutaCfg(), contenido)) {
+        for (const QByteArray& bytes : PartirLineas(contenido)) {
+            qsizetype p;
+            const QString k = ClaveDeLinea(DesdeAnsi(bytes), &p);
+            if (p >= 0 && k == buscada)
+                continue;
+            salida += bytes + "\r\n";
+        }
+    }
+    salida += HaciaAnsi(clave + u'=' + valor) + "\r\n";
+    return EscribirArchivoSeguro(RutaCfg(), salida);
+}

@@ -1,0 +1,75 @@
+#include "shell/DialogosQt.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+QMessageBox::Icon IconoQt(Icono i) {
+    switch (i) {
+    case Icono::Pregunta:
+        return QMessageBox::Question;
+    case Icono::Informacion:
+        return QMessageBox::Information;
+    case Icono::Exclamacion:
+        return QMessageBox::Warning;
+    case Icono::Critico:
+        return QMessageBox::Critical;
+    case Icono::Ninguno:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString Titulo(const QString& t) {
+    return t.isEmpty() ? kTituloAplicacion : t;
+}
+
+Respuesta Preguntar(const QString& titulo, const QString& texto, Icono icono,
+                    QMessageBox::StandardButtons botones) {
+    QMessageBox caja(IconoQt(icono), Titulo(titulo), texto, botones, QApplication::activeWindow());
+    if (auto* b = caja.button(QMessageBox::Yes))
+        b->setText(QStringLiteral("&Sí"));
+    if (auto* b = caja.button(QMessageBox::No))
+        b->setText(QStringLiteral("&No"));
+    if (auto* b = caja.button(QMessageBox::Cancel))
+        b->setText(QStringLiteral("Cancelar"));
+    switch (caja.exec()) {
+    case QMessageBox::Yes:
+        return Respuesta::Si;
+    case QMessageBox::No:
+        return Respuesta::No;
+    default:
+        return Respuesta::Cancelar;
+    }
+}
+} // namespace
+
+Respuesta DialogosQt::PreguntarSiNo(const QString& titulo, const QString& texto, Icono icono) {
+    const Respuesta r = Preguntar(titulo, texto, icono, QMessageBox::Yes | QMessageBox::No);
+    return r == Respuesta::Si ? r : Respuesta::No;
+}
+
+Respuesta DialogosQt::PreguntarSiNoCancelar(const QString& titulo, const QString& texto, Icono icono) {
+    return Preguntar(titulo, texto, icono, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+}
+
+void DialogosQt::Informar(const QString& titulo, const QString& texto, Icono icono) {
+    QMessageBox caja(IconoQt(icono), Titulo(titulo), texto, QMessageBox::Ok, QApplication::activeWindow());
+    caja.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+    caja.exec();
+}
+
+std::optional<QString> DialogosQt::PedirTexto(const QString& titulo, const QString& etiqueta,
+                                              const QString& inicial) {
+    QInputDialog d(QApplication::activeWindow());
+    d.setWindowTitle(Titulo(titulo));
+    d.setLabelText(etiqueta);
+    d.setTextValue(inicial);
+    d.setOkButtonText(QStringLiteral("Aceptar"));
+    d.setCancelButtonText(QStringLiteral("Cancelar"));
+    if (d.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return d.textValue();
+}

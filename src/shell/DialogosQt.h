@@ -1,0 +1,13 @@
+#pragma once
+
+#include "shell/Dialogos.h"
+
+// The program's dialogs: Qt message boxes and input dialogs over the active window.
+class DialogosQt : public Dialogos {
+public:
+    Respuesta PreguntarSiNo(const QString& titulo, const QString& texto, Icono icono) override;
+    Respuesta PreguntarSiNoCancelar(const QString& titulo, const QString& texto, Icono icono) override;
+    void Informar(const QString& titulo, const QString& texto, Icono icono) override;
+    std::optional<QString> PedirTexto(const QString& titulo, const QString& etiqueta,
+                                      const QString& inicial) override;
+};

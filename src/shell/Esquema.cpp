@@ -1,0 +1,165 @@
+#include "shell/Esquema.h"
+
+#include "shell/AlmacenDatos.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString kTexto = QStringLiteral("TEXT COLLATE NOCASE");
+const QString kEntero = QStringLiteral("INTEGER");
+const QString kClave = QStringLiteral("INTEGER PRIMARY KEY");
+
+std::vector<ColumnaEsquema> Textos(std::initializer_list<const char*> nombres) {
+    std::vector<ColumnaEsquema> r;
+    for (const char* n : nombres)
+        r.push_back({QString::fromUtf8(n), kTexto});
+    return r;
+}
+
+std::vector<ColumnaEsquema> Unir(std::vector<ColumnaEsquema> a, const std::vector<ColumnaEsquema>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+TablaEsquema NotasMias(const QString& tabla, const QStringList& indice) {
+    return {tabla,
+            {{QStringLiteral("IdNota"), kClave},
+             {QStringLiteral("IdPelicula"), kEntero},
+             {QStringLiteral("IdRevelador"), kEntero},
+             {QStringLiteral("Texto"), kTexto},
+             {QStringLiteral("FechaModif"), QStringLiteral("TEXT")}},
+            {indice}};
+}
+
+TablaEsquema Discontinuados(const QString& tabla) {
+    return {
+        tabla,
+        Textos({"Pelicula", "Revelador", "Dilucion", "ISO", "35mm", "120", "Hoja", "Temperatura", "Estado"}),
+        {{QStringLiteral("Pelicula")}, {QStringLiteral("Revelador")}}};
+}
+
+} // namespace
+
+QStringList TablaEsquema::NombresColumnas() const {
+    QStringList r;
+    for (const auto& c : columnas)
+        r << c.nombre;
+    return r;
+}
+
+QString TablaEsquema::Crear() const {
+    QStringList defs;
+    for (const auto& c : columnas)
+        defs << u'[' + c.nombre + u"] " + c.tipo;
+    return u"CREATE TABLE [" + nombre + u"] (" + defs.join(u", ") + u')';
+}
+
+const std::vector<TablaEsquema>& EsquemaReferencia() {
+    static const std::vector<TablaEsquema> esquema = {
+        {QStringLiteral("Peliculas"),
+         {{QStringLiteral("IdPelicula"), kClave}, {QStringLiteral("Nombre"), kTexto + u" NOT NULL"}},
+         {{QStringLiteral("Nombre")}}},
+        {QStringLiteral("Reveladores"),
+         {{QStringLiteral("IdRevelador"), kClave}, {QStringLiteral("Nombre"), kTexto + u" NOT NULL"}},
+         {{QStringLiteral("Nombre")}}},
+        {QStringLiteral("Tiempos"),
+         Unir({{QStringLiteral("IdPelicula"), kEntero}, {QStringLiteral("IdRevelador"), kEntero}},
+              Textos({"Dilucion", "ISO", "Tiempo35", "Tiempo120", "TiempoHoja", "Temperatura", "Notas"})),
+         {{QStringLiteral("IdPelicula"), QStringLiteral("Temperatura")},
+          {QStringLiteral("IdRevelador"), QStringLiteral("Temperatura")}}},
+        {QStringLiteral("NotasPeliRev"), Textos({"Codigo", "DescripcionES"}), {{QStringLiteral("Codigo")}}},
+        NotasMias(QStringLiteral("NotasMiasPelicula"),
+                  {QStringLiteral("IdPelicula"), QStringLiteral("IdRevelador")}),
+        NotasMias(QStringLiteral("NotasMiasRevelador"),
+                  {QStringLiteral("IdRevelador"), QStringLiteral("IdPelicula")}),
+        Discontinuados(QStringLiteral("PeliculasDisc")),
+        Discontinuados(QStringLiteral("ReveladoresDisc")),
+        {QStringLiteral("PeliculasInfoTec"),
+         Unir({{QStringLiteral("IdPelicula"), kClave}},
+              Unir(Textos({"Fabricante", "IsoNominal", "TipoGrano", "SensibilidadEspectral",
+                           "ProcesoCompatible", "FechaLanzamiento", "FormatoDisponible", "ReveladorIdeal"}),
+                   Unir({{QStringLiteral("Discontinuada"), kEntero}},
+                        Textos({"RangoEspectralNm", "FuenteRangoEspectral", "PicoSensibilidadNm",
+                                "CorteRojoNm", "CorteIrNm", "FalloReciprocidad", "CorreccionReciprocidad",
+                                "TamanioGranoRms", "ResolucionLpMm"})))),
+         {}},
+        {QStringLiteral("Formulas"),
+         Unir({{QStringLiteral("IdFormula"), kClave}},
+              Textos({"Nombre", "NombreES", "CategoriaES", "Subtitulo", "SubtituloES", "Tipo", "TipoES",
+                      "DilucionES", "Instrucciones", "InstruccionesES", "Uso", "UsoES", "Notas", "NotasES",
+                      "MisNotasFormulas"})),
+         {{QStringLiteral("Nombre")}, {QStringLiteral("CategoriaES")}}},
+        {QStringLiteral("Ingredientes"),
+         Unir({{QStringLiteral("IdFormula"), kEntero}, {QStringLiteral("NumeroParte"), kEntero}},
+              Unir(Textos({"TituloParte", "TituloParteES"}),
+                   Unir({{QStringLiteral("Orden"), QStringLiteral("NUMERIC")}},
+                        Unir(Textos({"Quimica", "QuimicaES"}), {{QStringLiteral("Cantidad"), QString()},
+                                                                {QStringLiteral("Unidad"), kTexto}})))),
+         {{QStringLiteral("IdFormula"), QStringLiteral("NumeroParte"), QStringLiteral("Orden")}}},
+    };
+    return esquema;
+}
+
+const std::vector<TablaEsquema>& EsquemaNotas() {
+    static const std::vector<TablaEsquema> esquema = {
+        {QStringLiteral("NotasPersonales"),
+         {{QStringLiteral("Id"), kClave},
+          {QStringLiteral("Fecha"), QStringLiteral("TEXT")},
+          {QStringLiteral("Titulo"), kTexto},
+          {QStringLiteral("Texto"), kTexto}},
+         {{QStringLiteral("Fecha")}, {QStringLiteral("Titulo")}}},
+    };
+    return esquema;
+}
+
+const TablaEsquema* BuscarTabla(const std::vector<TablaEsquema>& esquema, const QString& nombre) {
+    for (const auto& t : esquema)
+        if (t.nombre.compare(nombre, Qt::CaseInsensitive) == 0)
+            return &t;
+    return nullptr;
+}
+
+void CrearEsquema(BaseDatos& bd, const std::vector<TablaEsquema>& esquema) {
+    Transaccion tx(bd);
+    for (const auto& t : esquema) {
+        bd.Ejecutar(t.Crear());
+        for (const QStringList& columnas : t.indices) {
+            QStringList nombres;
+            for (const QString& c : columnas)
+                nombres << u'[' + c + u']';
+            QString nombreIndice = u"IX_" + t.nombre + u'_' + columnas.join(u'_');
+            bd.Ejecutar(u"CREATE INDEX [" + nombreIndice + u"] ON [" + t.nombre + u"] (" +
+                        nombres.join(u", ") + u')');
+        }
+    }
+    tx.Confirmar();
+}
+
+namespace {
+std::unique_ptr<BaseDatos> CrearBase(const QString& ruta, const QString& clave,
+                                     const std::vector<TablaEsquema>& esquema) {
+    if (QFileInfo::exists(ruta))
+        throw ErrorBD(u"El archivo ya existe: " + ruta);
+    BaseDatos::Opciones o;
+    o.clave = clave;
+    o.crear = true;
+    auto bd = BaseDatos::Abrir(ruta, o);
+    try {
+        CrearEsquema(*bd, esquema);
+    } catch (...) {
+        bd.reset();
+        QFile::remove(ruta);
+        throw;
+    }
+    return bd;
+}
+} // namespace
+
+std::unique_ptr<BaseDatos> CrearBaseReferencia(const QString& ruta) {
+    return CrearBase(ruta, kClaveBDReferencia, EsquemaReferencia());
+}
+
+std::unique_ptr<BaseDatos> CrearBaseNotas(const QString& ruta) {
+    return CrearBase(ruta, {}, EsquemaNotas());
+}

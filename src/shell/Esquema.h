@@ -1,0 +1,36 @@
+#pragma once
+
+#include "shell/BaseDatos.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+// The tables of both databases, in one place: the program folder creation, the data-set builder
+// and the test fixtures all build from it.
+struct ColumnaEsquema {
+    QString nombre;
+    QString tipo; // as the engine takes it, e.g. "TEXT COLLATE NOCASE"
+};
+
+struct TablaEsquema {
+    QString nombre;
+    std::vector<ColumnaEsquema> columnas;
+    std::vector<QStringList> indices; // columns of each index
+
+    QStringList NombresColumnas() const;
+    QString Crear() const;
+};
+
+const std::vector<TablaEsquema>& EsquemaReferencia();
+const std::vector<TablaEsquema>& EsquemaNotas();
+const TablaEsquema* BuscarTabla(const std::vector<TablaEsquema>& esquema, const QString& nombre);
+
+// Creates the tables and indexes in one transaction; nothing is left on failure.
+void CrearEsquema(BaseDatos& bd, const std::vector<TablaEsquema>& esquema);
+
+// New database files with the whole schema (the ReferenceDb keyed with its password). A file that
+// already exists is never touched: ErrorBD.
+std::unique_ptr<BaseDatos> CrearBaseReferencia(const QString& ruta);
+std::unique_ptr<BaseDatos> CrearBaseNotas(const QString& ruta);

@@ -1,0 +1,275 @@
+#include "shell/frmMDI.h"
+
+#include "shell/AjustesUsuario.h"
+#include "shell/AlmacenDatos.h"
+#include "shell/Configuracion.h"
+#include "shell/Dialogos.h"
+#include "shell/Numeros.h"
+#include "shell/Rutas.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStatusBar>
+
+namespace {
+frmMDI* g_principal = nullptr;
+
+const QString kApp = QStringLiteral("Tintaluz");
+const QString kSeccion = QStringLiteral("MDI");
+} // namespace
+
+frmMDI* VentanaPrincipal() {
+    return g_principal;
+}
+
+void EstadoMostrar(const QString& texto) {
+    if (g_principal)
+        g_principal->EstadoMostrar(texto);
+}
+
+void EstadoListo() {
+    if (g_principal)
+        g_principal->EstadoListo();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+void AreaMDI::FijarFondo(const QImage& imagen) {
+    fondo_ = imagen;
+    viewport()->update();
+}
+
+void AreaMDI::paintEvent(QPaintEvent* evento) {
+    if (fondo_.isNull()) {
+        QMdiArea::paintEvent(evento);
+        return;
+    }
+    // Cover the whole area, keeping the picture's proportions, centred.
+    QPainter p(viewport());
+    const QSize area = viewport()->size();
+    const QSize escalado = fondo_.size().scaled(area, Qt::KeepAspectRatioByExpanding);
+    const QRect destino((area.width() - escalado.width()) / 2, (area.height() - escalado.height()) / 2,
+                        escalado.width(), escalado.height());
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(destino, fondo_);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+frmMDI::frmMDI(QWidget* padre) : QMainWindow(padre), area_(new AreaMDI(this)) {
+    g_principal = this;
+    setObjectName(QStringLiteral("frmMDI"));
+    area_->setObjectName(QStringLiteral("areaMDI"));
+    area_->setBackground(QColor(64, 64, 64));
+    setCentralWidget(area_);
+    resize(1280, 860);
+
+    auto* picStatus = new QStatusBar(this);
+    picStatus->setObjectName(QStringLiteral("picStatus"));
+    picStatus->setSizeGripEnabled(true);
+    lblStatus_ = new QLabel(QStringLiteral("  Listo"), picStatus);
+    lblStatus_->setObjectName(QStringLiteral("lblStatus"));
+    picStatus->addWidget(lblStatus_, 1);
+    setStatusBar(picStatus);
+
+    CrearMenus();
+    ConectarModulos();
+}
+
+frmMDI::~frmMDI() {
+    if (g_principal == this)
+        g_principal = nullptr;
+}
+
+void frmMDI::CrearMenus() {
+    QMenuBar* barra = menuBar();
+    auto accion = [this](QWidget* dentro, const char* nombre, const QString& texto,
+                         const QString& atajo = {}) {
+        auto* a = new QAction(texto, this);
+        a->setObjectName(QString::fromLatin1(nombre));
+        if (!atajo.isEmpty())
+            a->setShortcut(QKeySequence(atajo));
+        dentro->addAction(a);
+        return a;
+    };
+    auto menu = [barra](const char* nombre, const QString& texto) {
+        QMenu* m = barra->addMenu(texto);
+        m->setObjectName(QString::fromLatin1(nombre));
+        return m;
+    };
+    auto separador = [this](QMenu* m, const char* nombre) {
+        m->addSeparator()->setObjectName(QString::fromLatin1(nombre));
+    };
+
+    QMenu* mnuVer = menu("mnuVer", QStringLiteral("&Módulos"));
+    accion(mnuVer, "mnuBuscarPeliRevel", QStringLiteral("&Buscar por película o revelador"),
+           QStringLiteral("Ctrl+B"));
+    accion(mnuVer, "mnuVerFormulas", QStringLiteral("&Fórmulas"), QStringLiteral("Ctrl+F"));
+    accion(mnuVer, "mnuBuscarPeliRevelDiscont",
+           QStringLiteral("Películas y reveladores discontinuados/obsoletos"), QStringLiteral("Ctrl+P"));
+    separador(mnuVer, "mnuSeparador1");
+    accion(mnuVer, "mnuCurvaFalloReciprocidad", QStringLiteral("Curva fallo reciprocidad"));
+    separador(mnuVer, "mnuSeparador2");
+    accion(mnuVer, "mnuCalcTiempoTemp", QStringLiteral("Calculadora &temperatura/tiempo"),
+           QStringLiteral("Ctrl+T"));
+    accion(mnuVer, "mnuCalcDiluciones", QStringLiteral("Calculadora de &diluciones"),
+           QStringLiteral("Ctrl+D"));
+    separador(mnuVer, "mnuSeparador3");
+    accion(mnuVer, "mnuVerNotas", QStringLiteral("&Notas personales"), QStringLiteral("Ctrl+N"));
+
+    QMenu* mnuVisor = menu("mnuVisor", QStringLiteral("&Visor "));
+    accion(mnuVisor, "mnuVisorImag", QStringLiteral("Imágenes"));
+    accion(mnuVisor, "mnuDatasheets", QStringLiteral("Fichas técnicas y hojas de especificaciones"));
+    accion(mnuVisor, "mnuOtrosDoc", QStringLiteral("Otros documentos"));
+
+    QMenu* mnuVentanas = menu("mnuVentanas", QStringLiteral("V&entanas"));
+    accion(mnuVentanas, "BotAccDirectos", QStringLiteral("Restaurar botones accesos directos"));
+    separador(mnuVentanas, "mnuSeparador4");
+    QAction* cascada = accion(mnuVentanas, "mnuVentanasCascada", QStringLiteral("&Cascada"));
+    QAction* mosaico = accion(mnuVentanas, "mnuVentanasMosaico", QStringLiteral("&Mosaico"));
+    connect(cascada, &QAction::triggered, area_, &QMdiArea::cascadeSubWindows);
+    connect(mosaico, &QAction::triggered, area_, &QMdiArea::tileSubWindows);
+
+    accion(barra, "mnuServicio", QStringLiteral("Se&rvicio"));
+    accion(barra, "mnuAyuda", QStringLiteral("A&yuda"));
+    accion(barra, "mnuAyudaAcerca", QStringLiteral("&Acerca de..."));
+    QAction* salir = accion(barra, "mnuSalir", QStringLiteral("&Salir"));
+    connect(salir, &QAction::triggered, this, &frmMDI::Salir);
+
+    // Module commands stay disabled until their window is wired in ConectarModulos.
+    for (const char* nombre :
+         {"mnuBuscarPeliRevel", "mnuVerFormulas", "mnuBuscarPeliRevelDiscont", "mnuCurvaFalloReciprocidad",
+          "mnuCalcTiempoTemp", "mnuCalcDiluciones", "mnuVerNotas", "mnuVisorImag", "mnuDatasheets",
+          "mnuOtrosDoc", "BotAccDirectos", "mnuServicio", "mnuAyuda", "mnuAyudaAcerca"})
+        Accion(QString::fromLatin1(nombre))->setEnabled(false);
+}
+
+QAction* frmMDI::Accion(const QString& nombre) const {
+    return findChild<QAction*>(nombre);
+}
+
+void frmMDI::Cargar() {
+    setWindowTitle(QStringLiteral("UXEL Garvola"));
+    QString fondo = LeerCfg(QStringLiteral("Fondo"));
+    if (fondo.isEmpty())
+        fondo = QStringLiteral("tz_fnd_01.jpg");
+    FijarFondo(fondo);
+    QFont letra(QStringLiteral("Segoe UI"));
+    letra.setPointSizeF(8.5);
+    lblStatus_->setFont(letra);
+    AbrirBasesDatos();
+    RestaurarPosicion();
+    CrearTablaNotasMias();
+    EstadoListo();
+}
+
+void frmMDI::FijarFondo(const QString& nombre) {
+    const QString ruta = RutaPrograma(u"imag\\" + nombre);
+    QImage imagen;
+    if (!nombre.isEmpty() && QFileInfo(ruta).isFile()) {
+        QImageReader lector(ruta);
+        lector.setAutoTransform(true);
+        imagen = lector.read();
+    }
+    area_->FijarFondo(imagen);
+}
+
+void frmMDI::EstadoListo() {
+    lblStatus_->setText(QStringLiteral("|  Listo  |"));
+}
+
+void frmMDI::EstadoMostrar(const QString& texto) {
+    lblStatus_->setText(u"  " + texto);
+}
+
+void frmMDI::CentrarChild(QWidget* ventana) {
+    if (!ventana)
+        return;
+    QWidget* marco = ventana;
+    if (auto* modulo = dynamic_cast<VentanaModulo*>(ventana))
+        marco = modulo->Marco();
+    const QSize cliente = area_->viewport()->size();
+    const double izquierda =
+        std::max(0.0, (PixelesATwips(cliente.width()) - PixelesATwips(marco->width())) / 2.0);
+    const double arriba =
+        std::max(0.0, (PixelesATwips(cliente.height()) - PixelesATwips(marco->height())) / 2.0);
+    marco->move(TwipsAPixeles(izquierda), TwipsAPixeles(arriba));
+}
+
+void frmMDI::Agregar(VentanaModulo* ventana) {
+    QMdiSubWindow* sub = area_->addSubWindow(ventana);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(windowIcon());
+    ventana->Cargar();
+    if (!sub->isMaximized())
+        sub->show();
+    else
+        sub->showMaximized();
+    area_->setActiveSubWindow(sub);
+}
+
+void frmMDI::Activar(QWidget* ventana) {
+    auto* sub = qobject_cast<QMdiSubWindow*>(ventana->parentWidget());
+    if (!sub)
+        return;
+    if (sub->isMinimized())
+        sub->showNormal();
+    sub->show();
+    area_->setActiveSubWindow(sub);
+}
+
+void frmMDI::Salir() {
+    if (Dialogo().PreguntarSiNo(QStringLiteral("Confirmar"), QStringLiteral("¿Salir del programa?"),
+                                Icono::Pregunta) == Respuesta::Si)
+        close();
+}
+
+void frmMDI::closeEvent(QCloseEvent* evento) {
+    // Every child runs its own closing first, so each saves what it must.
+    area_->closeAllSubWindows();
+    if (!area_->subWindowList().isEmpty()) {
+        evento->ignore();
+        return;
+    }
+    if (!cerrando_) {
+        cerrando_ = true;
+        GuardarPosicion();
+        CerrarBasesDatos();
+    }
+    evento->accept();
+}
+
+void frmMDI::RestaurarPosicion() {
+    const int estado = LeerAjusteEntero(kApp, kSeccion, QStringLiteral("State"), 0);
+    if (estado == 2) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    const int x = LeerAjusteEntero(kApp, kSeccion, QStringLiteral("Left"), PixelesATwips(pos().x()));
+    const int y = LeerAjusteEntero(kApp, kSeccion, QStringLiteral("Top"), PixelesATwips(pos().y()));
+    const int w = LeerAjusteEntero(kApp, kSeccion, QStringLiteral("Width"), PixelesATwips(width()));
+    const int h = LeerAjusteEntero(kApp, kSeccion, QStringLiteral("Height"), PixelesATwips(height()));
+    if (w < 1001)
+        return;
+    move(TwipsAPixeles(x), TwipsAPixeles(y));
+    resize(TwipsAPixeles(w), TwipsAPixeles(h));
+}
+
+void frmMDI::GuardarPosicion() {
+    const bool maximizada = isMaximized();
+    // A maximised window keeps the place it had before, for when the user restores it.
+    const QRect g = maximizada ? normalGeometry() : QRect(pos(), size());
+    auto guardar = [](const char* clave, int valor) {
+        GuardarAjuste(kApp, kSeccion, QString::fromLatin1(clave), QString::number(valor));
+    };
+    guardar("Left", PixelesATwips(g.x()));
+    guardar("Top", PixelesATwips(g.y()));
+    guardar("Width", PixelesATwips(g.width()));
+    guardar("Height", PixelesATwips(g.height()));
+    guardar("State", maximizada ? 2 : isMinimized() ? 1 : 0);
+}

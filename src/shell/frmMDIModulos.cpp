@@ -1,0 +1,13 @@
+#include "shell/frmMDI.h"
+
+#include <QAction>
+
+// One line per module: its menu command opens (or brings forward) its one window.
+void frmMDI::ConectarModulos() {
+    auto modulo = [this](const char* accion, auto abrir) {
+        QAction* a = Accion(QString::fromLatin1(accion));
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, abrir);
+    };
+    (void)modulo;
+}

@@ -1,0 +1,41 @@
+#include "soporte/DialogosGuion.h"
+
+#include <gtest/gtest.h>
+
+Respuesta DialogosGuion::PreguntarSiNo(const QString& titulo, const QString& texto, Icono icono) {
+    llamadas.push_back({Tipo::SiNo, titulo, texto, icono, {}});
+    if (respuestas.empty()) {
+        ADD_FAILURE() << "Unexpected question: " << texto.toStdString();
+        return Respuesta::No;
+    }
+    const Respuesta r = respuestas.front();
+    respuestas.pop_front();
+    return r;
+}
+
+Respuesta DialogosGuion::PreguntarSiNoCancelar(const QString& titulo, const QString& texto, Icono icono) {
+    llamadas.push_back({Tipo::SiNoCancelar, titulo, texto, icono, {}});
+    if (respuestas.empty()) {
+        ADD_FAILURE() << "Unexpected question: " << texto.toStdString();
+        return Respuesta::Cancelar;
+    }
+    const Respuesta r = respuestas.front();
+    respuestas.pop_front();
+    return r;
+}
+
+void DialogosGuion::Informar(const QString& titulo, const QString& texto, Icono icono) {
+    llamadas.push_back({Tipo::Informar, titulo, texto, icono, {}});
+}
+
+std::optional<QString> DialogosGuion::PedirTexto(const QString& titulo, const QString& etiqueta,
+                                                 const QString& inicial) {
+    llamadas.push_back({Tipo::PedirTexto, titulo, etiqueta, Icono::Ninguno, inicial});
+    if (textos.empty()) {
+        ADD_FAILURE() << "Unexpected input dialog: " << etiqueta.toStdString();
+        return std::nullopt;
+    }
+    auto r = textos.front();
+    textos.pop_front();
+    return r;
+}
