@@ -2,6 +2,7 @@
 
 #include "shell/Numeros.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -80,6 +81,16 @@ QString LineaFormula(int formula) {
     return formula == kFormulaRegla7
                ? QStringLiteral("factor = 2 ^ (-(dT/7)) / FactAgi  [Arrhenius/Orvande]")
                : QStringLiteral("factor = Q10ef ^ ((T_base - T_actual) / 10)  [Ilford]");
+}
+
+std::optional<int> DecimasTecleadas(const QString& texto) {
+    static const QRegularExpression numero(QStringLiteral(R"(^\s*[+-]?(\d+([.,]\d*)?|[.,]\d+)\s*$)"));
+    if (!numero.match(texto).hasMatch())
+        return std::nullopt;
+    const double grados = LeerNumeroInicial(texto, true);
+    if (grados < 10 || grados > 30)
+        return std::nullopt;
+    return RedondearEntero(grados * 10);
 }
 
 ResultadoCompensacion CalcularCompensacion(const EntradaCompensacion& e) {

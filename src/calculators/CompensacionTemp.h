@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 #include <array>
+#include <optional>
 
 // Development time compensated for the bath temperature: two formulas, five developer families,
 // three agitation modes. Temperatures reach the computation as tenths of a degree (100..300).
@@ -35,6 +36,10 @@ double FactorCompensacion(int formula, double base, double actual, int revelador
 QString FormatoMinSeg(int segundos);
 
 QString LineaFormula(int formula);
+
+// Tenths of a degree of a typed temperature: the whole text (blanks around it allowed) a decimal
+// number with a comma or a point, from 10 to 30; nothing otherwise.
+std::optional<int> DecimasTecleadas(const QString& texto);
 
 struct EntradaCompensacion {
     int formula = kFormulaRegla7;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QPoint>
 #include <QString>
@@ -17,6 +18,9 @@ struct RangoTm {
     bool valido = false; // 0 < tmin < tmax, both finite
 };
 RangoTm CorregirRango(QStringView textoMin, QStringView textoMax);
+
+// Colour of the k-th selected film: eight entries used in turn.
+QColor ColorCurvaRecip(int k);
 
 // 1, 2, 5 or 10 times a power of ten, about a sixth of the span.
 double PasoRejilla(double span);

@@ -6,6 +6,7 @@
 #include "shell/TextoAnsi.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <limits>
 
 QString RutaPerfiles() {
@@ -59,6 +60,21 @@ QByteArray EscribirLineaPerfil(const PerfilTemp& p) {
                           QString::number(p.segundos) + u'|' + QString::number(p.formula) + u'|' +
                           Temperatura(p.tActual);
     return HaciaAnsi(linea);
+}
+
+PerfilTemp PerfilAplicable(const PerfilTemp& perfil) {
+    PerfilTemp p = perfil;
+    const PerfilTemp defecto;
+    auto indice = [](qint16 valor, std::size_t n, qint16 porDefecto) {
+        return valor >= 0 && std::size_t(valor) < n ? valor : porDefecto;
+    };
+    p.revelador = indice(p.revelador, kReveladores.size(), defecto.revelador);
+    p.agitacion = indice(p.agitacion, kAgitaciones.size(), defecto.agitacion);
+    p.formula = indice(p.formula, kFormulas.size(), defecto.formula);
+    p.tBase = std::clamp(p.tBase, 10.0f, 30.0f);
+    p.tActual = std::clamp(p.tActual, 10.0f, 30.0f);
+    p.segundos = std::clamp<qint16>(p.segundos, 0, 3659);
+    return p;
 }
 
 QString NombrePerfilSeguro(const QString& nombre) {

@@ -9,6 +9,7 @@
 // Saved settings of the time/temperature calculator, kept in perfiles_temp.txt beside the program:
 // Windows-1252, CR LF, one profile a line as nombre|revelador|agitacion|tBase|segundos|formula|tActual.
 
+// The defaults are the choices the calculator window starts with.
 struct PerfilTemp {
     QString nombre;
     qint16 revelador = 1;
@@ -29,6 +30,10 @@ QString RutaPerfiles();
 // One line of the file; nothing when the line holds no readable profile.
 std::optional<PerfilTemp> LeerLineaPerfil(const QByteArray& linea);
 QByteArray EscribirLineaPerfil(const PerfilTemp& perfil);
+
+// What a profile puts into the window: an index outside its group becomes that group's default
+// choice, the temperatures are clamped to 10..30 and the time to 0..3659 s.
+PerfilTemp PerfilAplicable(const PerfilTemp& perfil);
 
 // A name as it can be stored: the field separator and line ends replaced, trimmed, cut to 50.
 QString NombrePerfilSeguro(const QString& nombre);

@@ -108,3 +108,13 @@ TEST(CompensacionTemp, FalloAritmeticoDaErr) {
     EXPECT_EQ(r.resultado, "Err");
     EXPECT_TRUE(Calcular(2, 1, 1, 200, 240).error);
 }
+
+TEST(CompensacionTemp, TemperaturaTecleadaEntera) {
+    EXPECT_EQ(DecimasTecleadas("21,5"), 215);
+    EXPECT_EQ(DecimasTecleadas(" 21.5 "), 215);
+    EXPECT_EQ(DecimasTecleadas("10"), 100);
+    EXPECT_EQ(DecimasTecleadas("30,0"), 300);
+    EXPECT_EQ(DecimasTecleadas("21.25"), 212); // ties to even
+    for (const char* malo : {"35", "9.9", "abc", "", "21.5x", "2 1", "21,5,0"})
+        EXPECT_FALSE(DecimasTecleadas(malo)) << malo;
+}

@@ -88,34 +88,6 @@ TEST(PerfilesTemp, LineasIlegiblesNoCortanLaLecturaYSeConservan) {
                                     "E|9|9|20.0|600|7|20.0\r\nraro \x81|1\r\n");
 }
 
-TEST(PerfilesTemp, ReemplazoEnSuSitioYBorrado) {
-    CarpetaPruebas carpeta(false);
-    ArchivoPerfiles archivo;
-    ASSERT_TRUE(archivo.Cargar(RutaPerfiles())); // no file yet
-    EXPECT_EQ(archivo.Cantidad(), 0);
-    for (const char* n : {"uno", "dos", "tres"})
-        ASSERT_TRUE(archivo.Poner(Perfil(n)));
-    ASSERT_TRUE(archivo.Poner(Perfil("dos", 4, 123)));
-    ASSERT_EQ(archivo.Cantidad(), 3);
-    EXPECT_EQ(archivo.Perfil(1), Perfil("dos", 4, 123));
-    EXPECT_EQ(archivo.Buscar("DOS"), -1);
-
-    archivo.Eliminar(0);
-    ASSERT_TRUE(archivo.Guardar(RutaPerfiles()));
-    ArchivoPerfiles otra;
-    ASSERT_TRUE(otra.Cargar(RutaPerfiles()));
-    ASSERT_EQ(otra.Cantidad(), 2);
-    EXPECT_EQ(otra.Perfil(0), Perfil("dos", 4, 123));
-    EXPECT_EQ(otra.Perfil(1), Perfil("tres"));
-    EXPECT_EQ(Leer(RutaPerfiles()), "dos|4|2|21.5|123|1|18.0\r\ntres|0|2|21.5|600|1|18.0\r\n");
-
-    otra.Eliminar(1);
-    otra.Eliminar(0);
-    ASSERT_TRUE(otra.Guardar(RutaPerfiles()));
-    EXPECT_TRUE(QFile::exists(RutaPerfiles()));
-    EXPECT_EQ(Leer(RutaPerfiles()), "");
-}
-
 TEST(PerfilesTemp, CincuentaYUnoComoMaximoSinPerderLasDemas) {
     CarpetaPruebas carpeta(false);
     QByteArray contenido;
@@ -144,4 +116,20 @@ TEST(PerfilesTemp, ArchivoIlegibleNoSeDaPorVacio) {
     ArchivoPerfiles archivo;
     EXPECT_FALSE(archivo.Cargar(RutaPerfiles()));
     EXPECT_FALSE(archivo.Guardar(RutaPerfiles()));
+}
+
+TEST(PerfilesTemp, ValoresFueraDeRangoAlAplicar) {
+    PerfilTemp p = Perfil("x", 9, -5);
+    p.agitacion = -1;
+    p.formula = 2;
+    p.tBase = 35;
+    p.tActual = 9.5f;
+    const PerfilTemp a = PerfilAplicable(p);
+    EXPECT_EQ(a.revelador, 1);
+    EXPECT_EQ(a.agitacion, 1);
+    EXPECT_EQ(a.formula, 0);
+    EXPECT_FLOAT_EQ(a.tBase, 30);
+    EXPECT_FLOAT_EQ(a.tActual, 10);
+    EXPECT_EQ(a.segundos, 0);
+    EXPECT_EQ(PerfilAplicable(Perfil("y", 4, 754)), Perfil("y", 4, 754));
 }
