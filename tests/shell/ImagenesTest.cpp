@@ -1,8 +1,8 @@
 #include "shell/Imagenes.h"
 
 #include "soporte/CarpetaPruebas.h"
+#include "soporte/ImagenesPrueba.h"
 
-#include <FreeImage.h>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -10,12 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QImage Lisa(int ancho, int alto, QColor color) {
-    QImage img(ancho, alto, QImage::Format_RGB32);
-    img.fill(color);
-    return img;
-}
 
 QByteArray Codificar(const QImage& img, const char* formato) {
     QByteArray datos;
@@ -25,30 +19,9 @@ QByteArray Codificar(const QImage& img, const char* formato) {
     return datos;
 }
 
-// WebP (lossless) and GIF are written by FreeImage, since Qt here writes neither.
-bool GuardarConFreeImage(const QImage& img, const QString& ruta, FREE_IMAGE_FORMAT fif) {
-    QImage bgr = img.convertToFormat(QImage::Format_BGR888);
-    FIBITMAP* mapa =
-        FreeImage_ConvertFromRawBits(bgr.bits(), bgr.width(), bgr.height(), int(bgr.bytesPerLine()), 24,
-                                     FI_RGBA_RED_MASK, FI_RGBA_GREEN_MASK, FI_RGBA_BLUE_MASK, TRUE);
-    if (fif == FIF_GIF) {
-        FIBITMAP* paleta = FreeImage_ColorQuantize(mapa, FIQ_WUQUANT);
-        FreeImage_Unload(mapa);
-        mapa = paleta;
-    }
-    const bool ok =
-        FreeImage_Save(fif, mapa, QFile::encodeName(ruta).constData(), fif == FIF_WEBP ? WEBP_LOSSLESS : 0);
-    FreeImage_Unload(mapa);
-    return ok;
-}
-
-bool GuardarWebP(const QImage& img, const QString& ruta) {
-    return GuardarConFreeImage(img, ruta, FIF_WEBP);
-}
-
 // A JPEG whose EXIF orientation (6) says it is to be turned a quarter: upright it is alto x ancho.
 QByteArray JpegGirado(int ancho, int alto) {
-    QByteArray datos = Codificar(Lisa(ancho, alto, Qt::darkCyan), "JPG");
+    QByteArray datos = Codificar(ImagenLisa(ancho, alto, Qt::darkCyan), "JPG");
     const unsigned char exif[] = {0xFF, 0xE1, 0, 34, 'E', 'x', 'i', 'f', 0,    0,    'I', 'I',
                                   42,   0,    8, 0,  0,   0,   1,   0,   0x12, 0x01, 3,   0,
                                   1,    0,    0, 0,  6,   0,   0,   0,   0,    0,    0,   0};
@@ -58,7 +31,7 @@ QByteArray JpegGirado(int ancho, int alto) {
 
 // A real JPEG whose frame header is rewritten to announce alto x ancho pixels.
 QByteArray JpegQueAnuncia(int ancho, int alto) {
-    QByteArray datos = Codificar(Lisa(16, 16, Qt::gray), "JPG");
+    QByteArray datos = Codificar(ImagenLisa(16, 16, Qt::gray), "JPG");
     const qsizetype sof = datos.indexOf("\xFF\xC0");
     EXPECT_GT(sof, 0);
     datos[sof + 5] = char(alto >> 8);
@@ -86,7 +59,7 @@ protected:
 } // namespace
 
 TEST_F(ImagenesTest, BuscarImagenPrefiereJpgAWebp) {
-    Escribir("imag/films/Ilford HP5.jpg", Codificar(Lisa(4, 4, Qt::red), "JPG"));
+    Escribir("imag/films/Ilford HP5.jpg", Codificar(ImagenLisa(4, 4, Qt::red), "JPG"));
     Escribir("imag/films/Ilford HP5.webp", "x");
     Escribir("imag/films/discont/Agfa APX.webp", "x");
     EXPECT_EQ(BuscarImagen("Ilford HP5", "films"), Ruta("imag/films/Ilford HP5.jpg"));
@@ -104,9 +77,9 @@ TEST_F(ImagenesTest, GemelaWebP) {
 }
 
 TEST_F(ImagenesTest, CargarImagenConLectoresDeQtYWebP) {
-    const QImage origen = Lisa(30, 20, QColor(200, 40, 10));
+    const QImage origen = ImagenLisa(30, 20, QColor(200, 40, 10));
     const QString gif = Ruta("a.gif");
-    ASSERT_TRUE(GuardarConFreeImage(origen, gif, FIF_GIF));
+    ASSERT_TRUE(GuardarGif(origen, gif));
     EXPECT_TRUE(Parecido(CargarImagen(gif).pixelColor(0, 0), QColor(200, 40, 10)));
     for (const char* formato : {"PNG", "BMP", "JPG"}) {
         const QImage img =
@@ -121,7 +94,7 @@ TEST_F(ImagenesTest, CargarImagenConLectoresDeQtYWebP) {
 }
 
 TEST_F(ImagenesTest, JpgCorruptoConGemelaWebPCargaLaWebP) {
-    QImage origen = Lisa(12, 8, Qt::blue);
+    QImage origen = ImagenLisa(12, 8, Qt::blue);
     origen.setPixelColor(0, 0, Qt::yellow);
     Escribir("f/pelicula.jpg", "esto no es una imagen");
     ASSERT_TRUE(GuardarWebP(origen, Ruta("f/pelicula.webp")));
@@ -139,13 +112,13 @@ TEST_F(ImagenesTest, JpgCorruptoConGemelaWebPCargaLaWebP) {
 }
 
 TEST_F(ImagenesTest, EscaladaAnchaAltaDiminutaYRedondeoPar) {
-    const QString ancha = Escribir("ancha.png", Codificar(Lisa(400, 100, Qt::green), "PNG"));
-    const QString alta = Escribir("alta.bmp", Codificar(Lisa(100, 400, Qt::green), "BMP"));
+    const QString ancha = Escribir("ancha.png", Codificar(ImagenLisa(400, 100, Qt::green), "PNG"));
+    const QString alta = Escribir("alta.bmp", Codificar(ImagenLisa(100, 400, Qt::green), "BMP"));
     const QString diminuta = Ruta("diminuta.gif");
-    ASSERT_TRUE(GuardarConFreeImage(Lisa(10, 5, Qt::green), diminuta, FIF_GIF));
+    ASSERT_TRUE(GuardarGif(ImagenLisa(10, 5, Qt::green), diminuta));
     const QString webp = Ruta("media.webp");
-    ASSERT_TRUE(GuardarWebP(Lisa(4, 5, Qt::green), webp));
-    const QString fina = Escribir("fina.png", Codificar(Lisa(3, 1000, Qt::green), "PNG"));
+    ASSERT_TRUE(GuardarWebP(ImagenLisa(4, 5, Qt::green), webp));
+    const QString fina = Escribir("fina.png", Codificar(ImagenLisa(3, 1000, Qt::green), "PNG"));
 
     EXPECT_EQ(CargarImagenEscalada(ancha, 200, 200).size(), QSize(200, 50));
     EXPECT_EQ(CargarImagenEscalada(alta, 200, 200).size(), QSize(50, 200));
@@ -159,12 +132,13 @@ TEST_F(ImagenesTest, EscaladaAnchaAltaDiminutaYRedondeoPar) {
     EXPECT_TRUE(CargarImagenEscalada(ancha, 0, 100).isNull());
     EXPECT_TRUE(CargarImagenEscalada(Ruta("no.png"), 100, 100).isNull());
     EXPECT_TRUE(CargarImagenEscalada(Escribir("rota.png", "nada"), 100, 100).isNull());
-    EXPECT_TRUE(CargarImagenEscalada(Escribir("sin_extension", Codificar(Lisa(4, 4, Qt::red), "PNG")), 10, 10)
-                    .isNull());
+    EXPECT_TRUE(
+        CargarImagenEscalada(Escribir("sin_extension", Codificar(ImagenLisa(4, 4, Qt::red), "PNG")), 10, 10)
+            .isNull());
 }
 
 TEST_F(ImagenesTest, JpegReducidoAlDecodificarConTamanoExacto) {
-    QImage origen = Lisa(1600, 1200, QColor(30, 90, 160));
+    QImage origen = ImagenLisa(1600, 1200, QColor(30, 90, 160));
     QPainter(&origen).fillRect(800, 0, 800, 1200, QColor(240, 220, 20));
     const QString ruta = Escribir("foto.jpg", Codificar(origen, "JPG"));
     const QImage img = CargarImagenEscalada(ruta, 101, 101);
@@ -193,8 +167,8 @@ TEST_F(ImagenesTest, CabeceraDemasiadoGrandeNoSeDecodifica) {
 }
 
 TEST_F(ImagenesTest, TamanosEnHiMetricYTwips) {
-    EXPECT_EQ(TamanoHiMetric(Lisa(800, 600, Qt::white)), QSize(21167, 15875));
-    EXPECT_EQ(TamanoTwips(Lisa(800, 600, Qt::white)), QSize(12000, 9000));
-    EXPECT_EQ(TamanoTwips(Lisa(1, 3, Qt::white)), QSize(15, 45));
+    EXPECT_EQ(TamanoHiMetric(ImagenLisa(800, 600, Qt::white)), QSize(21167, 15875));
+    EXPECT_EQ(TamanoTwips(ImagenLisa(800, 600, Qt::white)), QSize(12000, 9000));
+    EXPECT_EQ(TamanoTwips(ImagenLisa(1, 3, Qt::white)), QSize(15, 45));
     EXPECT_EQ(TamanoTwips(QImage()), QSize(0, 0));
 }
