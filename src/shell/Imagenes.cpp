@@ -188,7 +188,7 @@ QImage CargarImagenEscalada(const QString& ruta, int anchoMax, int altoMax) {
     Mapa mapa(FreeImage_Load(fif, nombre.constData(), opciones));
     if (!mapa || !FreeImage_HasPixels(mapa.get()))
         return {};
-    Mapa escalado(FreeImage_Rescale(mapa.get(), destino.width(), destino.height(), FILTER_CATMULLROM));
+    Mapa escalado(FreeImage_Rescale(mapa.get(), destino.width(), destino.height(), FILTER_BILINEAR));
     mapa.reset();
     return A24Bits(std::move(escalado));
 }
