@@ -99,7 +99,7 @@ QSize frmCalcDilucion::sizeHint() const {
 }
 
 void frmCalcDilucion::Cargar() {
-    RestaurarPosicionVentana(kClave, Marco());
+    RestaurarPosicionVentana(kClave, this);
     cmbUnidades_->clear();
     cmbUnidades_->addItems({QStringLiteral("ml"), QStringLiteral("cl"), QStringLiteral("l")});
     cmbUnidades_->setCurrentIndex(0);
@@ -110,7 +110,7 @@ void frmCalcDilucion::Cargar() {
 }
 
 void frmCalcDilucion::closeEvent(QCloseEvent* evento) {
-    GuardarPosicionVentana(kClave, Marco());
+    GuardarPosicionVentana(kClave, this);
     VentanaModulo::closeEvent(evento);
 }
 

@@ -52,7 +52,7 @@ frmCurvaReciprocidad::frmCurvaReciprocidad() {
     for (QLineEdit* caja : {txtTmMin_, txtTmMax_})
         caja->installEventFilter(this);
     connect(picCurva_, &Lienzo::Movido, this, &frmCurvaReciprocidad::MostrarLectura);
-    connect(btnCerrar, &QPushButton::clicked, this, &QWidget::close);
+    connect(btnCerrar, &QPushButton::clicked, this, [this] { Marco()->close(); });
     resize(sizeHint());
 }
 
