@@ -84,7 +84,8 @@ QString NombrePerfilSeguro(const QString& nombre) {
     for (QChar& c : n)
         if (c == u'\r' || c == u'\n')
             c = u' ';
-    return n.trimmed().left(kLargoNombrePerfil);
+    // What the file's code page cannot hold is shown as it will be stored.
+    return DesdeAnsi(HaciaAnsi(n.trimmed().left(kLargoNombrePerfil)));
 }
 
 QString NombrePerfilPropuesto(const QDateTime& momento, int formula, int revelador) {

@@ -35,7 +35,8 @@ QByteArray EscribirLineaPerfil(const PerfilTemp& perfil);
 // choice, the temperatures are clamped to 10..30 and the time to 0..3659 s.
 PerfilTemp PerfilAplicable(const PerfilTemp& perfil);
 
-// A name as it can be stored: the field separator and line ends replaced, trimmed, cut to 50.
+// A name as it will be stored: the field separator and line ends replaced, trimmed, cut to 50,
+// characters outside the file's code page as "?".
 QString NombrePerfilSeguro(const QString& nombre);
 // "yymmdd_hhnnss_<formula>_<developer>"
 QString NombrePerfilPropuesto(const QDateTime& momento, int formula, int revelador);

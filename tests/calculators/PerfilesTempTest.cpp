@@ -62,6 +62,7 @@ TEST(PerfilesTemp, NombresSegurosYPropuestos) {
     EXPECT_EQ(NombrePerfilSeguro("  a|b  "), QStringLiteral("a\u00A6b"));
     EXPECT_EQ(NombrePerfilSeguro(QString(60, u'x')).size(), 50);
     EXPECT_EQ(NombrePerfilSeguro("x\r\ny"), "x  y");
+    EXPECT_EQ(NombrePerfilSeguro(QStringLiteral("Tánico→20°")), QStringLiteral("Tánico?20°"));
     EXPECT_EQ(NombrePerfilPropuesto(QDateTime(QDate(2025, 3, 15), QTime(14, 30, 22)), 0, 1),
               "250315_143022_Regla7_HC110");
     EXPECT_EQ(NombrePerfilPropuesto(QDateTime(QDate(2031, 12, 1), QTime(9, 5, 0)), 1, 3),
