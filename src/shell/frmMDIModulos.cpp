@@ -1,5 +1,9 @@
 #include "shell/frmMDI.h"
 
+#include "calculators/frmCalcDilucion.h"
+#include "calculators/frmCalcTiempoTemp.h"
+#include "calculators/frmCurvaReciprocidad.h"
+
 #include <QAction>
 
 // One line per module: its menu command opens (or brings forward) its one window.
@@ -9,5 +13,7 @@ void frmMDI::ConectarModulos() {
         a->setEnabled(true);
         connect(a, &QAction::triggered, this, abrir);
     };
-    (void)modulo;
+    modulo("mnuCalcTiempoTemp", [] { AbrirModulo<frmCalcTiempoTemp>(); });
+    modulo("mnuCalcDiluciones", [] { AbrirModulo<frmCalcDilucion>(); });
+    modulo("mnuCurvaFalloReciprocidad", [] { AbrirModulo<frmCurvaReciprocidad>(); });
 }
