@@ -1,5 +1,6 @@
 #include "filmsheet/frmImagenCompleta.h"
 
+#include "shell/Controles.h"
 #include "shell/Imagenes.h"
 #include "shell/Lienzo.h"
 #include "shell/Numeros.h"
@@ -19,22 +20,15 @@ constexpr int kAltoNombre = 285; // twips of the title bar
 frmImagenCompleta::frmImagenCompleta() : picImg_(new Lienzo(this)), lblNombre_(new QLabel(this)) {
     setObjectName(QStringLiteral("frmImagenCompleta"));
     setWindowTitle(QStringLiteral("Imagen"));
-    setAutoFillBackground(true);
-    QPalette paleta = palette();
-    paleta.setColor(QPalette::Window, kOscuro);
-    paleta.setColor(QPalette::WindowText, Qt::white);
-    setPalette(paleta);
+    ColorFondo(this, kOscuro);
 
     picImg_->setObjectName(QStringLiteral("picImg"));
     picImg_->Limpiar(kOscuro);
     lblNombre_->setObjectName(QStringLiteral("lblNombre"));
     lblNombre_->setAlignment(Qt::AlignCenter);
-    lblNombre_->setAutoFillBackground(true);
-    lblNombre_->setPalette(paleta);
-    QFont letra(QStringLiteral("Segoe UI"));
-    letra.setPointSize(9);
-    letra.setBold(true);
-    lblNombre_->setFont(letra);
+    ColorFondo(lblNombre_, kOscuro);
+    ColorTexto(lblNombre_, Qt::white);
+    lblNombre_->setFont(Fuente(QStringLiteral("Segoe UI"), 9, true));
 
     connect(picImg_, &Lienzo::DobleClic, this, [this] { Marco()->close(); });
     resize(TwipsAPixeles(12000), TwipsAPixeles(9000));
@@ -74,10 +68,10 @@ void frmImagenCompleta::resizeEvent(QResizeEvent*) {
 }
 
 void frmImagenCompleta::Colocar() {
-    const int alto = PixelesATwips(height());
-    lblNombre_->setGeometry(0, TwipsAPixeles(alto - kAltoPie), width(), TwipsAPixeles(kAltoNombre));
+    const QSize cliente = ClienteTwips(this);
+    ColocarTwips(lblNombre_, 0, cliente.height() - kAltoPie, cliente.width(), kAltoNombre);
     // A window lower than the title bar still keeps a canvas of one pixel.
-    picImg_->setGeometry(0, 0, width(), std::max(1, TwipsAPixeles(alto - kAltoPie)));
+    ColocarTwips(picImg_, 0, 0, cliente.width(), std::max(kTwipsPorPixel, cliente.height() - kAltoPie));
 }
 
 void frmImagenCompleta::DibujarImagen() {

@@ -1,5 +1,6 @@
 #include "shell/Lienzo.h"
 
+#include "shell/Controles.h"
 #include "shell/Numeros.h"
 
 #include <QFontMetricsF>
@@ -36,13 +37,6 @@ bool Trazado(Lienzo::Estilo estilo, int i) {
         break;
     }
     return true;
-}
-
-QFont Letra(const QString& familia, double puntos, bool negrita) {
-    QFont letra(familia);
-    letra.setPointSizeF(puntos > 0 ? puntos : 1);
-    letra.setBold(negrita);
-    return letra;
 }
 
 QImage BufferVacio(QSize tamano, const QColor& fondo) {
@@ -181,7 +175,7 @@ void Lienzo::Texto(double x, double y, const QString& texto, const QColor& color
     if (buffer_.isNull() || texto.isEmpty())
         return;
     QPainter p(&buffer_);
-    p.setFont(Letra(familia, puntos, negrita));
+    p.setFont(Fuente(familia, puntos > 0 ? puntos : 1, negrita));
     p.setPen(color);
     p.drawText(QRectF(Px(x), Px(y), 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop, texto);
     update();
@@ -189,7 +183,7 @@ void Lienzo::Texto(double x, double y, const QString& texto, const QColor& color
 
 QSizeF Lienzo::MedirTexto(const QString& texto, double puntos, bool negrita, const QString& familia) const {
     const QImage referencia = buffer_.isNull() ? BufferVacio({1, 1}, fondo_) : buffer_;
-    const QFontMetricsF medidas(Letra(familia, puntos, negrita), &referencia);
+    const QFontMetricsF medidas(Fuente(familia, puntos > 0 ? puntos : 1, negrita), &referencia);
     const QRectF caja = medidas.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop, texto);
     return caja.size() * kTwipsPorPixel;
 }
