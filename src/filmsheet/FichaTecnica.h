@@ -27,8 +27,8 @@ struct DatosFicha {
     QString fabricante, isoNominal, tipoGrano, sensibilidadEspectral, procesoCompatible, fechaLanzamiento,
         formatoDisponible, reveladorIdeal;
     QVariant discontinuada;
-    QString rangoEspectralNm, fuenteRangoEspectral, picoSensibilidadNm, corteRojoNm, corteIrNm, falloReciprocidad,
-        correccionReciprocidad, tamanioGranoRms, resolucionLpMm;
+    QString rangoEspectralNm, fuenteRangoEspectral, picoSensibilidadNm, corteRojoNm, corteIrNm,
+        falloReciprocidad, correccionReciprocidad, tamanioGranoRms, resolucionLpMm;
 };
 
 // Name of the film in Peliculas, "" when it has no row. ReferenceDb must be open.

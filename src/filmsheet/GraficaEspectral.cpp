@@ -99,7 +99,9 @@ void DibujarCurvaEstimada(Lienzo& lienzo, const ParametrosEspectrales& p) {
 
 void DibujarBarraEspectro(Lienzo& lienzo, double x0, double anchoPlot, double xMinimo, double xMaximo,
                           double arriba, double alto) {
-    auto x = [&](double lambda) { return x0 + RedondearEntero((lambda - xMinimo) / (xMaximo - xMinimo) * anchoPlot); };
+    auto x = [&](double lambda) {
+        return x0 + RedondearEntero((lambda - xMinimo) / (xMaximo - xMinimo) * anchoPlot);
+    };
     for (int lambda = 380; lambda <= 700; ++lambda)
         lienzo.Linea(x(lambda), arriba, x(lambda), arriba + alto, ColorLongitudOnda(lambda));
     lienzo.Rectangulo(x(380), arriba, x(700), arriba + alto, kGris, false);

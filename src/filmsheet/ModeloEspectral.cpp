@@ -11,7 +11,9 @@ double Gauss(double x, double centro, double sigma) {
     return std::exp(-0.5 * z * z);
 }
 
-bool Entre(double v, double a, double b) { return v >= a && v <= b; }
+bool Entre(double v, double a, double b) {
+    return v >= a && v <= b;
+}
 } // namespace
 
 bool LeerNumeroEstricto(const QString& texto, double& valor) {
@@ -85,8 +87,8 @@ ParametrosEspectrales DerivarParametros(const QString& rango, const QString& pic
     return p;
 }
 
-double RespuestaEspectral(double lambda, double pico, double sigmaL, double sigmaR, short clase, double lambda2,
-                          double a2, double corteRojo) {
+double RespuestaEspectral(double lambda, double pico, double sigmaL, double sigmaR, short clase,
+                          double lambda2, double a2, double corteRojo) {
     double s = Gauss(lambda, pico, lambda <= pico ? sigmaL : sigmaR);
     if (lambda2 > 0 && a2 > 0)
         s = std::min(1.0, s + a2 * Gauss(lambda, lambda2, 30));
@@ -156,10 +158,13 @@ QColor ColorLongitudOnda(double lambda) {
 }
 
 EscalaEspectral::EscalaEspectral(double ancho, double alto, double xMax)
-    : plotW(RedondearEntero(ancho - 120)), plotH(RedondearEntero(alto - 540)), yBot(60 + plotH), xMaximo(xMax) {}
+    : plotW(RedondearEntero(ancho - 120)), plotH(RedondearEntero(alto - 540)), yBot(60 + plotH),
+      xMaximo(xMax) {}
 
 int EscalaEspectral::X(double lambda) const {
     return x0 + RedondearEntero((lambda - xMinimo) / (xMaximo - xMinimo) * plotW);
 }
 
-int EscalaEspectral::Y(double s) const { return yBot - RedondearEntero(std::log10(9 * s + 1) * plotH); }
+int EscalaEspectral::Y(double s) const {
+    return yBot - RedondearEntero(std::log10(9 * s + 1) * plotH);
+}

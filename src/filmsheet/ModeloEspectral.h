@@ -22,8 +22,8 @@ ParametrosEspectrales DerivarParametros(const QString& rango, const QString& pic
                                         const QString& corteIr, const QString& textoClase);
 
 // Relative sensitivity 0..1 at lambda nm.
-double RespuestaEspectral(double lambda, double pico, double sigmaL, double sigmaR, short clase, double lambda2,
-                          double a2, double corteRojo);
+double RespuestaEspectral(double lambda, double pico, double sigmaL, double sigmaR, short clase,
+                          double lambda2, double a2, double corteRojo);
 double RespuestaEspectral(double lambda, const ParametrosEspectrales& p);
 
 // The eye's response drawn for comparison, 0..1.

@@ -4,8 +4,8 @@
 #include "filmsheet/GraficaEspectral.h"
 #include "filmsheet/frmImagenCompleta.h"
 #include "shell/AlmacenDatos.h"
-#include "shell/Dialogos.h"
 #include "shell/Controles.h"
+#include "shell/Dialogos.h"
 #include "shell/Imagenes.h"
 #include "shell/Lienzo.h"
 #include "shell/Numeros.h"
@@ -60,7 +60,8 @@ frmPeliculasInfoTec::frmPeliculasInfoTec() {
     lblFormato_->setWordWrap(true);
     lblRevIdeal_->setWordWrap(true);
 
-    picEspectral_ = Panel("picEspectral", "lblEspTitulo", QStringLiteral("RESPUESTA ESPECTRAL"), 3000, 2220, Qt::white);
+    picEspectral_ =
+        Panel("picEspectral", "lblEspTitulo", QStringLiteral("RESPUESTA ESPECTRAL"), 3000, 2220, Qt::white);
     Etiqueta(picEspectral_, "lblLblRango", QStringLiteral("Rango espectral:"), 120, 330, 1740);
     lblRango_ = Etiqueta(picEspectral_, "lblRango", {}, 1860, 330, 1800);
     Etiqueta(picEspectral_, "lblLblFuenteRango", QStringLiteral("Fuente:"), 120, 600, 1740);
@@ -78,8 +79,8 @@ frmPeliculasInfoTec::frmPeliculasInfoTec() {
     lblNotaFuente_ = Etiqueta(picEspectral_, "lblNotaFuente", {}, 120, 1950, 6300);
     ColorTexto(lblNotaFuente_, kGrisTexto);
 
-    picResolucion_ = Panel("picResolucion", "lblResolucionTitulo", QStringLiteral("GRANO Y RESOLUCIÓN"), 5220, 840,
-                           QColor(248, 248, 248));
+    picResolucion_ = Panel("picResolucion", "lblResolucionTitulo", QStringLiteral("GRANO Y RESOLUCIÓN"), 5220,
+                           840, QColor(248, 248, 248));
     Etiqueta(picResolucion_, "lblLblGranoRms", QStringLiteral("Grano RMS:"), 120, 300, 1500);
     lblGranoRms_ = Etiqueta(picResolucion_, "lblGranoRms", {}, 1620, 300, 1200);
     Etiqueta(picResolucion_, "lblLblResLp", QStringLiteral("Resolución (lp/mm):"), 3300, 300, 1860);
@@ -95,8 +96,8 @@ frmPeliculasInfoTec::frmPeliculasInfoTec() {
     lblTipoCurva_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ColorTexto(lblTipoCurva_, kGrisTexto);
 
-    lblSinDatos_ = Etiqueta(this, "lblSinDatos", QStringLiteral("Sin datos técnicos para esta película"), 0, 3060,
-                            10100, 375);
+    lblSinDatos_ = Etiqueta(this, "lblSinDatos", QStringLiteral("Sin datos técnicos para esta película"), 0,
+                            3060, 10100, 375);
     lblSinDatos_->setAlignment(Qt::AlignCenter);
     ColorTexto(lblSinDatos_, kGrisTexto);
     lblSinDatos_->hide();
@@ -108,8 +109,8 @@ frmPeliculasInfoTec::frmPeliculasInfoTec() {
     lblDiscontinuada_->setFont(insignia);
 }
 
-QLabel* frmPeliculasInfoTec::Etiqueta(QWidget* panel, const char* nombre, const QString& texto, int izq, int arriba,
-                                      int ancho, int alto) {
+QLabel* frmPeliculasInfoTec::Etiqueta(QWidget* panel, const char* nombre, const QString& texto, int izq,
+                                      int arriba, int ancho, int alto) {
     auto* l = new QLabel(texto, panel);
     l->setObjectName(QString::fromLatin1(nombre));
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -117,8 +118,8 @@ QLabel* frmPeliculasInfoTec::Etiqueta(QWidget* panel, const char* nombre, const 
     return l;
 }
 
-QWidget* frmPeliculasInfoTec::Panel(const char* nombre, const char* nombreTitulo, const QString& titulo, int arriba,
-                                    int alto, const QColor& fondo) {
+QWidget* frmPeliculasInfoTec::Panel(const char* nombre, const char* nombreTitulo, const QString& titulo,
+                                    int arriba, int alto, const QColor& fondo) {
     auto* panel = new QWidget(this);
     panel->setObjectName(QString::fromLatin1(nombre));
     ColorFondo(panel, fondo);
@@ -131,8 +132,9 @@ QWidget* frmPeliculasInfoTec::Panel(const char* nombre, const char* nombreTitulo
 
 void frmPeliculasInfoTec::AplicarFuentes() {
     const QFont f = Fuente(QStringLiteral("Segoe UI"), 8);
-    for (QWidget* w : std::initializer_list<QWidget*>{picCabecera_, picCaract_, picEspectral_, picResolucion_,
-                                                      lblSinDatos_, lblTipoCurva_, picCurva_, lblDiscontinuada_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{picCabecera_, picCaract_, picEspectral_, picResolucion_,
+                                         lblSinDatos_, lblTipoCurva_, picCurva_, lblDiscontinuada_})
         w->setFont(f);
     // Panel titles keep their own smaller bold face.
     for (QWidget* panel : {picCaract_, picEspectral_, picResolucion_})
@@ -180,9 +182,11 @@ void frmPeliculasInfoTec::Posicionar() {
 }
 
 void frmPeliculasInfoTec::LimpiarCampos() {
-    for (QLabel* l : {lblNombre_, lblFabric_, lblIso_, lblGrano_, lblSens_, lblProceso_, lblFecha_, lblFormato_,
-                      lblRevIdeal_, lblRango_, lblFuenteRango_, lblPico_, lblCorteRojo_, lblCorteIr_, lblNotaFuente_,
-                      lblRecip_, lblCorreccion_, lblGranoRms_, lblResLp_, lblTipoCurva_, lblDiscontinuada_})
+    for (QLabel* l :
+         {lblNombre_,    lblFabric_,    lblIso_,          lblGrano_, lblSens_,        lblProceso_,
+          lblFecha_,     lblFormato_,   lblRevIdeal_,     lblRango_, lblFuenteRango_, lblPico_,
+          lblCorteRojo_, lblCorteIr_,   lblNotaFuente_,   lblRecip_, lblCorreccion_,  lblGranoRms_,
+          lblResLp_,     lblTipoCurva_, lblDiscontinuada_})
         l->clear();
     ColorFondo(lblDiscontinuada_, QColor(180, 180, 180));
     picCurva_->Limpiar(Qt::white);
@@ -202,7 +206,8 @@ void frmPeliculasInfoTec::CargarDatos() {
         Dialogo().Informar({}, u"Error al cargar la ficha técnica: " + e.Descripcion(), Icono::Exclamacion);
         return;
     }
-    lblNombre_->setText(nombrePelicula_.isEmpty() ? u"Película " + QString::number(idPelicula_) : nombrePelicula_);
+    lblNombre_->setText(nombrePelicula_.isEmpty() ? u"Película " + QString::number(idPelicula_)
+                                                  : nombrePelicula_);
     setWindowTitle(u"Info técnica: " + nombrePelicula_);
     if (!datos) {
         lblSinDatos_->show();
@@ -245,17 +250,17 @@ void frmPeliculasInfoTec::CargarDatos() {
         return;
     }
     PintarImagenAjustada(curva);
-    lblTipoCurva_->setText(QStringLiteral("Curva oficial\rdel fabricante"));
+    lblTipoCurva_->setText(QStringLiteral("Curva oficial\ndel fabricante"));
     ColorTexto(lblTipoCurva_, QColor(26, 82, 118));
     picCurva_->setToolTip(QStringLiteral("Doble clic para ver la imagen ampliada"));
 }
 
 void frmPeliculasInfoTec::DibujarCurvaEstimada() {
-    const ParametrosEspectrales p =
-        DerivarParametros(lblRango_->text(), lblPico_->text(), lblCorteRojo_->text(), lblCorteIr_->text(),
-                          lblSens_->text());
+    const ParametrosEspectrales p = DerivarParametros(
+        lblRango_->text(), lblPico_->text(), lblCorteRojo_->text(), lblCorteIr_->text(), lblSens_->text());
     ::DibujarCurvaEstimada(*picCurva_, p);
-    lblTipoCurva_->setText(QStringLiteral("Curva aprox.\r(datos estimados)"));
+    // Two lines: a label breaks at LF.
+    lblTipoCurva_->setText(QStringLiteral("Curva aprox.\n(datos estimados)"));
     ColorTexto(lblTipoCurva_, QColor(127, 140, 141));
 }
 
@@ -283,7 +288,8 @@ void frmPeliculasInfoTec::resizeEvent(QResizeEvent* evento) {
     const int w = width();
     if (w <= 0)
         return;
-    for (QWidget* p : {picCabecera_, picCaract_, picEspectral_, picResolucion_, static_cast<QWidget*>(lblSinDatos_)})
+    for (QWidget* p :
+         {picCabecera_, picCaract_, picEspectral_, picResolucion_, static_cast<QWidget*>(lblSinDatos_)})
         p->resize(w, p->height());
     const int ancho = PixelesATwips(w);
     picCurva_->move(TwipsAPixeles((ancho - kAnchoCurva) / 2), picCurva_->y());

@@ -41,7 +41,8 @@ private:
 
     QWidget *picCabecera_, *picCaract_, *picEspectral_, *picResolucion_;
     QLabel *lblNombre_, *lblDiscontinuada_, *lblSinDatos_, *lblTipoCurva_;
-    QLabel *lblFabric_, *lblIso_, *lblGrano_, *lblSens_, *lblProceso_, *lblFecha_, *lblFormato_, *lblRevIdeal_;
+    QLabel *lblFabric_, *lblIso_, *lblGrano_, *lblSens_, *lblProceso_, *lblFecha_, *lblFormato_,
+        *lblRevIdeal_;
     QLabel *lblRango_, *lblFuenteRango_, *lblPico_, *lblCorteRojo_, *lblCorteIr_, *lblRecip_, *lblCorreccion_,
         *lblNotaFuente_;
     QLabel *lblGranoRms_, *lblResLp_;

@@ -19,9 +19,11 @@ TEST(FichaTecnica, ColoresYNotasPorTextoExacto) {
     EXPECT_EQ(ColorFuente("fabricante"), QColor(127, 140, 141));
     EXPECT_EQ(NotaFuente("fabricante"), "");
     EXPECT_EQ(ColorFuente("Curva oficial"), QColor(108, 52, 131));
-    EXPECT_EQ(NotaFuente("Curva oficial"), QStringLiteral("Leído del espectrograma publicado. Margen estimado ±10-20 nm."));
+    EXPECT_EQ(NotaFuente("Curva oficial"),
+              QStringLiteral("Leído del espectrograma publicado. Margen estimado ±10-20 nm."));
     EXPECT_EQ(ColorFuente("Paper/test"), QColor(30, 132, 73));
-    EXPECT_EQ(NotaFuente("Estimado"), QStringLiteral("Inferido por tipo de emulsión. Referencia orientativa."));
+    EXPECT_EQ(NotaFuente("Estimado"),
+              QStringLiteral("Inferido por tipo de emulsión. Referencia orientativa."));
     EXPECT_EQ(ColorFuente("Estimado"), QColor(127, 140, 141));
     EXPECT_EQ(ColorReciprocidad("Bajo"), QColor(39, 174, 96));
     EXPECT_EQ(ColorReciprocidad("Moderado"), QColor(243, 156, 18));
@@ -34,7 +36,8 @@ TEST(FichaTecnica, InsigniaSoloUnoEsDescatalogada) {
     EXPECT_EQ(InsigniaDiscontinuada(1).texto, "DESCONT.");
     EXPECT_EQ(InsigniaDiscontinuada(1).fondo, QColor(192, 40, 40));
     EXPECT_EQ(InsigniaDiscontinuada("1").texto, "DESCONT.");
-    for (const QVariant& v : {QVariant(0), QVariant(-1), QVariant("sí"), QVariant(), QVariant(70000), QVariant(2)}) {
+    for (const QVariant& v :
+         {QVariant(0), QVariant(-1), QVariant("sí"), QVariant(), QVariant(70000), QVariant(2)}) {
         EXPECT_EQ(InsigniaDiscontinuada(v).texto, "ACTIVA");
         EXPECT_EQ(InsigniaDiscontinuada(v).fondo, QColor(0, 160, 0));
     }
@@ -43,8 +46,11 @@ TEST(FichaTecnica, InsigniaSoloUnoEsDescatalogada) {
 TEST(FichaTecnica, LecturaDeLaFilaYDelNombre) {
     CarpetaPruebas carpeta;
     ReferenceDb()->Insertar("Peliculas", {{"IdPelicula", 7}, {"Nombre", "Kodak Tri-X 400"}});
-    ReferenceDb()->Insertar("PeliculasInfoTec", {{"IdPelicula", 7}, {"Fabricante", "Kodak"}, {"Discontinuada", 0},
-                                                 {"RangoEspectralNm", "380|650"}, {"IsoNominal", QVariant()}});
+    ReferenceDb()->Insertar("PeliculasInfoTec", {{"IdPelicula", 7},
+                                                 {"Fabricante", "Kodak"},
+                                                 {"Discontinuada", 0},
+                                                 {"RangoEspectralNm", "380|650"},
+                                                 {"IsoNominal", QVariant()}});
     EXPECT_EQ(LeerNombrePelicula(7), "Kodak Tri-X 400");
     EXPECT_EQ(LeerNombrePelicula(8), "");
     const auto d = LeerDatosFicha(7);

@@ -35,13 +35,14 @@ INSTANTIATE_TEST_SUITE_P(
     Casos, Derivacion,
     ::testing::Values(
         CasoDerivacion{"vacio", "", "", "", "", "pancromática", 0, 380, 700, 540, 0, 780},
-        CasoDerivacion{"orto", "380" + kGuion + "650", "", "", "", "Ortocromática", 1, 380, 650, 515, 560, 780},
+        CasoDerivacion{"orto", "380" + kGuion + "650", "", "", "", "Ortocromática", 1, 380, 650, 515, 560,
+                       780},
         CasoDerivacion{"infrarrojaSinCorte", "", "", "", "", "Infrarroja", 3, 380, 820, 540, 0, 900},
         CasoDerivacion{"infrarrojaCorte900", "", "", "", "900", "Infrarroja", 3, 380, 900, 540, 0, 980},
         CasoDerivacion{"infrarrojaCorte740", "", "", "", "740", "infrarroja", 3, 380, 740, 540, 0, 950},
         CasoDerivacion{"corteIrSinTexto", "", "", "", "760", "pancromática", 3, 380, 760, 540, 0, 840},
-        CasoDerivacion{"extendida680", "380" + kGuion + "680", "", "", "", "Pancro. extendida", 2, 380, 750, 530,
-                       0, 830},
+        CasoDerivacion{"extendida680", "380" + kGuion + "680", "", "", "", "Pancro. extendida", 2, 380, 750,
+                       530, 0, 830},
         CasoDerivacion{"extendida700", "380|700", "", "", "", "Extendida al rojo", 2, 380, 700, 540, 0, 850},
         CasoDerivacion{"rangoAlto", "400|720", "", "", "", "pancro", 2, 400, 720, 560, 0, 800},
         CasoDerivacion{"guionAscii", "400-680", "", "", "", "pancro", 0, 400, 680, 540, 0, 780},
@@ -70,7 +71,8 @@ TEST(ModeloEspectral, RespuestaCalculadaAMano) {
     const double a = std::exp(-0.5 * std::pow((430 - 540) / sigma, 2)) + 0.5;
     EXPECT_NEAR(RespuestaEspectral(430, p), a, 1e-12);
     EXPECT_NEAR(RespuestaEspectral(650, p),
-                std::exp(-0.5 * std::pow(110 / sigma, 2)) + 0.5 * std::exp(-0.5 * std::pow(220 / 30.0, 2)), 1e-12);
+                std::exp(-0.5 * std::pow(110 / sigma, 2)) + 0.5 * std::exp(-0.5 * std::pow(220 / 30.0, 2)),
+                1e-12);
 }
 
 TEST(ModeloEspectral, OrtocromaticaSeApagaAntesDelCorte) {
@@ -98,7 +100,8 @@ TEST(ModeloEspectral, ColorEnLosBordesDeBanda) {
     EXPECT_EQ(ColorLongitudOnda(645), QColor(RedondearEntero(255 * (0.3 + 0.7 * 55 / 60.0)), 0, 0));
     EXPECT_EQ(ColorLongitudOnda(700), QColor(RedondearEntero(0.3 * 255), 0, 0));
     // 400 nm: red (440-400)/60 = 2/3 and blue 1, both dimmed by 0.3 + 0.7 * 20/40 = 0.65.
-    EXPECT_EQ(ColorLongitudOnda(400), QColor(RedondearEntero(2.0 / 3 * 0.65 * 255), 0, RedondearEntero(0.65 * 255)));
+    EXPECT_EQ(ColorLongitudOnda(400),
+              QColor(RedondearEntero(2.0 / 3 * 0.65 * 255), 0, RedondearEntero(0.65 * 255)));
 }
 
 TEST(ModeloEspectral, Escala) {

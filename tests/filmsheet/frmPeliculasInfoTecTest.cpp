@@ -1,6 +1,6 @@
+#include "filmsheet/frmPeliculasInfoTec.h"
 #include "filmsheet/ModeloEspectral.h"
 #include "filmsheet/frmImagenCompleta.h"
-#include "filmsheet/frmPeliculasInfoTec.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Lienzo.h"
 #include "shell/Numeros.h"
@@ -33,20 +33,36 @@ protected:
         bd->Insertar("Peliculas", {{"IdPelicula", 2}, {"Nombre", "Ilford Ortho Plus"}});
         bd->Insertar("Peliculas", {{"IdPelicula", 3}, {"Nombre", "Sin ficha"}});
         bd->Insertar("Peliculas", {{"IdPelicula", 4}, {"Nombre", "Marcadores"}});
-        bd->Insertar("PeliculasInfoTec",
-                     {{"IdPelicula", 1},         {"Fabricante", "Kodak"},       {"IsoNominal", "400"},
-                      {"TipoGrano", "Cúbico"},   {"SensibilidadEspectral", "Pancromática"},
-                      {"ProcesoCompatible", "B/N"}, {"FechaLanzamiento", "1954"},
-                      {"FormatoDisponible", "35mm|120"}, {"ReveladorIdeal", "D-76"}, {"Discontinuada", 0},
-                      {"RangoEspectralNm", "380|660"}, {"FuenteRangoEspectral", "Fabricante"},
-                      {"PicoSensibilidadNm", "540"}, {"CorteRojoNm", "--"}, {"CorteIrNm", ""},
-                      {"FalloReciprocidad", "Moderado"}, {"CorreccionReciprocidad", "+1 paso a 10 s"},
-                      {"TamanioGranoRms", "17"}, {"ResolucionLpMm", "100"}});
-        bd->Insertar("PeliculasInfoTec", {{"IdPelicula", 2}, {"SensibilidadEspectral", "Ortocromática"},
-                                          {"RangoEspectralNm", "380|650"}, {"Discontinuada", 1}});
-        bd->Insertar("PeliculasInfoTec",
-                     {{"IdPelicula", 4}, {"Fabricante", " -- "}, {"IsoNominal", "0"}, {"TipoGrano", "|"},
-                      {"FalloReciprocidad", "--"}, {"FuenteRangoEspectral", "fabricante"}, {"Discontinuada", "x"}});
+        bd->Insertar("PeliculasInfoTec", {{"IdPelicula", 1},
+                                          {"Fabricante", "Kodak"},
+                                          {"IsoNominal", "400"},
+                                          {"TipoGrano", "Cúbico"},
+                                          {"SensibilidadEspectral", "Pancromática"},
+                                          {"ProcesoCompatible", "B/N"},
+                                          {"FechaLanzamiento", "1954"},
+                                          {"FormatoDisponible", "35mm|120"},
+                                          {"ReveladorIdeal", "D-76"},
+                                          {"Discontinuada", 0},
+                                          {"RangoEspectralNm", "380|660"},
+                                          {"FuenteRangoEspectral", "Fabricante"},
+                                          {"PicoSensibilidadNm", "540"},
+                                          {"CorteRojoNm", "--"},
+                                          {"CorteIrNm", ""},
+                                          {"FalloReciprocidad", "Moderado"},
+                                          {"CorreccionReciprocidad", "+1 paso a 10 s"},
+                                          {"TamanioGranoRms", "17"},
+                                          {"ResolucionLpMm", "100"}});
+        bd->Insertar("PeliculasInfoTec", {{"IdPelicula", 2},
+                                          {"SensibilidadEspectral", "Ortocromática"},
+                                          {"RangoEspectralNm", "380|650"},
+                                          {"Discontinuada", 1}});
+        bd->Insertar("PeliculasInfoTec", {{"IdPelicula", 4},
+                                          {"Fabricante", " -- "},
+                                          {"IsoNominal", "0"},
+                                          {"TipoGrano", "|"},
+                                          {"FalloReciprocidad", "--"},
+                                          {"FuenteRangoEspectral", "fabricante"},
+                                          {"Discontinuada", "x"}});
     }
     frmPeliculasInfoTec* Ficha(int id) {
         frmPeliculasInfoTec::MostrarPelicula(id);
@@ -79,7 +95,7 @@ TEST_F(FichaTest, FilaCompleta) {
     EXPECT_EQ(Texto(f, "lblResLp"), "100");
     EXPECT_TRUE(f->findChild<QWidget*>("picCaract")->isVisible());
     EXPECT_FALSE(f->findChild<QWidget*>("lblSinDatos")->isVisible());
-    EXPECT_EQ(Texto(f, "lblTipoCurva"), QStringLiteral("Curva aprox.\r(datos estimados)"));
+    EXPECT_EQ(Texto(f, "lblTipoCurva"), QStringLiteral("Curva aprox.\n(datos estimados)"));
 }
 
 TEST_F(FichaTest, MarcadoresYEstadoNoConvertible) {
@@ -95,7 +111,8 @@ TEST_F(FichaTest, MarcadoresYEstadoNoConvertible) {
     EXPECT_EQ(Texto(f, "lblDiscontinuada"), "ACTIVA");
     f = Ficha(2);
     EXPECT_EQ(Texto(f, "lblDiscontinuada"), "DESCONT.");
-    EXPECT_EQ(f->findChild<QLabel*>("lblDiscontinuada")->palette().color(QPalette::Window), QColor(192, 40, 40));
+    EXPECT_EQ(f->findChild<QLabel*>("lblDiscontinuada")->palette().color(QPalette::Window),
+              QColor(192, 40, 40));
 }
 
 TEST_F(FichaTest, SinFilaDeFichaNiDePelicula) {
@@ -113,7 +130,8 @@ TEST_F(FichaTest, SinFilaDeFichaNiDePelicula) {
 TEST_F(FichaTest, CurvaEstimadaDibujada) {
     auto* f = Ficha(1);
     const Lienzo* c = f->findChild<Lienzo*>("picCurva");
-    const ParametrosEspectrales p = DerivarParametros(QStringLiteral("380–660"), "540", "", "", "pancromática");
+    const ParametrosEspectrales p =
+        DerivarParametros(QStringLiteral("380–660"), "540", "", "", "pancromática");
     const EscalaEspectral e(c->AnchoTwips(), c->AltoTwips(), p.xMaximo);
     // UV band, away from texts and grid lines.
     EXPECT_EQ(c->PixelEn(e.X(340), (e.yTop + e.Y(0.75)) / 2 + 60), QColor(240, 232, 248));
@@ -136,7 +154,7 @@ TEST_F(FichaTest, CurvaOficialYDobleClic) {
     img.fill(QColor(10, 200, 30));
     ASSERT_TRUE(img.save(carpeta_.Archivo("imag/curvas/Kodak Tri-X 400.jpg"), "JPG"));
     auto* f = Ficha(1);
-    EXPECT_EQ(Texto(f, "lblTipoCurva"), QStringLiteral("Curva oficial\rdel fabricante"));
+    EXPECT_EQ(Texto(f, "lblTipoCurva"), QStringLiteral("Curva oficial\ndel fabricante"));
     EXPECT_EQ(ColorDe(f, "lblTipoCurva"), QColor(26, 82, 118));
     auto* c = f->findChild<Lienzo*>("picCurva");
     EXPECT_EQ(c->toolTip(), "Doble clic para ver la imagen ampliada");
