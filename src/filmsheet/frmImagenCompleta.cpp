@@ -81,13 +81,5 @@ void frmImagenCompleta::DibujarImagen() {
         picImg_->Imagen((sw - t.width()) / 2, (sh - t.height()) / 2, t.width(), t.height(), imagen);
         return;
     }
-    imagen = CargarImagen(rutaImagen_);
-    const QSize t = TamanoTwips(imagen);
-    if (t.width() < 1 || t.height() <= 0)
-        return;
-    double escala = double(sw) / t.width();
-    if (t.height() * escala > sh)
-        escala = double(sh) / t.height();
-    const int w = RedondearEntero(t.width() * escala), h = RedondearEntero(t.height() * escala);
-    picImg_->Imagen((sw - w) / 2, (sh - h) / 2, w, h, imagen);
+    picImg_->ImagenAjustada(CargarImagen(rutaImagen_));
 }

@@ -266,15 +266,7 @@ void frmPeliculasInfoTec::DibujarCurvaEstimada() {
 
 void frmPeliculasInfoTec::PintarImagenAjustada(const QImage& imagen) {
     picCurva_->Limpiar(Qt::white);
-    const int aw = picCurva_->AnchoTwips(), ah = picCurva_->AltoTwips();
-    const QSize t = TamanoTwips(imagen);
-    if (t.width() < 1 || t.height() < 1)
-        return;
-    double escala = double(aw) / t.width();
-    if (t.height() * escala > ah)
-        escala = double(ah) / t.height();
-    const int w = RedondearEntero(t.width() * escala), h = RedondearEntero(t.height() * escala);
-    picCurva_->Imagen((aw - w) / 2, (ah - h) / 2, w, h, imagen);
+    picCurva_->ImagenAjustada(imagen);
 }
 
 void frmPeliculasInfoTec::AbrirCurvaAmpliada() {

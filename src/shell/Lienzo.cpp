@@ -1,6 +1,7 @@
 #include "shell/Lienzo.h"
 
 #include "shell/Controles.h"
+#include "shell/Imagenes.h"
 #include "shell/Numeros.h"
 
 #include <QFontMetricsF>
@@ -241,4 +242,17 @@ void Lienzo::mouseMoveEvent(QMouseEvent* evento) {
 
 void Lienzo::mousePressEvent(QMouseEvent* evento) {
     Q_EMIT Pulsado(evento->position().x() * kTwipsPorPixel, evento->position().y() * kTwipsPorPixel);
+}
+
+bool Lienzo::ImagenAjustada(const QImage& imagen) {
+    const int aw = AnchoTwips(), ah = AltoTwips();
+    const QSize t = TamanoTwips(imagen);
+    if (t.width() < 1 || t.height() < 1)
+        return false;
+    double escala = double(aw) / t.width();
+    if (t.height() * escala > ah)
+        escala = double(ah) / t.height();
+    const int w = RedondearEntero(t.width() * escala), h = RedondearEntero(t.height() * escala);
+    Imagen((aw - w) / 2, (ah - h) / 2, w, h, imagen);
+    return true;
 }

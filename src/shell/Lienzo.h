@@ -55,6 +55,9 @@ public:
     // The picture stretched into the pixel rectangle at (px, py) of ancho / 15 x alto / 15 pixels
     // (rounded, at least 1), with smooth (area-averaging) resampling.
     void Imagen(double x, double y, double ancho, double alto, const QImage& imagen);
+    // The picture (its size in twips) enlarged or reduced to fit the whole canvas, proportions
+    // kept, centred with integer division. False when the picture has no size.
+    bool ImagenAjustada(const QImage& imagen);
 
     // Client size in twips.
     int AnchoTwips() const;
