@@ -1,0 +1,39 @@
+#include "shell/Controles.h"
+
+#include "shell/Numeros.h"
+
+#include <QPalette>
+#include <QWidget>
+
+void ColocarTwips(QWidget* control, double izquierda, double arriba, double ancho, double alto) {
+    control->setGeometry(TwipsAPixeles(izquierda), TwipsAPixeles(arriba), std::max(0, TwipsAPixeles(ancho)),
+                         std::max(0, TwipsAPixeles(alto)));
+}
+
+QSize ClienteTwips(const QWidget* control) {
+    return QSize(PixelesATwips(control->width()), PixelesATwips(control->height()));
+}
+
+QFont Fuente(const QString& familia, double puntos, bool negrita) {
+    QFont f(familia);
+    f.setPointSizeF(puntos);
+    f.setBold(negrita);
+    return f;
+}
+
+void ColorTexto(QWidget* control, const QColor& color) {
+    QPalette p = control->palette();
+    p.setColor(QPalette::WindowText, color);
+    p.setColor(QPalette::ButtonText, color);
+    p.setColor(QPalette::Text, color);
+    control->setPalette(p);
+}
+
+void ColorFondo(QWidget* control, const QColor& color) {
+    QPalette p = control->palette();
+    p.setColor(QPalette::Window, color);
+    p.setColor(QPalette::Base, color);
+    p.setColor(QPalette::Button, color);
+    control->setPalette(p);
+    control->setAutoFillBackground(true);
+}

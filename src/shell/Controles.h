@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+// Small helpers every window uses to build its controls from documented values.
+
+// Places a control at a rectangle given in twips (15 per pixel, ties-to-even rounding).
+void ColocarTwips(QWidget* control, double izquierda, double arriba, double ancho, double alto);
+// Client size of a widget in twips.
+QSize ClienteTwips(const QWidget* control);
+// A font by face name and size in points; a face that is not installed falls back to a similar one.
+QFont Fuente(const QString& familia, double puntos, bool negrita = false);
+// Text colour (window text, button text and text roles) and a filled background colour.
+void ColorTexto(QWidget* control, const QColor& color);
+void ColorFondo(QWidget* control, const QColor& color);
