@@ -43,11 +43,11 @@ QRect DisponerBotonNota(const QRect& notaPersonal) {
                  std::max(270, RedondearEntero(notaPersonal.height() / 3.0 * 1.6)));
 }
 
-DisposicionDiscont DisponerDiscont(int W, int H, int T) {
+DisposicionComun DisponerDiscont(int W, int H, int T) {
     const int A = std::max(kMinimo, H - T - 60);
     const int L = std::max(kMinimo, A - 3120);
     const int GW = std::max(kMinimo, W - 3360);
-    DisposicionDiscont d;
+    DisposicionComun d;
     d.lblModo = QRect(120, T + 150, kAnchoLista, 330);
     d.lstItems = QRect(120, T + 480, kAnchoLista, L - 480);
     d.picImagen = QRect(120, T + L + 120, kAnchoLista, 3000);

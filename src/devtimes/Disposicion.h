@@ -13,9 +13,14 @@ QString NombreArchivoSeguro(QString nombre);
 // picture is enlarged). Nothing when the picture has no size.
 std::optional<QRect> CajaAjustada(int W, int H, int w, int h);
 
+// What both windows place: the mode title, the list, the picture and the grid.
+struct DisposicionComun {
+    QRect lblModo, lstItems, picImagen, grdTiempos;
+};
+
 // Client area W x H; T = height of the search panel + 60.
-struct DisposicionTiempos {
-    QRect lblModo, lstItems, picImagen, grdTiempos, picNotas, chkInfoTecnica;
+struct DisposicionTiempos : DisposicionComun {
+    QRect picNotas, chkInfoTecnica;
     int anchoNotas = 0, anchoNotaPersonal = 0;
 };
 DisposicionTiempos DisponerTiempos(int W, int H, int T);
@@ -23,7 +28,4 @@ DisposicionTiempos DisponerTiempos(int W, int H, int T);
 // The notes box's save button beside the personal note box (given inside the notes panel).
 QRect DisponerBotonNota(const QRect& notaPersonal);
 
-struct DisposicionDiscont {
-    QRect lblModo, lstItems, picImagen, grdTiempos;
-};
-DisposicionDiscont DisponerDiscont(int W, int H, int T);
+DisposicionComun DisponerDiscont(int W, int H, int T);
