@@ -1,24 +1,259 @@
 #include "datos/ConstructorDatos.h"
 
-#include "shell/AlmacenDatos.h"
+#include "datos/CargaDatos.h"
+#include "datos/Dibujos.h"
+#include "datos/DocumentosPdf.h"
 #include "shell/Esquema.h"
+#include "shell/NombreArchivo.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
-QStringList ConstruirCarpetaPrograma(const QString& destino) {
+namespace {
+
+using Creador = std::unique_ptr<BaseDatos> (*)(const QString&);
+
+// Built under a temporary name beside the target and renamed into place only when complete.
+void CrearBaseCompleta(const QString& ruta, Creador crear, const std::vector<TablaEsquema>& esquema,
+                       const ConjuntoDatos& datos) {
+    const QString temporal = ruta + u".nuevo";
+    QFile::remove(temporal); // left by an interrupted run
+    try {
+        std::unique_ptr<BaseDatos> bd = crear(temporal);
+        CargarDatos(*bd, esquema, datos);
+        bd.reset();
+        if (!QFile::rename(temporal, ruta))
+            throw ErrorBD(u"No se puede crear " + ruta);
+    } catch (...) {
+        QFile::remove(temporal);
+        QFile::remove(temporal + u"-journal");
+        throw;
+    }
+}
+
+QString Texto(const TablaCsv& t, const FilaCsv& f, const QString& columna) {
+    return t.Valor(f, columna).value_or(QString()).trimmed();
+}
+
+const TablaCsv* Tabla(const ConjuntoDatos& datos, const char* nombre) {
+    const auto t = datos.find(QString::fromUtf8(nombre));
+    return t == datos.end() ? nullptr : &t->second;
+}
+
+// Maker of a film: its technical sheet's, else the first word of its name.
+class Fabricantes {
+public:
+    explicit Fabricantes(const ConjuntoDatos& datos) {
+        if (const TablaCsv* info = Tabla(datos, "PeliculasInfoTec"))
+            for (const FilaCsv& f : info->filas)
+                porId_.insert(Texto(*info, f, QStringLiteral("IdPelicula")),
+                              Texto(*info, f, QStringLiteral("Fabricante")));
+    }
+    QString De(const QString& nombre, const QString& id = {}) const {
+        const QString hoja = porId_.value(id);
+        return hoja.isEmpty() ? nombre.section(u' ', 0, 0) : hoja;
+    }
+    // A short form for file names: "Ilford (Harman Technology)" gives "Ilford".
+    static QString Corto(const QString& fabricante) {
+        return fabricante.section(QStringLiteral(" ("), 0, 0).trimmed();
+    }
+
+private:
+    QHash<QString, QString> porId_;
+};
+
+class Constructor {
+public:
+    Constructor(const QString& destino, const ConjuntoDatos& datos)
+        : raiz_(destino), datos_(datos), fabricantes_(datos) {}
+
     QStringList creado;
+
+    void Carpetas() {
+        for (const char* c :
+             {"imag/films/discont", "imag/devs/discont", "imag/curvas", "datasheets", "otrosdoc"})
+            if (!raiz_.exists(QString::fromUtf8(c))) {
+                if (!raiz_.mkpath(QString::fromUtf8(c)))
+                    throw ErrorBD(u"No se puede crear la carpeta " + raiz_.filePath(QString::fromUtf8(c)));
+                creado << raiz_.filePath(QString::fromUtf8(c));
+            }
+    }
+
+    void Imagenes() {
+        int n = 0;
+        if (const TablaCsv* t = Tabla(datos_, "Peliculas"))
+            for (const FilaCsv& f : t->filas) {
+                const QString id = Texto(*t, f, QStringLiteral("IdPelicula"));
+                const QString nombre = Texto(*t, f, QStringLiteral("Nombre"));
+                Tarjeta(QStringLiteral("films"), nombre, fabricantes_.De(nombre, id),
+                        QStringLiteral("Película"), TipoTarjeta::Pelicula, false, n++);
+            }
+        if (const TablaCsv* t = Tabla(datos_, "Reveladores"))
+            for (const FilaCsv& f : t->filas) {
+                const QString nombre = Texto(*t, f, QStringLiteral("Nombre"));
+                Tarjeta(QStringLiteral("devs"), nombre, fabricantes_.De(nombre), QStringLiteral("Revelador"),
+                        TipoTarjeta::Revelador, false, n++);
+            }
+        Discontinuados("PeliculasDisc", "Pelicula", QStringLiteral("films/discont"), TipoTarjeta::Pelicula);
+        Discontinuados("ReveladoresDisc", "Revelador", QStringLiteral("devs/discont"),
+                       TipoTarjeta::Revelador);
+        for (int i = 1; i <= 6; ++i)
+            Guardar(QStringLiteral("imag/tz_fnd_%1.jpg").arg(i, 2, 10, QChar(u'0')),
+                    [i] { return DibujarFondo(i); });
+    }
+
+    void Documentos() {
+        DocumentosFabricantes();
+        Guardar(QStringLiteral("otrosdoc/Escala_de_grises.jpg"), DibujarEscalaGrises);
+        Guardar(QStringLiteral("otrosdoc/Espectro_visible.webp"), DibujarEspectroVisible);
+        const QString compensacion = QStringLiteral("otrosdoc/Compensacion_de_temperatura.pdf");
+        if (!raiz_.exists(compensacion)) {
+            EscribirCompensacionPdf(raiz_.filePath(compensacion));
+            creado << raiz_.filePath(compensacion);
+        }
+    }
+
+private:
+    // Every seventh picture is WebP, so that path is exercised by the shipped data.
+    void Tarjeta(const QString& carpeta, const QString& nombre, const QString& fabricante,
+                 const QString& detalle, TipoTarjeta tipo, bool discontinuado, int orden) {
+        const QString base = u"imag/" + carpeta + u'/' + NombreArchivoSeguro(nombre);
+        if (raiz_.exists(base + u".jpg") || raiz_.exists(base + u".webp"))
+            return;
+        const QString ruta = base + (orden % 7 == 6 ? u".webp" : u".jpg");
+        Guardar(ruta, [&] { return DibujarTarjeta(nombre, fabricante, detalle, tipo, discontinuado); });
+    }
+
+    void Discontinuados(const char* tabla, const char* columna, const QString& carpeta, TipoTarjeta tipo) {
+        const TablaCsv* t = Tabla(datos_, tabla);
+        if (!t)
+            return;
+        QSet<QString> vistos;
+        for (const FilaCsv& f : t->filas) {
+            const QString nombre = Texto(*t, f, QString::fromUtf8(columna));
+            if (nombre.isEmpty() || vistos.contains(nombre))
+                continue;
+            vistos.insert(nombre);
+            Tarjeta(carpeta, nombre, fabricantes_.De(nombre), QStringLiteral("Discontinuado"), tipo, true, 0);
+        }
+    }
+
+    template <typename Dibujo> void Guardar(const QString& relativo, Dibujo dibujo) {
+        if (raiz_.exists(relativo))
+            return;
+        GuardarImagen(dibujo(), raiz_.filePath(relativo));
+        creado << raiz_.filePath(relativo);
+    }
+
+    // One PDF per film maker with its times of the data set, current and discontinued.
+    void DocumentosFabricantes() {
+        std::map<QString, std::vector<QStringList>> actuales, antiguos;
+        const TablaCsv* tiempos = Tabla(datos_, "Tiempos");
+        const TablaCsv* peliculas = Tabla(datos_, "Peliculas");
+        const TablaCsv* reveladores = Tabla(datos_, "Reveladores");
+        if (tiempos && peliculas && reveladores) {
+            const QHash<QString, QString> pelicula = Nombres(*peliculas, QStringLiteral("IdPelicula"));
+            const QHash<QString, QString> revelador = Nombres(*reveladores, QStringLiteral("IdRevelador"));
+            for (const FilaCsv& f : tiempos->filas) {
+                const QString id = Texto(*tiempos, f, QStringLiteral("IdPelicula"));
+                QStringList fila{pelicula.value(id),
+                                 revelador.value(Texto(*tiempos, f, QStringLiteral("IdRevelador")))};
+                for (const char* c :
+                     {"Dilucion", "ISO", "Tiempo35", "Tiempo120", "TiempoHoja", "Temperatura", "Notas"})
+                    fila << Texto(*tiempos, f, QString::fromUtf8(c));
+                actuales[Fabricantes::Corto(fabricantes_.De(pelicula.value(id), id))].push_back(fila);
+            }
+        }
+        if (const TablaCsv* disc = Tabla(datos_, "PeliculasDisc"))
+            for (const FilaCsv& f : disc->filas) {
+                QStringList fila;
+                for (const char* c : {"Pelicula", "Revelador", "Dilucion", "ISO", "35mm", "120", "Hoja",
+                                      "Temperatura", "Estado"})
+                    fila << Texto(*disc, f, QString::fromUtf8(c));
+                antiguos[Fabricantes::Corto(fabricantes_.De(fila[0]))].push_back(fila);
+            }
+        QSet<QString> fabricantes;
+        for (const auto& [f, filas] : actuales)
+            fabricantes.insert(f);
+        for (const auto& [f, filas] : antiguos)
+            fabricantes.insert(f);
+        for (const QString& fabricante : fabricantes) {
+            const QString relativo = u"datasheets/" + NombreArchivoSeguro(fabricante).replace(u' ', u'_') +
+                                     u"_tiempos_de_revelado.pdf";
+            if (raiz_.exists(relativo))
+                continue;
+            std::vector<TablaPdf> tablas;
+            const QStringList columnas{QStringLiteral("Película"), QStringLiteral("Revelador"),
+                                       QStringLiteral("Dilución"), QStringLiteral("ISO"),
+                                       QStringLiteral("35 mm"),    QStringLiteral("120"),
+                                       QStringLiteral("Hoja"),     QStringLiteral("Temp.")};
+            const std::vector<int> anchos{19, 18, 7, 7, 7, 7, 6, 6, 32};
+            if (actuales.count(fabricante))
+                tablas.push_back({QStringLiteral("Tiempos de revelado"),
+                                  columnas + QStringList{QStringLiteral("Notas")}, anchos,
+                                  actuales[fabricante]});
+            if (antiguos.count(fabricante))
+                tablas.push_back({QStringLiteral("Películas discontinuadas"),
+                                  columnas + QStringList{QStringLiteral("Estado")}, anchos,
+                                  antiguos[fabricante]});
+            EscribirPdf(raiz_.filePath(relativo), fabricante + u": tiempos de revelado",
+                        Introduccion(actuales[fabricante]), tablas);
+            creado << raiz_.filePath(relativo);
+        }
+    }
+
+    // The meaning of the note codes of these rows, so the printed table keeps its sources.
+    QString Introduccion(const std::vector<QStringList>& filas) const {
+        QString r = QStringLiteral(
+            "Tiempos publicados por el fabricante, tal como figuran en el conjunto de datos del "
+            "programa.");
+        QStringList usados;
+        for (const QStringList& f : filas)
+            for (const QString& c : CodigosNotas(f.last()))
+                if (!usados.contains(c))
+                    usados << c;
+        if (const TablaCsv* notas = Tabla(datos_, "NotasPeliRev"))
+            for (const FilaCsv& f : notas->filas)
+                if (usados.contains(Texto(*notas, f, QStringLiteral("Codigo"))))
+                    r += u"\n[" + Texto(*notas, f, QStringLiteral("Codigo")) + u"]  " +
+                         Texto(*notas, f, QStringLiteral("DescripcionES"));
+        return r;
+    }
+
+    static QHash<QString, QString> Nombres(const TablaCsv& t, const QString& clave) {
+        QHash<QString, QString> r;
+        for (const FilaCsv& f : t.filas)
+            r.insert(Texto(t, f, clave), Texto(t, f, QStringLiteral("Nombre")));
+        return r;
+    }
+
+    QDir raiz_;
+    const ConjuntoDatos& datos_;
+    Fabricantes fabricantes_;
+};
+
+} // namespace
+
+QStringList ConstruirCarpetaPrograma(const QString& destino, const QString& carpetaCsv) {
+    const ConjuntoDatos datos = LeerConjuntoDatos(carpetaCsv);
     if (!QDir().mkpath(destino))
         throw ErrorBD(u"No se puede crear la carpeta " + destino);
-    const QString referencia = destino + QStringLiteral("/tz.mdb");
+    QStringList creado;
+    const QString referencia = QDir(destino).filePath(QStringLiteral("tz.mdb"));
     if (!QFileInfo::exists(referencia)) {
-        CrearBaseReferencia(referencia);
+        CrearBaseCompleta(referencia, CrearBaseReferencia, EsquemaReferencia(), datos);
         creado << referencia;
     }
-    const QString notas = destino + QStringLiteral("/notasp.mdb");
+    const QString notas = QDir(destino).filePath(QStringLiteral("notasp.mdb"));
     if (!QFileInfo::exists(notas)) {
-        CrearBaseNotas(notas);
+        CrearBaseCompleta(notas, CrearBaseNotas, EsquemaNotas(), datos);
         creado << notas;
     }
-    return creado;
+    Constructor c(destino, datos);
+    c.Carpetas();
+    c.Imagenes();
+    c.Documentos();
+    return creado + c.creado;
 }

@@ -1,18 +1,23 @@
 #include "datos/ConstructorDatos.h"
 #include "shell/BaseDatos.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 
+// garvola-datos DESTINO [CARPETA_CSV]: builds what the program folder lacks.
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Pictures and documents are painted without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "Uso: garvola-datos DESTINO\n");
+    if (args.size() < 2 || args.size() > 3) {
+        std::fprintf(stderr, "Uso: garvola-datos DESTINO [CARPETA_CSV]\n");
         return 2;
     }
     try {
-        const QStringList creado = ConstruirCarpetaPrograma(args[1]);
+        const QStringList creado =
+            args.size() == 3 ? ConstruirCarpetaPrograma(args[1], args[2]) : ConstruirCarpetaPrograma(args[1]);
         for (const QString& c : creado)
             std::printf("Creado: %s\n", qPrintable(c));
         if (creado.isEmpty())

@@ -21,7 +21,9 @@ protected:
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
+    // Fits the picture file into the canvas, read afresh from disk each time.
     void DibujarImagen();
+    void Colocar();
 
     Lienzo* picImg_;
     QLabel* lblNombre_;

@@ -12,10 +12,15 @@ QSize TamanoTwips(const QImage& imagen);
 // Program folder & "\imag\" & carpeta & "\" & nombre, with ".jpg" before ".webp"; "" when neither exists.
 QString BuscarImagen(const QString& nombre, const QString& carpeta);
 // Qt's readers first; then the ".webp" twin of the path through FreeImage. Null on any failure.
+// JPEG pictures come upright as their EXIF orientation says, here and in CargarImagenEscalada.
 QImage CargarImagen(const QString& ruta);
 // Decoded already reduced (or enlarged) to fit anchoMax x altoMax pixels, proportions kept, each
-// side at least 1. Null on any failure.
+// side at least 1. Null on any failure, and for a box under 1 x 1.
 QImage CargarImagenEscalada(const QString& ruta, int anchoMax, int altoMax);
+
+// The path itself when it ends in ".webp" (any case), else everything up to its last "." followed
+// by "webp"; "" when the path has no "." at all.
+QString RutaGemelaWebP(const QString& ruta);
 
 // Pictures whose header announces more pixels than this are not decoded (no picture, no message).
 inline constexpr qint64 kMaxPixelesImagen = 200'000'000;

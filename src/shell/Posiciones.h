@@ -14,3 +14,7 @@ void RestaurarPosicionVentana(const QString& clave, QWidget* ventana);
 void GuardarAnchosColumnas(const QString& clave, QTableView* grid);
 // Only widths over 100 twips are applied.
 void RestaurarAnchosColumnas(const QString& clave, QTableView* grid);
+
+// The same under another application name (the main window keeps its place under "Tintaluz").
+void GuardarPosicionVentana(const QString& aplicacion, const QString& clave, QWidget* ventana);
+void RestaurarPosicionVentana(const QString& aplicacion, const QString& clave, QWidget* ventana);

@@ -1,10 +1,10 @@
 #include "shell/frmMDI.h"
 
-#include "shell/AjustesUsuario.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Configuracion.h"
 #include "shell/Dialogos.h"
 #include "shell/Numeros.h"
+#include "shell/Posiciones.h"
 #include "shell/Rutas.h"
 
 #include <QAction>
@@ -245,31 +245,9 @@ void frmMDI::closeEvent(QCloseEvent* evento) {
 }
 
 void frmMDI::RestaurarPosicion() {
-    const int estado = LeerAjusteEntero(kApp, kSeccion, QStringLiteral("State"), 0);
-    if (estado == 2) {
-        setWindowState(windowState() | Qt::WindowMaximized);
-        return;
-    }
-    const int x = LeerAjusteEntero(kApp, kSeccion, QStringLiteral("Left"), PixelesATwips(pos().x()));
-    const int y = LeerAjusteEntero(kApp, kSeccion, QStringLiteral("Top"), PixelesATwips(pos().y()));
-    const int w = LeerAjusteEntero(kApp, kSeccion, QStringLiteral("Width"), PixelesATwips(width()));
-    const int h = LeerAjusteEntero(kApp, kSeccion, QStringLiteral("Height"), PixelesATwips(height()));
-    if (w < 1001)
-        return;
-    move(TwipsAPixeles(x), TwipsAPixeles(y));
-    resize(TwipsAPixeles(w), TwipsAPixeles(h));
+    RestaurarPosicionVentana(kApp, kSeccion, this);
 }
 
 void frmMDI::GuardarPosicion() {
-    const bool maximizada = isMaximized();
-    // A maximised window keeps the place it had before, for when the user restores it.
-    const QRect g = maximizada ? normalGeometry() : QRect(pos(), size());
-    auto guardar = [](const char* clave, int valor) {
-        GuardarAjuste(kApp, kSeccion, QString::fromLatin1(clave), QString::number(valor));
-    };
-    guardar("Left", PixelesATwips(g.x()));
-    guardar("Top", PixelesATwips(g.y()));
-    guardar("Width", PixelesATwips(g.width()));
-    guardar("Height", PixelesATwips(g.height()));
-    guardar("State", maximizada ? 2 : isMinimized() ? 1 : 0);
+    GuardarPosicionVentana(kApp, kSeccion, this);
 }

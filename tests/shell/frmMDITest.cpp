@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -182,4 +183,17 @@ TEST(frmMDITest, EstadoYCentrado) {
     marco->resize(cliente.width() + 100, cliente.height() + 100);
     w.CentrarChild(v);
     EXPECT_EQ(marco->pos(), QPoint(0, 0));
+}
+
+TEST(frmMDITest, BaseQueNoAbreDetieneElArranque) {
+    CarpetaPruebas carpeta(false);
+    QFile::remove(carpeta.Archivo("tz.mdb"));
+    frmMDI w;
+    try {
+        w.Cargar();
+        FAIL() << "started without its database";
+    } catch (const ErrorBD& e) {
+        EXPECT_EQ(e.Descripcion(), "unable to open database file");
+    }
+    EXPECT_EQ(ReferenceDb(), nullptr);
 }

@@ -1,0 +1,83 @@
+// CargarImagenEscalada of a 6000 x 4000 JPEG into an 800 x 600 box, against the whole decode
+// by Qt's reader followed by Qt's smooth scaling.
+#include "shell/Imagenes.h"
+
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QString g_ruta;
+
+// Photograph-like content (gradient, shapes, grain), so the JPEG carries real detail.
+bool CrearFoto(const QString& ruta) {
+    QImage foto(6000, 4000, QImage::Format_RGB32);
+    QPainter p(&foto);
+    QLinearGradient degradado(0, 0, 6000, 4000);
+    degradado.setColorAt(0, QColor(230, 190, 120));
+    degradado.setColorAt(1, QColor(30, 50, 110));
+    p.fillRect(foto.rect(), degradado);
+    QRandomGenerator azar(1234);
+    for (int i = 0; i < 400; ++i) {
+        p.setBrush(QColor::fromRgb(azar.generate() | 0xff000000u));
+        p.drawEllipse(QPoint(azar.bounded(6000), azar.bounded(4000)), azar.bounded(20, 300),
+                      azar.bounded(20, 300));
+    }
+    p.end();
+    for (int y = 0; y < foto.height(); ++y) {
+        auto* fila = reinterpret_cast<QRgb*>(foto.scanLine(y));
+        for (int x = 0; x < foto.width(); ++x) {
+            const int g = int(azar.bounded(17)) - 8;
+            const QRgb c = fila[x];
+            fila[x] = qRgb(std::clamp(qRed(c) + g, 0, 255), std::clamp(qGreen(c) + g, 0, 255),
+                           std::clamp(qBlue(c) + g, 0, 255));
+        }
+    }
+    return foto.save(ruta, "JPG", 90);
+}
+
+void BM_CargarImagenEscalada(benchmark::State& estado) {
+    for (auto _ : estado) {
+        const QImage img = CargarImagenEscalada(g_ruta, 800, 600);
+        if (img.size() != QSize(800, 533))
+            estado.SkipWithError("wrong size");
+        benchmark::DoNotOptimize(img.constBits());
+    }
+}
+BENCHMARK(BM_CargarImagenEscalada)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Baseline: decode everything, then scale with Qt.
+void BM_DecodificarEnteraYEscalarConQt(benchmark::State& estado) {
+    for (auto _ : estado) {
+        QImageReader lector(g_ruta);
+        const QImage img = lector.read().scaled(800, 600, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (img.size() != QSize(800, 533))
+            estado.SkipWithError("wrong size");
+        benchmark::DoNotOptimize(img.constBits());
+    }
+}
+BENCHMARK(BM_DecodificarEnteraYEscalarConQt)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTemporaryDir carpeta;
+    g_ruta = carpeta.filePath(QStringLiteral("foto.jpg"));
+    // The whole 96 MB picture must be readable by the baseline.
+    QImageReader::setAllocationLimit(1024);
+    if (!CrearFoto(g_ruta))
+        return 1;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+// One CSV file of the data set: UTF-8, a header row, comma separated, RFC 4180 quoting. An
+// unquoted empty field is Null; a quoted empty field ("") is an empty text.
+using ValorCsv = std::optional<QString>;
+
+struct FilaCsv {
+    int linea = 0; // where the row starts in the file, from 1
+    std::vector<ValorCsv> campos;
+};
+
+struct TablaCsv {
+    QString archivo; // file name, for messages
+    QStringList cabecera;
+    std::vector<FilaCsv> filas;
+
+    // Index of a header column; -1 when absent.
+    int Columna(const QString& nombre) const { return int(cabecera.indexOf(nombre)); }
+    // The value of a column in a row; Null when the column is absent.
+    ValorCsv Valor(const FilaCsv& fila, const QString& nombre) const;
+};
+
+// Malformed text raises ErrorBD with "archivo, línea N: motivo".
+TablaCsv AnalizarCsv(const QByteArray& texto, const QString& archivo);
+TablaCsv LeerCsv(const QString& ruta);
+
+// "archivo, línea N: motivo", the one form of every data-set error.
+QString UbicarError(const QString& archivo, int linea, const QString& motivo);

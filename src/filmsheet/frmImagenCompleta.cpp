@@ -1,0 +1,100 @@
+#include "filmsheet/frmImagenCompleta.h"
+
+#include "shell/Controles.h"
+#include "shell/Imagenes.h"
+#include "shell/Lienzo.h"
+#include "shell/Numeros.h"
+#include "shell/frmMDI.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <algorithm>
+
+namespace {
+const QColor kOscuro(32, 32, 32);
+constexpr int kAltoPie = 300;    // twips under the picture
+constexpr int kAltoNombre = 285; // twips of the title bar
+} // namespace
+
+frmImagenCompleta::frmImagenCompleta() : picImg_(new Lienzo(this)), lblNombre_(new QLabel(this)) {
+    setObjectName(QStringLiteral("frmImagenCompleta"));
+    setWindowTitle(QStringLiteral("Imagen"));
+    ColorFondo(this, kOscuro);
+
+    picImg_->setObjectName(QStringLiteral("picImg"));
+    picImg_->Limpiar(kOscuro);
+    lblNombre_->setObjectName(QStringLiteral("lblNombre"));
+    lblNombre_->setAlignment(Qt::AlignCenter);
+    ColorFondo(lblNombre_, kOscuro);
+    ColorTexto(lblNombre_, Qt::white);
+    lblNombre_->setFont(Fuente(QStringLiteral("Segoe UI"), 9, true));
+
+    connect(picImg_, &Lienzo::DobleClic, this, [this] { Marco()->close(); });
+    resize(TwipsAPixeles(12000), TwipsAPixeles(9000));
+    Colocar();
+}
+
+void frmImagenCompleta::Cargar() {
+    // The client area is 12000 x 9000 twips; the frame adds its own.
+    QWidget* marco = Marco();
+    if (marco != this)
+        marco->resize(size() + (marco->size() - marco->contentsRect().size()));
+}
+
+void frmImagenCompleta::MostrarImagen(const QString& ruta, const QString& titulo, bool llenar) {
+    rutaImagen_ = ruta;
+    setWindowTitle(titulo);
+    lblNombre_->setText(titulo);
+    frmMDI* principal = VentanaPrincipal();
+    QWidget* marco = Marco();
+    if (llenar && principal && marco != this)
+        marco->setGeometry(QRect(QPoint(0, 0), principal->Area()->viewport()->size()));
+    marco->show();
+    marco->raise();
+    if (principal) {
+        if (QMdiSubWindow* activa = principal->Area()->activeSubWindow(); activa && activa->widget())
+            activa->widget()->setFocus();
+    }
+    DibujarImagen();
+}
+
+void frmImagenCompleta::resizeEvent(QResizeEvent*) {
+    if (width() <= 0 || height() <= 0)
+        return;
+    Colocar();
+    if (!rutaImagen_.isEmpty())
+        DibujarImagen();
+}
+
+void frmImagenCompleta::Colocar() {
+    const QSize cliente = ClienteTwips(this);
+    ColocarTwips(lblNombre_, 0, cliente.height() - kAltoPie, cliente.width(), kAltoNombre);
+    // A window lower than the title bar still keeps a canvas of one pixel.
+    ColocarTwips(picImg_, 0, 0, cliente.width(), std::max(kTwipsPorPixel, cliente.height() - kAltoPie));
+}
+
+void frmImagenCompleta::DibujarImagen() {
+    if (rutaImagen_.isEmpty() || !QFileInfo::exists(rutaImagen_))
+        return;
+    picImg_->Limpiar();
+    const int sw = picImg_->AnchoTwips(), sh = picImg_->AltoTwips();
+    if (sw < 1 || sh <= 0)
+        return;
+    const int pw = std::max(1, sw * 96 / 1440), ph = std::max(1, sh * 96 / 1440);
+    QImage imagen = CargarImagenEscalada(rutaImagen_, pw, ph);
+    if (!imagen.isNull()) {
+        const QSize t = TamanoTwips(imagen);
+        picImg_->Imagen((sw - t.width()) / 2, (sh - t.height()) / 2, t.width(), t.height(), imagen);
+        return;
+    }
+    imagen = CargarImagen(rutaImagen_);
+    const QSize t = TamanoTwips(imagen);
+    if (t.width() < 1 || t.height() <= 0)
+        return;
+    double escala = double(sw) / t.width();
+    if (t.height() * escala > sh)
+        escala = double(sh) / t.height();
+    const int w = RedondearEntero(t.width() * escala), h = RedondearEntero(t.height() * escala);
+    picImg_->Imagen((sw - w) / 2, (sh - h) / 2, w, h, imagen);
+}

@@ -1,0 +1,194 @@
+#include "shell/Imagenes.h"
+
+#include "shell/Numeros.h"
+#include "shell/Rutas.h"
+
+#include <FreeImage.h>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+namespace {
+
+struct Liberar {
+    void operator()(FIBITMAP* mapa) const { FreeImage_Unload(mapa); }
+};
+using Mapa = std::unique_ptr<FIBITMAP, Liberar>;
+
+// What a file's header says, read without decoding pixels.
+struct Cabecera {
+    int ancho = 0;
+    int alto = 0;
+    bool girada = false; // EXIF orientation 5 to 8: upright width and height swap
+};
+
+bool TamanoAdmisible(qint64 ancho, qint64 alto) {
+    return ancho > 0 && alto > 0 && ancho * alto <= kMaxPixelesImagen;
+}
+
+// Qt's reader refuses the same pictures, counted at 4 bytes a pixel.
+void LimitarLectorQt() {
+    constexpr qint64 mb = 1024 * 1024;
+    QImageReader::setAllocationLimit(int((kMaxPixelesImagen * 4 + mb - 1) / mb));
+}
+
+FREE_IMAGE_FORMAT FormatoPorNombre(const QByteArray& nombre) {
+    const FREE_IMAGE_FORMAT fif = FreeImage_GetFIFFromFilename(nombre.constData());
+    return fif != FIF_UNKNOWN && FreeImage_FIFSupportsReading(fif) ? fif : FIF_UNKNOWN;
+}
+
+int Orientacion(FIBITMAP* mapa) {
+    FITAG* etiqueta = nullptr;
+    if (!FreeImage_GetMetadata(FIMD_EXIF_MAIN, mapa, "Orientation", &etiqueta) || !etiqueta ||
+        FreeImage_GetTagType(etiqueta) != FIDT_SHORT || FreeImage_GetTagCount(etiqueta) < 1)
+        return 1;
+    return *static_cast<const WORD*>(FreeImage_GetTagValue(etiqueta));
+}
+
+std::optional<Cabecera> LeerCabecera(FREE_IMAGE_FORMAT fif, const QString& ruta, const QByteArray& nombre) {
+    Cabecera c;
+    if (FreeImage_FIFSupportsNoPixels(fif)) {
+        Mapa mapa(FreeImage_Load(fif, nombre.constData(), FIF_LOAD_NOPIXELS));
+        if (!mapa)
+            return std::nullopt;
+        c.ancho = int(FreeImage_GetWidth(mapa.get()));
+        c.alto = int(FreeImage_GetHeight(mapa.get()));
+        c.girada = fif == FIF_JPEG && Orientacion(mapa.get()) >= 5 && Orientacion(mapa.get()) <= 8;
+    } else {
+        // GIF: FreeImage cannot read its header alone, Qt's reader can.
+        const QSize s = QImageReader(ruta).size();
+        c.ancho = s.width();
+        c.alto = s.height();
+    }
+    if (!TamanoAdmisible(c.ancho, c.alto))
+        return std::nullopt;
+    return c;
+}
+
+int OpcionesCarga(FREE_IMAGE_FORMAT fif) {
+    return fif == FIF_JPEG ? JPEG_EXIFROTATE : 0;
+}
+
+// FreeImage keeps 24-bit rows bottom-up in B, G, R order.
+QImage AQImage(FIBITMAP* mapa24) {
+    const int ancho = int(FreeImage_GetWidth(mapa24));
+    const int alto = int(FreeImage_GetHeight(mapa24));
+    QImage imagen(ancho, alto, QImage::Format_RGB32);
+    if (imagen.isNull())
+        return {};
+    for (int y = 0; y < alto; ++y) {
+        const BYTE* origen = FreeImage_GetScanLine(mapa24, alto - 1 - y);
+        auto* destino = reinterpret_cast<QRgb*>(imagen.scanLine(y));
+        for (int x = 0; x < ancho; ++x, origen += 3)
+            destino[x] = qRgb(origen[FI_RGBA_RED], origen[FI_RGBA_GREEN], origen[FI_RGBA_BLUE]);
+    }
+    return imagen;
+}
+
+QImage A24Bits(Mapa mapa) {
+    if (!mapa)
+        return {};
+    if (FreeImage_GetBPP(mapa.get()) != 24 || FreeImage_GetImageType(mapa.get()) != FIT_BITMAP)
+        mapa.reset(FreeImage_ConvertTo24Bits(mapa.get()));
+    return mapa ? AQImage(mapa.get()) : QImage();
+}
+
+// Whole picture through FreeImage, format from the file name.
+QImage DecodificarFreeImage(const QString& ruta) {
+    const QByteArray nombre = QFile::encodeName(ruta);
+    const FREE_IMAGE_FORMAT fif = FormatoPorNombre(nombre);
+    if (fif == FIF_UNKNOWN || !LeerCabecera(fif, ruta, nombre))
+        return {};
+    return A24Bits(Mapa(FreeImage_Load(fif, nombre.constData(), OpcionesCarga(fif))));
+}
+
+// The box's size for a picture of ancho x alto: the side that limits takes the box's size.
+QSize TamanoEncajado(int ancho, int alto, int anchoMax, int altoMax) {
+    int nuevoAncho, nuevoAlto;
+    if (double(anchoMax) / altoMax < double(ancho) / alto) {
+        nuevoAncho = anchoMax;
+        nuevoAlto = RedondearEntero(double(anchoMax) * alto / ancho);
+    } else {
+        nuevoAlto = altoMax;
+        nuevoAncho = RedondearEntero(double(altoMax) * ancho / alto);
+    }
+    return {std::max(1, nuevoAncho), std::max(1, nuevoAlto)};
+}
+
+} // namespace
+
+QSize TamanoHiMetric(const QImage& imagen) {
+    if (imagen.isNull())
+        return {0, 0};
+    return {RedondearEntero(imagen.width() * 2540.0 / 96), RedondearEntero(imagen.height() * 2540.0 / 96)};
+}
+
+QSize TamanoTwips(const QImage& imagen) {
+    const QSize hm = TamanoHiMetric(imagen);
+    return {RedondearEntero(hm.width() * 0.5669), RedondearEntero(hm.height() * 0.5669)};
+}
+
+QString BuscarImagen(const QString& nombre, const QString& carpeta) {
+    const QString base = RutaPrograma(u"imag\\" + carpeta + u'\\' + nombre);
+    for (const char* extension : {".jpg", ".webp"}) {
+        const QString ruta = base + QLatin1String(extension);
+        if (QFileInfo(ruta).isFile())
+            return ruta;
+    }
+    return {};
+}
+
+QString RutaGemelaWebP(const QString& ruta) {
+    if (ruta.endsWith(QLatin1String(".webp"), Qt::CaseInsensitive))
+        return ruta;
+    const qsizetype punto = ruta.lastIndexOf(u'.');
+    return punto < 0 ? QString() : ruta.left(punto + 1) + u"webp";
+}
+
+QImage CargarImagen(const QString& ruta) {
+    if (ruta.isEmpty())
+        return {};
+    LimitarLectorQt();
+    QImageReader lector(ruta);
+    lector.setAutoTransform(true);
+    const QSize anunciado = lector.size();
+    if (anunciado.isValid() && !TamanoAdmisible(anunciado.width(), anunciado.height()))
+        return {};
+    QImage imagen = lector.read();
+    if (!imagen.isNull())
+        return imagen;
+    const QString webp = RutaGemelaWebP(ruta);
+    if (webp.isEmpty() || !QFileInfo(webp).isFile())
+        return {};
+    return DecodificarFreeImage(webp);
+}
+
+QImage CargarImagenEscalada(const QString& ruta, int anchoMax, int altoMax) {
+    if (ruta.isEmpty() || anchoMax < 1 || altoMax < 1 || !QFileInfo(ruta).isFile())
+        return {};
+    const QByteArray nombre = QFile::encodeName(ruta);
+    const FREE_IMAGE_FORMAT fif = FormatoPorNombre(nombre);
+    if (fif == FIF_UNKNOWN)
+        return {};
+    const std::optional<Cabecera> cabecera = LeerCabecera(fif, ruta, nombre);
+    if (!cabecera)
+        return {};
+    const int ancho = cabecera->girada ? cabecera->alto : cabecera->ancho;
+    const int alto = cabecera->girada ? cabecera->ancho : cabecera->alto;
+    const QSize destino = TamanoEncajado(ancho, alto, anchoMax, altoMax);
+
+    int opciones = OpcionesCarga(fif);
+    // A JPEG decodes at 1/2, 1/4 or 1/8 of its size, kept no smaller than the box asks.
+    const int lado = std::max(destino.width(), destino.height());
+    if (fif == FIF_JPEG && lado < std::max(ancho, alto) && lado <= 0x7fff)
+        opciones |= lado << 16;
+    Mapa mapa(FreeImage_Load(fif, nombre.constData(), opciones));
+    if (!mapa || !FreeImage_HasPixels(mapa.get()))
+        return {};
+    Mapa escalado(FreeImage_Rescale(mapa.get(), destino.width(), destino.height(), FILTER_BILINEAR));
+    mapa.reset();
+    return A24Bits(std::move(escalado));
+}

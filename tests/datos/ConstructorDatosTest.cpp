@@ -1,0 +1,204 @@
+#include "datos/ConstructorDatos.h"
+#include "datos/CargaDatos.h"
+#include "shell/AlmacenDatos.h"
+#include "shell/BaseDatos.h"
+#include "shell/NombreArchivo.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::HasSubstr;
+
+namespace {
+
+const QString kCsv = QStringLiteral(GARVOLA_DATOS_CSV);
+
+qint64 Contar(BaseDatos& bd, const QString& tabla) {
+    Consulta c = bd.Consultar(u"SELECT COUNT(*) AS n FROM [" + tabla + u"]");
+    return c.Campo(QStringLiteral("n")).toLongLong();
+}
+
+// A copy of the shipped CSV files that a test may break.
+class CopiaCsv {
+public:
+    CopiaCsv() {
+        for (const QString& f : QDir(kCsv).entryList({QStringLiteral("*.csv")}, QDir::Files))
+            QFile::copy(QDir(kCsv).filePath(f), dir_.filePath(f));
+    }
+    QString Ruta() const { return dir_.path(); }
+    // Replaces line n (from 1) of a file.
+    void CambiarLinea(const QString& archivo, int n, const QByteArray& linea) {
+        QFile f(dir_.filePath(archivo));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        QList<QByteArray> lineas = f.readAll().split('\n');
+        f.close();
+        lineas[n - 1] = linea;
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(lineas.join('\n'));
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+QString ErrorAlConstruir(const QString& destino, const QString& csv) {
+    try {
+        ConstruirCarpetaPrograma(destino, csv);
+    } catch (const ErrorBD& e) {
+        return e.Descripcion();
+    }
+    return {};
+}
+
+class ConstructorDatos : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        carpeta_ = new QTemporaryDir;
+        creado_ = new QStringList(ConstruirCarpetaPrograma(carpeta_->path(), kCsv));
+        datos_ = new ConjuntoDatos(LeerConjuntoDatos(kCsv));
+    }
+    static void TearDownTestSuite() {
+        delete datos_;
+        delete creado_;
+        delete carpeta_;
+    }
+    static QString Ruta(const QString& relativo) { return QDir(carpeta_->path()).filePath(relativo); }
+
+    static QTemporaryDir* carpeta_;
+    static QStringList* creado_;
+    static ConjuntoDatos* datos_;
+};
+QTemporaryDir* ConstructorDatos::carpeta_ = nullptr;
+QStringList* ConstructorDatos::creado_ = nullptr;
+ConjuntoDatos* ConstructorDatos::datos_ = nullptr;
+
+} // namespace
+
+TEST_F(ConstructorDatos, LasBasesTienenLasFilasDeLosCsvYLaDeReferenciaPideLaClave) {
+    EXPECT_TRUE(creado_->contains(Ruta(QStringLiteral("tz.mdb"))));
+    EXPECT_FALSE(QFile::exists(Ruta(QStringLiteral("tz.mdb.nuevo"))));
+    auto ref = BaseDatos::Abrir(Ruta(QStringLiteral("tz.mdb")), kClaveBDReferencia);
+    auto notas = BaseDatos::Abrir(Ruta(QStringLiteral("notasp.mdb")));
+    for (const auto& [tabla, csv] : *datos_) {
+        BaseDatos& bd = tabla == u"NotasPersonales" ? *notas : *ref;
+        EXPECT_EQ(Contar(bd, tabla), qint64(csv.filas.size())) << qPrintable(tabla);
+    }
+    EXPECT_GE(datos_->at(QStringLiteral("Peliculas")).filas.size(), 40u);
+    EXPECT_THROW(BaseDatos::Abrir(Ruta(QStringLiteral("tz.mdb")), QStringLiteral("otra")), ErrorBD);
+
+    // Null and empty survive the trip: a sheet-film time the maker does not give is Null.
+    Consulta t = ref->Consultar(QStringLiteral("SELECT COUNT(*) AS n FROM Tiempos WHERE TiempoHoja IS NULL"));
+    EXPECT_EQ(t.Campo(QStringLiteral("n")).toLongLong(), Contar(*ref, QStringLiteral("Tiempos")));
+    Consulta n = notas->Consultar(QStringLiteral("SELECT Texto FROM NotasPersonales"));
+    EXPECT_TRUE(n.Campo(QStringLiteral("Texto")).toString().startsWith(u"{\\rtf"));
+}
+
+TEST_F(ConstructorDatos, CadaCodigoDeTiemposTieneDescripcion) {
+    auto ref = BaseDatos::Abrir(Ruta(QStringLiteral("tz.mdb")), kClaveBDReferencia);
+    int codigos = 0;
+    for (Consulta c = ref->Consultar(QStringLiteral("SELECT Notas FROM Tiempos")); !c.Fin(); c.Siguiente()) {
+        const QStringList lista = CodigosNotas(TextoSeguro(c.Campo(QStringLiteral("Notas"))));
+        EXPECT_FALSE(lista.isEmpty()) << "every time says where it comes from";
+        for (const QString& codigo : lista) {
+            Consulta d = ref->Consultar(
+                QStringLiteral("SELECT DescripcionES FROM NotasPeliRev WHERE Codigo = ?"), {codigo});
+            ASSERT_FALSE(d.Fin()) << qPrintable(codigo);
+            EXPECT_FALSE(TextoSeguro(d.Campo(QStringLiteral("DescripcionES"))).isEmpty());
+            ++codigos;
+        }
+    }
+    EXPECT_GT(codigos, 0);
+}
+
+TEST_F(ConstructorDatos, CadaProductoTieneSuImagenDondeLaBuscanLasVentanas) {
+    auto ref = BaseDatos::Abrir(Ruta(QStringLiteral("tz.mdb")), kClaveBDReferencia);
+    auto existe = [&](const QString& carpeta, const QString& nombre) {
+        const QString base = Ruta(u"imag/" + carpeta + u'/' + NombreArchivoSeguro(nombre));
+        return QFile::exists(base + u".jpg") || QFile::exists(base + u".webp");
+    };
+    for (Consulta c = ref->Consultar(QStringLiteral("SELECT DISTINCT p.Nombre FROM Peliculas p INNER JOIN "
+                                                    "Tiempos t ON t.IdPelicula = p.IdPelicula"));
+         !c.Fin(); c.Siguiente())
+        EXPECT_TRUE(existe(QStringLiteral("films"), c.Campo(QStringLiteral("Nombre")).toString()));
+    for (Consulta c = ref->Consultar(QStringLiteral("SELECT Nombre FROM Reveladores")); !c.Fin();
+         c.Siguiente())
+        EXPECT_TRUE(existe(QStringLiteral("devs"), c.Campo(QStringLiteral("Nombre")).toString()));
+    for (Consulta c = ref->Consultar(QStringLiteral("SELECT DISTINCT Pelicula FROM PeliculasDisc")); !c.Fin();
+         c.Siguiente())
+        EXPECT_TRUE(existe(QStringLiteral("films/discont"), c.Campo(QStringLiteral("Pelicula")).toString()));
+
+    const QStringList webp = QDir(Ruta(QStringLiteral("imag/films"))).entryList({QStringLiteral("*.webp")});
+    ASSERT_FALSE(webp.isEmpty());
+    QFile f(Ruta(u"imag/films/" + webp.first()));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray cabecera = f.read(12);
+    EXPECT_TRUE(cabecera.startsWith("RIFF") && cabecera.mid(8, 4) == "WEBP");
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_TRUE(QFile::exists(Ruta(QStringLiteral("imag/tz_fnd_%1.jpg").arg(i, 2, 10, QChar(u'0')))));
+    EXPECT_TRUE(QDir(Ruta(QStringLiteral("imag/curvas"))).isEmpty());
+}
+
+TEST_F(ConstructorDatos, LosDocumentosSonPdfPorFabricante) {
+    const QStringList pdf = QDir(Ruta(QStringLiteral("datasheets"))).entryList({QStringLiteral("*.pdf")});
+    EXPECT_TRUE(pdf.contains(QStringLiteral("Ilford_tiempos_de_revelado.pdf")));
+    QFile f(Ruta(QStringLiteral("otrosdoc/Compensacion_de_temperatura.pdf")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.read(5) == "%PDF-");
+}
+
+TEST(ConstructorDatosRepetido, UnaSegundaPasadaNoCambiaNadaYConservaLasNotas) {
+    QTemporaryDir dir;
+    ConstruirCarpetaPrograma(dir.path(), kCsv);
+    {
+        auto notas = BaseDatos::Abrir(dir.filePath(QStringLiteral("notasp.mdb")));
+        notas->Insertar(QStringLiteral("NotasPersonales"), {{QStringLiteral("Titulo"), QStringLiteral("Mía")},
+                                                            {QStringLiteral("Texto"), QStringLiteral("x")}});
+    }
+    const QString fondo = dir.filePath(QStringLiteral("imag/tz_fnd_02.jpg"));
+    QFile::remove(fondo);
+    const QStringList segunda = ConstruirCarpetaPrograma(dir.path(), kCsv);
+    EXPECT_EQ(segunda, QStringList{fondo}) << "only what went missing is made again";
+    auto notas = BaseDatos::Abrir(dir.filePath(QStringLiteral("notasp.mdb")));
+    EXPECT_EQ(Contar(*notas, QStringLiteral("NotasPersonales")), 2);
+    EXPECT_TRUE(ConstruirCarpetaPrograma(dir.path(), kCsv).isEmpty());
+}
+
+TEST(ConstructorDatosErrores, UnaLineaMalFormadaSeRechazaSinDejarBase) {
+    CopiaCsv csv;
+    csv.CambiarLinea(QStringLiteral("Tiempos.csv"), 4, "2,2,1+4,\"sin cerrar");
+    QTemporaryDir destino;
+    EXPECT_THAT(ErrorAlConstruir(destino.path(), csv.Ruta()).toStdString(),
+                HasSubstr("Tiempos.csv, línea 4: comillas sin cerrar"));
+    EXPECT_TRUE(QDir(destino.path()).isEmpty());
+}
+
+TEST(ConstructorDatosErrores, UnValorQueLaBaseRechazaNoDejaBaseAMedias) {
+    CopiaCsv csv;
+    csv.CambiarLinea(QStringLiteral("Reveladores.csv"), 19, "17,Clave repetida");
+    QTemporaryDir destino;
+    EXPECT_THAT(ErrorAlConstruir(destino.path(), csv.Ruta()).toStdString(),
+                HasSubstr("Reveladores.csv, línea 19: UNIQUE"));
+    EXPECT_FALSE(QFile::exists(QDir(destino.path()).filePath(QStringLiteral("tz.mdb"))));
+    EXPECT_FALSE(QFile::exists(QDir(destino.path()).filePath(QStringLiteral("tz.mdb.nuevo"))));
+
+    csv.CambiarLinea(QStringLiteral("Reveladores.csv"), 19, "18,Rollei Supergrain");
+    csv.CambiarLinea(QStringLiteral("Ingredientes.csv"), 5, "1,1,,,primero,Agua,,1,l");
+    EXPECT_THAT(ErrorAlConstruir(destino.path(), csv.Ruta()).toStdString(),
+                HasSubstr("Ingredientes.csv, línea 5: Orden no es un número: 'primero'"));
+    EXPECT_FALSE(QFile::exists(QDir(destino.path()).filePath(QStringLiteral("tz.mdb"))));
+}
+
+TEST(ConstructorDatosErrores, LasReferenciasYLosCodigosSeComprueban) {
+    CopiaCsv csv;
+    csv.CambiarLinea(QStringLiteral("Tiempos.csv"), 2, "999,2,1+4,400,6:00,6:00,,20,[IL-DDX]");
+    QTemporaryDir destino;
+    EXPECT_THAT(ErrorAlConstruir(destino.path(), csv.Ruta()).toStdString(),
+                HasSubstr("Tiempos.csv, línea 2: IdPelicula 999 no existe en Peliculas"));
+    csv.CambiarLinea(QStringLiteral("Tiempos.csv"), 2, "5,2,1+4,400,6:00,6:00,,20,[NO-EXISTE]");
+    EXPECT_THAT(ErrorAlConstruir(destino.path(), csv.Ruta()).toStdString(),
+                HasSubstr("Tiempos.csv, línea 2: el código [NO-EXISTE] no tiene descripción"));
+    EXPECT_TRUE(QDir(destino.path()).isEmpty());
+}
