@@ -9,12 +9,6 @@ constexpr int kMinimo = 600;
 constexpr int kAnchoLista = 3000;
 } // namespace
 
-QString NombreArchivoSeguro(QString nombre) {
-    for (QChar c : {u'"', u'/', u':', u'*', u'?', u'<', u'>'})
-        nombre.replace(c, u'_');
-    return nombre;
-}
-
 std::optional<QRect> CajaAjustada(int W, int H, int w, int h) {
     if (w < 1 || h < 1 || H < 1)
         return std::nullopt;

@@ -1,13 +1,9 @@
 #pragma once
 
 #include <QRect>
-#include <QString>
 #include <optional>
 
 // Geometry of the two search windows, in twips (rectangles as left, top, width, height).
-
-// Picture file name of a list entry: characters a file name cannot hold become "_".
-QString NombreArchivoSeguro(QString nombre);
 
 // Where a picture of w x h twips goes, fitted and centred, in a box of W x H twips (a small
 // picture is enlarged). Nothing when the picture has no size.

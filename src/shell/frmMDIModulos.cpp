@@ -1,5 +1,8 @@
 #include "shell/frmMDI.h"
 
+#include "devtimes/frmPeliculasReveladores.h"
+#include "devtimes/frmPeliculasReveladoresDiscont.h"
+
 #include <QAction>
 
 // One line per module: its menu command opens (or brings forward) its one window.
@@ -9,5 +12,6 @@ void frmMDI::ConectarModulos() {
         a->setEnabled(true);
         connect(a, &QAction::triggered, this, abrir);
     };
-    (void)modulo;
+    modulo("mnuBuscarPeliRevel", [] { AbrirModulo<frmPeliculasReveladores>(); });
+    modulo("mnuBuscarPeliRevelDiscont", [] { AbrirModulo<frmPeliculasReveladoresDiscont>(); });
 }

@@ -3,7 +3,9 @@
 #include "shell/AlmacenDatos.h"
 
 #include "soporte/CarpetaPruebas.h"
+#include "soporte/ImagenesPrueba.h"
 
+#include <QBuffer>
 #include <QVariant>
 
 // Rows of the development-time tables, written straight into the fixture ReferenceDb.
@@ -47,6 +49,15 @@ inline void Discontinuado(const QString& tabla, const QString& pelicula, const Q
                                     {"Hoja", "10"},
                                     {"Temperatura", temperatura},
                                     {"Estado", estado}});
+}
+
+// A plain JPEG picture in the program folder.
+inline void Foto(const CarpetaPruebas& carpeta, const QString& relativo, int ancho, int alto,
+                 const QColor& color) {
+    QByteArray jpg;
+    QBuffer buffer(&jpg);
+    ImagenLisa(ancho, alto, color).save(&buffer, "JPG");
+    carpeta.Escribir(relativo, jpg);
 }
 
 } // namespace fixture
