@@ -35,13 +35,6 @@ frmImagenCompleta::frmImagenCompleta() : picImg_(new Lienzo(this)), lblNombre_(n
     Colocar();
 }
 
-void frmImagenCompleta::Cargar() {
-    // The client area is 12000 x 9000 twips; the frame adds its own.
-    QWidget* marco = Marco();
-    if (marco != this)
-        marco->resize(size() + (marco->size() - marco->contentsRect().size()));
-}
-
 void frmImagenCompleta::MostrarImagen(const QString& ruta, const QString& titulo, bool llenar) {
     rutaImagen_ = ruta;
     setWindowTitle(titulo);

@@ -11,7 +11,6 @@ class frmImagenCompleta : public VentanaModulo {
     Q_OBJECT
 public:
     frmImagenCompleta();
-    void Cargar() override;
 
     // llenar: take the whole client area of the main window.
     void MostrarImagen(const QString& ruta, const QString& titulo, bool llenar);

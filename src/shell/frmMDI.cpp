@@ -202,8 +202,16 @@ void frmMDI::CentrarChild(QWidget* ventana) {
 }
 
 void frmMDI::Agregar(VentanaModulo* ventana) {
+    // A window designed at a client size keeps it; the frame adds its own border and title.
+    const bool disenada = ventana->testAttribute(Qt::WA_Resized);
+    const QSize cliente = ventana->size();
     QMdiSubWindow* sub = area_->addSubWindow(ventana);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    if (disenada) {
+        sub->ensurePolished();
+        const QMargins m = sub->contentsMargins();
+        sub->resize(cliente.grownBy(m));
+    }
     sub->setWindowIcon(windowIcon());
     ventana->Cargar();
     if (!sub->isMaximized())

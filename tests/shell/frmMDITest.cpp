@@ -155,6 +155,9 @@ TEST(frmMDITest, ModulosUnicosYCerradosAntesQueLasBases) {
     auto* b = w.MostrarModulo<VentanaDePrueba>();
     EXPECT_EQ(a, b);
     EXPECT_EQ(a->cargas, 1);
+    // The frame grows around the designed client size.
+    EXPECT_EQ(a->size(), QSize(400, 300));
+    EXPECT_GT(a->Marco()->height(), 300);
     EXPECT_EQ(w.Area()->subWindowList().size(), 1);
     EXPECT_EQ(VentanaPrincipal(), &w);
     w.close();
