@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <vector>
 
+class ErrorBD;
 class Lienzo;
 class QComboBox;
 class QLabel;
@@ -32,7 +33,6 @@ public:
 
     int FilasDatos() const { return filasDatos_; }
     int FilaActual() const { return filaActual_; }
-    bool EnModoPelicula() const { return modoPelicula_; }
 
 protected:
     struct Claves {
@@ -74,7 +74,7 @@ protected:
     // Section titles: bold, in the title colour.
     static void MarcarTitulo(QLabel* etiqueta);
     // Reports an engine failure as "prefix + description".
-    static void InformarError(const QString& prefijo, const class ErrorBD& error);
+    static void InformarError(const QString& prefijo, const ErrorBD& error);
 
 private Q_SLOTS:
     void CambiarModo(bool pelicula);
@@ -102,7 +102,6 @@ protected:
     int filasDatos_ = 0;
     int filaActual_ = 0;
     bool llenando_ = false;
-    std::vector<int> idsLista_;
 
     QWidget* picPanel_;
     QRadioButton* optPelicula_;
@@ -116,4 +115,7 @@ protected:
     QListWidget* lstItems_;
     Lienzo* picImagen_;
     QTableWidget* grdTiempos_;
+
+private:
+    std::vector<int> idsLista_; // id of each list entry, by row
 };

@@ -8,8 +8,6 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyleOptionButton>
