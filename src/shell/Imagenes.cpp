@@ -180,12 +180,19 @@ QImage CargarImagenEscalada(const QString& ruta, int anchoMax, int altoMax) {
     const int alto = cabecera->girada ? cabecera->ancho : cabecera->alto;
     const QSize destino = TamanoEncajado(ancho, alto, anchoMax, altoMax);
 
-    int opciones = OpcionesCarga(fif);
-    // A JPEG decodes at 1/2, 1/4 or 1/8 of its size, kept no smaller than the box asks.
-    const int lado = std::max(destino.width(), destino.height());
-    if (fif == FIF_JPEG && lado < std::max(ancho, alto) && lado <= 0x7fff)
-        opciones |= lado << 16;
-    Mapa mapa(FreeImage_Load(fif, nombre.constData(), opciones));
+    // A JPEG goes through Qt's reader, whose SIMD decoder skips the detail the box cannot show
+    // (DCT scaling) and is several times faster than any full decode.
+    if (fif == FIF_JPEG) {
+        LimitarLectorQt();
+        QImageReader lector(ruta);
+        lector.setAutoTransform(true);
+        // The size applies before the EXIF rotation.
+        lector.setScaledSize(cabecera->girada ? destino.transposed() : destino);
+        const QImage imagen = lector.read();
+        if (imagen.size() == destino)
+            return imagen.convertToFormat(QImage::Format_RGB32);
+    }
+    Mapa mapa(FreeImage_Load(fif, nombre.constData(), OpcionesCarga(fif)));
     if (!mapa || !FreeImage_HasPixels(mapa.get()))
         return {};
     Mapa escalado(FreeImage_Rescale(mapa.get(), destino.width(), destino.height(), FILTER_BILINEAR));

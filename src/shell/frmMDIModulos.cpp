@@ -1,5 +1,8 @@
 #include "shell/frmMDI.h"
 
+#include "calculators/frmCalcDilucion.h"
+#include "calculators/frmCalcTiempoTemp.h"
+#include "calculators/frmCurvaReciprocidad.h"
 #include "devtimes/frmPeliculasReveladores.h"
 #include "devtimes/frmPeliculasReveladoresDiscont.h"
 
@@ -14,4 +17,7 @@ void frmMDI::ConectarModulos() {
     };
     modulo("mnuBuscarPeliRevel", [] { AbrirModulo<frmPeliculasReveladores>(); });
     modulo("mnuBuscarPeliRevelDiscont", [] { AbrirModulo<frmPeliculasReveladoresDiscont>(); });
+    modulo("mnuCalcTiempoTemp", [] { AbrirModulo<frmCalcTiempoTemp>(); });
+    modulo("mnuCalcDiluciones", [] { AbrirModulo<frmCalcDilucion>(); });
+    modulo("mnuCurvaFalloReciprocidad", [] { AbrirModulo<frmCurvaReciprocidad>(); });
 }

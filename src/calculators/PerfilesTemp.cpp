@@ -1,0 +1,166 @@
+#include "calculators/PerfilesTemp.h"
+
+#include "calculators/CompensacionTemp.h"
+#include "shell/Numeros.h"
+#include "shell/Rutas.h"
+#include "shell/TextoAnsi.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <limits>
+
+QString RutaPerfiles() {
+    return RutaPrograma(QStringLiteral("perfiles_temp.txt"));
+}
+
+namespace {
+
+std::optional<qint16> LeerEntero16(const QString& campo) {
+    bool ok = false;
+    const int v = campo.trimmed().toInt(&ok);
+    if (!ok || v < std::numeric_limits<qint16>::min() || v > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return qint16(v);
+}
+
+float LeerTemperatura(const QString& campo) {
+    return float(LeerNumeroInicial(campo, true));
+}
+
+QString Temperatura(float grados) {
+    return FormatoNumero(grados, u"0.0");
+}
+
+} // namespace
+
+std::optional<PerfilTemp> LeerLineaPerfil(const QByteArray& linea) {
+    const QStringList campos = DesdeAnsi(linea).split(u'|');
+    if (campos.size() < 5)
+        return std::nullopt;
+    const auto revelador = LeerEntero16(campos[1]);
+    const auto agitacion = LeerEntero16(campos[2]);
+    const auto segundos = LeerEntero16(campos[4]);
+    const auto formula = campos.size() > 5 ? LeerEntero16(campos[5]) : std::optional<qint16>(0);
+    if (!revelador || !agitacion || !segundos || !formula)
+        return std::nullopt;
+    PerfilTemp p;
+    p.nombre = campos[0];
+    p.revelador = *revelador;
+    p.agitacion = *agitacion;
+    p.tBase = LeerTemperatura(campos[3]);
+    p.segundos = *segundos;
+    p.formula = *formula;
+    p.tActual = campos.size() > 6 ? LeerTemperatura(campos[6]) : p.tBase;
+    return p;
+}
+
+QByteArray EscribirLineaPerfil(const PerfilTemp& p) {
+    const QString linea = p.nombre + u'|' + QString::number(p.revelador) + u'|' +
+                          QString::number(p.agitacion) + u'|' + Temperatura(p.tBase) + u'|' +
+                          QString::number(p.segundos) + u'|' + QString::number(p.formula) + u'|' +
+                          Temperatura(p.tActual);
+    return HaciaAnsi(linea);
+}
+
+PerfilTemp PerfilAplicable(const PerfilTemp& perfil) {
+    PerfilTemp p = perfil;
+    const PerfilTemp defecto;
+    auto indice = [](qint16 valor, std::size_t n, qint16 porDefecto) {
+        return valor >= 0 && std::size_t(valor) < n ? valor : porDefecto;
+    };
+    p.revelador = indice(p.revelador, kReveladores.size(), defecto.revelador);
+    p.agitacion = indice(p.agitacion, kAgitaciones.size(), defecto.agitacion);
+    p.formula = indice(p.formula, kFormulas.size(), defecto.formula);
+    p.tBase = std::clamp(p.tBase, 10.0f, 30.0f);
+    p.tActual = std::clamp(p.tActual, 10.0f, 30.0f);
+    p.segundos = std::clamp<qint16>(p.segundos, 0, 3659);
+    return p;
+}
+
+QString NombrePerfilSeguro(const QString& nombre) {
+    QString n = nombre;
+    // A "|" would split the line into wrong fields; the broken bar looks the same.
+    n.replace(u'|', u'\u00A6');
+    for (QChar& c : n)
+        if (c == u'\r' || c == u'\n')
+            c = u' ';
+    // What the file's code page cannot hold is shown as it will be stored.
+    return DesdeAnsi(HaciaAnsi(n.trimmed().left(kLargoNombrePerfil)));
+}
+
+QString NombrePerfilPropuesto(const QDateTime& momento, int formula, int revelador) {
+    const auto clave = [](auto& tabla, int i) {
+        return i >= 0 && std::size_t(i) < tabla.size() ? QString::fromUtf16(tabla[std::size_t(i)].clave)
+                                                       : QString();
+    };
+    return momento.toString(QStringLiteral("yyMMdd_HHmmss")) + u'_' + clave(kFormulas, formula) + u'_' +
+           clave(kReveladores, revelador);
+}
+
+bool ArchivoPerfiles::Cargar(const QString& ruta) {
+    lineas_.clear();
+    nPerfiles_ = 0;
+    QByteArray contenido;
+    if (!LeerArchivo(ruta, contenido))
+        return !QFileInfo::exists(ruta);
+    for (const QByteArray& cruda : PartirLineas(contenido)) {
+        if (cruda.trimmed().isEmpty())
+            continue;
+        Linea l{nPerfiles_ < kMaxPerfiles ? LeerLineaPerfil(cruda) : std::nullopt, cruda};
+        if (l.perfil)
+            ++nPerfiles_;
+        lineas_.append(l);
+    }
+    return true;
+}
+
+bool ArchivoPerfiles::Guardar(const QString& ruta) const {
+    QByteArray contenido;
+    for (const Linea& l : lineas_)
+        contenido += (l.perfil ? EscribirLineaPerfil(*l.perfil) : l.cruda) + "\r\n";
+    return EscribirArchivoSeguro(ruta, contenido);
+}
+
+int ArchivoPerfiles::Indice(int slot) const {
+    for (int i = 0, n = 0; i < lineas_.size(); ++i)
+        if (lineas_[i].perfil && n++ == slot)
+            return i;
+    return -1;
+}
+
+const PerfilTemp& ArchivoPerfiles::Perfil(int slot) const {
+    return *lineas_[Indice(slot)].perfil;
+}
+
+int ArchivoPerfiles::Buscar(const QString& nombre) const {
+    int encontrado = -1;
+    int slot = 0;
+    for (const Linea& l : lineas_)
+        if (l.perfil) {
+            if (l.perfil->nombre == nombre)
+                encontrado = slot;
+            ++slot;
+        }
+    return encontrado;
+}
+
+bool ArchivoPerfiles::Poner(const PerfilTemp& perfil) {
+    if (Lleno())
+        return false;
+    const int slot = Buscar(perfil.nombre);
+    if (slot >= 0) {
+        lineas_[Indice(slot)].perfil = perfil;
+        return true;
+    }
+    lineas_.append({perfil, {}});
+    ++nPerfiles_;
+    return true;
+}
+
+void ArchivoPerfiles::Eliminar(int slot) {
+    const int i = Indice(slot);
+    if (i < 0)
+        return;
+    lineas_.removeAt(i);
+    --nPerfiles_;
+}

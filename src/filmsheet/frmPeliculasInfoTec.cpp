@@ -1,0 +1,297 @@
+#include "filmsheet/frmPeliculasInfoTec.h"
+
+#include "filmsheet/FichaTecnica.h"
+#include "filmsheet/GraficaEspectral.h"
+#include "filmsheet/frmImagenCompleta.h"
+#include "shell/AlmacenDatos.h"
+#include "shell/Controles.h"
+#include "shell/Dialogos.h"
+#include "shell/Imagenes.h"
+#include "shell/Lienzo.h"
+#include "shell/Numeros.h"
+#include "shell/frmMDI.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiSubWindow>
+
+namespace {
+const QColor kGrisTexto(128, 128, 128);
+const QColor kTituloPanel(96, 96, 96);
+constexpr int kAnchoCurva = 4277;
+// The development-time window the sheet stands beside.
+const QString kVentanaTiempos = QStringLiteral("frmPeliculasReveladores");
+} // namespace
+
+frmPeliculasInfoTec::frmPeliculasInfoTec() {
+    setObjectName(QStringLiteral("frmPeliculasInfoTec"));
+    setWindowTitle(QStringLiteral("Info técnica"));
+    ColorFondo(this, Qt::white);
+    resize(TwipsAPixeles(10100), TwipsAPixeles(10200));
+
+    picCabecera_ = new QWidget(this);
+    picCabecera_->setObjectName(QStringLiteral("picCabecera"));
+    ColorFondo(picCabecera_, QColor(48, 48, 48));
+    ColocarTwips(picCabecera_, 0, 0, 10100, 900);
+    lblNombre_ = Etiqueta(picCabecera_, "lblNombre", {}, 120, 60, 7800, 420);
+    lblDiscontinuada_ = Etiqueta(picCabecera_, "lblDiscontinuada", {}, 120, 510, 1200, 285);
+    lblDiscontinuada_->setAlignment(Qt::AlignCenter);
+    ColorTexto(lblNombre_, Qt::white);
+    ColorTexto(lblDiscontinuada_, Qt::white);
+
+    picCaract_ = Panel("picCaract", "lblCaractTitulo", QStringLiteral("CARACTERÍSTICAS"), 900, 2100,
+                       QColor(240, 240, 240));
+    Etiqueta(picCaract_, "lblLblIso", QStringLiteral("ISO nominal:"), 120, 300, 1500);
+    lblIso_ = Etiqueta(picCaract_, "lblIso", {}, 1620, 300, 1800);
+    Etiqueta(picCaract_, "lblLblGrano", QStringLiteral("Tipo de grano:"), 120, 570, 1500);
+    lblGrano_ = Etiqueta(picCaract_, "lblGrano", {}, 1620, 570, 1800);
+    Etiqueta(picCaract_, "lblLblSens", QStringLiteral("Sensibilidad:"), 120, 840, 1500);
+    lblSens_ = Etiqueta(picCaract_, "lblSens", {}, 1620, 840, 2400);
+    Etiqueta(picCaract_, "lblLblProceso", QStringLiteral("Proceso:"), 120, 1110, 1500);
+    lblProceso_ = Etiqueta(picCaract_, "lblProceso", {}, 1620, 1110, 3600);
+    Etiqueta(picCaract_, "lblLblFabric", QStringLiteral("Fabricante:"), 120, 1380, 1500);
+    lblFabric_ = Etiqueta(picCaract_, "lblFabric", {}, 1620, 1380, 3600);
+    Etiqueta(picCaract_, "lblLblFecha", QStringLiteral("Lanzamiento:"), 5400, 300, 1500);
+    lblFecha_ = Etiqueta(picCaract_, "lblFecha", {}, 6900, 300, 3000);
+    Etiqueta(picCaract_, "lblLblFormato", QStringLiteral("Formatos:"), 5400, 570, 1500);
+    lblFormato_ = Etiqueta(picCaract_, "lblFormato", {}, 6900, 540, 3000, 375);
+    Etiqueta(picCaract_, "lblLblRevIdeal", QStringLiteral("Revelador ideal:"), 5400, 975, 1500);
+    lblRevIdeal_ = Etiqueta(picCaract_, "lblRevIdeal", {}, 6900, 960, 3000, 375);
+    lblFormato_->setWordWrap(true);
+    lblRevIdeal_->setWordWrap(true);
+
+    picEspectral_ =
+        Panel("picEspectral", "lblEspTitulo", QStringLiteral("RESPUESTA ESPECTRAL"), 3000, 2220, Qt::white);
+    Etiqueta(picEspectral_, "lblLblRango", QStringLiteral("Rango espectral:"), 120, 330, 1740);
+    lblRango_ = Etiqueta(picEspectral_, "lblRango", {}, 1860, 330, 1800);
+    Etiqueta(picEspectral_, "lblLblFuenteRango", QStringLiteral("Fuente:"), 120, 600, 1740);
+    lblFuenteRango_ = Etiqueta(picEspectral_, "lblFuenteRango", {}, 1860, 600, 4500);
+    Etiqueta(picEspectral_, "lblLblPico", QStringLiteral("Pico sensibilidad:"), 120, 870, 1740);
+    lblPico_ = Etiqueta(picEspectral_, "lblPico", {}, 1860, 870, 900);
+    Etiqueta(picEspectral_, "lblLblCorteRojo", QStringLiteral("Corte rojo (nm):"), 120, 1140, 1740);
+    lblCorteRojo_ = Etiqueta(picEspectral_, "lblCorteRojo", {}, 1860, 1140, 900);
+    Etiqueta(picEspectral_, "lblLblCorteIr", QStringLiteral("Corte IR (nm):"), 3300, 1140, 1500);
+    lblCorteIr_ = Etiqueta(picEspectral_, "lblCorteIr", {}, 4800, 1140, 900);
+    Etiqueta(picEspectral_, "lblLblRecip", QStringLiteral("Fallo reciprocidad:"), 120, 1440, 1740);
+    lblRecip_ = Etiqueta(picEspectral_, "lblRecip", {}, 1860, 1440, 1800);
+    Etiqueta(picEspectral_, "lblLblCorreccion", QStringLiteral("Corrección:"), 3300, 1440, 1500);
+    lblCorreccion_ = Etiqueta(picEspectral_, "lblCorreccion", {}, 4800, 1440, 1620);
+    lblNotaFuente_ = Etiqueta(picEspectral_, "lblNotaFuente", {}, 120, 1950, 6300);
+    ColorTexto(lblNotaFuente_, kGrisTexto);
+
+    picResolucion_ = Panel("picResolucion", "lblResolucionTitulo", QStringLiteral("GRANO Y RESOLUCIÓN"), 5220,
+                           840, QColor(248, 248, 248));
+    Etiqueta(picResolucion_, "lblLblGranoRms", QStringLiteral("Grano RMS:"), 120, 300, 1500);
+    lblGranoRms_ = Etiqueta(picResolucion_, "lblGranoRms", {}, 1620, 300, 1200);
+    Etiqueta(picResolucion_, "lblLblResLp", QStringLiteral("Resolución (lp/mm):"), 3300, 300, 1860);
+    lblResLp_ = Etiqueta(picResolucion_, "lblResLp", {}, 5160, 300, 1200);
+
+    picCurva_ = new Lienzo(this);
+    picCurva_->setObjectName(QStringLiteral("picCurva"));
+    ColocarTwips(picCurva_, 2961, 6180, kAnchoCurva, 3896);
+    picCurva_->Limpiar(Qt::white);
+    connect(picCurva_, &Lienzo::DobleClic, this, &frmPeliculasInfoTec::AbrirCurvaAmpliada);
+
+    lblTipoCurva_ = Etiqueta(this, "lblTipoCurva", {}, 120, 6180, 2700, 600);
+    lblTipoCurva_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ColorTexto(lblTipoCurva_, kGrisTexto);
+
+    lblSinDatos_ = Etiqueta(this, "lblSinDatos", QStringLiteral("Sin datos técnicos para esta película"), 0,
+                            3060, 10100, 375);
+    lblSinDatos_->setAlignment(Qt::AlignCenter);
+    ColorTexto(lblSinDatos_, kGrisTexto);
+    lblSinDatos_->hide();
+
+    AplicarFuentes();
+    lblNombre_->setFont(Fuente(QStringLiteral("Segoe UI"), 15.75, true));
+    QFont insignia = lblDiscontinuada_->font();
+    insignia.setBold(true);
+    lblDiscontinuada_->setFont(insignia);
+}
+
+QLabel* frmPeliculasInfoTec::Etiqueta(QWidget* panel, const char* nombre, const QString& texto, int izq,
+                                      int arriba, int ancho, int alto) {
+    auto* l = new QLabel(texto, panel);
+    l->setObjectName(QString::fromLatin1(nombre));
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ColocarTwips(l, izq, arriba, ancho, alto);
+    return l;
+}
+
+QWidget* frmPeliculasInfoTec::Panel(const char* nombre, const char* nombreTitulo, const QString& titulo,
+                                    int arriba, int alto, const QColor& fondo) {
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QString::fromLatin1(nombre));
+    ColorFondo(panel, fondo);
+    ColocarTwips(panel, 0, arriba, 10100, alto);
+    QLabel* t = Etiqueta(panel, nombreTitulo, titulo, 120, 30, 6000);
+    t->setFont(Fuente(QStringLiteral("Segoe UI"), 6.75, true));
+    ColorTexto(t, kTituloPanel);
+    return panel;
+}
+
+void frmPeliculasInfoTec::AplicarFuentes() {
+    const QFont f = Fuente(QStringLiteral("Segoe UI"), 8);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{picCabecera_, picCaract_, picEspectral_, picResolucion_,
+                                         lblSinDatos_, lblTipoCurva_, picCurva_, lblDiscontinuada_})
+        w->setFont(f);
+    // Panel titles keep their own smaller bold face.
+    for (QWidget* panel : {picCaract_, picEspectral_, picResolucion_})
+        for (QLabel* l : panel->findChildren<QLabel*>())
+            if (l->objectName().endsWith(u"Titulo"))
+                l->setFont(Fuente(QStringLiteral("Segoe UI"), 6.75, true));
+}
+
+void frmPeliculasInfoTec::MostrarPelicula(int idPelicula) {
+    frmMDI* principal = VentanaPrincipal();
+    QMdiSubWindow* activa = principal ? principal->Area()->activeSubWindow() : nullptr;
+    AbrirModulo<frmPeliculasInfoTec>()->Mostrar(idPelicula);
+    if (activa && principal)
+        principal->Area()->setActiveSubWindow(activa);
+}
+
+void frmPeliculasInfoTec::Cerrar() {
+    if (frmMDI* principal = VentanaPrincipal())
+        if (auto* ficha = principal->ModuloAbierto<frmPeliculasInfoTec>())
+            ficha->Marco()->close();
+}
+
+void frmPeliculasInfoTec::Mostrar(int idPelicula) {
+    idPelicula_ = idPelicula;
+    Marco()->show();
+    Posicionar();
+    CargarDatos();
+}
+
+void frmPeliculasInfoTec::Posicionar() {
+    frmMDI* principal = VentanaPrincipal();
+    if (!principal)
+        return;
+    QWidget* tiempos = nullptr;
+    for (QMdiSubWindow* sub : principal->Area()->subWindowList())
+        if (sub->widget() && sub->widget()->objectName() == kVentanaTiempos)
+            tiempos = sub;
+    if (!tiempos || tiempos->isMinimized())
+        return;
+    QWidget* marco = Marco();
+    int izquierda = tiempos->x() + tiempos->width();
+    if (izquierda + marco->width() > principal->Area()->viewport()->width())
+        izquierda = tiempos->x() - marco->width();
+    marco->move(std::max(izquierda, 0), tiempos->y());
+}
+
+void frmPeliculasInfoTec::LimpiarCampos() {
+    for (QLabel* l :
+         {lblNombre_,    lblFabric_,    lblIso_,          lblGrano_, lblSens_,        lblProceso_,
+          lblFecha_,     lblFormato_,   lblRevIdeal_,     lblRango_, lblFuenteRango_, lblPico_,
+          lblCorteRojo_, lblCorteIr_,   lblNotaFuente_,   lblRecip_, lblCorreccion_,  lblGranoRms_,
+          lblResLp_,     lblTipoCurva_, lblDiscontinuada_})
+        l->clear();
+    ColorFondo(lblDiscontinuada_, QColor(180, 180, 180));
+    picCurva_->Limpiar(Qt::white);
+}
+
+void frmPeliculasInfoTec::CargarDatos() {
+    LimpiarCampos();
+    rutaCurva_.clear();
+    picCurva_->setToolTip({});
+    if (!ReferenceDb() || idPelicula_ == 0)
+        return;
+    std::optional<DatosFicha> datos;
+    try {
+        nombrePelicula_ = LeerNombrePelicula(idPelicula_);
+        datos = LeerDatosFicha(idPelicula_);
+    } catch (const ErrorBD& e) {
+        Dialogo().Informar({}, u"Error al cargar la ficha técnica: " + e.Descripcion(), Icono::Exclamacion);
+        return;
+    }
+    lblNombre_->setText(nombrePelicula_.isEmpty() ? u"Película " + QString::number(idPelicula_)
+                                                  : nombrePelicula_);
+    setWindowTitle(u"Info técnica: " + nombrePelicula_);
+    if (!datos) {
+        lblSinDatos_->show();
+        for (QWidget* p : {picCaract_, picEspectral_, picResolucion_})
+            p->hide();
+        return;
+    }
+    lblSinDatos_->hide();
+    for (QWidget* p : {picCaract_, picEspectral_, picResolucion_})
+        p->show();
+    const DatosFicha& d = *datos;
+    lblFabric_->setText(FormatearValor(d.fabricante));
+    lblIso_->setText(FormatearValor(d.isoNominal));
+    lblGrano_->setText(FormatearValor(d.tipoGrano));
+    lblSens_->setText(FormatearValor(d.sensibilidadEspectral));
+    lblProceso_->setText(FormatearValor(d.procesoCompatible));
+    lblFecha_->setText(FormatearValor(d.fechaLanzamiento));
+    lblFormato_->setText(FormatearValor(d.formatoDisponible));
+    lblRevIdeal_->setText(FormatearValor(d.reveladorIdeal));
+    const Insignia insignia = InsigniaDiscontinuada(d.discontinuada);
+    lblDiscontinuada_->setText(insignia.texto);
+    ColorFondo(lblDiscontinuada_, insignia.fondo);
+    lblRango_->setText(FormatearValor(d.rangoEspectralNm));
+    lblFuenteRango_->setText(d.fuenteRangoEspectral);
+    ColorTexto(lblFuenteRango_, ColorFuente(d.fuenteRangoEspectral));
+    lblPico_->setText(FormatearValor(d.picoSensibilidadNm));
+    lblCorteRojo_->setText(FormatearValor(d.corteRojoNm));
+    lblCorteIr_->setText(FormatearValor(d.corteIrNm));
+    lblNotaFuente_->setText(NotaFuente(d.fuenteRangoEspectral));
+    lblRecip_->setText(d.falloReciprocidad);
+    ColorTexto(lblRecip_, ColorReciprocidad(d.falloReciprocidad));
+    lblCorreccion_->setText(FormatearValor(d.correccionReciprocidad));
+    lblGranoRms_->setText(FormatearValor(d.tamanioGranoRms));
+    lblResLp_->setText(FormatearValor(d.resolucionLpMm));
+
+    rutaCurva_ = BuscarCurvaOficial(nombrePelicula_);
+    const QImage curva = rutaCurva_.isEmpty() ? QImage() : CargarImagen(rutaCurva_);
+    if (curva.isNull()) {
+        DibujarCurvaEstimada();
+        return;
+    }
+    PintarImagenAjustada(curva);
+    lblTipoCurva_->setText(QStringLiteral("Curva oficial\ndel fabricante"));
+    ColorTexto(lblTipoCurva_, QColor(26, 82, 118));
+    picCurva_->setToolTip(QStringLiteral("Doble clic para ver la imagen ampliada"));
+}
+
+void frmPeliculasInfoTec::DibujarCurvaEstimada() {
+    const ParametrosEspectrales p = DerivarParametros(
+        lblRango_->text(), lblPico_->text(), lblCorteRojo_->text(), lblCorteIr_->text(), lblSens_->text());
+    ::DibujarCurvaEstimada(*picCurva_, p);
+    // Two lines: a label breaks at LF.
+    lblTipoCurva_->setText(QStringLiteral("Curva aprox.\n(datos estimados)"));
+    ColorTexto(lblTipoCurva_, QColor(127, 140, 141));
+}
+
+void frmPeliculasInfoTec::PintarImagenAjustada(const QImage& imagen) {
+    picCurva_->Limpiar(Qt::white);
+    const int aw = picCurva_->AnchoTwips(), ah = picCurva_->AltoTwips();
+    const QSize t = TamanoTwips(imagen);
+    if (t.width() < 1 || t.height() < 1)
+        return;
+    double escala = double(aw) / t.width();
+    if (t.height() * escala > ah)
+        escala = double(ah) / t.height();
+    const int w = RedondearEntero(t.width() * escala), h = RedondearEntero(t.height() * escala);
+    picCurva_->Imagen((aw - w) / 2, (ah - h) / 2, w, h, imagen);
+}
+
+void frmPeliculasInfoTec::AbrirCurvaAmpliada() {
+    if (rutaCurva_.isEmpty() || !QFileInfo::exists(rutaCurva_))
+        return;
+    AbrirModulo<frmImagenCompleta>()->MostrarImagen(rutaCurva_, nombrePelicula_, false);
+}
+
+void frmPeliculasInfoTec::resizeEvent(QResizeEvent* evento) {
+    VentanaModulo::resizeEvent(evento);
+    const int w = width();
+    if (w <= 0)
+        return;
+    for (QWidget* p :
+         {picCabecera_, picCaract_, picEspectral_, picResolucion_, static_cast<QWidget*>(lblSinDatos_)})
+        p->resize(w, p->height());
+    const int ancho = PixelesATwips(w);
+    picCurva_->move(TwipsAPixeles((ancho - kAnchoCurva) / 2), picCurva_->y());
+    lblTipoCurva_->move(TwipsAPixeles(120), lblTipoCurva_->y());
+}

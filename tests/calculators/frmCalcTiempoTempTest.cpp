@@ -1,0 +1,252 @@
+#include "calculators/frmCalcTiempoTemp.h"
+
+#include "PruebaVentana.h"
+#include "calculators/PerfilesTemp.h"
+#include "shell/Lienzo.h"
+#include "shell/TextoAnsi.h"
+#include "soporte/CarpetaPruebas.h"
+#include "soporte/DialogosGuion.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class CalcTiempoTemp : public PruebaVentana<frmCalcTiempoTemp> {
+protected:
+    void Abrir(const QByteArray& perfiles = {}) {
+        if (!perfiles.isNull())
+            carpeta.Escribir("perfiles_temp.txt", perfiles);
+        PruebaVentana::Abrir();
+    }
+    QString Texto(const char* nombre) {
+        if (auto* l = w->findChild<QLabel*>(QString::fromLatin1(nombre)))
+            return l->text();
+        return C<QLineEdit>(nombre)->text();
+    }
+    void Elegir(int fila) { C<QListWidget>("lstPerfiles")->setCurrentRow(fila); }
+    QByteArray Archivo() {
+        w->close();
+        QByteArray contenido;
+        LeerArchivo(RutaPerfiles(), contenido);
+        return contenido;
+    }
+    const DialogosGuion::Llamada& Ultima() { return Guion().llamadas.back(); }
+
+    CarpetaPruebas carpeta{false};
+};
+
+} // namespace
+
+TEST_F(CalcTiempoTemp, VentanaPorDefectoYCopia) {
+    Abrir();
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Compensación de temperatura"));
+    EXPECT_EQ(w->size(), QSize(700, 604));
+    EXPECT_TRUE(C<QRadioButton>("optFormula0")->isChecked());
+    EXPECT_TRUE(C<QRadioButton>("optRev1")->isChecked());
+    EXPECT_TRUE(C<QRadioButton>("optAgi1")->isChecked());
+    EXPECT_EQ(Texto("lblFml"), "factor = 2 ^ (-(dT/7)) / FactAgi  [Arrhenius/Orvande]");
+    EXPECT_EQ(Texto("lblTotal"), "= 10:00");
+    EXPECT_EQ(Texto("lblDelta"), QStringLiteral("´T = 0.0°C"));
+    EXPECT_EQ(C<QListWidget>("lstPerfiles")->count(), 0);
+
+    Clic("btnCopiar");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringLiteral("Tiempo compensado: 10:00\r\nFactor: x1.000   Q10: 2.20   ´T: 0.0°C\r\n"
+                             "T.base: 20.0°C\r\nT.actual: 20.0°C"));
+    ASSERT_EQ(Guion().llamadas.size(), 1u);
+    EXPECT_EQ(Ultima().texto, "Copiado al portapapeles.");
+    EXPECT_EQ(Ultima().icono, Icono::Informacion);
+
+    // No profile file yet: closing writes an empty one.
+    EXPECT_EQ(Archivo(), "");
+    EXPECT_TRUE(QFile::exists(RutaPerfiles()));
+}
+
+TEST_F(CalcTiempoTemp, TemperaturaTecleadaMueveLaBarra) {
+    Abrir();
+    auto* hsc = C<QScrollBar>("hscTempBase");
+    Teclear("txtTempBase", "21,5");
+    EXPECT_EQ(hsc->value(), 215);
+    EXPECT_EQ(Texto("lblDelta"), QStringLiteral("´T = -1.5°C"));
+    QTest::keyClick(C("txtTempBase"), Qt::Key_Return);
+    EXPECT_EQ(Texto("txtTempBase"), "21.5");
+
+    Teclear("txtTempAct", " 24.0 ");
+    EXPECT_EQ(C<QScrollBar>("hscTempAct")->value(), 240);
+    Teclear("txtTempBase", "35");
+    EXPECT_EQ(hsc->value(), 215);
+    Teclear("txtTempBase", "abc");
+    EXPECT_EQ(hsc->value(), 215);
+    EXPECT_EQ(Texto("lblDelta"), QStringLiteral("´T = +2.5°C"));
+    // Leaving the box shows again the temperature in use.
+    QTest::keyClick(C("txtTempBase"), Qt::Key_Return);
+    EXPECT_EQ(Texto("txtTempBase"), "21.5");
+
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    Teclear("txtTempBase", "20.5");
+    QTest::keyClick(C("txtTempBase"), Qt::Key_Return);
+    const QString espanol = Texto("txtTempBase");
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(hsc->value(), 205);
+    EXPECT_EQ(espanol, "20,5");
+}
+
+TEST_F(CalcTiempoTemp, BarrasYOpcionesRecalculan) {
+    Abrir();
+    C<QScrollBar>("hscTempAct")->setValue(240);
+    EXPECT_EQ(Texto("txtTempAct"), "24.0");
+    EXPECT_TRUE(Texto("lblFactor").startsWith("Factor: x0.673"));
+    Clic("optFormula1");
+    Clic("optRev0");
+    EXPECT_EQ(Texto("lblFml"), "factor = Q10ef ^ ((T_base - T_actual) / 10)  [Ilford]");
+    EXPECT_EQ(Texto("lblFactor"), QStringLiteral("Factor: x0.758   Q10: 2.00   ´T: +4.0°C"));
+    Teclear("txtMin", "0");
+    Teclear("txtSeg", "0");
+    EXPECT_EQ(Texto("lblTotal"), "= 00:00");
+    Clic("btnCopiar");
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Tiempo compensado: 00:01\r\n"));
+}
+
+TEST_F(CalcTiempoTemp, CargarPerfilesYAplicarlos) {
+    Abrir("A|0|1|20.0|600\r\nB|1|2\r\nD|3|0|35.0|754|1|9.5\r\nE|9|9|20.0|600|7|20.0\r\n");
+    auto* lista = C<QListWidget>("lstPerfiles");
+    ASSERT_EQ(lista->count(), 3);
+    EXPECT_EQ(lista->item(1)->text(), "D");
+
+    Clic("btnCargar"); // nothing selected: nothing happens
+    EXPECT_EQ(Texto("txtMin"), "10");
+    Elegir(1);
+    Clic("btnCargar");
+    EXPECT_TRUE(C<QRadioButton>("optRev3")->isChecked());
+    EXPECT_TRUE(C<QRadioButton>("optAgi0")->isChecked());
+    EXPECT_TRUE(C<QRadioButton>("optFormula1")->isChecked());
+    EXPECT_EQ(Texto("txtTempBase"), "30.0");
+    EXPECT_EQ(C<QScrollBar>("hscTempBase")->value(), 300);
+    EXPECT_EQ(Texto("txtTempAct"), "10.0");
+    EXPECT_EQ(C<QScrollBar>("hscTempAct")->value(), 100);
+    EXPECT_EQ(Texto("txtMin"), "12");
+    EXPECT_EQ(Texto("txtSeg"), "34");
+    EXPECT_EQ(Texto("lblTotal"), "= 12:34");
+    EXPECT_EQ(Texto("lblDelta"), QStringLiteral("´T = -20.0°C"));
+
+    Elegir(2); // indices out of their groups: the default choices
+    Clic("btnCargar");
+    EXPECT_TRUE(C<QRadioButton>("optRev1")->isChecked());
+    EXPECT_TRUE(C<QRadioButton>("optAgi1")->isChecked());
+    EXPECT_TRUE(C<QRadioButton>("optFormula0")->isChecked());
+    EXPECT_EQ(Texto("lblFactor"), QStringLiteral("Factor: x1.000   Q10: 2.20   ´T: 0.0°C"));
+
+    // The skipped line and the stored values stay as they were.
+    EXPECT_EQ(Archivo(),
+              "A|0|1|20.0|600|0|20.0\r\nB|1|2\r\nD|3|0|35.0|754|1|9.5\r\nE|9|9|20.0|600|7|20.0\r\n");
+}
+
+TEST_F(CalcTiempoTemp, GuardarPerfil) {
+    Abrir("uno|0|1|20.0|600|0|20.0\r\ndos|0|1|20.0|600|0|20.0\r\n");
+    Guion().textos.push_back(QStringLiteral("  nuevo|raro  "));
+    Clic("btnGuardarPerfil");
+    ASSERT_EQ(Guion().llamadas.size(), 2u);
+    const auto& pedir = Guion().llamadas[0];
+    EXPECT_EQ(pedir.titulo, "Guardar perfil");
+    EXPECT_EQ(pedir.texto, "Nombre del perfil:");
+    EXPECT_TRUE(QRegularExpression("^\\d{6}_\\d{6}_Regla7_HC110$").match(pedir.inicial).hasMatch())
+        << pedir.inicial.toStdString();
+    EXPECT_EQ(Ultima().texto, "Perfil guardado.");
+    auto* lista = C<QListWidget>("lstPerfiles");
+    ASSERT_EQ(lista->count(), 3);
+    EXPECT_EQ(lista->item(2)->text(), QStringLiteral("nuevo\u00A6raro"));
+
+    // The same name again replaces the profile in place.
+    Clic("optFormula1");
+    Clic("optAgi2");
+    C<QScrollBar>("hscTempAct")->setValue(225);
+    Teclear("txtMin", "7");
+    Teclear("txtSeg", "5");
+    Guion().textos.push_back(QStringLiteral("uno"));
+    Clic("btnGuardarPerfil");
+    EXPECT_TRUE(Guion().llamadas[2].inicial.endsWith("_Q10_HC110"));
+    ASSERT_EQ(lista->count(), 3);
+    EXPECT_EQ(lista->item(0)->text(), "uno");
+
+    // Cancelled or blank: nothing saved.
+    Guion().textos.push_back(std::nullopt);
+    Guion().textos.push_back(QStringLiteral("   "));
+    Clic("btnGuardarPerfil");
+    Clic("btnGuardarPerfil");
+    EXPECT_EQ(lista->count(), 3);
+
+    EXPECT_EQ(Archivo(),
+              "uno|1|2|20.0|425|1|22.5\r\ndos|0|1|20.0|600|0|20.0\r\nnuevo\xA6raro|1|1|20.0|600|0|20.0\r\n");
+}
+
+TEST_F(CalcTiempoTemp, MaximoDePerfiles) {
+    QByteArray contenido;
+    for (int i = 0; i < 51; ++i)
+        contenido += "p" + QByteArray::number(i) + "|0|1|20.0|600|0|20.0\r\n";
+    Abrir(contenido);
+    EXPECT_EQ(C<QListWidget>("lstPerfiles")->count(), 51);
+    Clic("btnGuardarPerfil");
+    ASSERT_EQ(Guion().llamadas.size(), 1u);
+    EXPECT_EQ(Ultima().tipo, DialogosGuion::Tipo::Informar);
+    EXPECT_EQ(Ultima().texto, QStringLiteral("Máximo de perfiles alcanzado."));
+    EXPECT_EQ(Ultima().icono, Icono::Exclamacion);
+    EXPECT_EQ(Archivo(), contenido);
+}
+
+TEST_F(CalcTiempoTemp, EliminarElPrimeroDeTres) {
+    const QByteArray tres =
+        "uno|0|0|18.5|300|1|19.0\r\ndos|2|1|20.0|420|0|24.5\r\ntres|4|2|21.0|900|1|21.0\r\n";
+    Abrir(tres);
+    Elegir(0);
+    Guion().respuestas.push_back(Respuesta::No);
+    Clic("btnEliminar");
+    EXPECT_EQ(Ultima().texto, "Eliminar 'uno'?");
+    EXPECT_EQ(Ultima().tipo, DialogosGuion::Tipo::SiNo);
+    EXPECT_EQ(Ultima().icono, Icono::Pregunta);
+    EXPECT_EQ(C<QListWidget>("lstPerfiles")->count(), 3);
+    Guion().respuestas.push_back(Respuesta::Si);
+    Clic("btnEliminar");
+    auto* lista = C<QListWidget>("lstPerfiles");
+    ASSERT_EQ(lista->count(), 2);
+    EXPECT_EQ(lista->item(0)->text(), "dos");
+    EXPECT_EQ(Archivo(), tres.mid(tres.indexOf("dos")));
+}
+
+TEST_F(CalcTiempoTemp, ResultadoYGraficaDibujados) {
+    Abrir();
+    auto* g = C<Lienzo>("picG");
+    const int W = g->AnchoTwips(), H = g->AltoTwips();
+    const int xL = 600, PW = W - 660, yB = H - 500, PH = H - 680;
+    auto x = [&](double t) { return xL + int(std::nearbyint((t - 10) / 20 * PW)); };
+    auto y = [&](double f) { return yB - int(std::nearbyint((f - 0.2) / 2.2 * PH)); };
+    EXPECT_EQ(g->PixelEn(x(12), y(1.0)), QColor(80, 68, 55));
+    EXPECT_EQ(g->PixelEn(x(15), yB - 300), QColor(45, 38, 30));
+    EXPECT_EQ(g->PixelEn(5, 5), QColor(12, 14, 16));
+    EXPECT_EQ(g->PixelEn(x(25), y(std::pow(2.0, -5.0 / 7))), QColor(60, 130, 220));
+    // Marker at 20 °C: circle of radius 90 around factor 1.0.
+    EXPECT_EQ(g->PixelEn(x(20) + 90, y(1.0)), QColor(220, 80, 80));
+
+    // The result is printed in green, centred in its panel.
+    auto* r = C<Lienzo>("picResultado");
+    int verdes = 0, izquierda = r->Buffer().width(), derecha = 0;
+    for (int py = 0; py < r->Buffer().height(); ++py)
+        for (int px = 0; px < r->Buffer().width(); ++px)
+            if (r->Buffer().pixelColor(px, py).green() > 150) {
+                ++verdes;
+                izquierda = std::min(izquierda, px);
+                derecha = std::max(derecha, px);
+            }
+    EXPECT_GT(verdes, 100);
+    EXPECT_LE(std::abs((izquierda + derecha) - r->Buffer().width()), 12);
+}
