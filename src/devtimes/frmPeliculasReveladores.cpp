@@ -1,6 +1,7 @@
 #include "devtimes/frmPeliculasReveladores.h"
 
 #include "devtimes/Disposicion.h"
+#include "filmsheet/frmPeliculasInfoTec.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Colores.h"
 #include "shell/Controles.h"
@@ -201,7 +202,10 @@ void frmPeliculasReveladores::CambioInfoTecnica() {
 }
 
 void frmPeliculasReveladores::FichaTecnica(int idPelicula) {
-    (void)idPelicula;
+    if (idPelicula > 0)
+        frmPeliculasInfoTec::MostrarPelicula(idPelicula);
+    else
+        frmPeliculasInfoTec::Cerrar();
 }
 
 void frmPeliculasReveladores::Redistribuir(int W, int H, int T) {

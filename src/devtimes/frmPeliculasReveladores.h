@@ -37,9 +37,8 @@ private:
     void CrearNotas();
     void CargarNotaMia(int fila);
     void VaciarNotas();
-    // The technical sheet (frmPeliculasInfoTec) follows the selected film through this one call:
-    // Mostrar(idPelicula) opens or refreshes it beside this window, 0 closes it. Wired by the
-    // technical sheet window, which is built apart.
+    // The technical sheet follows the selected film through this one call: a film id opens or
+    // refreshes it beside this window, 0 closes it.
     void FichaTecnica(int idPelicula);
 
     int idSeleccion_ = 0;

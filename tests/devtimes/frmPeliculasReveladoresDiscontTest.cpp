@@ -1,4 +1,5 @@
 #include "devtimes/frmPeliculasReveladoresDiscont.h"
+#include "filmsheet/frmPeliculasInfoTec.h"
 #include "shell/Colores.h"
 #include "shell/Lienzo.h"
 
@@ -75,6 +76,7 @@ TEST_F(frmPeliculasReveladoresDiscontTest, FilasEnOrdenDeTextoYColoresDeEstado) 
     EXPECT_EQ(v.ColorDeFila(3), ColorSeleccion);
     v.ClicFila(1);
     EXPECT_EQ(v.ColorDeFila(3), kRojoImpar);
+    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>(), nullptr);
 
     v.ElegirTemperatura("18");
     EXPECT_EQ(v.Columna(2), QStringList{"25"});

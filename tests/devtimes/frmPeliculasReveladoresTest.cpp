@@ -1,6 +1,7 @@
 #include "devtimes/frmPeliculasReveladores.h"
 #include "devtimes/frmPeliculasReveladoresDiscont.h"
 #include "filmsheet/frmImagenCompleta.h"
+#include "filmsheet/frmPeliculasInfoTec.h"
 #include "shell/Colores.h"
 #include "shell/Lienzo.h"
 
@@ -306,4 +307,26 @@ TEST_F(frmPeliculasReveladoresTest, MenuAbreUnaSolaVentanaDeCadaBusqueda) {
     ASSERT_NE(principal.ModuloAbierto<frmPeliculasReveladores>(), nullptr);
     EXPECT_EQ(
         principal.ModuloAbierto<frmPeliculasReveladores>()->findChild<QListWidget*>("lstItems")->count(), 4);
+}
+
+TEST_F(frmPeliculasReveladoresTest, FichaTecnicaSigueALaPeliculaMientrasEstaMarcada) {
+    Ventana v;
+    auto* chk = v.Control<QCheckBox>("chkInfoTecnica");
+    v.Clic("Fomapan 100");
+    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>(), nullptr);
+    chk->click();
+    ASSERT_NE(v.principal.ModuloAbierto<frmPeliculasInfoTec>(), nullptr);
+    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>()->IdPelicula(), 2);
+    v.Clic("Kodak Tri-X 400");
+    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>()->IdPelicula(), 1);
+    chk->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>(), nullptr);
+    // Checked again, then the developer side: the sheet goes with the box.
+    chk->click();
+    v.ventana->ModoRevelador();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>(), nullptr);
+    v.Clic("Rodinal");
+    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>(), nullptr);
 }
