@@ -227,6 +227,10 @@ std::optional<PatronJet> PatronJet::Compilar(std::string_view utf8, QString* err
         patron.soloSubcadena_ = true;
         for (auto it = el.begin() + 1; it != el.end() - 1; ++it)
             patron.subcadena_.push_back(it->literal);
+        patron.subcadenaAscii_ = std::all_of(patron.subcadena_.begin(), patron.subcadena_.end(),
+                                             [](char32_t c) { return c < 128; });
+        if (patron.subcadenaAscii_)
+            patron.subcadenaBytes_.assign(patron.subcadena_.begin(), patron.subcadena_.end());
     }
     return patron;
 }
@@ -237,6 +241,9 @@ bool PatronJet::Coincide(QStringView texto) const {
 }
 
 bool PatronJet::Coincide(std::string_view utf8) const {
+    if (subcadenaAscii_)
+        if (const auto r = ContieneAscii(utf8))
+            return *r;
     thread_local std::vector<char32_t> texto;
     DecodificarPlegado(utf8, texto);
     if (soloSubcadena_) {
@@ -245,6 +252,30 @@ bool PatronJet::Coincide(std::string_view utf8) const {
         return std::search(texto.begin(), texto.end(), subcadena_.begin(), subcadena_.end()) != texto.end();
     }
     return CoincideDesde(texto.data(), texto.size());
+}
+
+std::optional<bool> PatronJet::ContieneAscii(std::string_view texto) const {
+    const auto* t = reinterpret_cast<const unsigned char*>(texto.data());
+    const auto* p = reinterpret_cast<const unsigned char*>(subcadenaBytes_.data());
+    const size_t n = texto.size(), m = subcadenaBytes_.size();
+    if (m == 0)
+        return true;
+    // A match found before any byte outside ASCII is a match of the folded text too.
+    for (size_t i = 0; i + m <= n; ++i) {
+        if (t[i] >= 0x80)
+            return std::nullopt;
+        if (kAscii[t[i]] != p[0])
+            continue;
+        size_t j = 1;
+        while (j < m && t[i + j] < 0x80 && kAscii[t[i + j]] == p[j])
+            ++j;
+        if (j == m)
+            return true;
+    }
+    for (size_t i = n >= m ? n - m + 1 : 0; i < n; ++i)
+        if (t[i] >= 0x80)
+            return std::nullopt;
+    return false;
 }
 
 bool PatronJet::CoincideDesde(const char32_t* t, size_t n) const {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -40,9 +41,14 @@ private:
         bool Acepta(char32_t c) const;
     };
     bool CoincideDesde(const char32_t* t, size_t n) const;
+    // Nothing when the text is not all ASCII: outside it some letters fold into ASCII (the Kelvin sign).
+    std::optional<bool> ContieneAscii(std::string_view utf8) const;
 
     std::vector<Elemento> elementos_;
     // "*literal*": a plain search in the folded text.
     bool soloSubcadena_ = false;
     std::u32string subcadena_;
+    // The same literal as bytes when it is all ASCII: searched in ASCII texts without decoding.
+    bool subcadenaAscii_ = false;
+    std::string subcadenaBytes_;
 };

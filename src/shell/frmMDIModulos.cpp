@@ -3,6 +3,8 @@
 #include "calculators/frmCalcDilucion.h"
 #include "calculators/frmCalcTiempoTemp.h"
 #include "calculators/frmCurvaReciprocidad.h"
+#include "devtimes/frmPeliculasReveladores.h"
+#include "devtimes/frmPeliculasReveladoresDiscont.h"
 
 #include <QAction>
 
@@ -13,6 +15,8 @@ void frmMDI::ConectarModulos() {
         a->setEnabled(true);
         connect(a, &QAction::triggered, this, abrir);
     };
+    modulo("mnuBuscarPeliRevel", [] { AbrirModulo<frmPeliculasReveladores>(); });
+    modulo("mnuBuscarPeliRevelDiscont", [] { AbrirModulo<frmPeliculasReveladoresDiscont>(); });
     modulo("mnuCalcTiempoTemp", [] { AbrirModulo<frmCalcTiempoTemp>(); });
     modulo("mnuCalcDiluciones", [] { AbrirModulo<frmCalcDilucion>(); });
     modulo("mnuCurvaFalloReciprocidad", [] { AbrirModulo<frmCurvaReciprocidad>(); });

@@ -207,3 +207,19 @@ TEST(PatronJetTest, CasosDeCoincidencia) {
     EXPECT_TRUE(p("*Ω*").Coincide(QStringView(u"ω")));
     EXPECT_FALSE(PatronJet::Compilar("a[b").has_value());
 }
+
+TEST(PatronJetTest, SubcadenaAsciiEnTextosAsciiYNoAscii) {
+    const auto p = *PatronJet::Compilar("*tri-x*");
+    EXPECT_TRUE(p.Coincide(std::string_view("Kodak TRI-X 400")));
+    EXPECT_TRUE(p.Coincide(std::string_view("tri-x")));
+    EXPECT_FALSE(p.Coincide(std::string_view("tri-")));
+    EXPECT_FALSE(p.Coincide(std::string_view("trtri x")));
+    EXPECT_TRUE(p.Coincide(std::string_view("trtri-x")));
+    EXPECT_TRUE(PatronJet::Compilar("**")->Coincide(std::string_view("")));
+    // Letters outside ASCII that fold into it still match an ASCII pattern.
+    EXPECT_TRUE(PatronJet::Compilar("*kelvin*")->Coincide(QStringView(u"\u212Aelvin")));
+    EXPECT_TRUE(PatronJet::Compilar("*abck*")->Coincide(QStringView(u"abc\u212A")));
+    EXPECT_FALSE(PatronJet::Compilar("*abcd*")->Coincide(QStringView(u"abc\u212A")));
+    EXPECT_TRUE(PatronJet::Compilar("*ámbar*")->Coincide(QStringView(u"Película ÁMBAR")));
+    EXPECT_FALSE(PatronJet::Compilar("*ambar*")->Coincide(QStringView(u"Película ÁMBAR")));
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "devtimes/VentanaBusquedaTiempos.h"
+
+class QCheckBox;
+class QPlainTextEdit;
+class QPushButton;
+
+// Development times searched by film or by developer, with the readable note codes and the
+// user's own note of the current row, and the film's technical sheet kept in step.
+class frmPeliculasReveladores : public VentanaBusquedaTiempos {
+    Q_OBJECT
+public:
+    frmPeliculasReveladores();
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+    std::vector<ItemLista> LeerItems(const QString& filtro) override;
+    QStringList LeerTemperaturasItem() override;
+    std::vector<QStringList> LeerFilasItem(const QString& temperatura) override;
+    bool HaySeleccion() const override { return idSeleccion_ > 0; }
+    void AlSeleccionarItem() override;
+    QColor ColorFila(int fila) const override;
+    Qt::Alignment AlineacionUltima(const QString& texto) const override;
+    void AlCargarLista() override;
+    void AlCambiarCabeceras() override;
+    void MostrarFila(int fila) override;
+    bool MostrarFilaAlLlenar() const override { return true; }
+    void Redistribuir(int W, int H, int T) override;
+
+private Q_SLOTS:
+    void GuardarNotaMia();
+    void CambioNotaPersonal();
+    void CambioInfoTecnica();
+
+private:
+    void CrearNotas();
+    void CargarNotaMia(int fila);
+    void VaciarNotas();
+    // The technical sheet follows the selected film through this one call: a film id opens or
+    // refreshes it beside this window, 0 closes it.
+    void FichaTecnica(int idPelicula);
+
+    int idSeleccion_ = 0;
+    int idNotaMia_ = 0;
+    int idPeliculaNota_ = 0;
+    int idReveladorNota_ = 0;
+
+    QWidget* picNotas_;
+    QLabel* lblNotasTitulo_;
+    QPlainTextEdit* txtNotas_;
+    QLabel* lblNotaPersonal_;
+    QPlainTextEdit* txtNotaPersonal_;
+    QPushButton* btnGuardarNota_;
+    QCheckBox* chkInfoTecnica_;
+};

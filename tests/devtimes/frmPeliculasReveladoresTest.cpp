@@ -1,0 +1,332 @@
+#include "devtimes/frmPeliculasReveladores.h"
+#include "devtimes/frmPeliculasReveladoresDiscont.h"
+#include "filmsheet/frmImagenCompleta.h"
+#include "filmsheet/frmPeliculasInfoTec.h"
+#include "shell/Colores.h"
+#include "shell/Lienzo.h"
+
+#include "FixtureTiempos.h"
+#include "ManejoVentana.h"
+#include "soporte/DialogosGuion.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+class frmPeliculasReveladoresTest : public ::testing::Test {
+protected:
+    using Ventana = ManejoVentana<frmPeliculasReveladores>;
+
+    void SetUp() override {
+        fixture::Pelicula(1, "Kodak Tri-X 400");
+        fixture::Pelicula(2, "Fomapan 100");
+        fixture::Pelicula(3, "O'Brien 50");
+        fixture::Pelicula(4, "Sin Tiempos");
+        fixture::Revelador(10, "Rodinal");
+        fixture::Revelador(11, "D-76");
+        fixture::Revelador(12, "Xtol");
+        fixture::Codigo("A", "agitar cada minuto");
+        fixture::Codigo("B", "prelavado");
+        // Tri-X: D-76 at 24 and 20; Rodinal three ISOs at 20; Xtol at 20.
+        fixture::Tiempo(1, 10, "400", "20", "12", "[A]");
+        fixture::Tiempo(1, 10, "100", "20", QVariant(), "[B] largo");
+        fixture::Tiempo(1, 10, "25", "20", " 7 ");
+        fixture::Tiempo(1, 11, "400", "20", "9,5");
+        fixture::Tiempo(1, 11, "200", "24", "6", "[A] [B]");
+        fixture::Tiempo(1, 12, "400", "20", "7");
+        // Fomapan: only at 24; O'Brien: only without temperature.
+        fixture::Tiempo(2, 11, "100", "24", "5");
+        fixture::Tiempo(3, 10, "50", QVariant(), "11");
+    }
+    QStringList Notas(const QString& tabla) {
+        QStringList r;
+        for (Consulta c = ReferenceDb()->Consultar("SELECT Texto FROM " + tabla); !c.Fin(); c.Siguiente())
+            r << TextoSeguro(c.Campo(0));
+        return r;
+    }
+    CarpetaPruebas carpeta_;
+};
+
+} // namespace
+
+TEST_F(frmPeliculasReveladoresTest, AlAbrirListaPeliculasYGridVacio) {
+    Ventana v;
+    EXPECT_EQ(v.ventana->windowTitle(), QStringLiteral("Buscar por Película"));
+    EXPECT_TRUE(v.Control<QRadioButton>("optPelicula")->isChecked());
+    EXPECT_EQ(v.Items(), (QStringList{"Fomapan 100", "Kodak Tri-X 400", "O'Brien 50", "Sin Tiempos"}));
+    EXPECT_EQ(v.Conteo(), QStringLiteral("4 películas"));
+    EXPECT_EQ(v.Control<QLabel>("lblModo")->text(), QStringLiteral("PELÍCULAS:"));
+    EXPECT_EQ(v.Opciones(), QStringList{"(Todas)"});
+    EXPECT_EQ(v.Grid()->rowCount(), 1);
+    EXPECT_EQ(v.Fila(1), QStringList(8, QString()));
+    QStringList cabeceras;
+    for (int c = 0; c < 8; ++c)
+        cabeceras << v.Cabecera(c);
+    EXPECT_EQ(cabeceras, (QStringList{"Revelador", QStringLiteral("Dilución"), "ISO", "35 mm", "120", "Hoja",
+                                      "Temp.", "Notas"}));
+    EXPECT_TRUE(v.Control<QCheckBox>("chkInfoTecnica")->isVisible());
+    EXPECT_FALSE(v.Control<QPushButton>("btnGuardarNota")->isEnabled());
+    EXPECT_EQ(v.Grid()->columnWidth(0), 240);
+}
+
+TEST_F(frmPeliculasReveladoresTest, FiltroComillaSinCoincidenciasPatronRotoYEsc) {
+    Ventana v;
+    v.Clic("Kodak Tri-X 400");
+    ASSERT_EQ(v.ventana->FilasDatos(), 6);
+    auto* filtro = v.Control<QLineEdit>("txtFiltro");
+    QTest::keyClicks(filtro, "o'b");
+    EXPECT_EQ(v.Items(), QStringList{"O'Brien 50"});
+    EXPECT_EQ(v.Conteo(), QStringLiteral("1 películas"));
+    QTest::keyClicks(filtro, "zz");
+    EXPECT_TRUE(v.Items().isEmpty());
+    EXPECT_EQ(v.Conteo(), QStringLiteral("0 películas"));
+    EXPECT_EQ(v.Grid()->rowCount(), 1);
+    EXPECT_EQ(v.Fila(1), QStringList(8, QString()));
+    EXPECT_EQ(v.ventana->FilasDatos(), 0);
+
+    QTest::keyClick(filtro, Qt::Key_Escape);
+    EXPECT_EQ(filtro->text(), "");
+    EXPECT_EQ(v.Items().size(), 4);
+    // An unclosed bracket is no pattern: nothing listed, nothing asked.
+    QTest::keyClicks(filtro, "[k");
+    EXPECT_TRUE(v.Items().isEmpty());
+    EXPECT_EQ(v.Conteo(), QStringLiteral("0 películas"));
+    QTest::keyClicks(filtro, "]*tri");
+    EXPECT_EQ(v.Items(), QStringList{"Kodak Tri-X 400"});
+    EXPECT_TRUE(Guion().llamadas.empty());
+}
+
+TEST_F(frmPeliculasReveladoresTest, TiemposPorReveladorEIsoConEstado) {
+    Ventana v;
+    v.Clic("Kodak Tri-X 400");
+    EXPECT_EQ(v.Opciones(), (QStringList{"(Todas)", "20", "24"}));
+    EXPECT_EQ(v.Temperaturas()->currentText(), "(Todas)");
+    EXPECT_EQ(v.Columna(0), (QStringList{"D-76", "D-76", "Rodinal", "Rodinal", "Rodinal", "Xtol"}));
+    EXPECT_EQ(v.Columna(2), (QStringList{"200", "400", "25", "100", "400", "400"}));
+    EXPECT_EQ(v.Fila(3), (QStringList{"Rodinal", "1+1", "25", "7", "9", "", "20", ""}));
+    EXPECT_EQ(v.Fila(4)[3], "");
+    EXPECT_EQ(v.Estado(), "  Kodak Tri-X 400  -  6 combinaciones");
+    EXPECT_EQ(v.ventana->FilasDatos(), 6);
+    // Row 1 is shown in detail straight away, without the highlight.
+    EXPECT_EQ(v.Control<QPlainTextEdit>("txtNotas")->toPlainText(),
+              "[A]  agitar cada minuto  |  [B]  prelavado");
+    EXPECT_EQ(v.ventana->FilaActual(), 0);
+    EXPECT_EQ(v.ColorDeFila(1), ColorFilaAlterna);
+    EXPECT_EQ(v.ColorDeFila(2), ColorBlanco);
+
+    v.Clic("Sin Tiempos");
+    EXPECT_EQ(v.Estado(), "  Sin Tiempos  - sin datos");
+    EXPECT_EQ(v.Grid()->rowCount(), 1);
+    EXPECT_EQ(v.Opciones(), QStringList{"(Todas)"});
+}
+
+TEST_F(frmPeliculasReveladoresTest, TemperaturaElegidaPasaALaSiguientePeliculaSiLaTiene) {
+    Ventana v;
+    v.Clic("Kodak Tri-X 400");
+    v.ElegirTemperatura("24");
+    EXPECT_EQ(v.Columna(0), QStringList{"D-76"});
+    EXPECT_EQ(v.Estado(), "  Kodak Tri-X 400  -  1 combinaciones");
+    // Fomapan has 24: kept, and its times filtered by it.
+    v.Clic("Fomapan 100");
+    EXPECT_EQ(v.Temperaturas()->currentText(), "24");
+    EXPECT_EQ(v.Fila(1)[6], "24");
+    // O'Brien has no temperatures at all: back to every time.
+    v.Clic("O'Brien 50");
+    EXPECT_EQ(v.Opciones(), QStringList{"(Todas)"});
+    EXPECT_EQ(v.Temperaturas()->currentText(), "(Todas)");
+    EXPECT_EQ(v.Columna(0), QStringList{"Rodinal"});
+    // Up and Down in the list select as a click does.
+    QTest::keyClick(v.Lista(), Qt::Key_Up);
+    EXPECT_EQ(v.Estado(), "  Kodak Tri-X 400  -  6 combinaciones");
+    v.ElegirTemperatura("20");
+    EXPECT_EQ(v.ventana->FilasDatos(), 5);
+}
+
+TEST_F(frmPeliculasReveladoresTest, ResaltadoDeFilasAlPulsar) {
+    Ventana v;
+    v.Clic("Kodak Tri-X 400");
+    for (int f = 1; f <= 6; ++f)
+        EXPECT_NE(v.ColorDeFila(f), ColorSeleccion) << f;
+    v.ClicFila(3);
+    EXPECT_EQ(v.ColorDeFila(3), ColorSeleccion);
+    EXPECT_EQ(v.ventana->FilaActual(), 3);
+    EXPECT_EQ(v.Control<QPlainTextEdit>("txtNotas")->toPlainText(), "");
+    v.ClicFila(4);
+    EXPECT_EQ(v.Control<QPlainTextEdit>("txtNotas")->toPlainText(), "[B]  prelavado  |  largo");
+    EXPECT_EQ(v.ColorDeFila(3), ColorFilaAlterna);
+    v.ClicFila(5);
+    EXPECT_EQ(v.ColorDeFila(4), ColorBlanco);
+    EXPECT_EQ(v.ColorDeFila(5), ColorSeleccion);
+    EXPECT_EQ(v.Control<QPlainTextEdit>("txtNotas")->toPlainText(), "[A]  agitar cada minuto");
+    // A new item starts again without highlight.
+    v.Clic("Fomapan 100");
+    EXPECT_EQ(v.ventana->FilaActual(), 0);
+    EXPECT_EQ(v.ColorDeFila(1), ColorFilaAlterna);
+}
+
+TEST_F(frmPeliculasReveladoresTest, NotaMiaGuardadaDosVecesEsUnaFila) {
+    Ventana v;
+    auto* nota = v.Control<QPlainTextEdit>("txtNotaPersonal");
+    auto* guardar = v.Control<QPushButton>("btnGuardarNota");
+    v.Clic("Kodak Tri-X 400");
+    v.ClicFila(3);
+    QTest::keyClicks(nota, "con agua a 20");
+    EXPECT_TRUE(guardar->isEnabled());
+    QTest::mouseClick(guardar, Qt::LeftButton);
+    EXPECT_FALSE(guardar->isEnabled());
+    QTest::keyClicks(nota, " grados");
+    QTest::mouseClick(guardar, Qt::LeftButton);
+    EXPECT_EQ(Notas("NotasMiasPelicula"), QStringList{"con agua a 20 grados"});
+    Consulta c = ReferenceDb()->Consultar("SELECT IdPelicula, IdRevelador FROM NotasMiasPelicula");
+    EXPECT_EQ(c.Campo(0).toInt(), 1);
+    EXPECT_EQ(c.Campo(1).toInt(), 10);
+
+    // Shown again for its row only; unsaved edits are dropped.
+    v.ClicFila(1);
+    EXPECT_EQ(nota->toPlainText(), "");
+    QTest::keyClicks(nota, "sin guardar");
+    v.ClicFila(4);
+    EXPECT_EQ(nota->toPlainText(), "con agua a 20 grados");
+    EXPECT_FALSE(guardar->isEnabled());
+    QTest::keyClick(nota, Qt::Key_Escape);
+    EXPECT_EQ(nota->toPlainText(), "");
+    EXPECT_EQ(Notas("NotasMiasPelicula"), QStringList{"con agua a 20 grados"});
+
+    // After the list is reloaded the box belongs to no row: saving writes nothing.
+    QTest::keyClicks(v.Control<QLineEdit>("txtFiltro"), "fo");
+    QTest::keyClicks(nota, "huerfana");
+    QTest::mouseClick(guardar, Qt::LeftButton);
+    EXPECT_EQ(Notas("NotasMiasPelicula"), QStringList{"con agua a 20 grados"});
+}
+
+TEST_F(frmPeliculasReveladoresTest, CambioAModoRevelador) {
+    Ventana v;
+    auto* chk = v.Control<QCheckBox>("chkInfoTecnica");
+    chk->setChecked(true);
+    QTest::keyClicks(v.Control<QLineEdit>("txtFiltro"), "tri");
+    v.Clic("Kodak Tri-X 400");
+    QTest::mouseClick(v.Control<QRadioButton>("optRevelador"), Qt::LeftButton);
+    EXPECT_EQ(v.ventana->windowTitle(), "Buscar por Revelador");
+    EXPECT_EQ(v.Cabecera(0), QStringLiteral("Película"));
+    EXPECT_EQ(v.Control<QLabel>("lblModo")->text(), "REVELADORES:");
+    EXPECT_FALSE(chk->isVisible());
+    EXPECT_FALSE(chk->isChecked());
+    EXPECT_EQ(v.Control<QLineEdit>("txtFiltro")->text(), "");
+    EXPECT_EQ(v.Items(), (QStringList{"D-76", "Rodinal", "Xtol"}));
+    EXPECT_EQ(v.Conteo(), "3 reveladores");
+    EXPECT_EQ(v.Grid()->rowCount(), 1);
+
+    v.Clic("D-76");
+    EXPECT_EQ(v.Columna(0), (QStringList{"Fomapan 100", "Kodak Tri-X 400", "Kodak Tri-X 400"}));
+    v.ClicFila(2);
+    QTest::keyClicks(v.Control<QPlainTextEdit>("txtNotaPersonal"), "por revelador");
+    QTest::mouseClick(v.Control<QPushButton>("btnGuardarNota"), Qt::LeftButton);
+    EXPECT_EQ(Notas("NotasMiasRevelador"), QStringList{"por revelador"});
+    EXPECT_TRUE(Notas("NotasMiasPelicula").isEmpty());
+
+    v.ventana->ModoPelicula();
+    EXPECT_TRUE(chk->isVisible());
+    EXPECT_EQ(v.Cabecera(0), "Revelador");
+    EXPECT_EQ(v.Items().size(), 4);
+}
+
+TEST_F(frmPeliculasReveladoresTest, FotoConDosPuntosYDobleClic) {
+    fixture::Pelicula(5, "Foma: Retro 320");
+    fixture::Foto(carpeta_, "imag\\films\\Foma_ Retro 320.jpg", 40, 20, Qt::red);
+    Ventana v;
+    auto* pic = v.Control<Lienzo>("picImagen");
+    v.Clic("Foma: Retro 320");
+    EXPECT_EQ(pic->toolTip(), "Doble clic para ver la imagen ampliada");
+    // Fitted to the 3000-twip box: the wide picture fills its middle band.
+    const QColor centro = pic->PixelEn(1500, 1500);
+    EXPECT_GT(centro.red(), 200);
+    EXPECT_LT(centro.green(), 60);
+    EXPECT_NE(pic->PixelEn(1500, 200), centro);
+
+    QTest::mouseDClick(pic, Qt::LeftButton, {}, pic->rect().center());
+    auto* imagen = v.principal.ModuloAbierto<frmImagenCompleta>();
+    ASSERT_NE(imagen, nullptr);
+    EXPECT_TRUE(imagen->RutaImagen().endsWith("Foma_ Retro 320.jpg"));
+
+    v.Clic("Fomapan 100");
+    EXPECT_EQ(pic->toolTip(), "");
+    EXPECT_NE(pic->PixelEn(1500, 1500), centro);
+}
+
+TEST_F(frmPeliculasReveladoresTest, AnchosDeColumnaSeRecuerdanAlCerrar) {
+    {
+        Ventana v;
+        v.Grid()->setColumnWidth(1, 150);
+        v.ventana->Marco()->close();
+    }
+    Ventana v;
+    EXPECT_EQ(v.Grid()->columnWidth(1), 150);
+    EXPECT_EQ(v.Grid()->columnWidth(2), 53);
+}
+
+TEST_F(frmPeliculasReveladoresTest, SinBaseDeReferenciaNadaReacciona) {
+    Ventana v;
+    CerrarBasesDatos();
+    QTest::keyClicks(v.Control<QLineEdit>("txtFiltro"), "zz");
+    EXPECT_EQ(v.Items().size(), 4);
+    v.Clic("Kodak Tri-X 400");
+    EXPECT_EQ(v.Grid()->rowCount(), 1);
+    EXPECT_TRUE(Guion().llamadas.empty());
+}
+
+TEST_F(frmPeliculasReveladoresTest, FalloDelMotorSeInformaConSuPrefijo) {
+    Ventana v;
+    ReferenceDb()->Ejecutar("DROP TABLE Reveladores");
+    v.ventana->ModoRevelador();
+    EXPECT_TRUE(v.Items().isEmpty());
+    ASSERT_EQ(Guion().llamadas.size(), 1u);
+    EXPECT_EQ(Guion().llamadas[0].tipo, DialogosGuion::Tipo::Informar);
+    EXPECT_TRUE(Guion().llamadas[0].texto.startsWith("Error al cargar la lista: "));
+    EXPECT_TRUE(Guion().llamadas[0].texto.contains("Reveladores"));
+}
+
+TEST_F(frmPeliculasReveladoresTest, MenuAbreUnaSolaVentanaDeCadaBusqueda) {
+    frmMDI principal;
+    QAction* buscar = principal.Accion("mnuBuscarPeliRevel");
+    QAction* discont = principal.Accion("mnuBuscarPeliRevelDiscont");
+    EXPECT_TRUE(buscar->isEnabled());
+    EXPECT_TRUE(discont->isEnabled());
+    EXPECT_EQ(buscar->shortcut(), QKeySequence("Ctrl+B"));
+    EXPECT_EQ(discont->shortcut(), QKeySequence("Ctrl+P"));
+    buscar->trigger();
+    buscar->trigger();
+    discont->trigger();
+    EXPECT_EQ(principal.Area()->subWindowList().size(), 2);
+    ASSERT_NE(principal.ModuloAbierto<frmPeliculasReveladores>(), nullptr);
+    EXPECT_EQ(
+        principal.ModuloAbierto<frmPeliculasReveladores>()->findChild<QListWidget*>("lstItems")->count(), 4);
+}
+
+TEST_F(frmPeliculasReveladoresTest, FichaTecnicaSigueALaPeliculaMientrasEstaMarcada) {
+    Ventana v;
+    auto* chk = v.Control<QCheckBox>("chkInfoTecnica");
+    v.Clic("Fomapan 100");
+    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>(), nullptr);
+    chk->click();
+    ASSERT_NE(v.principal.ModuloAbierto<frmPeliculasInfoTec>(), nullptr);
+    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>()->IdPelicula(), 2);
+    v.Clic("Kodak Tri-X 400");
+    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>()->IdPelicula(), 1);
+    chk->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>(), nullptr);
+    // Checked again, then the developer side: the sheet goes with the box.
+    chk->click();
+    v.ventana->ModoRevelador();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>(), nullptr);
+    v.Clic("Rodinal");
+    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>(), nullptr);
+}
