@@ -9,14 +9,6 @@ constexpr int kMinimo = 600;
 constexpr int kAnchoLista = 3000;
 } // namespace
 
-std::optional<QRect> CajaAjustada(int W, int H, int w, int h) {
-    if (w < 1 || h < 1 || H < 1)
-        return std::nullopt;
-    const double escala = double(W) / H >= double(w) / h ? double(H) / h : double(W) / w;
-    const int dw = RedondearEntero(w * escala), dh = RedondearEntero(h * escala);
-    return QRect((W - dw) / 2, (H - dh) / 2, dw, dh);
-}
-
 DisposicionTiempos DisponerTiempos(int W, int H, int T) {
     const int GH = std::max(kMinimo, std::max(kMinimo, H - T - 60) - 3000 - 120);
     const int GW = std::max(kMinimo, W - kAnchoLista - 360);

@@ -5,10 +5,6 @@
 
 // Geometry of the two search windows, in twips (rectangles as left, top, width, height).
 
-// Where a picture of w x h twips goes, fitted and centred, in a box of W x H twips (a small
-// picture is enlarged). Nothing when the picture has no size.
-std::optional<QRect> CajaAjustada(int W, int H, int w, int h);
-
 // What both windows place: the mode title, the list, the picture and the grid.
 struct DisposicionComun {
     QRect lblModo, lstItems, picImagen, grdTiempos;

@@ -374,12 +374,8 @@ void VentanaBusquedaTiempos::MostrarFoto() {
     if (foto.isNull())
         return;
     // DibujarAjustada: fitted and centred, enlarged when smaller than the box.
-    const QSize tam = TamanoTwips(foto);
-    if (const auto caja =
-            CajaAjustada(picImagen_->AnchoTwips(), picImagen_->AltoTwips(), tam.width(), tam.height())) {
-        picImagen_->Imagen(caja->x(), caja->y(), caja->width(), caja->height(), foto);
+    if (picImagen_->ImagenAjustada(foto))
         picImagen_->setToolTip(QStringLiteral("Doble clic para ver la imagen ampliada"));
-    }
 }
 
 void VentanaBusquedaTiempos::DobleClicImagen() {

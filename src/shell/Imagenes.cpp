@@ -131,6 +131,14 @@ QSize TamanoTwips(const QImage& imagen) {
     return {RedondearEntero(hm.width() * 0.5669), RedondearEntero(hm.height() * 0.5669)};
 }
 
+std::optional<QRect> CajaAjustada(int W, int H, int w, int h) {
+    if (w < 1 || h < 1 || W < 1 || H < 1)
+        return std::nullopt;
+    const double escala = double(W) / H >= double(w) / h ? double(H) / h : double(W) / w;
+    const int dw = RedondearEntero(w * escala), dh = RedondearEntero(h * escala);
+    return QRect((W - dw) / 2, (H - dh) / 2, dw, dh);
+}
+
 QString BuscarImagen(const QString& nombre, const QString& carpeta) {
     const QString base = RutaPrograma(u"imag\\" + carpeta + u'\\' + nombre);
     for (const char* extension : {".jpg", ".webp"}) {

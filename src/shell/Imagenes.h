@@ -1,13 +1,18 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
+#include <optional>
 
 // Pictures: a decoded QImage (null for no picture). Its size in HiMetric (0.01 mm at 96 dpi)
 // and in twips (HiMetric x 0.5669, rounded) are what the windows lay out with.
 QSize TamanoHiMetric(const QImage& imagen);
 QSize TamanoTwips(const QImage& imagen);
+// Where a picture of w x h twips goes, fitted and centred (integer division), in a box of W x H
+// twips; a small picture is enlarged. Nothing when the picture or the box has no size.
+std::optional<QRect> CajaAjustada(int W, int H, int w, int h);
 
 // Program folder & "\imag\" & carpeta & "\" & nombre, with ".jpg" before ".webp"; "" when neither exists.
 QString BuscarImagen(const QString& nombre, const QString& carpeta);

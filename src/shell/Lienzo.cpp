@@ -245,14 +245,9 @@ void Lienzo::mousePressEvent(QMouseEvent* evento) {
 }
 
 bool Lienzo::ImagenAjustada(const QImage& imagen) {
-    const int aw = AnchoTwips(), ah = AltoTwips();
     const QSize t = TamanoTwips(imagen);
-    if (t.width() < 1 || t.height() < 1)
-        return false;
-    double escala = double(aw) / t.width();
-    if (t.height() * escala > ah)
-        escala = double(ah) / t.height();
-    const int w = RedondearEntero(t.width() * escala), h = RedondearEntero(t.height() * escala);
-    Imagen((aw - w) / 2, (ah - h) / 2, w, h, imagen);
-    return true;
+    const auto caja = CajaAjustada(AnchoTwips(), AltoTwips(), t.width(), t.height());
+    if (caja)
+        Imagen(caja->x(), caja->y(), caja->width(), caja->height(), imagen);
+    return caja.has_value();
 }

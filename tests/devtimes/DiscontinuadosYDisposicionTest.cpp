@@ -65,16 +65,6 @@ TEST(ColoresDeEstado, ParesEImparesPorTextoExacto) {
     EXPECT_EQ(ColorEstado("", 1), ColorFilaAlterna);
 }
 
-TEST(Disposicion, ImagenAjustadaYCentrada) {
-    // Wider box: scaled by height.
-    EXPECT_EQ(CajaAjustada(3000, 1500, 1000, 1000), QRect(750, 0, 1500, 1500));
-    // Taller box: scaled by width, small picture enlarged.
-    EXPECT_EQ(CajaAjustada(3000, 3000, 600, 300), QRect(0, 750, 3000, 1500));
-    EXPECT_EQ(CajaAjustada(3001, 3000, 3000, 3000), QRect(0, 0, 3000, 3000));
-    EXPECT_FALSE(CajaAjustada(3000, 3000, 0, 100));
-    EXPECT_FALSE(CajaAjustada(3000, 3000, 100, 0));
-}
-
 TEST(Disposicion, TablaDeLaVentanaDeTiempos) {
     const auto d = DisponerTiempos(15000, 9000, 660);
     EXPECT_EQ(d.grdTiempos, QRect(3240, 660, 15000 - 3360, 9000 - 660 - 60 - 3120));

@@ -171,3 +171,13 @@ TEST_F(ImagenesTest, TamanosEnHiMetricYTwips) {
     EXPECT_EQ(TamanoTwips(ImagenLisa(1, 3, Qt::white)), QSize(15, 45));
     EXPECT_EQ(TamanoTwips(QImage()), QSize(0, 0));
 }
+
+TEST(CajaAjustadaTest, AjustadaYCentrada) {
+    // Wider box: scaled by height.
+    EXPECT_EQ(CajaAjustada(3000, 1500, 1000, 1000), QRect(750, 0, 1500, 1500));
+    // Taller box: scaled by width, small picture enlarged.
+    EXPECT_EQ(CajaAjustada(3000, 3000, 600, 300), QRect(0, 750, 3000, 1500));
+    EXPECT_EQ(CajaAjustada(3001, 3000, 3000, 3000), QRect(0, 0, 3000, 3000));
+    EXPECT_FALSE(CajaAjustada(3000, 3000, 0, 100));
+    EXPECT_FALSE(CajaAjustada(3000, 3000, 100, 0));
+}
