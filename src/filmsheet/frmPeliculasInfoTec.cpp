@@ -146,9 +146,13 @@ void frmPeliculasInfoTec::AplicarFuentes() {
 void frmPeliculasInfoTec::MostrarPelicula(int idPelicula) {
     frmMDI* principal = VentanaPrincipal();
     QMdiSubWindow* activa = principal ? principal->Area()->activeSubWindow() : nullptr;
-    AbrirModulo<frmPeliculasInfoTec>()->Mostrar(idPelicula);
-    if (activa && principal)
+    frmPeliculasInfoTec* ficha = AbrirModulo<frmPeliculasInfoTec>();
+    ficha->Mostrar(idPelicula);
+    // The sheet stays in front while the keyboard stays with the window in use.
+    if (activa && principal) {
         principal->Area()->setActiveSubWindow(activa);
+        ficha->Marco()->raise();
+    }
 }
 
 void frmPeliculasInfoTec::Cerrar() {

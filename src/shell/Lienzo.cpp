@@ -4,12 +4,19 @@
 #include "shell/Imagenes.h"
 #include "shell/Numeros.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+
+namespace {
+// The face the windows are designed with, and its ascent in ems (the character cell above the baseline).
+const QString kFamiliaDisenada = QStringLiteral("Segoe UI");
+constexpr double kAscensoDisenado = 2210.0 / 2048.0;
+} // namespace
 
 namespace {
 
@@ -176,9 +183,17 @@ void Lienzo::Texto(double x, double y, const QString& texto, const QColor& color
     if (buffer_.isNull() || texto.isEmpty())
         return;
     QPainter p(&buffer_);
-    p.setFont(Fuente(familia, puntos > 0 ? puntos : 1, negrita));
+    const QFont fuente = Fuente(familia, puntos > 0 ? puntos : 1, negrita);
+    p.setFont(fuente);
     p.setPen(color);
-    p.drawText(QRectF(Px(x), Px(y), 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop, texto);
+    // y is the top of the character cell of the designed face. When another face stands in, its
+    // baseline goes where the designed one would put it, so large text is not pushed out of view.
+    double ajuste = 0;
+    if (familia == kFamiliaDisenada && QFontInfo(fuente).family() != kFamiliaDisenada) {
+        const QFontMetricsF medidas(fuente, &buffer_);
+        ajuste = kAscensoDisenado * QFontInfo(fuente).pixelSize() - medidas.ascent();
+    }
+    p.drawText(QRectF(Px(x), Px(y) + ajuste, 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop, texto);
     update();
 }
 

@@ -187,6 +187,7 @@ TEST_F(FichaTest, SeColocaJuntoALaVentanaDeTiempos) {
     t->Marco()->setGeometry(100, 40, cliente - 150, 400);
     Ficha(1);
     EXPECT_EQ(f->Marco()->pos(), QPoint(0, 40));
-    // The window in use keeps the focus.
+    // The window in use keeps the focus; the sheet is in front of it.
     EXPECT_EQ(mdi_.Area()->activeSubWindow(), t->Marco());
+    EXPECT_EQ(mdi_.Area()->subWindowList(QMdiArea::StackingOrder).last(), f->Marco());
 }

@@ -214,3 +214,21 @@ TEST_F(LienzoTest, RatonEnTwips) {
     QTest::mouseDClick(&lienzo_, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(doble.count(), 1);
 }
+
+TEST_F(LienzoTest, TextoGrandeSobreElBordeSuperiorQuedaALaVista) {
+    // A large result printed with its cell starting above the area, as the time calculator does:
+    // whatever face stands in for the designed one, the digits land inside the area.
+    lienzo_.resize(344, 46);
+    lienzo_.Limpiar(kFondo);
+    lienzo_.Texto(300, -210, "10:00", kTinta, 36, true);
+    int arriba = 100, abajo = -1;
+    for (int y = 0; y < 46; ++y)
+        for (int x = 0; x < 344; ++x)
+            if (P(x, y).red() > 150 && P(x, y).green() < 150) {
+                arriba = std::min(arriba, y);
+                abajo = std::max(abajo, y);
+            }
+    EXPECT_GT(arriba, 0);
+    EXPECT_LT(abajo, 45);
+    EXPECT_GT(abajo - arriba, 25);
+}
