@@ -74,6 +74,8 @@ frmMDI::frmMDI(QWidget* padre) : QMainWindow(padre), area_(new AreaMDI(this)) {
     picStatus->setSizeGripEnabled(true);
     lblStatus_ = new QLabel(QStringLiteral("  Listo"), picStatus);
     lblStatus_->setObjectName(QStringLiteral("lblStatus"));
+    // A long text (a film's name) is cut at the edge instead of widening the main window.
+    lblStatus_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     picStatus->addWidget(lblStatus_, 1);
     setStatusBar(picStatus);
 

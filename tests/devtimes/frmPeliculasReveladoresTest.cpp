@@ -281,6 +281,34 @@ TEST_F(frmPeliculasReveladoresTest, SinBaseDeReferenciaNadaReacciona) {
     EXPECT_TRUE(Guion().llamadas.empty());
 }
 
+// A backup closes the handles and opens them again while the window stays open.
+TEST_F(frmPeliculasReveladoresTest, BaseCerradaYReabiertaMientrasLaVentanaSigueAbierta) {
+    Ventana v;
+    auto* nota = v.Control<QPlainTextEdit>("txtNotaPersonal");
+    v.Clic("Kodak Tri-X 400");
+    v.ClicFila(3);
+    CerrarBasesDatos();
+    QTest::keyClicks(nota, "sin base");
+    QTest::mouseClick(v.Control<QPushButton>("btnGuardarNota"), Qt::LeftButton);
+    // Nothing was written: the text stays for a later save.
+    EXPECT_EQ(nota->toPlainText(), "sin base");
+    EXPECT_TRUE(v.Control<QPushButton>("btnGuardarNota")->isEnabled());
+    v.ElegirTemperatura("24");
+    EXPECT_EQ(v.ventana->FilasDatos(), 6);
+    v.Control<QCheckBox>("chkInfoTecnica")->click();
+    v.Clic("Fomapan 100");
+    EXPECT_EQ(v.Estado(), "  Kodak Tri-X 400  -  6 combinaciones");
+    EXPECT_TRUE(Guion().llamadas.empty());
+
+    AbrirBasesDatos();
+    v.Clic("Kodak Tri-X 400");
+    EXPECT_EQ(v.ventana->FilasDatos(), 1);
+    v.ClicFila(1);
+    QTest::keyClicks(nota, "con base");
+    QTest::mouseClick(v.Control<QPushButton>("btnGuardarNota"), Qt::LeftButton);
+    EXPECT_EQ(Notas("NotasMiasPelicula"), QStringList{"con base"});
+}
+
 TEST_F(frmPeliculasReveladoresTest, FalloDelMotorSeInformaConSuPrefijo) {
     Ventana v;
     ReferenceDb()->Ejecutar("DROP TABLE Reveladores");

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -174,6 +175,13 @@ TEST(frmMDITest, EstadoYCentrado) {
     EXPECT_EQ(Estado(w), "  ");
     EstadoMostrar("Kodak  -  3 combinaciones");
     EXPECT_EQ(Estado(w), "  Kodak  -  3 combinaciones");
+    // A very long film name is cut at the window's edge; it never widens the window.
+    const int ancho = w.width();
+    EstadoMostrar(QString(3000, u'L') + "  -  3 combinaciones");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.width(), ancho);
+    EXPECT_LT(w.minimumSizeHint().width(), ancho);
+    EXPECT_TRUE(Estado(w).endsWith("L  -  3 combinaciones"));
 
     auto* v = w.MostrarModulo<VentanaDePrueba>();
     QWidget* marco = v->Marco();
