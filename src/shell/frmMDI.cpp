@@ -75,6 +75,7 @@ frmMDI::frmMDI(QWidget* padre) : QMainWindow(padre), area_(new AreaMDI(this)) {
     picStatus->setSizeGripEnabled(true);
     lblStatus_ = new QLabel(QStringLiteral("  Listo"), picStatus);
     lblStatus_->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus_->setTextFormat(Qt::PlainText);
     picStatus->addWidget(lblStatus_, 1);
     setStatusBar(picStatus);
 

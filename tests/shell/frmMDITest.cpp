@@ -5,6 +5,7 @@
 
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/DialogosGuion.h"
+#include "soporte/Etiquetas.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -180,6 +181,9 @@ TEST(frmMDITest, EstadoYCentrado) {
     EXPECT_EQ(Estado(w), "  ");
     EstadoMostrar("Kodak  -  3 combinaciones");
     EXPECT_EQ(Estado(w), "  Kodak  -  3 combinaciones");
+    // Names are shown as they are, never read as markup.
+    EstadoMostrar("<b>Foma</b>  -  1 combinaciones");
+    EXPECT_TRUE(MuestraTalCual(w.findChild<QLabel*>("lblStatus")));
 
     auto* v = w.MostrarModulo<VentanaDePrueba>();
     QWidget* marco = v->Marco();
