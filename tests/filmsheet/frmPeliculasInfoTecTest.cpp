@@ -203,3 +203,15 @@ TEST_F(FichaTest, TextosConMarcasSeMuestranTalCual) {
     for (const char* nombre : {"lblNombre", "lblRecip", "lblFabric"})
         EXPECT_TRUE(MuestraTalCual(f->findChild<QLabel*>(nombre))) << nombre;
 }
+
+TEST_F(FichaTest, SigueSirviendoTrasCerrarYReabrirLasBases) {
+    auto* f = Ficha(1);
+    CerrarBasesDatos();
+    f->Mostrar(2);
+    EXPECT_EQ(Texto(f, "lblNombre"), "");
+    EXPECT_EQ(Texto(f, "lblFabric"), "");
+    AbrirBasesDatos();
+    f->Mostrar(1);
+    EXPECT_EQ(Texto(f, "lblNombre"), "Kodak Tri-X 400");
+    EXPECT_EQ(Texto(f, "lblFabric"), "Kodak");
+}
