@@ -251,8 +251,8 @@ void frmMDI::Mosaico() {
         ventanas << sub;
     }
     const QSize cliente = area_->viewport()->size();
-    const std::vector<QRect> lugares =
-        MosaicoHorizontal(int(ventanas.size()), {cliente.width(), cliente.height() - altoMinimizadas});
+    const std::vector<QRect> lugares = MosaicoHorizontal(
+        int(ventanas.size()), {cliente.width(), std::max(1, cliente.height() - altoMinimizadas)});
     for (qsizetype i = 0; i < ventanas.size(); ++i)
         ventanas[i]->setGeometry(lugares[size_t(i)]);
 }
