@@ -106,10 +106,11 @@ bool ArchivoPerfiles::Cargar(const QString& ruta) {
     for (const QByteArray& cruda : PartirLineas(contenido)) {
         if (cruda.trimmed().isEmpty())
             continue;
-        Linea l{nPerfiles_ < kMaxPerfiles ? LeerLineaPerfil(cruda) : std::nullopt, cruda};
-        if (l.perfil)
+        const auto perfil = LeerLineaPerfil(cruda);
+        const bool cabe = nPerfiles_ < kMaxPerfiles;
+        lineas_.append({cabe ? perfil : std::nullopt, cruda, !cabe && perfil});
+        if (cabe && perfil)
             ++nPerfiles_;
-        lineas_.append(l);
     }
     return true;
 }
@@ -152,7 +153,10 @@ bool ArchivoPerfiles::Poner(const PerfilTemp& perfil) {
         lineas_[Indice(slot)].perfil = perfil;
         return true;
     }
-    lineas_.append({perfil, {}});
+    // Ahead of the unlisted profiles, so that it is listed again at the next reading.
+    const auto sobrante =
+        std::find_if(lineas_.begin(), lineas_.end(), [](const Linea& l) { return l.sobrante; });
+    lineas_.insert(sobrante, {perfil, {}});
     ++nPerfiles_;
     return true;
 }

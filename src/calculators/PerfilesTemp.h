@@ -54,7 +54,8 @@ public:
     const PerfilTemp& Perfil(int slot) const;
     // The last slot whose name is exactly this one, or -1.
     int Buscar(const QString& nombre) const;
-    // Replaces the profile of the same name in place, or adds it at the end; false when full.
+    // Replaces the profile of the same name in place, or adds it after the listed ones, ahead of
+    // any the list could not hold; false when full.
     bool Poner(const PerfilTemp& perfil);
     void Eliminar(int slot);
 
@@ -62,6 +63,7 @@ private:
     struct Linea {
         std::optional<PerfilTemp> perfil; // in the list
         QByteArray cruda;                 // kept as read
+        bool sobrante = false;            // a profile beyond those the list holds
     };
     int Indice(int slot) const;
 

@@ -17,9 +17,11 @@ namespace {
 const QString kClave = QStringLiteral("CalcDilucion");
 
 // Digits, the comma and backspace; keys that type nothing (arrows, Delete, Tab) keep their use.
+// Under X11 Delete comes with the DEL character as its text.
 bool TeclaAdmitida(const QKeyEvent* tecla) {
     const QString texto = tecla->text();
-    if (texto.isEmpty() || tecla->key() == Qt::Key_Tab || tecla->key() == Qt::Key_Backtab)
+    const int k = tecla->key();
+    if (texto.isEmpty() || k == Qt::Key_Tab || k == Qt::Key_Backtab || k == Qt::Key_Delete)
         return true;
     if (texto.size() != 1)
         return false;

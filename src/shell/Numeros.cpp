@@ -6,6 +6,28 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <locale.h>
+
+namespace {
+
+// The C library reads and writes numbers by the process's numeric locale, which the application
+// takes from the user's environment (a comma in Spanish); the helpers here always use the point.
+class ConPunto {
+public:
+    ConPunto() : previo_(uselocale(LocaleC())) {}
+    ~ConPunto() { uselocale(previo_); }
+    ConPunto(const ConPunto&) = delete;
+    ConPunto& operator=(const ConPunto&) = delete;
+
+private:
+    static locale_t LocaleC() {
+        static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
+        return c;
+    }
+    locale_t previo_;
+};
+
+} // namespace
 
 double LeerNumeroInicial(QStringView texto, bool admiteComa) {
     QVarLengthArray<char, 64> buf;
@@ -43,6 +65,7 @@ double LeerNumeroInicial(QStringView texto, bool admiteComa) {
             buf.append(exp.data(), exp.size());
     }
     buf.append('\0');
+    const ConPunto conPunto;
     return std::strtod(buf.data(), nullptr);
 }
 
@@ -99,6 +122,7 @@ Seccion LeerSeccion(QStringView s) {
 
 QString FormatearSeccion(double absoluto, const Seccion& sec) {
     char buf[64];
+    const ConPunto conPunto;
     std::snprintf(buf, sizeof buf, "%0*.*f", sec.enteros + (sec.decimales ? sec.decimales + 1 : 0),
                   sec.decimales, absoluto);
     QString num = QString::fromLatin1(buf);

@@ -105,10 +105,16 @@ TEST(PerfilesTemp, CincuentaYUnoComoMaximoSinPerderLasDemas) {
     ASSERT_TRUE(archivo.Guardar(RutaPerfiles()));
     EXPECT_EQ(Leer(RutaPerfiles()), contenido);
 
+    // A profile saved in the freed place is listed again at the next reading, ahead of the
+    // lines the list could not hold.
     archivo.Eliminar(50);
     EXPECT_TRUE(archivo.Poner(Perfil("nuevo")));
     ASSERT_TRUE(archivo.Guardar(RutaPerfiles()));
-    EXPECT_TRUE(Leer(RutaPerfiles()).contains("p52|0|1|20.0|600|0|20.0\r\nnuevo|"));
+    EXPECT_TRUE(Leer(RutaPerfiles()).contains("p49|0|1|20.0|600|0|20.0\r\nnuevo|"));
+    EXPECT_TRUE(Leer(RutaPerfiles()).endsWith("\r\np51|0|1|20.0|600|0|20.0\r\np52|0|1|20.0|600|0|20.0\r\n"));
+    ArchivoPerfiles otraVez;
+    ASSERT_TRUE(otraVez.Cargar(RutaPerfiles()));
+    EXPECT_EQ(otraVez.Perfil(50), Perfil("nuevo"));
 }
 
 TEST(PerfilesTemp, ArchivoIlegibleNoSeDaPorVacio) {

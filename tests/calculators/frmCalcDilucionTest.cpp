@@ -7,6 +7,7 @@
 #include "soporte/DialogosGuion.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,6 +63,13 @@ TEST_F(CalcDilucion, SoloDigitosYComa) {
     EXPECT_EQ(C<QLineEdit>("txtParte1")->text(), "1,");
     Teclear("txtTotal", "1234567");
     EXPECT_EQ(C<QLineEdit>("txtTotal")->text(), "123456");
+
+    // Delete still deletes: under X11 its key event carries the DEL character as text.
+    auto* caja = C<QLineEdit>("txtTotal");
+    caja->setCursorPosition(0);
+    QKeyEvent borrar(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QCoreApplication::sendEvent(caja, &borrar);
+    EXPECT_EQ(caja->text(), "23456");
 }
 
 TEST_F(CalcDilucion, ModosYResultados) {
