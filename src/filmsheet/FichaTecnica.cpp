@@ -62,14 +62,20 @@ Insignia InsigniaDiscontinuada(const QVariant& valor) {
 }
 
 QString LeerNombrePelicula(int idPelicula) {
-    Consulta c = ReferenceDb()->Consultar(u"SELECT Nombre FROM Peliculas WHERE IdPelicula=" +
-                                          QString::number(idPelicula));
+    BaseDatos* bd = ReferenceDb();
+    if (!bd)
+        return {};
+    Consulta c =
+        bd->Consultar(u"SELECT Nombre FROM Peliculas WHERE IdPelicula=" + QString::number(idPelicula));
     return c.Fin() ? QString() : TextoSeguro(c.Campo(QStringLiteral("Nombre")));
 }
 
 std::optional<DatosFicha> LeerDatosFicha(int idPelicula) {
-    Consulta c = ReferenceDb()->Consultar(u"SELECT * FROM PeliculasInfoTec WHERE IdPelicula=" +
-                                          QString::number(idPelicula));
+    BaseDatos* bd = ReferenceDb();
+    if (!bd)
+        return std::nullopt;
+    Consulta c =
+        bd->Consultar(u"SELECT * FROM PeliculasInfoTec WHERE IdPelicula=" + QString::number(idPelicula));
     if (c.Fin())
         return std::nullopt;
     auto t = [&c](const char* columna) { return TextoSeguro(c.Campo(QString::fromLatin1(columna))); };

@@ -31,9 +31,9 @@ struct DatosFicha {
         falloReciprocidad, correccionReciprocidad, tamanioGranoRms, resolucionLpMm;
 };
 
-// Name of the film in Peliculas, "" when it has no row. ReferenceDb must be open.
+// Name of the film in Peliculas, "" when it has no row or the ReferenceDb is closed.
 QString LeerNombrePelicula(int idPelicula);
-// The film's PeliculasInfoTec row, or nothing. ReferenceDb must be open.
+// The film's PeliculasInfoTec row, or nothing (also while the ReferenceDb is closed).
 std::optional<DatosFicha> LeerDatosFicha(int idPelicula);
 
 // Path of the maker's curve picture named after the film in imag\curvas, "" when there is none.

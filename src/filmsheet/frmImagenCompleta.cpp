@@ -25,6 +25,7 @@ frmImagenCompleta::frmImagenCompleta() : picImg_(new Lienzo(this)), lblNombre_(n
     picImg_->setObjectName(QStringLiteral("picImg"));
     picImg_->Limpiar(kOscuro);
     lblNombre_->setObjectName(QStringLiteral("lblNombre"));
+    lblNombre_->setTextFormat(Qt::PlainText);
     lblNombre_->setAlignment(Qt::AlignCenter);
     ColorFondo(lblNombre_, kOscuro);
     ColorTexto(lblNombre_, Qt::white);

@@ -113,6 +113,8 @@ QLabel* frmPeliculasInfoTec::Etiqueta(QWidget* panel, const char* nombre, const 
                                       int arriba, int ancho, int alto) {
     auto* l = new QLabel(texto, panel);
     l->setObjectName(QString::fromLatin1(nombre));
+    // Stored values are shown as they are, never read as markup.
+    l->setTextFormat(Qt::PlainText);
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ColocarTwips(l, izq, arriba, ancho, alto);
     return l;

@@ -29,6 +29,8 @@ QString Titulo(const QString& t) {
 Respuesta Preguntar(const QString& titulo, const QString& texto, Icono icono,
                     QMessageBox::StandardButtons botones) {
     QMessageBox caja(IconoQt(icono), Titulo(titulo), texto, botones, QApplication::activeWindow());
+    // Engine messages and names may hold "<": shown as they are, never read as markup.
+    caja.setTextFormat(Qt::PlainText);
     if (auto* b = caja.button(QMessageBox::Yes))
         b->setText(QStringLiteral("&Sí"));
     if (auto* b = caja.button(QMessageBox::No))
@@ -57,6 +59,7 @@ Respuesta DialogosQt::PreguntarSiNoCancelar(const QString& titulo, const QString
 
 void DialogosQt::Informar(const QString& titulo, const QString& texto, Icono icono) {
     QMessageBox caja(IconoQt(icono), Titulo(titulo), texto, QMessageBox::Ok, QApplication::activeWindow());
+    caja.setTextFormat(Qt::PlainText);
     caja.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
     caja.exec();
 }

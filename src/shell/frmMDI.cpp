@@ -3,6 +3,7 @@
 #include "shell/AlmacenDatos.h"
 #include "shell/Configuracion.h"
 #include "shell/Dialogos.h"
+#include "shell/Mosaico.h"
 #include "shell/Numeros.h"
 #include "shell/Posiciones.h"
 #include "shell/Rutas.h"
@@ -76,6 +77,7 @@ frmMDI::frmMDI(QWidget* padre) : QMainWindow(padre), area_(new AreaMDI(this)) {
     lblStatus_->setObjectName(QStringLiteral("lblStatus"));
     // A long text (a film's name) is cut at the edge instead of widening the main window.
     lblStatus_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lblStatus_->setTextFormat(Qt::PlainText);
     picStatus->addWidget(lblStatus_, 1);
     setStatusBar(picStatus);
 
@@ -135,7 +137,7 @@ void frmMDI::CrearMenus() {
     QAction* cascada = accion(mnuVentanas, "mnuVentanasCascada", QStringLiteral("&Cascada"));
     QAction* mosaico = accion(mnuVentanas, "mnuVentanasMosaico", QStringLiteral("&Mosaico"));
     connect(cascada, &QAction::triggered, area_, &QMdiArea::cascadeSubWindows);
-    connect(mosaico, &QAction::triggered, area_, &QMdiArea::tileSubWindows);
+    connect(mosaico, &QAction::triggered, this, &frmMDI::Mosaico);
 
     accion(barra, "mnuServicio", QStringLiteral("Se&rvicio"));
     accion(barra, "mnuAyuda", QStringLiteral("A&yuda"));
@@ -231,6 +233,30 @@ void frmMDI::Activar(QWidget* ventana) {
         sub->showNormal();
     sub->show();
     area_->setActiveSubWindow(sub);
+}
+
+void frmMDI::Mosaico() {
+    // The toolkit's own tiling puts two windows side by side; these lie one above the other.
+    QList<QMdiSubWindow*> ventanas;
+    int altoMinimizadas = 0;
+    const QList<QMdiSubWindow*> apiladas = area_->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = apiladas.crbegin(); it != apiladas.crend(); ++it) {
+        QMdiSubWindow* sub = *it;
+        if (!sub->isVisible())
+            continue;
+        if (sub->isMinimized()) {
+            altoMinimizadas = std::max(altoMinimizadas, sub->height());
+            continue;
+        }
+        if (sub->isMaximized())
+            sub->showNormal();
+        ventanas << sub;
+    }
+    const QSize cliente = area_->viewport()->size();
+    const std::vector<QRect> lugares = MosaicoHorizontal(
+        int(ventanas.size()), {cliente.width(), std::max(1, cliente.height() - altoMinimizadas)});
+    for (qsizetype i = 0; i < ventanas.size(); ++i)
+        ventanas[i]->setGeometry(lugares[size_t(i)]);
 }
 
 void frmMDI::Salir() {

@@ -75,6 +75,8 @@ private:
     void ConectarModulos();
     void Agregar(VentanaModulo* ventana);
     void Activar(QWidget* ventana);
+    // Tiles the visible child windows horizontally, the frontmost first; minimised ones keep the bottom.
+    void Mosaico();
     void Salir();
     void RestaurarPosicion();
     void GuardarPosicion();

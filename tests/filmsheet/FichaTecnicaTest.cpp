@@ -73,3 +73,16 @@ TEST(FichaTecnica, LaCurvaNoSaleDeSuCarpeta) {
     EXPECT_EQ(BuscarCurvaOficial("..\\secreto"), "");
     EXPECT_EQ(BuscarCurvaOficial(""), "");
 }
+
+TEST(FichaTecnica, ConLaBaseCerradaNoLeeNada) {
+    CarpetaPruebas carpeta;
+    ReferenceDb()->Insertar("Peliculas", {{"IdPelicula", 1}, {"Nombre", "Foma 100"}});
+    ReferenceDb()->Insertar("PeliculasInfoTec", {{"IdPelicula", 1}, {"Fabricante", "Foma"}});
+    // As during a backup: the handle is closed for a while, then opened again.
+    CerrarBasesDatos();
+    EXPECT_EQ(LeerNombrePelicula(1), "");
+    EXPECT_FALSE(LeerDatosFicha(1).has_value());
+    AbrirBasesDatos();
+    EXPECT_EQ(LeerNombrePelicula(1), "Foma 100");
+    EXPECT_EQ(LeerDatosFicha(1)->fabricante, "Foma");
+}

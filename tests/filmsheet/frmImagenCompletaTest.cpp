@@ -3,6 +3,7 @@
 #include "shell/frmMDI.h"
 
 #include "soporte/CarpetaPruebas.h"
+#include "soporte/Etiquetas.h"
 #include "soporte/ImagenesPrueba.h"
 
 #include <QLabel>
@@ -132,4 +133,9 @@ TEST_F(frmImagenCompletaTest, VentanaMuyBajaYDobleClicCierra) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(vigilada.isNull());
     EXPECT_TRUE(mdi_.Area()->subWindowList().isEmpty());
+}
+
+TEST_F(frmImagenCompletaTest, TituloConMarcasTalCual) {
+    auto* w = Mostrar(Png("a.png", ImagenLisa(40, 30, Qt::red)), "<b>a</b>.png");
+    EXPECT_TRUE(MuestraTalCual(w->findChild<QLabel*>("lblNombre")));
 }

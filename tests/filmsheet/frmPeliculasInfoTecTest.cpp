@@ -7,6 +7,7 @@
 #include "shell/frmMDI.h"
 
 #include "soporte/CarpetaPruebas.h"
+#include "soporte/Etiquetas.h"
 
 #include <QDir>
 #include <QFile>
@@ -190,4 +191,27 @@ TEST_F(FichaTest, SeColocaJuntoALaVentanaDeTiempos) {
     // The window in use keeps the focus; the sheet is in front of it.
     EXPECT_EQ(mdi_.Area()->activeSubWindow(), t->Marco());
     EXPECT_EQ(mdi_.Area()->subWindowList(QMdiArea::StackingOrder).last(), f->Marco());
+}
+
+TEST_F(FichaTest, TextosConMarcasSeMuestranTalCual) {
+    ReferenceDb()->Insertar("Peliculas", {{"IdPelicula", 6}, {"Nombre", "<b>Negrita</b> 100"}});
+    ReferenceDb()->Insertar(
+        "PeliculasInfoTec",
+        {{"IdPelicula", 6}, {"FalloReciprocidad", "<i>Alto</i>"}, {"Fabricante", "A &lt; B"}});
+    auto* f = Ficha(6);
+    EXPECT_EQ(Texto(f, "lblNombre"), "<b>Negrita</b> 100");
+    for (const char* nombre : {"lblNombre", "lblRecip", "lblFabric"})
+        EXPECT_TRUE(MuestraTalCual(f->findChild<QLabel*>(nombre))) << nombre;
+}
+
+TEST_F(FichaTest, SigueSirviendoTrasCerrarYReabrirLasBases) {
+    auto* f = Ficha(1);
+    CerrarBasesDatos();
+    f->Mostrar(2);
+    EXPECT_EQ(Texto(f, "lblNombre"), "");
+    EXPECT_EQ(Texto(f, "lblFabric"), "");
+    AbrirBasesDatos();
+    f->Mostrar(1);
+    EXPECT_EQ(Texto(f, "lblNombre"), "Kodak Tri-X 400");
+    EXPECT_EQ(Texto(f, "lblFabric"), "Kodak");
 }

@@ -5,6 +5,7 @@
 
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/DialogosGuion.h"
+#include "soporte/Etiquetas.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <gtest/gtest.h>
@@ -34,6 +36,11 @@ protected:
         EXPECT_NE(ReferenceDb(), nullptr);
         e->accept();
     }
+};
+
+class VentanaOtra : public VentanaModulo {
+public:
+    VentanaOtra() { resize(300, 200); }
 };
 
 QString Estado(frmMDI& w) {
@@ -182,6 +189,9 @@ TEST(frmMDITest, EstadoYCentrado) {
     EXPECT_EQ(w.width(), ancho);
     EXPECT_LT(w.minimumSizeHint().width(), ancho);
     EXPECT_TRUE(Estado(w).endsWith("L  -  3 combinaciones"));
+    // Names are shown as they are, never read as markup.
+    EstadoMostrar("<b>Foma</b>  -  1 combinaciones");
+    EXPECT_TRUE(MuestraTalCual(w.findChild<QLabel*>("lblStatus")));
 
     auto* v = w.MostrarModulo<VentanaDePrueba>();
     QWidget* marco = v->Marco();
@@ -207,4 +217,28 @@ TEST(frmMDITest, BaseQueNoAbreDetieneElArranque) {
         EXPECT_EQ(e.Descripcion(), "unable to open database file");
     }
     EXPECT_EQ(ReferenceDb(), nullptr);
+}
+
+TEST(frmMDITest, MosaicoApilaLasVentanasHorizontalmente) {
+    CarpetaPruebas carpeta(false);
+    frmMDI w;
+    w.Cargar();
+    w.resize(1000, 800);
+    w.show();
+    auto* a = w.MostrarModulo<VentanaDePrueba>();
+    auto* b = w.MostrarModulo<VentanaOtra>();
+    const QSize cliente = w.Area()->viewport()->size();
+    const QRect arriba(0, 0, cliente.width(), cliente.height() / 2);
+    const QRect abajo(0, cliente.height() / 2, cliente.width(), cliente.height() / 2);
+    // Each as wide as the client area, the active window on top.
+    w.Accion("mnuVentanasMosaico")->trigger();
+    EXPECT_EQ(b->Marco()->geometry(), arriba);
+    EXPECT_EQ(a->Marco()->geometry(), abajo);
+    // A maximised window is restored to take its place.
+    w.Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(a->Marco()));
+    a->Marco()->showMaximized();
+    w.Accion("mnuVentanasMosaico")->trigger();
+    EXPECT_FALSE(a->Marco()->isMaximized());
+    EXPECT_EQ(a->Marco()->geometry(), arriba);
+    EXPECT_EQ(b->Marco()->geometry(), abajo);
 }
