@@ -1,7 +1,9 @@
 #include "datos/DocumentosPdf.h"
 
+#include "calculators/CompensacionTemp.h"
 #include "datos/Dibujos.h"
 #include "shell/BaseDatos.h"
+#include "shell/Numeros.h"
 
 #include <QFile>
 #include <QPageSize>
@@ -120,9 +122,12 @@ void EscribirPdf(const QString& ruta, const QString& titulo, const QString& intr
     doc.Terminar();
 }
 
+namespace {
+// The calculator's own Q10 formula for the D-76 family with normal agitation (Q10 = 2).
 double FactorCompensacionQ10(double temperatura) {
-    return std::pow(2.0, (20.0 - temperatura) / 10.0);
+    return FactorCompensacion(kFormulaQ10, 20.0, temperatura, 0, 1);
 }
+} // namespace
 
 void EscribirCompensacionPdf(const QString& ruta) {
     DocumentoPdf doc(
@@ -140,10 +145,7 @@ void EscribirCompensacionPdf(const QString& ruta) {
         tabla.columnas << QString::number(t) + u" °C";
         tabla.anchos.push_back(12);
     }
-    auto minseg = [](double s) -> QString {
-        const int total = int(std::nearbyint(s));
-        return QString::number(total / 60) + u':' + QStringLiteral("%1").arg(total % 60, 2, 10, QChar(u'0'));
-    };
+    auto minseg = [](double s) { return FormatoMinSeg(RedondearEntero(s)); };
     for (int base = 4 * 60; base <= 16 * 60; base += 30) {
         QStringList fila{minseg(base)};
         for (int t : temperaturas)

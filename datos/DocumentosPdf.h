@@ -16,8 +16,5 @@ struct TablaPdf {
 void EscribirPdf(const QString& ruta, const QString& titulo, const QString& introduccion,
                  const std::vector<TablaPdf>& tablas);
 
-// Development time across bath temperatures for a time given at 20 °C, with a Q10 of 2 (the
-// D-76 family, normal agitation): base × 2^((20 − T) / 10).
-double FactorCompensacionQ10(double temperatura);
 // The temperature-compensation chart: a table of times and a graph of the factor.
 void EscribirCompensacionPdf(const QString& ruta);
