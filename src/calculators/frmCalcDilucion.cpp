@@ -82,7 +82,7 @@ frmCalcDilucion::frmCalcDilucion() {
     connect(optCalculoRdD_, &QRadioButton::clicked, this,
             [this] { lblMasODosPuntos_->setText(QStringLiteral(":")); });
     connect(cmdCalcular, &QPushButton::clicked, this, &frmCalcDilucion::Calcular);
-    resize(sizeHint());
+    resize(TwipsAPixeles(6585), TwipsAPixeles(6300));
 }
 
 QLineEdit* frmCalcDilucion::CrearCaja(QWidget* marco, const char* nombre, double izquierda, double ancho,
@@ -96,10 +96,6 @@ QLineEdit* frmCalcDilucion::CrearCaja(QWidget* marco, const char* nombre, double
     return caja;
 }
 
-QSize frmCalcDilucion::sizeHint() const {
-    return cliente_;
-}
-
 void frmCalcDilucion::Cargar() {
     RestaurarPosicionVentana(kClave, this);
     cmbUnidades_->clear();
@@ -108,7 +104,6 @@ void frmCalcDilucion::Cargar() {
     optCalculoPP_->setChecked(true);
     lblMasODosPuntos_->setText(QStringLiteral("+"));
     Marco()->resize(TwipsAPixeles(6585), TwipsAPixeles(6300));
-    cliente_ = size();
 }
 
 void frmCalcDilucion::closeEvent(QCloseEvent* evento) {

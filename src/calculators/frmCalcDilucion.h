@@ -15,7 +15,6 @@ public:
     frmCalcDilucion();
     void Cargar() override;
     // The designed size, which the main window's arrangements keep.
-    QSize sizeHint() const override;
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -37,5 +36,4 @@ private:
     QLabel* lblResultadoConc_;
     QLabel* lblResultadoDil_;
     // The size is given for the outer frame; what it leaves inside is the designed client size.
-    QSize cliente_{TwipsAPixeles(6585), TwipsAPixeles(6300)};
 };

@@ -59,7 +59,7 @@ frmCalcTiempoTemp::frmCalcTiempoTemp() {
     setPalette(p);
     setAutoFillBackground(true);
     CrearControles();
-    resize(sizeHint());
+    resize(TwipsAPixeles(10500), TwipsAPixeles(9060));
 }
 
 void frmCalcTiempoTemp::CrearControles() {
@@ -177,10 +177,6 @@ QButtonGroup* frmCalcTiempoTemp::CrearOpciones(QWidget* marco, const char* nombr
         grupo->addButton(opcion, i);
     }
     return grupo;
-}
-
-QSize frmCalcTiempoTemp::sizeHint() const {
-    return {TwipsAPixeles(10500), TwipsAPixeles(9060)};
 }
 
 void frmCalcTiempoTemp::Cargar() {

@@ -20,7 +20,6 @@ public:
     frmCalcTiempoTemp();
     void Cargar() override;
     // The designed size, which the main window's arrangements keep.
-    QSize sizeHint() const override;
 
 protected:
     void closeEvent(QCloseEvent* evento) override;

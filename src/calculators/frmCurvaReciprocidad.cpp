@@ -53,11 +53,7 @@ frmCurvaReciprocidad::frmCurvaReciprocidad() {
         caja->installEventFilter(this);
     connect(picCurva_, &Lienzo::Movido, this, &frmCurvaReciprocidad::MostrarLectura);
     connect(btnCerrar, &QPushButton::clicked, this, [this] { Marco()->close(); });
-    resize(sizeHint());
-}
-
-QSize frmCurvaReciprocidad::sizeHint() const {
-    return {TwipsAPixeles(10575), TwipsAPixeles(8145)};
+    resize(TwipsAPixeles(10575), TwipsAPixeles(8145));
 }
 
 void frmCurvaReciprocidad::Cargar() {

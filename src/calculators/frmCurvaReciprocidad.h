@@ -17,7 +17,6 @@ public:
     frmCurvaReciprocidad();
     void Cargar() override;
     // The designed size, which the main window's arrangements keep.
-    QSize sizeHint() const override;
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;

@@ -14,4 +14,14 @@ public:
 
     // What moves and resizes on screen: the sub-window frame, or the window itself when alone.
     QWidget* Marco();
+
+    // The client size the window was designed (or restored) at, so that arranging the windows
+    // in cascade keeps it.
+    QSize sizeHint() const override {
+        return tamanoDisenado_.isValid() ? tamanoDisenado_ : QWidget::sizeHint();
+    }
+    void FijarTamanoDisenado(const QSize& tamano) { tamanoDisenado_ = tamano; }
+
+private:
+    QSize tamanoDisenado_;
 };

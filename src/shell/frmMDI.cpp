@@ -218,6 +218,8 @@ void frmMDI::Agregar(VentanaModulo* ventana) {
     }
     sub->setWindowIcon(windowIcon());
     ventana->Cargar();
+    if (disenada)
+        ventana->FijarTamanoDisenado(ventana->size());
     if (!sub->isMaximized())
         sub->show();
     else

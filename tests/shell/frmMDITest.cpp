@@ -163,9 +163,11 @@ TEST(frmMDITest, ModulosUnicosYCerradosAntesQueLasBases) {
     auto* b = w.MostrarModulo<VentanaDePrueba>();
     EXPECT_EQ(a, b);
     EXPECT_EQ(a->cargas, 1);
-    // The frame grows around the designed client size.
+    // The frame grows around the designed client size, which a cascade keeps.
     EXPECT_EQ(a->size(), QSize(400, 300));
     EXPECT_GT(a->Marco()->height(), 300);
+    w.Accion("mnuVentanasCascada")->trigger();
+    EXPECT_EQ(a->size(), QSize(400, 300));
     EXPECT_EQ(w.Area()->subWindowList().size(), 1);
     EXPECT_EQ(VentanaPrincipal(), &w);
     w.close();
