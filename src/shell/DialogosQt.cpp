@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 QMessageBox::Icon IconoQt(Icono i) {
@@ -70,6 +71,9 @@ std::optional<QString> DialogosQt::PedirTexto(const QString& titulo, const QStri
     d.setWindowTitle(Titulo(titulo));
     d.setLabelText(etiqueta);
     d.setTextValue(inicial);
+    // Wide enough to show a proposed name whole.
+    d.resize(std::max(d.sizeHint().width(), d.fontMetrics().horizontalAdvance(inicial) + 80),
+             d.sizeHint().height());
     d.setOkButtonText(QStringLiteral("Aceptar"));
     d.setCancelButtonText(QStringLiteral("Cancelar"));
     if (d.exec() != QDialog::Accepted)

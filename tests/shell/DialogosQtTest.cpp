@@ -3,7 +3,9 @@
 #include "soporte/Etiquetas.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -51,4 +53,22 @@ TEST(DialogosQtTest, AvisoConElTituloDeLaAplicacion) {
     EXPECT_EQ(vista.titulo, "UXEL Garvola");
     EXPECT_TRUE(vista.talCual);
     EXPECT_EQ(vista.botones, QStringList{"Aceptar"});
+}
+
+TEST(DialogosQtTest, PedirTextoMuestraEntero) {
+    DialogosQt d;
+    const QString propuesto = QStringLiteral("261206_221530_Q10_AltaFineza_con_un_nombre_largo");
+    int anchoCaja = 0, anchoTexto = 0;
+    QTimer::singleShot(0, [&] {
+        auto* dialogo = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (!dialogo)
+            return;
+        auto* caja = dialogo->findChild<QLineEdit*>();
+        anchoCaja = caja->width();
+        anchoTexto = caja->fontMetrics().horizontalAdvance(propuesto);
+        dialogo->accept();
+    });
+    EXPECT_EQ(d.PedirTexto("Guardar perfil", "Nombre del perfil:", propuesto),
+              std::optional<QString>(propuesto));
+    EXPECT_GT(anchoCaja, anchoTexto);
 }
