@@ -46,10 +46,8 @@ VentanaBusquedaTiempos::VentanaBusquedaTiempos(const Claves& claves, QWidget* pa
 void VentanaBusquedaTiempos::CrearControles() {
     picPanel_ = new QWidget(this);
     picPanel_->setObjectName(QStringLiteral("picPanel"));
-    auto control = [](auto* c, const char* nombre, const QRect& twips) {
-        c->setObjectName(QString::fromLatin1(nombre));
-        Colocar(c, twips);
-        return c;
+    auto control = [](auto* c, const char* nombre, const QRect& t) {
+        return Situar(c, nombre, t.x(), t.y(), t.width(), t.height());
     };
     optPelicula_ = control(new QRadioButton(QStringLiteral("Películas"), picPanel_), "optPelicula",
                            QRect(120, 150, 1200, 300));

@@ -29,10 +29,8 @@ frmPeliculasInfoTec::frmPeliculasInfoTec() {
     ColorFondo(this, Qt::white);
     resize(TwipsAPixeles(10100), TwipsAPixeles(10200));
 
-    picCabecera_ = new QWidget(this);
-    picCabecera_->setObjectName(QStringLiteral("picCabecera"));
+    picCabecera_ = CrearControl<QWidget>(this, "picCabecera", 0, 0, 10100, 900);
     ColorFondo(picCabecera_, QColor(48, 48, 48));
-    ColocarTwips(picCabecera_, 0, 0, 10100, 900);
     lblNombre_ = Etiqueta(picCabecera_, "lblNombre", {}, 120, 60, 7800, 420);
     lblDiscontinuada_ = Etiqueta(picCabecera_, "lblDiscontinuada", {}, 120, 510, 1200, 285);
     lblDiscontinuada_->setAlignment(Qt::AlignCenter);
@@ -86,9 +84,7 @@ frmPeliculasInfoTec::frmPeliculasInfoTec() {
     Etiqueta(picResolucion_, "lblLblResLp", QStringLiteral("Resolución (lp/mm):"), 3300, 300, 1860);
     lblResLp_ = Etiqueta(picResolucion_, "lblResLp", {}, 5160, 300, 1200);
 
-    picCurva_ = new Lienzo(this);
-    picCurva_->setObjectName(QStringLiteral("picCurva"));
-    ColocarTwips(picCurva_, 2961, 6180, kAnchoCurva, 3896);
+    picCurva_ = CrearControl<Lienzo>(this, "picCurva", 2961, 6180, kAnchoCurva, 3896);
     picCurva_->Limpiar(Qt::white);
     connect(picCurva_, &Lienzo::DobleClic, this, &frmPeliculasInfoTec::AbrirCurvaAmpliada);
 
@@ -111,21 +107,17 @@ frmPeliculasInfoTec::frmPeliculasInfoTec() {
 
 QLabel* frmPeliculasInfoTec::Etiqueta(QWidget* panel, const char* nombre, const QString& texto, int izq,
                                       int arriba, int ancho, int alto) {
-    auto* l = new QLabel(texto, panel);
-    l->setObjectName(QString::fromLatin1(nombre));
+    auto* l = Situar(new QLabel(texto, panel), nombre, izq, arriba, ancho, alto);
     // Stored values are shown as they are, never read as markup.
     l->setTextFormat(Qt::PlainText);
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    ColocarTwips(l, izq, arriba, ancho, alto);
     return l;
 }
 
 QWidget* frmPeliculasInfoTec::Panel(const char* nombre, const char* nombreTitulo, const QString& titulo,
                                     int arriba, int alto, const QColor& fondo) {
-    auto* panel = new QWidget(this);
-    panel->setObjectName(QString::fromLatin1(nombre));
+    auto* panel = CrearControl<QWidget>(this, nombre, 0, arriba, 10100, alto);
     ColorFondo(panel, fondo);
-    ColocarTwips(panel, 0, arriba, 10100, alto);
     QLabel* t = Etiqueta(panel, nombreTitulo, titulo, 120, 30, 6000);
     t->setFont(Fuente(QStringLiteral("Segoe UI"), 6.75, true));
     ColorTexto(t, kTituloPanel);

@@ -11,6 +11,18 @@ class QWidget;
 
 // Places a control at a rectangle given in twips (15 per pixel, ties-to-even rounding).
 void ColocarTwips(QWidget* control, double izquierda, double arriba, double ancho, double alto);
+// Gives a control its documented name (its objectName) and place in twips.
+template <class T>
+T* Situar(T* control, const char* nombre, double izquierda, double arriba, double ancho, double alto) {
+    control->setObjectName(QString::fromLatin1(nombre));
+    ColocarTwips(control, izquierda, arriba, ancho, alto);
+    return control;
+}
+template <class T>
+T* CrearControl(QWidget* padre, const char* nombre, double izquierda, double arriba, double ancho,
+                double alto) {
+    return Situar(new T(padre), nombre, izquierda, arriba, ancho, alto);
+}
 // Client size of a widget in twips.
 QSize ClienteTwips(const QWidget* control);
 // A font by face name and size in points; a face that is not installed falls back to a similar one.

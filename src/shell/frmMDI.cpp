@@ -3,6 +3,7 @@
 #include "shell/AlmacenDatos.h"
 #include "shell/Configuracion.h"
 #include "shell/Dialogos.h"
+#include "shell/Imagenes.h"
 #include "shell/Mosaico.h"
 #include "shell/Numeros.h"
 #include "shell/Posiciones.h"
@@ -11,7 +12,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -174,13 +174,8 @@ void frmMDI::Cargar() {
 
 void frmMDI::FijarFondo(const QString& nombre) {
     const QString ruta = RutaPrograma(u"imag\\" + nombre);
-    QImage imagen;
-    if (!nombre.isEmpty() && QFileInfo(ruta).isFile()) {
-        QImageReader lector(ruta);
-        lector.setAutoTransform(true);
-        imagen = lector.read();
-    }
-    area_->FijarFondo(imagen);
+    // The shared loader: oversized pictures are refused like everywhere else.
+    area_->FijarFondo(!nombre.isEmpty() && QFileInfo(ruta).isFile() ? CargarImagen(ruta) : QImage());
 }
 
 void frmMDI::EstadoListo() {
