@@ -149,7 +149,7 @@ private:
 
     // One PDF per film maker with its times of the data set, current and discontinued.
     void DocumentosFabricantes() {
-        std::map<QString, std::vector<QStringList>> actuales, antiguos;
+        std::map<QString, std::vector<QStringList>> actuales;
         const TablaCsv* tiempos = Tabla(datos_, "Tiempos");
         const TablaCsv* peliculas = Tabla(datos_, "Peliculas");
         const TablaCsv* reveladores = Tabla(datos_, "Reveladores");
@@ -166,14 +166,20 @@ private:
                 actuales[Fabricantes::Corto(fabricantes_.De(pelicula.value(id), id))].push_back(fila);
             }
         }
-        if (const TablaCsv* disc = Tabla(datos_, "PeliculasDisc"))
-            for (const FilaCsv& f : disc->filas) {
-                QStringList fila;
-                for (const char* c : {"Pelicula", "Revelador", "Dilucion", "ISO", "35mm", "120", "Hoja",
-                                      "Temperatura", "Estado"})
-                    fila << Texto(*disc, f, QString::fromUtf8(c));
-                antiguos[Fabricantes::Corto(fabricantes_.De(fila[0]))].push_back(fila);
-            }
+        // Discontinued rows go under the film's maker, whichever side was discontinued.
+        const std::pair<const char*, QString> discontinuadas[] = {
+            {"PeliculasDisc", QStringLiteral("Películas discontinuadas")},
+            {"ReveladoresDisc", QStringLiteral("Reveladores discontinuados")}};
+        std::map<QString, std::map<QString, std::vector<QStringList>>> antiguos;
+        for (const auto& [nombreTabla, titulo] : discontinuadas)
+            if (const TablaCsv* disc = Tabla(datos_, nombreTabla))
+                for (const FilaCsv& f : disc->filas) {
+                    QStringList fila;
+                    for (const char* c : {"Pelicula", "Revelador", "Dilucion", "ISO", "35mm", "120", "Hoja",
+                                          "Temperatura", "Estado"})
+                        fila << Texto(*disc, f, QString::fromUtf8(c));
+                    antiguos[Fabricantes::Corto(fabricantes_.De(fila[0]))][titulo].push_back(fila);
+                }
         QSet<QString> fabricantes;
         for (const auto& [f, filas] : actuales)
             fabricantes.insert(f);
@@ -194,10 +200,8 @@ private:
                 tablas.push_back({QStringLiteral("Tiempos de revelado"),
                                   columnas + QStringList{QStringLiteral("Notas")}, anchos,
                                   actuales[fabricante]});
-            if (antiguos.count(fabricante))
-                tablas.push_back({QStringLiteral("Películas discontinuadas"),
-                                  columnas + QStringList{QStringLiteral("Estado")}, anchos,
-                                  antiguos[fabricante]});
+            for (const auto& [titulo, filas] : antiguos[fabricante])
+                tablas.push_back({titulo, columnas + QStringList{QStringLiteral("Estado")}, anchos, filas});
             EscribirPdf(raiz_.filePath(relativo), fabricante + u": tiempos de revelado",
                         Introduccion(actuales[fabricante]), tablas);
             creado << raiz_.filePath(relativo);
