@@ -134,6 +134,9 @@ TEST_F(ConstructorDatos, CadaProductoTieneSuImagenDondeLaBuscanLasVentanas) {
     for (Consulta c = ref->Consultar(QStringLiteral("SELECT DISTINCT Pelicula FROM PeliculasDisc")); !c.Fin();
          c.Siguiente())
         EXPECT_TRUE(existe(QStringLiteral("films/discont"), c.Campo(QStringLiteral("Pelicula")).toString()));
+    for (Consulta c = ref->Consultar(QStringLiteral("SELECT DISTINCT Revelador FROM ReveladoresDisc"));
+         !c.Fin(); c.Siguiente())
+        EXPECT_TRUE(existe(QStringLiteral("devs/discont"), c.Campo(QStringLiteral("Revelador")).toString()));
 
     const QStringList webp = QDir(Ruta(QStringLiteral("imag/films"))).entryList({QStringLiteral("*.webp")});
     ASSERT_FALSE(webp.isEmpty());
