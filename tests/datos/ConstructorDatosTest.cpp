@@ -152,6 +152,9 @@ TEST_F(ConstructorDatos, CadaProductoTieneSuImagenDondeLaBuscanLasVentanas) {
 TEST_F(ConstructorDatos, LosDocumentosSonPdfPorFabricante) {
     const QStringList pdf = QDir(Ruta(QStringLiteral("datasheets"))).entryList({QStringLiteral("*.pdf")});
     EXPECT_TRUE(pdf.contains(QStringLiteral("Ilford_tiempos_de_revelado.pdf")));
+    // Rows that name a film without its id still go under the maker of its technical sheet.
+    EXPECT_TRUE(pdf.contains(QStringLiteral("Foma_Bohemia_tiempos_de_revelado.pdf")));
+    EXPECT_FALSE(pdf.contains(QStringLiteral("Fomapan_tiempos_de_revelado.pdf")));
     QFile f(Ruta(QStringLiteral("otrosdoc/Compensacion_de_temperatura.pdf")));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.read(5) == "%PDF-");
