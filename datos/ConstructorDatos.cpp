@@ -46,13 +46,22 @@ const TablaCsv* Tabla(const ConjuntoDatos& datos, const char* nombre) {
 class Fabricantes {
 public:
     explicit Fabricantes(const ConjuntoDatos& datos) {
-        if (const TablaCsv* info = Tabla(datos, "PeliculasInfoTec"))
-            for (const FilaCsv& f : info->filas)
-                porId_.insert(Texto(*info, f, QStringLiteral("IdPelicula")),
-                              Texto(*info, f, QStringLiteral("Fabricante")));
+        const TablaCsv* info = Tabla(datos, "PeliculasInfoTec");
+        const TablaCsv* peliculas = Tabla(datos, "Peliculas");
+        if (!info || !peliculas)
+            return;
+        QHash<QString, QString> porId;
+        for (const FilaCsv& f : info->filas)
+            porId.insert(Texto(*info, f, QStringLiteral("IdPelicula")),
+                         Texto(*info, f, QStringLiteral("Fabricante")));
+        // By name, so that rows naming a film without its id (the discontinued tables) find it too.
+        for (const FilaCsv& f : peliculas->filas)
+            if (const QString fabricante = porId.value(Texto(*peliculas, f, QStringLiteral("IdPelicula")));
+                !fabricante.isEmpty())
+                porNombre_.insert(Texto(*peliculas, f, QStringLiteral("Nombre")), fabricante);
     }
-    QString De(const QString& nombre, const QString& id = {}) const {
-        const QString hoja = porId_.value(id);
+    QString De(const QString& nombre) const {
+        const QString hoja = porNombre_.value(nombre);
         return hoja.isEmpty() ? nombre.section(u' ', 0, 0) : hoja;
     }
     // A short form for file names: "Ilford (Harman Technology)" gives "Ilford".
@@ -61,7 +70,7 @@ public:
     }
 
 private:
-    QHash<QString, QString> porId_;
+    QHash<QString, QString> porNombre_;
 };
 
 class Constructor {
@@ -87,8 +96,8 @@ public:
             for (const FilaCsv& f : t->filas) {
                 const QString id = Texto(*t, f, QStringLiteral("IdPelicula"));
                 const QString nombre = Texto(*t, f, QStringLiteral("Nombre"));
-                Tarjeta(QStringLiteral("films"), nombre, fabricantes_.De(nombre, id),
-                        QStringLiteral("Película"), TipoTarjeta::Pelicula, false, n++);
+                Tarjeta(QStringLiteral("films"), nombre, fabricantes_.De(nombre), QStringLiteral("Película"),
+                        TipoTarjeta::Pelicula, false, n++);
             }
         if (const TablaCsv* t = Tabla(datos_, "Reveladores"))
             for (const FilaCsv& f : t->filas) {
@@ -149,7 +158,7 @@ private:
 
     // One PDF per film maker with its times of the data set, current and discontinued.
     void DocumentosFabricantes() {
-        std::map<QString, std::vector<QStringList>> actuales, antiguos;
+        std::map<QString, std::vector<QStringList>> actuales;
         const TablaCsv* tiempos = Tabla(datos_, "Tiempos");
         const TablaCsv* peliculas = Tabla(datos_, "Peliculas");
         const TablaCsv* reveladores = Tabla(datos_, "Reveladores");
@@ -163,17 +172,23 @@ private:
                 for (const char* c :
                      {"Dilucion", "ISO", "Tiempo35", "Tiempo120", "TiempoHoja", "Temperatura", "Notas"})
                     fila << Texto(*tiempos, f, QString::fromUtf8(c));
-                actuales[Fabricantes::Corto(fabricantes_.De(pelicula.value(id), id))].push_back(fila);
+                actuales[Fabricantes::Corto(fabricantes_.De(pelicula.value(id)))].push_back(fila);
             }
         }
-        if (const TablaCsv* disc = Tabla(datos_, "PeliculasDisc"))
-            for (const FilaCsv& f : disc->filas) {
-                QStringList fila;
-                for (const char* c : {"Pelicula", "Revelador", "Dilucion", "ISO", "35mm", "120", "Hoja",
-                                      "Temperatura", "Estado"})
-                    fila << Texto(*disc, f, QString::fromUtf8(c));
-                antiguos[Fabricantes::Corto(fabricantes_.De(fila[0]))].push_back(fila);
-            }
+        // Discontinued rows go under the film's maker, whichever side was discontinued.
+        const std::pair<const char*, QString> discontinuadas[] = {
+            {"PeliculasDisc", QStringLiteral("Películas discontinuadas")},
+            {"ReveladoresDisc", QStringLiteral("Reveladores discontinuados")}};
+        std::map<QString, std::map<QString, std::vector<QStringList>>> antiguos;
+        for (const auto& [nombreTabla, titulo] : discontinuadas)
+            if (const TablaCsv* disc = Tabla(datos_, nombreTabla))
+                for (const FilaCsv& f : disc->filas) {
+                    QStringList fila;
+                    for (const char* c : {"Pelicula", "Revelador", "Dilucion", "ISO", "35mm", "120", "Hoja",
+                                          "Temperatura", "Estado"})
+                        fila << Texto(*disc, f, QString::fromUtf8(c));
+                    antiguos[Fabricantes::Corto(fabricantes_.De(fila[0]))][titulo].push_back(fila);
+                }
         QSet<QString> fabricantes;
         for (const auto& [f, filas] : actuales)
             fabricantes.insert(f);
@@ -189,15 +204,16 @@ private:
                                        QStringLiteral("Dilución"), QStringLiteral("ISO"),
                                        QStringLiteral("35 mm"),    QStringLiteral("120"),
                                        QStringLiteral("Hoja"),     QStringLiteral("Temp.")};
-            const std::vector<int> anchos{19, 18, 7, 7, 7, 7, 6, 6, 32};
             if (actuales.count(fabricante))
                 tablas.push_back({QStringLiteral("Tiempos de revelado"),
-                                  columnas + QStringList{QStringLiteral("Notas")}, anchos,
+                                  columnas + QStringList{QStringLiteral("Notas")},
+                                  {17, 17, 8, 6, 6, 6, 6, 6, 28},
                                   actuales[fabricante]});
-            if (antiguos.count(fabricante))
-                tablas.push_back({QStringLiteral("Películas discontinuadas"),
-                                  columnas + QStringList{QStringLiteral("Estado")}, anchos,
-                                  antiguos[fabricante]});
+            for (const auto& [titulo, filas] : antiguos[fabricante])
+                tablas.push_back({titulo,
+                                  columnas + QStringList{QStringLiteral("Estado")},
+                                  {21, 18, 15, 6, 6, 6, 6, 6, 16},
+                                  filas});
             EscribirPdf(raiz_.filePath(relativo), fabricante + u": tiempos de revelado",
                         Introduccion(actuales[fabricante]), tablas);
             creado << raiz_.filePath(relativo);

@@ -61,17 +61,27 @@ void DibujarTabla(Paginas& pg, const TablaPdf& t) {
     std::vector<int> xs{0};
     for (int a : t.anchos)
         xs.push_back(xs.back() + pg.ancho() * a / total);
-    const int alto = 56;
+    const int alto = 56, margen = 10;
+    // A long name wraps inside its cell and makes the row taller, so nothing is cut off.
+    const int flags = Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap;
+    auto celda = [&](int c) {
+        return QRect(xs[size_t(c)] + 12, 0, xs[size_t(c) + 1] - xs[size_t(c)] - 16, 0);
+    };
     auto fila = [&](const QStringList& textos, bool cabecera, int n) {
-        pg.Reservar(alto);
-        const QRect r(0, pg.y, pg.ancho(), alto);
-        p.fillRect(r, cabecera ? QColor(26, 58, 107) : n % 2 ? QColor(240, 244, 255) : QColor(Qt::white));
         p.setFont(FuentePuntos(7.5, cabecera));
+        const int columnas = std::min(int(textos.size()), int(xs.size()) - 1);
+        int h = alto;
+        for (int c = 0; c < columnas; ++c)
+            h = std::max(h, p.boundingRect(celda(c).adjusted(0, 0, 0, 10000), flags, textos[c]).height() +
+                                2 * margen);
+        pg.Reservar(h);
+        p.fillRect(QRect(0, pg.y, pg.ancho(), h), cabecera ? QColor(26, 58, 107)
+                                                  : n % 2  ? QColor(240, 244, 255)
+                                                           : QColor(Qt::white));
         p.setPen(cabecera ? QColor(Qt::white) : QColor(Qt::black));
-        for (int c = 0; c < textos.size() && c + 1 < int(xs.size()); ++c)
-            p.drawText(QRect(xs[size_t(c)] + 12, pg.y, xs[size_t(c) + 1] - xs[size_t(c)] - 16, alto),
-                       Qt::AlignVCenter | Qt::AlignLeft, textos[c]);
-        pg.y += alto;
+        for (int c = 0; c < columnas; ++c)
+            p.drawText(celda(c).translated(0, pg.y).adjusted(0, 0, 0, h), flags, textos[c]);
+        pg.y += h;
     };
     fila(t.columnas, true, 0);
     int n = 1;

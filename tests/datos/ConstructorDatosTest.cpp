@@ -90,8 +90,13 @@ TEST_F(ConstructorDatos, LasBasesTienenLasFilasDeLosCsvYLaDeReferenciaPideLaClav
     EXPECT_THROW(BaseDatos::Abrir(Ruta(QStringLiteral("tz.mdb")), QStringLiteral("otra")), ErrorBD);
 
     // Null and empty survive the trip: a sheet-film time the maker does not give is Null.
+    const TablaCsv& tiempos = datos_->at(QStringLiteral("Tiempos"));
+    qint64 sinHoja = 0;
+    for (const FilaCsv& f : tiempos.filas)
+        sinHoja += !tiempos.Valor(f, QStringLiteral("TiempoHoja")).has_value();
+    ASSERT_GT(sinHoja, 0);
     Consulta t = ref->Consultar(QStringLiteral("SELECT COUNT(*) AS n FROM Tiempos WHERE TiempoHoja IS NULL"));
-    EXPECT_EQ(t.Campo(QStringLiteral("n")).toLongLong(), Contar(*ref, QStringLiteral("Tiempos")));
+    EXPECT_EQ(t.Campo(QStringLiteral("n")).toLongLong(), sinHoja);
     Consulta n = notas->Consultar(QStringLiteral("SELECT Texto FROM NotasPersonales"));
     EXPECT_TRUE(n.Campo(QStringLiteral("Texto")).toString().startsWith(u"{\\rtf"));
 }
@@ -129,6 +134,9 @@ TEST_F(ConstructorDatos, CadaProductoTieneSuImagenDondeLaBuscanLasVentanas) {
     for (Consulta c = ref->Consultar(QStringLiteral("SELECT DISTINCT Pelicula FROM PeliculasDisc")); !c.Fin();
          c.Siguiente())
         EXPECT_TRUE(existe(QStringLiteral("films/discont"), c.Campo(QStringLiteral("Pelicula")).toString()));
+    for (Consulta c = ref->Consultar(QStringLiteral("SELECT DISTINCT Revelador FROM ReveladoresDisc"));
+         !c.Fin(); c.Siguiente())
+        EXPECT_TRUE(existe(QStringLiteral("devs/discont"), c.Campo(QStringLiteral("Revelador")).toString()));
 
     const QStringList webp = QDir(Ruta(QStringLiteral("imag/films"))).entryList({QStringLiteral("*.webp")});
     ASSERT_FALSE(webp.isEmpty());
@@ -144,6 +152,9 @@ TEST_F(ConstructorDatos, CadaProductoTieneSuImagenDondeLaBuscanLasVentanas) {
 TEST_F(ConstructorDatos, LosDocumentosSonPdfPorFabricante) {
     const QStringList pdf = QDir(Ruta(QStringLiteral("datasheets"))).entryList({QStringLiteral("*.pdf")});
     EXPECT_TRUE(pdf.contains(QStringLiteral("Ilford_tiempos_de_revelado.pdf")));
+    // Rows that name a film without its id still go under the maker of its technical sheet.
+    EXPECT_TRUE(pdf.contains(QStringLiteral("Foma_Bohemia_tiempos_de_revelado.pdf")));
+    EXPECT_FALSE(pdf.contains(QStringLiteral("Fomapan_tiempos_de_revelado.pdf")));
     QFile f(Ruta(QStringLiteral("otrosdoc/Compensacion_de_temperatura.pdf")));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.read(5) == "%PDF-");
