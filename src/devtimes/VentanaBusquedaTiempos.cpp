@@ -289,6 +289,7 @@ void VentanaBusquedaTiempos::CargarTiempos() {
     for (int f = 0; f < n; ++f) {
         for (int c = 0; c < kColumnas; ++c) {
             auto* celda = new QTableWidgetItem(filas[size_t(f)][c]);
+            celda->setToolTip(filas[size_t(f)][c]); // the whole text of a cell too narrow for it
             celda->setTextAlignment(c <= 1   ? Qt::AlignLeft | Qt::AlignVCenter
                                     : c <= 6 ? Qt::AlignCenter
                                              : AlineacionUltima(filas[size_t(f)][c]));

@@ -61,6 +61,7 @@ TEST_F(frmPeliculasReveladoresDiscontTest, FilasEnOrdenDeTextoYColoresDeEstado) 
     EXPECT_EQ(v.Fila(4),
               (QStringList{"Rodinal", "1+9", "400", " 6 ", "", "10", "20", "Ambos discontinuados"}));
     EXPECT_EQ(v.Estado(), "  Agfapan 25  -  5 combinaciones");
+    EXPECT_EQ(v.Grid()->item(3, 7)->toolTip(), "Ambos discontinuados");
     EXPECT_EQ(v.ColorDeFila(1), kAzulImpar);
     EXPECT_EQ(v.ColorDeFila(2), kRojoPar);
     EXPECT_EQ(v.ColorDeFila(3), kRojoImpar);
