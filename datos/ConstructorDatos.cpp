@@ -94,7 +94,6 @@ public:
         int n = 0;
         if (const TablaCsv* t = Tabla(datos_, "Peliculas"))
             for (const FilaCsv& f : t->filas) {
-                const QString id = Texto(*t, f, QStringLiteral("IdPelicula"));
                 const QString nombre = Texto(*t, f, QStringLiteral("Nombre"));
                 Tarjeta(QStringLiteral("films"), nombre, fabricantes_.De(nombre), QStringLiteral("Película"),
                         TipoTarjeta::Pelicula, false, n++);
