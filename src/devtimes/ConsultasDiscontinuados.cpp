@@ -1,6 +1,6 @@
 #include "devtimes/ConsultasDiscontinuados.h"
 
-#include "shell/Colores.h"
+#include "shell/Tema.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "devtimes/Disposicion.h"
 #include "filmsheet/frmImagenCompleta.h"
 #include "shell/AlmacenDatos.h"
-#include "shell/Colores.h"
+#include "shell/Tema.h"
 #include "shell/Controles.h"
 #include "shell/Dialogos.h"
 #include "shell/Imagenes.h"

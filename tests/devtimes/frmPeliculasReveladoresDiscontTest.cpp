@@ -1,6 +1,6 @@
 #include "devtimes/frmPeliculasReveladoresDiscont.h"
 #include "filmsheet/frmPeliculasInfoTec.h"
-#include "shell/Colores.h"
+#include "shell/Tema.h"
 #include "shell/Lienzo.h"
 
 #include "FixtureTiempos.h"

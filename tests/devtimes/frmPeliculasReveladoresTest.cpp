@@ -2,7 +2,7 @@
 #include "devtimes/frmPeliculasReveladoresDiscont.h"
 #include "filmsheet/frmImagenCompleta.h"
 #include "filmsheet/frmPeliculasInfoTec.h"
-#include "shell/Colores.h"
+#include "shell/Tema.h"
 #include "shell/Lienzo.h"
 
 #include "FixtureTiempos.h"
