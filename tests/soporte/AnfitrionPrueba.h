@@ -14,7 +14,7 @@ public:
 
     void EstadoMostrar(const QString& texto) override { estados << QStringLiteral("  ") + texto; }
     void EstadoListo() override { estados << QStringLiteral("|  Listo  |"); }
-    void CentrarChild(QWidget* ventana) override { centradas << ventana; }
+    void CentrarChild(QWidget* ventana) override { centradas.push_back(ventana); }
     QMdiArea* Area() const override { return nullptr; }
     void FijarFondo(const QString& nombre) override { fondos << nombre; }
     VentanaModulo* Buscar(const QMetaObject& tipo) const override;
