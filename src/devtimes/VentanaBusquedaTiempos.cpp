@@ -30,7 +30,7 @@ constexpr int kColumnas = 8;
 constexpr int kAltoPanel = 600;
 
 QFont FuenteSegoe(bool negrita = false) {
-    return Fuente(QStringLiteral("Segoe UI"), 8.5, negrita);
+    return Fuente(Tema::FaceInterfaz, 8.5, negrita);
 }
 
 } // namespace
@@ -99,11 +99,12 @@ void VentanaBusquedaTiempos::PrepararGrid() {
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->setWordWrap(false);
-    g->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: rgb(200,210,230); "
-                                    "selection-background-color: rgb(198,217,241); selection-color: black; }"
-                                    "QHeaderView::section { background-color: rgb(26,58,107); color: white; "
-                                    "border: none; border-right: 1px solid rgb(15,45,90); "
-                                    "border-bottom: 1px solid rgb(15,45,90); padding: 1px 4px; }"));
+    g->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: %1; selection-background-color: %2; "
+                                    "selection-color: black; }"
+                                    "QHeaderView::section { background-color: %3; color: %4; border: none; "
+                                    "border-right: 1px solid %5; border-bottom: 1px solid %5; padding: 1px 4px; }")
+                         .arg(Tema::LineasGrid.name(), ColorSeleccion.name(), ColorTitulo.name(),
+                              ColorBlanco.name(), Tema::BordeCabecera.name()));
     const int anchos[kColumnas] = {3600, 1200, 800, 1000, 1000, 1000, 1000, claves_.anchoUltima};
     for (int c = 0; c < kColumnas; ++c) {
         g->setHorizontalHeaderItem(c, new QTableWidgetItem());

@@ -70,7 +70,7 @@ void frmPeliculasReveladores::CrearNotas() {
 
     chkInfoTecnica_ = new QCheckBox(QStringLiteral("Ver info técnica película"), this);
     chkInfoTecnica_->setObjectName(QStringLiteral("chkInfoTecnica"));
-    ColorFondo(chkInfoTecnica_, QColor(224, 224, 224));
+    ColorFondo(chkInfoTecnica_, Tema::FondoChkInfoTecnica);
 
     connect(btnGuardarNota_, &QPushButton::clicked, this, &frmPeliculasReveladores::GuardarNotaMia);
     connect(txtNotaPersonal_, &QPlainTextEdit::textChanged, this,
