@@ -11,6 +11,7 @@
 #include "shell/Numeros.h"
 #include "shell/Posiciones.h"
 #include "shell/Rueda.h"
+#include "shell/Tema.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -99,7 +99,8 @@ TEST(PosicionesTest, SubventanaMinimizadaGuardaSuLugarNormal) {
     QMdiArea area;
     area.resize(900, 700);
     area.show();
-    auto* v = new VentanaConPosicion;
+    AnfitrionPrueba anfitrion;
+    auto* v = new VentanaConPosicion(anfitrion);
     QMdiSubWindow* marco = area.addSubWindow(v);
     v->Cargar();
     marco->show();
