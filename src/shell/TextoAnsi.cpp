@@ -70,21 +70,29 @@ QList<QByteArray> PartirLineas(const QByteArray& contenido) {
     return lineas;
 }
 
-bool LeerArchivo(const QString& ruta, QByteArray& contenido) {
+bool LeerArchivo(const QString& ruta, QByteArray& contenido, QString* error) {
     QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = f.errorString();
         return false;
+    }
     contenido = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        if (error)
+            *error = f.errorString();
+        return false;
+    }
     return true;
 }
 
-bool EscribirArchivoSeguro(const QString& ruta, const QByteArray& contenido) {
+bool EscribirArchivoSeguro(const QString& ruta, const QByteArray& contenido, QString* error) {
     QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (f.write(contenido) != contenido.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    const bool escrito = f.open(QIODevice::WriteOnly) && f.write(contenido) == contenido.size();
+    if (escrito && f.commit())
+        return true;
+    if (error)
+        *error = f.errorString();
+    f.cancelWriting();
+    return false;
 }
