@@ -647,6 +647,10 @@ private:
     void Vaciar() {
         if (buffer_.isEmpty())
             return;
+        // Control characters and object marks are no text of a note, and the writer leaves them out.
+        buffer_.removeIf([](QChar c) { return (c.unicode() < 0x20 && c != u'\t') || c.unicode() == 0xFFFC; });
+        if (buffer_.isEmpty())
+            return;
         if (haySustitutos_) {
             // A lone half of a surrogate pair stands for a character that is not there.
             for (qsizetype i = 0; i < buffer_.size(); ++i) {

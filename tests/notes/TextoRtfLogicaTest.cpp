@@ -81,6 +81,7 @@ TEST(TextoRtf, UnicodeConSaltosYCodigosDePagina) {
                    doc),
               QStringLiteral("Да \u00B7\u00B7"));
     EXPECT_EQ(Leer(QStringLiteral("{\\rtf1\\ansi\\ansicpg1250 \\'9a}"), doc), QStringLiteral("š"));
+    EXPECT_EQ(Leer(QStringLiteral("{\\rtf1 a\\u1?\\'07b\\u65532?c}"), doc), QStringLiteral("abc"));
 }
 
 TEST(TextoRtf, DestinosIgnoradosYPalabrasDesconocidas) {
