@@ -10,7 +10,11 @@ const QString kTabla = QStringLiteral("NotasPersonales");
 const QString kSinTitulo = QStringLiteral("(sin titulo)");
 
 QString FechaLista(const QVariant& fecha) {
-    return LeerFechaBD(fecha).toString(QStringLiteral("dd/MM/yyyy"));
+    // The stored day is read as it stands: a local date-time per row costs a time zone lookup.
+    QDate d = QDate::fromString(TextoSeguro(fecha).trimmed().left(10), Qt::ISODate);
+    if (!d.isValid())
+        d = LeerFechaBD(fecha).date();
+    return d.isValid() ? QString::asprintf("%02d/%02d/%04d", d.day(), d.month(), d.year()) : QString();
 }
 
 } // namespace

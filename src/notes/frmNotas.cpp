@@ -86,6 +86,7 @@ void frmNotas::CrearControles() {
     txtTitulo_ = CrearControl<QLineEdit>(picToolbar_, "txtTitulo", 720, 480, 5260, 345);
 
     lstNotas_ = CrearControl<QListWidget>(this, "lstNotas", 0, kAltoBarra, 3600, 5490);
+    lstNotas_->setUniformItemSizes(true); // thousands of one-line entries lay out at once
     rtfNota_ = CrearControl<QTextEdit>(this, "rtfNota", 3600, kAltoBarra, 7200, 5010);
     rtfNota_->setFont(Fuente(Tema::FaceSinSerifa, 11));
     rtfNota_->setTabChangesFocus(false);
@@ -386,11 +387,16 @@ void frmNotas::LlenarLista() {
     silenciar = true;
     lstNotas_->setUpdatesEnabled(false);
     lstNotas_->clear();
-    for (const ItemNota& i : items) {
-        auto* item = new QListWidgetItem(i.texto);
-        item->setData(Qt::UserRole, i.id);
-        lstNotas_->addItem(item);
-    }
+    QStringList textos;
+    textos.reserve(qsizetype(items.size()));
+    for (const ItemNota& i : items)
+        textos << i.texto;
+    lstNotas_->addItems(textos);
+    // The ids are not shown, so the view need not hear of each one.
+    lstNotas_->model()->blockSignals(true);
+    for (int i = 0; i < int(items.size()); ++i)
+        lstNotas_->item(i)->setData(Qt::UserRole, items[size_t(i)].id);
+    lstNotas_->model()->blockSignals(false);
     lstNotas_->setUpdatesEnabled(true);
     silenciar = antes;
     if (recordado != 0) {
