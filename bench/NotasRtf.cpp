@@ -27,7 +27,7 @@ public:
     void CentrarChild(QWidget*) override {}
     QMdiArea* Area() const override { return nullptr; }
     void FijarFondo(const QString&) override {}
-    VentanaModulo* Buscar(const QMetaObject&) const override { return nullptr; }
+    VentanaModulo* Buscar(const std::type_info&) const override { return nullptr; }
     void Agregar(VentanaModulo* nueva) override {
         nueva->Cargar();
         nueva->show();
