@@ -48,6 +48,12 @@ QString DesdeAnsi(const QByteArray& bytes) {
     return QString::fromUtf8(Convertir("WINDOWS-1252", "UTF-8", bytes, 1, "\xEF\xBF\xBD"));
 }
 
+QString DesdeCodigoPagina(const QByteArray& bytes, int codigoPagina) {
+    const QByteArray nombre =
+        codigoPagina == 10000 ? QByteArray("MACINTOSH") : "CP" + QByteArray::number(codigoPagina);
+    return QString::fromUtf8(Convertir(nombre.constData(), "UTF-8", bytes, 1, "\xEF\xBF\xBD"));
+}
+
 QByteArray HaciaAnsi(const QString& texto) {
     return Convertir("UTF-8", "WINDOWS-1252", texto.toUtf8(), 0, "?");
 }

@@ -6,6 +6,9 @@
 
 // Windows-1252, the 8-bit code page of garvola.cfg and perfiles_temp.txt.
 QString DesdeAnsi(const QByteArray& bytes);
+// Bytes in another Windows or DOS code page (1250, 1251, 437, 932...); bytes it does not define
+// become U+FFFD. Empty when the system knows no such code page.
+QString DesdeCodigoPagina(const QByteArray& bytes, int codigoPagina);
 // Characters the code page cannot hold become '?'.
 QByteArray HaciaAnsi(const QString& texto);
 
