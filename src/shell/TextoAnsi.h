@@ -8,6 +8,8 @@
 QString DesdeAnsi(const QByteArray& bytes);
 // Characters the code page cannot hold become '?'.
 QByteArray HaciaAnsi(const QString& texto);
+// True when every character of the text has its place in the code page.
+bool CabeEnAnsi(const QString& texto);
 
 // Splits a file's text at CR LF (a lone LF or CR also ends a line); no empty last line for a final CR LF.
 QList<QByteArray> PartirLineas(const QByteArray& contenido);
