@@ -23,7 +23,7 @@ const QString kTituloBorrar = QStringLiteral("Borrar notas");
 const QString kClaveFondo = QStringLiteral("Fondo");
 constexpr int kRolNumero = Qt::UserRole;
 constexpr int kRolNombre = Qt::UserRole + 1;
-constexpr double kAnchoBoton = 3600;
+constexpr double kAnchoBoton = 3840;
 } // namespace
 
 frmServicio::frmServicio(Anfitrion& anfitrion, QWidget* padre) : VentanaModulo(padre), anfitrion_(anfitrion) {
@@ -50,16 +50,16 @@ frmServicio::frmServicio(Anfitrion& anfitrion, QWidget* padre) : VentanaModulo(p
     cmdCopia->setText(QStringLiteral("Hacer copia de las bases de datos"));
     connect(cmdCopia, &QPushButton::clicked, this, [] { HacerCopiaSeguridad(); });
 
-    auto* lblFondo = CrearControl<QLabel>(this, "lblFondo", 4200, 240, 5400, 255);
+    auto* lblFondo = CrearControl<QLabel>(this, "lblFondo", 4320, 240, 5400, 255);
     lblFondo->setText(QStringLiteral("Elegir fondo de pantalla:"));
-    lstFondos_ = CrearControl<QListWidget>(this, "lstFondos", 4200, 540, 5400, 2100);
+    lstFondos_ = CrearControl<QListWidget>(this, "lstFondos", 4320, 540, 5400, 2100);
     lstFondos_->setFont(Fuente(Tema::FaceFija, 9));
-    picPreview_ = CrearControl<Lienzo>(this, "picPreview", 4200, 2760, 5400, 3000);
+    picPreview_ = CrearControl<Lienzo>(this, "picPreview", 4320, 2760, 5400, 3000);
     picPreview_->Limpiar(palette().color(QPalette::Window));
     // Selection, not the current item: the list takes a current item when it gets the focus.
     connect(lstFondos_, &QListWidget::itemSelectionChanged, this, &frmServicio::ElegirFondo);
 
-    resize(TwipsAPixeles(9840), TwipsAPixeles(6000));
+    resize(TwipsAPixeles(9960), TwipsAPixeles(6000));
     FijarTamanoDisenado(size());
 }
 
