@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <filesystem>
 #include <sqlite3.h>
 
@@ -44,12 +45,16 @@ Carpeta& Programa() {
 
 void Exportar(const QString& copia, const char* clave) {
     sqlite3* db = nullptr;
-    sqlite3_open_v2(QFile::encodeName(copia).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_open_v2(QFile::encodeName(copia).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                    nullptr);
     const QByteArray sql = QByteArray("PRAGMA key = '") + clave + "'; ATTACH DATABASE '" +
                            QFile::encodeName(copia) + ".c' AS c KEY '" + clave +
                            "'; SELECT sqlcipher_export('c'); DETACH DATABASE c;";
-    if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+    char* error = nullptr;
+    if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        std::fprintf(stderr, "%s\n", error);
         std::abort();
+    }
     sqlite3_close_v2(db);
 }
 
