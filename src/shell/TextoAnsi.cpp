@@ -58,6 +58,10 @@ QByteArray HaciaAnsi(const QString& texto) {
     return Convertir("UTF-8", "WINDOWS-1252", texto.toUtf8(), 0, "?");
 }
 
+bool CabeEnAnsi(const QString& texto) {
+    return DesdeAnsi(HaciaAnsi(texto)) == texto;
+}
+
 QList<QByteArray> PartirLineas(const QByteArray& contenido) {
     QList<QByteArray> lineas;
     qsizetype inicio = 0;

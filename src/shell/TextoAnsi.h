@@ -11,6 +11,8 @@ QString DesdeAnsi(const QByteArray& bytes);
 QString DesdeCodigoPagina(const QByteArray& bytes, int codigoPagina);
 // Characters the code page cannot hold become '?'.
 QByteArray HaciaAnsi(const QString& texto);
+// True when every character of the text has its place in the code page.
+bool CabeEnAnsi(const QString& texto);
 
 // Splits a file's text at CR LF (a lone LF or CR also ends a line); no empty last line for a final CR LF.
 QList<QByteArray> PartirLineas(const QByteArray& contenido);
