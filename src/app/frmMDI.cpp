@@ -6,6 +6,7 @@
 #include "shell/AlmacenDatos.h"
 #include "shell/Configuracion.h"
 #include "shell/Dialogos.h"
+#include "shell/Esquema.h"
 #include "shell/Imagenes.h"
 #include "shell/Numeros.h"
 #include "shell/Posiciones.h"
@@ -126,6 +127,7 @@ void frmMDI::Cargar() {
     AbrirBasesDatos();
     RestaurarPosicionVentana(kApp, kSeccion, this);
     CrearTablaNotasMias();
+    CompletarNotesDb();
     EstadoListo();
 }
 

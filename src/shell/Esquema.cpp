@@ -109,6 +109,15 @@ const std::vector<TablaEsquema>& EsquemaNotas() {
           {QStringLiteral("Titulo"), kTexto},
           {QStringLiteral("Texto"), kTexto}},
          {{QStringLiteral("Fecha")}, {QStringLiteral("Titulo")}}},
+        {QStringLiteral("CuadernoRevelado"),
+         Unir({{QStringLiteral("Id"), kClave}, {QStringLiteral("Fecha"), QStringLiteral("TEXT")}},
+              Unir(Textos({"Pelicula", "Revelador", "Dilucion", "EI", "Formato"}),
+                   Unir({{QStringLiteral("TempBase"), kEntero},
+                         {QStringLiteral("TempBano"), kEntero},
+                         {QStringLiteral("SegundosBase"), kEntero},
+                         {QStringLiteral("Segundos"), kEntero}},
+                        Textos({"Agitacion", "Nota"})))),
+         {{QStringLiteral("Fecha")}}},
     };
     return esquema;
 }
@@ -134,6 +143,26 @@ void CrearEsquema(BaseDatos& bd, const std::vector<TablaEsquema>& esquema) {
         }
     }
     tx.Confirmar();
+}
+
+void CompletarNotesDb() {
+    BaseDatos* bd = NotesDb();
+    if (!bd)
+        return;
+    try {
+        CompletarEsquema(*bd, EsquemaNotas());
+    } catch (const ErrorBD&) {
+        // A read-only file keeps working; only what needs the new table reports its failure.
+    }
+}
+
+void CompletarEsquema(BaseDatos& bd, const std::vector<TablaEsquema>& esquema) {
+    std::vector<TablaEsquema> faltan;
+    for (const auto& t : esquema)
+        if (!bd.ExisteTabla(t.nombre))
+            faltan.push_back(t);
+    if (!faltan.empty())
+        CrearEsquema(bd, faltan);
 }
 
 namespace {

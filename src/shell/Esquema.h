@@ -29,6 +29,10 @@ const TablaEsquema* BuscarTabla(const std::vector<TablaEsquema>& esquema, const 
 
 // Creates the tables and indexes in one transaction; nothing is left on failure.
 void CrearEsquema(BaseDatos& bd, const std::vector<TablaEsquema>& esquema);
+// Creates the tables of the schema that a database made by an older version lacks.
+void CompletarEsquema(BaseDatos& bd, const std::vector<TablaEsquema>& esquema);
+// The same for the open NotesDb at start-up; a failure is left to the operations that need the table.
+void CompletarNotesDb();
 
 // New database files with the whole schema (the ReferenceDb keyed with its password). A file that
 // already exists is never touched: ErrorBD.

@@ -1,0 +1,62 @@
+#include "timer/CuadernoRevelado.h"
+
+#include "calculators/CompensacionTemp.h"
+#include "shell/AlmacenDatos.h"
+#include "shell/Numeros.h"
+
+namespace {
+const QString kTabla = QStringLiteral("CuadernoRevelado");
+
+QString Grados(int decimas) {
+    return FormatoNumero(decimas / 10.0, u"0.0") + u"\u00B0C";
+}
+} // namespace
+
+qint64 GuardarEnCuaderno(const EntradaCuaderno& e) {
+    BaseDatos* bd = NotesDb();
+    if (!bd)
+        return 0;
+    return bd->Insertar(kTabla, {{QStringLiteral("Fecha"), FechaBD(QDateTime::currentDateTime())},
+                                 {QStringLiteral("Pelicula"), e.pelicula},
+                                 {QStringLiteral("Revelador"), e.revelador},
+                                 {QStringLiteral("Dilucion"), e.dilucion},
+                                 {QStringLiteral("EI"), e.ei},
+                                 {QStringLiteral("Formato"), e.formato},
+                                 {QStringLiteral("TempBase"), e.decimasBase},
+                                 {QStringLiteral("TempBano"), e.decimasBano},
+                                 {QStringLiteral("SegundosBase"), e.segundosBase},
+                                 {QStringLiteral("Segundos"), e.segundos},
+                                 {QStringLiteral("Agitacion"), e.agitacion},
+                                 {QStringLiteral("Nota"), e.nota}});
+}
+
+std::vector<EntradaCuaderno> LeerCuaderno() {
+    std::vector<EntradaCuaderno> r;
+    BaseDatos* bd = NotesDb();
+    if (!bd)
+        return r;
+    for (Consulta c = bd->Consultar(QStringLiteral("SELECT * FROM CuadernoRevelado ORDER BY Fecha DESC, Id DESC"));
+         !c.Fin(); c.Siguiente()) {
+        auto texto = [&](const char* columna) { return TextoSeguro(c.Campo(QString::fromLatin1(columna))); };
+        auto entero = [&](const char* columna) { return c.Campo(QString::fromLatin1(columna)).toInt(); };
+        r.push_back({c.Campo(QStringLiteral("Id")).toLongLong(), LeerFechaBD(c.Campo(QStringLiteral("Fecha"))),
+                     texto("Pelicula"), texto("Revelador"), texto("Dilucion"), texto("EI"), texto("Formato"),
+                     entero("TempBase"), entero("TempBano"), entero("SegundosBase"), entero("Segundos"),
+                     texto("Agitacion"), texto("Nota")});
+    }
+    return r;
+}
+
+QString TextoEntrada(const EntradaCuaderno& e) {
+    QString t = e.fecha.toString(QStringLiteral("dd/MM/yyyy HH:mm")) + u"  " + e.pelicula + u" / " + e.revelador;
+    if (!e.dilucion.isEmpty())
+        t += u' ' + e.dilucion;
+    if (!e.ei.isEmpty())
+        t += u"  EI " + e.ei;
+    if (!e.formato.isEmpty())
+        t += u"  " + e.formato;
+    t += u"  " + Grados(e.decimasBase) + u" \u2192 " + Grados(e.decimasBano) + u"  " + FormatoMinSeg(e.segundos);
+    if (!e.nota.isEmpty())
+        t += u"  \u2014 " + e.nota;
+    return t;
+}
