@@ -7,6 +7,7 @@
 #include "devtimes/frmPeliculasReveladoresDiscont.h"
 #include "maintenance/frmServicio.h"
 #include "notes/frmNotas.h"
+#include "timer/frmTemporizador.h"
 
 namespace {
 template <class T> void Abrir(Anfitrion& anfitrion) {
@@ -19,6 +20,7 @@ const Modulo kModulos[] = {
     {"mnuCurvaFalloReciprocidad", Abrir<frmCurvaReciprocidad>},
     {"mnuCalcTiempoTemp", Abrir<frmCalcTiempoTemp>},
     {"mnuCalcDiluciones", Abrir<frmCalcDilucion>},
+    {"mnuTemporizador", Abrir<frmTemporizador>},
     {"mnuVerNotas", Abrir<frmNotas>},
     {"mnuServicio", Abrir<frmServicio>},
 };

@@ -81,6 +81,7 @@ void frmMDI::CrearMenus() {
            QStringLiteral("Ctrl+T"));
     accion(mnuVer, "mnuCalcDiluciones", QStringLiteral("Calculadora de &diluciones"),
            QStringLiteral("Ctrl+D"));
+    accion(mnuVer, "mnuTemporizador", QStringLiteral("Tempo&rizador de revelado"));
     separador(mnuVer, "mnuSeparador3");
     accion(mnuVer, "mnuVerNotas", QStringLiteral("&Notas personales"), QStringLiteral("Ctrl+N"));
 

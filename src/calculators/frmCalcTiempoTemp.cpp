@@ -6,6 +6,7 @@
 #include "shell/Dialogos.h"
 #include "shell/Lienzo.h"
 #include "shell/Numeros.h"
+#include "timer/frmTemporizador.h"
 
 #include <QButtonGroup>
 #include <QClipboard>
@@ -43,7 +44,8 @@ template <std::size_t N> QList<QString> Titulos(const std::array<OpcionCompensac
 
 } // namespace
 
-frmCalcTiempoTemp::frmCalcTiempoTemp(Anfitrion&, QWidget* padre) : VentanaModulo(padre) {
+frmCalcTiempoTemp::frmCalcTiempoTemp(Anfitrion& anfitrion, QWidget* padre)
+    : VentanaModulo(padre), anfitrion_(anfitrion) {
     setObjectName(QStringLiteral("frmCalcTiempoTemp"));
     setWindowTitle(QStringLiteral("Compensación de temperatura"));
     setFont(FuenteVentanaCalc());
@@ -72,6 +74,10 @@ void frmCalcTiempoTemp::CrearControles() {
     QFont fija = Fuente(Tema::FaceFija, 8.25);
     fija.setStyleHint(QFont::Monospace);
     lblFml_->setFont(fija);
+    // In the free right end of the header band, clear of every placed control.
+    auto* btnTemporizador = CrearControl<QPushButton>(picCab, "btnTemporizador", 8880, 135, 1500, 360);
+    btnTemporizador->setText(QStringLiteral("Temporizador"));
+    connect(btnTemporizador, &QPushButton::clicked, this, &frmCalcTiempoTemp::AbrirTemporizador);
 
     auto* fraFormula = CrearControl<QGroupBox>(this, "fraFormula", 120, 690, 4860, 1320);
     fraFormula->setTitle(QStringLiteral("Fórmula de compensación"));
@@ -412,4 +418,10 @@ void frmCalcTiempoTemp::EliminarPerfil() {
     perfiles_.Eliminar(i);
     LlenarListaPerfiles();
     EscribirPerfiles();
+}
+
+void frmCalcTiempoTemp::AbrirTemporizador() {
+    anfitrion_.Abrir<frmTemporizador>()->LlenarDesdeCalculadora(
+        SegundosBase(txtMin_->text(), txtSeg_->text()), hscTempBase_->value(), hscTempAct_->value(),
+        Formula(), Revelador(), Agitacion());
 }

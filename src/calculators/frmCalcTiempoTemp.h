@@ -32,6 +32,8 @@ private Q_SLOTS:
     void GuardarPerfil();
     void CargarPerfil();
     void EliminarPerfil();
+    // The timer takes this window's inputs and corrects the time the same way.
+    void AbrirTemporizador();
 
 private:
     void CrearControles();
@@ -50,6 +52,7 @@ private:
     int Revelador() const;
     int Agitacion() const;
 
+    Anfitrion& anfitrion_;
     QLabel* lblFml_;
     QLabel* lblFactor_;
     QLabel* lblDelta_;

@@ -6,15 +6,18 @@
 #include "shell/Controles.h"
 #include "shell/Dialogos.h"
 #include "shell/Tema.h"
+#include "timer/frmTemporizador.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTableWidget>
 
 namespace {
 
@@ -41,12 +44,22 @@ constexpr int kIzquierdaCajas = 960;
 } // namespace
 
 frmPeliculasReveladores::frmPeliculasReveladores(Anfitrion& anfitrion, QWidget* padre)
-    : VentanaBusquedaTiempos(anfitrion, {QStringLiteral("PelRev"), QStringLiteral("PelRevGrid"), QString(),
+    : VentanaBusquedaTiempos(anfitrion,
+                             {QStringLiteral("PelRev"), QStringLiteral("PelRevGrid"), QString(),
                               QStringLiteral("Notas"), 3200, QStringLiteral("films"), QStringLiteral("devs"),
                               true},
                              padre) {
     setObjectName(QStringLiteral("frmPeliculasReveladores"));
     CrearNotas();
+    menuGrid_ = new QMenu(this);
+    menuGrid_->setObjectName(QStringLiteral("menuGrid"));
+    QAction* iniciar = menuGrid_->addAction(QStringLiteral("Iniciar temporizador"));
+    iniciar->setObjectName(QStringLiteral("mnuIniciarTemporizador"));
+    connect(iniciar, &QAction::triggered, this, [this] { IniciarTemporizador(filaMenu_); });
+    grdTiempos_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grdTiempos_, &QTableWidget::customContextMenuRequested, this, &frmPeliculasReveladores::MenuGrid);
+    connect(grdTiempos_, &QTableWidget::cellDoubleClicked, this,
+            [this](int fila) { IniciarTemporizador(fila + 1); });
     resize(1000, 660);
 }
 
@@ -243,4 +256,21 @@ void frmPeliculasReveladores::Redistribuir(int W, int H, int T) {
     Colocar(txtNotaPersonal_, notaPersonal);
     Colocar(btnGuardarNota_, DisponerBotonNota(notaPersonal));
     Colocar(chkInfoTecnica_, d.chkInfoTecnica);
+}
+
+void frmPeliculasReveladores::MenuGrid(const QPoint& punto) {
+    filaMenu_ = grdTiempos_->rowAt(punto.y()) + 1;
+    if (filaMenu_ < 1 || filaMenu_ > filasDatos_)
+        return;
+    menuGrid_->popup(grdTiempos_->viewport()->mapToGlobal(punto));
+}
+
+void frmPeliculasReveladores::IniciarTemporizador(int fila) {
+    if (fila < 1 || fila > filasDatos_ || Celda(fila, 0).trimmed().isEmpty())
+        return;
+    const QString otro = Celda(fila, 0);
+    const DatosRevelado datos =
+        DatosDeFila(modoPelicula_ ? TextoItem() : otro, modoPelicula_ ? otro : TextoItem(), Celda(fila, 1),
+                    Celda(fila, 2), {Celda(fila, 3), Celda(fila, 4), Celda(fila, 5)}, Celda(fila, 6));
+    anfitrion_.Abrir<frmTemporizador>()->Llenar(datos);
 }

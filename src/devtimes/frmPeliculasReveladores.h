@@ -3,6 +3,7 @@
 #include "devtimes/VentanaBusquedaTiempos.h"
 
 class QCheckBox;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -33,6 +34,7 @@ private Q_SLOTS:
     void GuardarNotaMia();
     void CambioNotaPersonal();
     void CambioInfoTecnica();
+    void MenuGrid(const QPoint& punto);
 
 private:
     void CrearNotas();
@@ -45,6 +47,8 @@ private:
     // The technical sheet follows the selected film through this one call: a film id opens or
     // refreshes it beside this window, 0 closes it.
     void FichaTecnica(int idPelicula);
+    // Opens the development timer filled from a data row (numbered from 1).
+    void IniciarTemporizador(int fila);
 
     int idSeleccion_ = 0;
     int idNotaMia_ = 0;
@@ -59,4 +63,6 @@ private:
     QPlainTextEdit* txtNotaPersonal_;
     QPushButton* btnGuardarNota_;
     QCheckBox* chkInfoTecnica_;
+    QMenu* menuGrid_;
+    int filaMenu_ = 0;
 };

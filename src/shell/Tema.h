@@ -72,6 +72,14 @@ inline const QColor CalcBoton{44, 48, 56};
 inline const QColor CalcTextoBoton{220, 224, 230};
 inline const QColor CalcFactor{119, 136, 153};
 inline const QColor CalcResultado{68, 221, 0};
+// Development timer. The dark mode is red on black, which keeps a dark-adapted eye.
+inline const QColor TemporizadorAviso{220, 80, 80};
+inline const QColor TemporizadorDestello{255, 190, 40};
+inline const QColor OscuroFondo{0, 0, 0};
+inline const QColor OscuroTexto{200, 0, 0};
+inline const QColor OscuroTenue{120, 0, 0};
+inline const QColor OscuroCaja{20, 0, 0};
+inline const QColor OscuroBoton{36, 0, 0};
 // Factor graph of the time/temperature calculator.
 inline const QColor GraficaFondo{18, 15, 12};
 inline const QColor GraficaLineaUnidad{80, 68, 55};
@@ -94,9 +102,9 @@ inline const QColor RecipCurvas[8] = {{0, 80, 180},  {180, 0, 0},   {0, 150, 50}
 
 } // namespace Tema
 
-inline const QColor ColorTitulo{26, 58, 107};        // section titles, grid header background
-inline const QColor ColorFilaAlterna{240, 244, 255}; // alternate data rows
-inline const QColor ColorBlanco{255, 255, 255};      // other data rows, header text
-inline const QColor ColorSeleccion{198, 217, 241};   // highlighted grid row
-inline const QColor ColorPanel{236, 241, 250};       // panel background of the notes window
+inline const QColor ColorTitulo{26, 58, 107};         // section titles, grid header background
+inline const QColor ColorFilaAlterna{240, 244, 255};  // alternate data rows
+inline const QColor ColorBlanco{255, 255, 255};       // other data rows, header text
+inline const QColor ColorSeleccion{198, 217, 241};    // highlighted grid row
+inline const QColor ColorPanel{236, 241, 250};        // panel background of the notes window
 inline const QColor ColorEstiloActivo{255, 216, 192}; // a style button whose style the selection has

@@ -35,27 +35,30 @@ std::vector<EntradaCuaderno> LeerCuaderno() {
     BaseDatos* bd = NotesDb();
     if (!bd)
         return r;
-    for (Consulta c = bd->Consultar(QStringLiteral("SELECT * FROM CuadernoRevelado ORDER BY Fecha DESC, Id DESC"));
+    for (Consulta c =
+             bd->Consultar(QStringLiteral("SELECT * FROM CuadernoRevelado ORDER BY Fecha DESC, Id DESC"));
          !c.Fin(); c.Siguiente()) {
         auto texto = [&](const char* columna) { return TextoSeguro(c.Campo(QString::fromLatin1(columna))); };
         auto entero = [&](const char* columna) { return c.Campo(QString::fromLatin1(columna)).toInt(); };
-        r.push_back({c.Campo(QStringLiteral("Id")).toLongLong(), LeerFechaBD(c.Campo(QStringLiteral("Fecha"))),
-                     texto("Pelicula"), texto("Revelador"), texto("Dilucion"), texto("EI"), texto("Formato"),
-                     entero("TempBase"), entero("TempBano"), entero("SegundosBase"), entero("Segundos"),
-                     texto("Agitacion"), texto("Nota")});
+        r.push_back({c.Campo(QStringLiteral("Id")).toLongLong(),
+                     LeerFechaBD(c.Campo(QStringLiteral("Fecha"))), texto("Pelicula"), texto("Revelador"),
+                     texto("Dilucion"), texto("EI"), texto("Formato"), entero("TempBase"), entero("TempBano"),
+                     entero("SegundosBase"), entero("Segundos"), texto("Agitacion"), texto("Nota")});
     }
     return r;
 }
 
 QString TextoEntrada(const EntradaCuaderno& e) {
-    QString t = e.fecha.toString(QStringLiteral("dd/MM/yyyy HH:mm")) + u"  " + e.pelicula + u" / " + e.revelador;
+    QString t =
+        e.fecha.toString(QStringLiteral("dd/MM/yyyy HH:mm")) + u"  " + e.pelicula + u" / " + e.revelador;
     if (!e.dilucion.isEmpty())
         t += u' ' + e.dilucion;
     if (!e.ei.isEmpty())
         t += u"  EI " + e.ei;
     if (!e.formato.isEmpty())
         t += u"  " + e.formato;
-    t += u"  " + Grados(e.decimasBase) + u" \u2192 " + Grados(e.decimasBano) + u"  " + FormatoMinSeg(e.segundos);
+    t += u"  " + Grados(e.decimasBase) + u" \u2192 " + Grados(e.decimasBano) + u"  " +
+         FormatoMinSeg(e.segundos);
     if (!e.nota.isEmpty())
         t += u"  \u2014 " + e.nota;
     return t;

@@ -46,8 +46,9 @@ int PrimerFormato(const DatosRevelado& d) {
 
 Correccion CorregirTiempo(int segundosBase, int decimasBase, int decimasBano, int formula, int revelador,
                           int agitacion) {
-    const auto r = CalcularCompensacion({formula, decimasBase, decimasBano, revelador, agitacion,
-                                         QString::number(segundosBase / 60), QString::number(segundosBase % 60)});
+    const auto r =
+        CalcularCompensacion({formula, decimasBase, decimasBano, revelador, agitacion,
+                              QString::number(segundosBase / 60), QString::number(segundosBase % 60)});
     Correccion c{r.segundos, r.factor, r.lineaFactor, r.error};
     // The calculator's time boxes stop at 60:59; longer (stand) times take the same factor.
     if (!r.error && segundosBase > 60 * 60 + 59)

@@ -191,7 +191,8 @@ Posicion Marcha::En(qint64 ahora) const {
         p.proximo = Evento{TipoEvento::FinEtapa, i, fin};
         if (i == Revelado)
             for (const Intervalo& a : agitaciones_) {
-                const qint64 ini = inicios[i] + qint64(a.inicio) * 1000, hasta = inicios[i] + qint64(a.fin) * 1000;
+                const qint64 ini = inicios[i] + qint64(a.inicio) * 1000,
+                             hasta = inicios[i] + qint64(a.fin) * 1000;
                 if (t >= ini && t < hasta) {
                     p.agitando = true;
                     if (hasta < fin)

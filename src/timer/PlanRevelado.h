@@ -65,10 +65,10 @@ struct Evento {
 
 // Where the run stands.
 struct Posicion {
-    int etapa = -1;            // -1 once every stage has ended
-    qint64 msEnEtapa = 0;      // elapsed in the stage
-    qint64 msRestantes = 0;    // left in the stage
-    bool agitando = false;     // inside an agitation of the developing stage
+    int etapa = -1;                // -1 once every stage has ended
+    qint64 msEnEtapa = 0;          // elapsed in the stage
+    qint64 msRestantes = 0;        // left in the stage
+    bool agitando = false;         // inside an agitation of the developing stage
     std::optional<Evento> proximo; // the next agitation start or end, or the stage's end
 };
 

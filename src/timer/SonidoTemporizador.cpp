@@ -2,6 +2,7 @@
 
 #include "timer/Tonos.h"
 
+#include <QAudioDevice>
 #include <QFile>
 #include <QMediaDevices>
 #include <QSoundEffect>

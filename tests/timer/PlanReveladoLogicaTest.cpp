@@ -167,16 +167,16 @@ TEST(DatosRevelado, TiemposDeLasTablas) {
     struct {
         const char* texto;
         std::optional<int> segundos;
-    } casos[] = {{"9:30", 570},     {" 6:00-7:00", 360}, {"12", 720},      {"9,5", 570},   {"9.5", 570},
+    } casos[] = {{"9:30", 570},      {" 6:00-7:00", 360},   {"12", 720},         {"9,5", 570},   {"9.5", 570},
                  {"", std::nullopt}, {"abc", std::nullopt}, {"0", std::nullopt}, {"75:00", 4500}};
     for (const auto& c : casos)
         EXPECT_EQ(SegundosTiempo(QString::fromLatin1(c.texto)), c.segundos) << c.texto;
 }
 
 TEST(DatosRevelado, FilaYPrimerFormato) {
-    const auto d = DatosDeFila(QStringLiteral("HP5 Plus"), QStringLiteral("ID-11"), QStringLiteral("1+1"),
-                               QStringLiteral("400"), {QString(), QStringLiteral("11:00"), QStringLiteral("13")},
-                               QStringLiteral("22"));
+    const auto d = DatosDeFila(
+        QStringLiteral("HP5 Plus"), QStringLiteral("ID-11"), QStringLiteral("1+1"), QStringLiteral("400"),
+        {QString(), QStringLiteral("11:00"), QStringLiteral("13")}, QStringLiteral("22"));
     EXPECT_EQ(PrimerFormato(d), Formato120);
     EXPECT_EQ(d.decimasBase, 220);
     EXPECT_EQ(d.segundos[FormatoHoja], 780);

@@ -1,0 +1,613 @@
+#include "timer/frmTemporizador.h"
+
+#include "calculators/CompensacionTemp.h"
+#include "calculators/ControlesCalc.h"
+#include "shell/BaseDatos.h"
+#include "shell/Dialogos.h"
+#include "shell/Numeros.h"
+#include "shell/Tema.h"
+#include "timer/AjustesTemporizador.h"
+#include "timer/CuadernoRevelado.h"
+#include "timer/SonidoTemporizador.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+const QString kGradoC = QStringLiteral("\u00B0C");
+constexpr int kDestelloMs = 2000;
+
+// Whole seconds still to go, as a countdown shows them: 0:00 only at the end.
+int SegundosArriba(qint64 ms) {
+    return int((std::max<qint64>(0, ms) + 999) / 1000);
+}
+
+QString Temperatura(int decimas) {
+    return FormatoNumero(decimas / 10.0, u"0.0");
+}
+
+template <std::size_t N> void Opciones(QComboBox* c, const std::array<OpcionCompensacion, N>& tabla) {
+    for (const auto& o : tabla)
+        c->addItem(QString::fromUtf16(o.titulo));
+}
+
+} // namespace
+
+frmTemporizador::frmTemporizador(Anfitrion& anfitrion, QWidget* padre)
+    : VentanaModulo(padre), anfitrion_(anfitrion), reloj_(std::make_unique<RelojMonotono>()),
+      marcha_(std::nullopt) {
+    setObjectName(QStringLiteral("frmTemporizador"));
+    setWindowTitle(QStringLiteral("Temporizador de revelado"));
+    setFont(FuenteVentanaCalc());
+    setAutoFillBackground(true);
+    tic_ = new QTimer(this);
+    // A short precise tick: the end of a stage shows and sounds well within 50 ms of its moment.
+    tic_->setTimerType(Qt::PreciseTimer);
+    tic_->setInterval(25);
+    connect(tic_, &QTimer::timeout, this, &frmTemporizador::Refrescar);
+    CrearControles();
+    resize(TwipsAPixeles(10800), TwipsAPixeles(6900));
+    AplicarModo();
+}
+
+frmTemporizador::~frmTemporizador() = default;
+
+void frmTemporizador::CrearControles() {
+    auto caja = [this](const char* nombre, double x, double y, double ancho) {
+        return CrearControl<QLineEdit>(this, nombre, x, y, ancho, 300);
+    };
+    CrearEtiqueta(this, "lblPelicula", QStringLiteral("Película:"), 120, 150);
+    txtPelicula_ = caja("txtPelicula", 1200, 120, 3720);
+    CrearEtiqueta(this, "lblRevelador", QStringLiteral("Revelador:"), 120, 510);
+    txtRevelador_ = caja("txtRevelador", 1200, 480, 3720);
+    CrearEtiqueta(this, "lblDilucion", QStringLiteral("Dilución:"), 120, 870);
+    txtDilucion_ = caja("txtDilucion", 1200, 840, 1200);
+    CrearEtiqueta(this, "lblEI", QStringLiteral("EI:"), 2640, 870);
+    txtEI_ = caja("txtEI", 3000, 840, 1920);
+    CrearEtiqueta(this, "lblFormato", QStringLiteral("Formato:"), 120, 1230);
+    cboFormato_ = CrearControl<QComboBox>(this, "cboFormato", 1200, 1200, 1200, 315);
+    for (int f = 0; f < kNumFormatos; ++f)
+        cboFormato_->addItem(NombreFormato(f));
+    CrearEtiqueta(this, "lblTiempoBase", QStringLiteral("Tiempo base:"), 2640, 1230);
+    txtTiempoBase_ = caja("txtTiempoBase", 3720, 1200, 1200);
+    CrearEtiqueta(this, "lblTempBase", QStringLiteral("Temp. base:"), 120, 1590);
+    txtTempBase_ = caja("txtTempBase", 1200, 1560, 600);
+    CrearEtiqueta(this, "lblUB", kGradoC, 1860, 1590);
+    CrearEtiqueta(this, "lblTempBano", QStringLiteral("Temperatura del baño:"), 2280, 1590);
+    txtTempBano_ = caja("txtTempBano", 3960, 1560, 600);
+    CrearEtiqueta(this, "lblUT", kGradoC, 4620, 1590);
+    lblAvisoTemp_ = CrearEtiqueta(this, "lblAvisoTemp", QString(), 120, 1920, 4800, 240);
+    CrearEtiqueta(this, "lblFormula", QStringLiteral("Fórmula:"), 120, 2250);
+    cboFormula_ = CrearControl<QComboBox>(this, "cboFormula", 1200, 2220, 3720, 315);
+    Opciones(cboFormula_, kFormulas);
+    CrearEtiqueta(this, "lblFamilia", QStringLiteral("Familia:"), 120, 2610);
+    cboFamilia_ = CrearControl<QComboBox>(this, "cboFamilia", 1200, 2580, 1920, 315);
+    Opciones(cboFamilia_, kReveladores);
+    cboAgiComp_ = CrearControl<QComboBox>(this, "cboAgiComp", 3240, 2580, 1680, 315);
+    Opciones(cboAgiComp_, kAgitaciones);
+    lblCorreccion_ = CrearEtiqueta(this, "lblCorreccion", QString(), 120, 2955, 4800, 420);
+    lblCorreccion_->setFont(Fuente(Tema::FaceInterfaz, 9, true));
+    lblCorreccion_->setWordWrap(true);
+
+    auto* lblSec = CrearEtiqueta(this, "lblSecEtapas", QStringLiteral("ETAPAS"), 120, 3480, 1000, 240);
+    lblSec->setFont(Fuente(Tema::FaceInterfaz, 8, true));
+    cboEsquema_ = CrearControl<QComboBox>(this, "cboEsquema", 1200, 3435, 2520, 315);
+    auto* btnGuardarEsquema = CrearControl<QPushButton>(this, "btnGuardarEsquema", 3840, 3420, 1080, 345);
+    btnGuardarEsquema->setText(QStringLiteral("Guardar"));
+    CrearEtiqueta(this, "lblAgitacion", QStringLiteral("Agitación:"), 120, 3870);
+    cboAgitacion_ = CrearControl<QComboBox>(this, "cboAgitacion", 1200, 3840, 3720, 315);
+    for (int a = 0; a < kNumAgitaciones; ++a)
+        cboAgitacion_->addItem(QString::fromUtf16(Definicion(Agitacion(a)).nombre));
+    lblRegla_ = CrearEtiqueta(this, "lblRegla", QString(), 120, 4200, 4800, 420);
+    lblRegla_->setWordWrap(true);
+    CrearEtapas();
+    chkMitad_ = CrearControl<QCheckBox>(this, "chkMitad", 120, 6480, 4800, 300);
+    chkMitad_->setText(QStringLiteral("Reposo: una agitación de 10 s a mitad de tiempo"));
+
+    picDigitos_ = CrearEtiqueta(this, "picDigitos", QString(), 5160, 120, 5520, 1500);
+    picDigitos_->setFont(Fuente(Tema::FaceSinSerifa, 66, true));
+    picDigitos_->setAlignment(Qt::AlignCenter);
+    picDigitos_->setAutoFillBackground(true);
+    lblEtapa_ = CrearEtiqueta(this, "lblEtapa", QString(), 5160, 1680, 5520, 450);
+    lblEtapa_->setFont(Fuente(Tema::FaceInterfaz, 20, true));
+    lblEtapa_->setAlignment(Qt::AlignCenter);
+    lblProximo_ = CrearEtiqueta(this, "lblProximo", QString(), 5160, 2160, 5520, 420);
+    lblProximo_->setFont(Fuente(Tema::FaceInterfaz, 15));
+    lblProximo_->setAlignment(Qt::AlignCenter);
+    auto boton = [this](const char* nombre, const QString& texto, double x) {
+        auto* b = CrearControl<QPushButton>(this, nombre, x, 2700, 1290, 420);
+        b->setText(texto);
+        return b;
+    };
+    btnIniciar_ = boton("btnIniciar", QStringLiteral("Iniciar"), 5160);
+    btnPausa_ = boton("btnPausa", QStringLiteral("Pausa"), 6570);
+    btnSiguiente_ = boton("btnSiguiente", QStringLiteral("Siguiente etapa"), 7980);
+    btnDetener_ = boton("btnDetener", QStringLiteral("Detener"), 9390);
+    chkModoOscuro_ = CrearControl<QCheckBox>(this, "chkModoOscuro", 5160, 3240, 3300, 300);
+    chkModoOscuro_->setText(QStringLiteral("Modo oscuro (rojo sobre negro)"));
+    lblSonido_ = CrearEtiqueta(this, "lblSonido", QString(), 8520, 3270, 2160, 240);
+    auto* lblSecCuaderno =
+        CrearEtiqueta(this, "lblSecCuaderno", QStringLiteral("CUADERNO DE REVELADO"), 5160, 3690, 5520, 240);
+    lblSecCuaderno->setFont(Fuente(Tema::FaceInterfaz, 8, true));
+    lstCuaderno_ = CrearControl<QListWidget>(this, "lstCuaderno", 5160, 3960, 5520, 2340);
+    txtNotaCuaderno_ = caja("txtNotaCuaderno", 5160, 6420, 3480);
+    txtNotaCuaderno_->setPlaceholderText(QStringLiteral("Nota"));
+    btnGuardarCuaderno_ = CrearControl<QPushButton>(this, "btnGuardarCuaderno", 8760, 6405, 1920, 345);
+    btnGuardarCuaderno_->setText(QStringLiteral("Guardar en el cuaderno"));
+    btnGuardarCuaderno_->setEnabled(false);
+
+    for (QLineEdit* c : {txtTiempoBase_, txtTempBase_, txtTempBano_})
+        connect(c, &QLineEdit::textChanged, this, &frmTemporizador::Recalcular);
+    for (QComboBox* c : {cboFormula_, cboFamilia_, cboAgiComp_})
+        connect(c, &QComboBox::currentIndexChanged, this, &frmTemporizador::Recalcular);
+    connect(cboFormato_, &QComboBox::currentIndexChanged, this, &frmTemporizador::CambioFormato);
+    connect(cboEsquema_, &QComboBox::activated, this, &frmTemporizador::CambioEsquema);
+    connect(cboAgitacion_, &QComboBox::currentIndexChanged, this, &frmTemporizador::CambioAgitacion);
+    connect(btnGuardarEsquema, &QPushButton::clicked, this, &frmTemporizador::GuardarEsquema);
+    connect(btnIniciar_, &QPushButton::clicked, this, &frmTemporizador::Iniciar);
+    connect(btnPausa_, &QPushButton::clicked, this, &frmTemporizador::PausarReanudar);
+    connect(btnSiguiente_, &QPushButton::clicked, this, &frmTemporizador::Siguiente);
+    connect(btnDetener_, &QPushButton::clicked, this, &frmTemporizador::Detener);
+    connect(btnGuardarCuaderno_, &QPushButton::clicked, this, &frmTemporizador::GuardarCuaderno);
+    connect(chkModoOscuro_, &QCheckBox::toggled, this, &frmTemporizador::AplicarModo);
+}
+
+void frmTemporizador::CrearEtapas() {
+    static const char* const chk[kNumEtapas] = {"chkEtapa0", "chkEtapa1", "chkEtapa2", "chkEtapa3",
+                                                "chkEtapa4"};
+    static const char* const txt[kNumEtapas] = {"txtEtapa0", "txtEtapa1", "txtEtapa2", "txtEtapa3",
+                                                "txtEtapa4"};
+    static const char* const prg[kNumEtapas] = {"prgEtapa0", "prgEtapa1", "prgEtapa2", "prgEtapa3",
+                                                "prgEtapa4"};
+    for (int i = 0; i < kNumEtapas; ++i) {
+        const double y = 4680 + 360 * i;
+        chkEtapa_[i] = CrearControl<QCheckBox>(this, chk[i], 120, y, 1800, 300);
+        chkEtapa_[i]->setText(NombreEtapa(i));
+        chkEtapa_[i]->setToolTip(QStringLiteral("Desmarcada, la etapa se omite"));
+        txtEtapa_[i] = CrearControl<QLineEdit>(this, txt[i], 2040, y, 900, 300);
+        prgEtapa_[i] = CrearControl<QProgressBar>(this, prg[i], 3060, y + 60, 1860, 180);
+        prgEtapa_[i]->setRange(0, 1000);
+        prgEtapa_[i]->setTextVisible(false);
+    }
+    // The developing time is the corrected one, never typed.
+    txtEtapa_[Revelado]->setReadOnly(true);
+}
+
+void frmTemporizador::Cargar() {
+    llenando_ = true;
+    const EleccionCompensacion c = LeerCompensacion();
+    cboFormula_->setCurrentIndex(c.formula);
+    cboFamilia_->setCurrentIndex(c.revelador);
+    cboAgiComp_->setCurrentIndex(c.agitacion);
+    txtTiempoBase_->setText(FormatoMinSeg(600));
+    txtTempBase_->setText(Temperatura(200));
+    txtTempBano_->setText(Temperatura(200));
+    AplicarEsquema(LeerEsquemaActual());
+    LlenarEsquemas();
+    llenando_ = false;
+    Recalcular();
+    LlenarCuaderno();
+    DibujarReposo();
+}
+
+void frmTemporizador::FijarReloj(std::unique_ptr<Reloj> reloj) {
+    reloj_ = std::move(reloj);
+}
+
+void frmTemporizador::FijarSonido(std::unique_ptr<Sonido> sonido) {
+    sonido_ = std::move(sonido);
+}
+
+bool frmTemporizador::EnMarcha() {
+    if (marcha_)
+        Dialogo().Informar(
+            QString(),
+            QStringLiteral("El temporizador está en marcha: deténgalo antes de cargar otro revelado."),
+            Icono::Exclamacion);
+    return marcha_.has_value();
+}
+
+void frmTemporizador::Llenar(const DatosRevelado& datos) {
+    if (!EnMarcha())
+        PonerDatos(datos);
+}
+
+void frmTemporizador::PonerDatos(const DatosRevelado& datos) {
+    datos_ = datos;
+    llenando_ = true;
+    txtPelicula_->setText(datos.pelicula);
+    txtRevelador_->setText(datos.revelador);
+    txtDilucion_->setText(datos.dilucion);
+    txtEI_->setText(datos.ei);
+    txtTempBase_->setText(Temperatura(datos.decimasBase));
+    txtTempBano_->setText(Temperatura(datos.decimasBase));
+    const int formato = PrimerFormato(datos);
+    cboFormato_->setCurrentIndex(std::max(0, formato));
+    if (formato >= 0)
+        txtTiempoBase_->setText(FormatoMinSeg(*datos.segundos[formato]));
+    llenando_ = false;
+    Recalcular();
+    DibujarReposo();
+}
+
+void frmTemporizador::LlenarDesdeCalculadora(int segundosBase, int decimasBase, int decimasBano, int formula,
+                                             int revelador, int agitacion) {
+    if (EnMarcha())
+        return;
+    PonerDatos(DatosRevelado{});
+    llenando_ = true;
+    cboFormula_->setCurrentIndex(formula);
+    cboFamilia_->setCurrentIndex(revelador);
+    cboAgiComp_->setCurrentIndex(agitacion);
+    txtTiempoBase_->setText(FormatoMinSeg(segundosBase));
+    txtTempBase_->setText(Temperatura(decimasBase));
+    txtTempBano_->setText(Temperatura(decimasBano));
+    llenando_ = false;
+    Recalcular();
+    DibujarReposo();
+}
+
+QString frmTemporizador::AvisoTemperatura(const QString& que) const {
+    return que + u" debe estar entre " + Temperatura(100) + u" y " + Temperatura(300) + u' ' + kGradoC + u'.';
+}
+
+void frmTemporizador::Recalcular() {
+    if (llenando_)
+        return;
+    QString aviso;
+    const auto base = SegundosTiempo(txtTiempoBase_->text());
+    const auto tBase = DecimasTecleadas(txtTempBase_->text());
+    const auto tBano = DecimasTecleadas(txtTempBano_->text());
+    if (!base)
+        aviso = QStringLiteral("Tiempo base no válido: escriba minutos:segundos (9:30).");
+    else if (!tBase)
+        aviso = AvisoTemperatura(QStringLiteral("La temperatura base"));
+    else if (!tBano)
+        aviso = AvisoTemperatura(QStringLiteral("La temperatura del baño"));
+    lblAvisoTemp_->setText(aviso);
+    if (!aviso.isEmpty())
+        return; // the last valid correction stays in use
+    const Correccion c = CorregirTiempo(*base, *tBase, *tBano, cboFormula_->currentIndex(),
+                                        cboFamilia_->currentIndex(), cboAgiComp_->currentIndex());
+    if (c.error) {
+        lblAvisoTemp_->setText(QStringLiteral("No se pudo calcular la compensación."));
+        return;
+    }
+    segundosBase_ = *base;
+    decimasBase_ = *tBase;
+    decimasBano_ = *tBano;
+    segundosCorregidos_ = c.segundos;
+    lblCorreccion_->setText(u"Base " + FormatoMinSeg(segundosBase_) + u"   Factor x" +
+                            FormatoNumero(c.factor, u"0.000") + u"   Corregido " +
+                            FormatoMinSeg(segundosCorregidos_) + u'\n' + c.lineaFactor);
+    txtEtapa_[Revelado]->setText(FormatoMinSeg(segundosCorregidos_));
+    if (!marcha_)
+        DibujarReposo();
+}
+
+void frmTemporizador::CambioFormato() {
+    if (llenando_)
+        return;
+    if (const auto s = datos_.segundos[std::clamp(cboFormato_->currentIndex(), 0, kNumFormatos - 1)])
+        txtTiempoBase_->setText(FormatoMinSeg(*s));
+}
+
+void frmTemporizador::CambioAgitacion() {
+    const Agitacion a = Agitacion(std::clamp(cboAgitacion_->currentIndex(), 0, kNumAgitaciones - 1));
+    lblRegla_->setText(QString::fromUtf16(Definicion(a).regla));
+    chkMitad_->setEnabled(a == Agitacion::Reposo && !marcha_);
+}
+
+void frmTemporizador::CambioEsquema() {
+    const auto todos = LeerEsquemasNombrados();
+    const int i = cboEsquema_->currentIndex();
+    if (i >= 0 && i < int(todos.size()))
+        AplicarEsquema(todos[i].esquema);
+}
+
+void frmTemporizador::AplicarEsquema(const EsquemaEtapas& e) {
+    cboAgitacion_->setCurrentIndex(int(e.agitacion));
+    CambioAgitacion();
+    chkMitad_->setChecked(e.agitarMitad);
+    for (int i = 0; i < kNumEtapas; ++i) {
+        chkEtapa_[i]->setChecked(!e.etapas[i].omitida);
+        if (i != Revelado)
+            txtEtapa_[i]->setText(FormatoMinSeg(e.etapas[i].segundos));
+    }
+}
+
+EsquemaEtapas frmTemporizador::EsquemaDeControles() const {
+    EsquemaEtapas e;
+    e.agitacion = Agitacion(std::clamp(cboAgitacion_->currentIndex(), 0, kNumAgitaciones - 1));
+    e.agitarMitad = chkMitad_->isChecked();
+    for (int i = 0; i < kNumEtapas; ++i) {
+        e.etapas[i].omitida = !chkEtapa_[i]->isChecked();
+        e.etapas[i].segundos =
+            i == Revelado ? segundosCorregidos_ : SegundosTiempo(txtEtapa_[i]->text()).value_or(0);
+    }
+    return e;
+}
+
+void frmTemporizador::LlenarEsquemas() {
+    cboEsquema_->clear();
+    for (const auto& e : LeerEsquemasNombrados())
+        cboEsquema_->addItem(e.nombre);
+    cboEsquema_->setCurrentIndex(-1);
+}
+
+void frmTemporizador::GuardarEsquema() {
+    const auto nombre = Dialogo().PedirTexto(
+        QStringLiteral("Guardar esquema"), QStringLiteral("Nombre del esquema:"), cboEsquema_->currentText());
+    if (!nombre || nombre->trimmed().isEmpty())
+        return;
+    EsquemaEtapas e = EsquemaDeControles();
+    e.etapas[Revelado].segundos = 0; // the developing time comes from each row
+    GuardarEsquemaNombrado(nombre->trimmed(), e);
+    LlenarEsquemas();
+    cboEsquema_->setCurrentText(nombre->trimmed());
+}
+
+void frmTemporizador::Guardar() {
+    EsquemaEtapas e = EsquemaDeControles();
+    e.etapas[Revelado].segundos = 0;
+    GuardarEsquemaActual(e);
+    GuardarCompensacion(
+        {cboFormula_->currentIndex(), cboFamilia_->currentIndex(), cboAgiComp_->currentIndex()});
+}
+
+void frmTemporizador::Iniciar() {
+    if (marcha_)
+        return;
+    for (int i = 0; i < kNumEtapas; ++i)
+        if (i != Revelado && chkEtapa_[i]->isChecked() && !SegundosTiempo(txtEtapa_[i]->text())) {
+            Dialogo().Informar(QString(),
+                               u"Duración no válida en la etapa " + NombreEtapa(i) +
+                                   u": escriba minutos:segundos.",
+                               Icono::Exclamacion);
+            return;
+        }
+    if (!sonido_)
+        sonido_ = std::make_unique<SonidoTemporizador>();
+    if (!sonido_->Disponible() && !avisadoSinSonido_) {
+        lblSonido_->setText(QStringLiteral("Sin sonido: no hay salida de audio"));
+        avisadoSinSonido_ = true;
+    }
+    Guardar();
+    marcha_.emplace(EsquemaDeControles());
+    marcha_->Iniciar(reloj_->Milisegundos());
+    ultimo_ = 0;
+    destelloHasta_ = -1;
+    reveladoHecho_ = false;
+    btnGuardarCuaderno_->setEnabled(false);
+    HabilitarEntradas(false);
+    tic_->start();
+    Refrescar();
+}
+
+void frmTemporizador::PausarReanudar() {
+    if (!marcha_)
+        return;
+    const qint64 ahora = reloj_->Milisegundos();
+    if (marcha_->Pausada()) {
+        marcha_->Reanudar(ahora);
+        btnPausa_->setText(QStringLiteral("Pausa"));
+    } else {
+        marcha_->Pausar(ahora);
+        btnPausa_->setText(QStringLiteral("Reanudar"));
+    }
+    Refrescar();
+}
+
+void frmTemporizador::Siguiente() {
+    if (!marcha_)
+        return;
+    const qint64 ahora = reloj_->Milisegundos();
+    Refrescar(); // alerts already due fire before the jump
+    if (!marcha_)
+        return;
+    if (marcha_->En(ahora).etapa == Revelado)
+        reveladoHecho_ = true;
+    marcha_->SiguienteEtapa(ahora);
+    ultimo_ = marcha_->Transcurrido(ahora);
+    Refrescar();
+}
+
+void frmTemporizador::Detener() {
+    if (!marcha_)
+        return;
+    if (Dialogo().PreguntarSiNo(QString(), QStringLiteral("¿Detener el temporizador?"), Icono::Pregunta) !=
+        Respuesta::Si)
+        return;
+    Terminar();
+}
+
+void frmTemporizador::Terminar() {
+    tic_->stop();
+    marcha_.reset();
+    btnPausa_->setText(QStringLiteral("Pausa"));
+    HabilitarEntradas(true);
+    btnGuardarCuaderno_->setEnabled(reveladoHecho_);
+    DibujarReposo();
+    if (reveladoHecho_)
+        lblProximo_->setText(QStringLiteral("Revelado terminado: puede guardarlo en el cuaderno"));
+}
+
+void frmTemporizador::HabilitarEntradas(bool si) {
+    for (QWidget* c : std::initializer_list<QWidget*>{
+             txtPelicula_, txtRevelador_, txtDilucion_, txtEI_, cboFormato_, txtTiempoBase_, txtTempBase_,
+             txtTempBano_, cboFormula_, cboFamilia_, cboAgiComp_, cboEsquema_, cboAgitacion_})
+        c->setEnabled(si);
+    for (int i = 0; i < kNumEtapas; ++i) {
+        chkEtapa_[i]->setEnabled(si);
+        txtEtapa_[i]->setEnabled(si);
+    }
+    CambioAgitacion();
+    btnIniciar_->setEnabled(si);
+    btnPausa_->setEnabled(!si);
+    btnSiguiente_->setEnabled(!si);
+    btnDetener_->setEnabled(!si);
+}
+
+void frmTemporizador::Refrescar() {
+    if (!marcha_)
+        return;
+    const qint64 ahora = reloj_->Milisegundos();
+    const qint64 t = marcha_->Transcurrido(ahora);
+    for (const Evento& e : marcha_->EventosEntre(ultimo_, t))
+        Avisar(e, ahora);
+    ultimo_ = std::max(ultimo_, t);
+    if (marcha_->Terminada(ahora)) {
+        Terminar();
+        lblEtapa_->setText(QStringLiteral("Proceso terminado"));
+        return;
+    }
+    Dibujar(ahora);
+}
+
+void frmTemporizador::Avisar(const Evento& e, qint64 ahora) {
+    if (e.tipo == TipoEvento::FinAgitacion)
+        return;
+    if (e.tipo == TipoEvento::Agitar)
+        sonido_->Agitar();
+    else
+        sonido_->FinEtapa();
+    if (e.tipo == TipoEvento::FinEtapa && e.etapa == Revelado)
+        reveladoHecho_ = true;
+    destelloHasta_ = ahora + kDestelloMs;
+}
+
+void frmTemporizador::Dibujar(qint64 ahora) {
+    const Posicion p = marcha_->En(ahora);
+    picDigitos_->setText(FormatoMinSeg(SegundosArriba(p.msRestantes)));
+    lblEtapa_->setText(NombreEtapa(p.etapa) +
+                       (marcha_->Pausada() ? QStringLiteral(" (en pausa)") : QString()));
+    const qint64 t = marcha_->Transcurrido(ahora);
+    QString proximo;
+    if (p.proximo) {
+        const QString falta = FormatoMinSeg(SegundosArriba(p.proximo->ms - t));
+        switch (p.proximo->tipo) {
+        case TipoEvento::Agitar:
+            proximo = u"Agitar en " + falta;
+            break;
+        case TipoEvento::FinAgitacion:
+            proximo = u"Agitando: parar en " + falta;
+            break;
+        case TipoEvento::FinEtapa:
+            proximo = (p.agitando ? QStringLiteral("Agitando: ") : QString()) + u"Fin de " +
+                      NombreEtapa(p.etapa).toLower() + u" en " + falta;
+            break;
+        }
+    }
+    lblProximo_->setText(proximo);
+    for (int i = 0; i < kNumEtapas; ++i) {
+        const int total = marcha_->Esquema().etapas[i].segundos * 1000;
+        int valor = i < p.etapa ? 1000 : 0;
+        if (i == p.etapa && total > 0)
+            valor = int(p.msEnEtapa * 1000 / total);
+        prgEtapa_[i]->setValue(valor);
+    }
+    // The digits flash after an alert: the colour swaps every quarter second.
+    const bool destello = ahora < destelloHasta_ && ((destelloHasta_ - ahora) / 250) % 2 == 0;
+    picDigitos_->setProperty("destello", destello);
+    AplicarModo();
+}
+
+void frmTemporizador::DibujarReposo() {
+    picDigitos_->setText(FormatoMinSeg(segundosCorregidos_));
+    lblEtapa_->setText(NombreEtapa(Revelado));
+    lblProximo_->setText(u"Listo: " + QString::fromUtf16(Definicion(EsquemaDeControles().agitacion).nombre));
+    for (QProgressBar* b : prgEtapa_)
+        b->setValue(0);
+    picDigitos_->setProperty("destello", false);
+    AplicarModo();
+}
+
+void frmTemporizador::AplicarModo() {
+    const bool oscuro = chkModoOscuro_->isChecked();
+    const bool destello = picDigitos_->property("destello").toBool();
+    QPalette p = palette();
+    p.setColor(QPalette::Window, oscuro ? Tema::OscuroFondo : Tema::CalcFondo);
+    p.setColor(QPalette::WindowText, oscuro ? Tema::OscuroTexto : Tema::CalcTexto);
+    p.setColor(QPalette::Base, oscuro ? Tema::OscuroCaja : Tema::CalcCaja);
+    p.setColor(QPalette::AlternateBase, oscuro ? Tema::OscuroCaja : Tema::CalcCaja);
+    p.setColor(QPalette::Text, oscuro ? Tema::OscuroTexto : QColor(Qt::white));
+    p.setColor(QPalette::PlaceholderText, oscuro ? Tema::OscuroTenue : Tema::CalcFactor);
+    p.setColor(QPalette::Button, oscuro ? Tema::OscuroBoton : Tema::CalcBoton);
+    p.setColor(QPalette::ButtonText, oscuro ? Tema::OscuroTexto : Tema::CalcTextoBoton);
+    p.setColor(QPalette::Highlight, oscuro ? Tema::OscuroTexto : Tema::CalcTitulo);
+    p.setColor(QPalette::HighlightedText, oscuro ? Tema::OscuroFondo : QColor(Qt::white));
+    for (auto grupo : {QPalette::Active, QPalette::Inactive})
+        p.setColor(grupo, QPalette::Light, oscuro ? Tema::OscuroTenue : Tema::CalcFactor);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, oscuro ? Tema::OscuroTenue : Tema::CalcFactor);
+    p.setColor(QPalette::Disabled, QPalette::Text, oscuro ? Tema::OscuroTenue : Tema::CalcFactor);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, oscuro ? Tema::OscuroTenue : Tema::CalcFactor);
+    if (palette() != p)
+        setPalette(p);
+    QPalette d = picDigitos_->palette();
+    const QColor normal = oscuro ? Tema::OscuroTexto : Tema::CalcResultado;
+    const QColor alerta = oscuro ? Tema::OscuroTenue : Tema::TemporizadorDestello;
+    d.setColor(QPalette::Window, oscuro ? Tema::OscuroFondo : Tema::CalcPanel);
+    d.setColor(QPalette::WindowText, destello ? alerta : normal);
+    if (picDigitos_->palette() != d)
+        picDigitos_->setPalette(d);
+    ColorTexto(lblAvisoTemp_, oscuro ? Tema::OscuroTexto : Tema::TemporizadorAviso);
+    ColorTexto(lblEtapa_, oscuro ? Tema::OscuroTexto : Tema::CalcTitulo);
+}
+
+void frmTemporizador::GuardarCuaderno() {
+    EntradaCuaderno e;
+    e.pelicula = txtPelicula_->text().trimmed();
+    e.revelador = txtRevelador_->text().trimmed();
+    e.dilucion = txtDilucion_->text().trimmed();
+    e.ei = txtEI_->text().trimmed();
+    e.formato = cboFormato_->currentText();
+    e.decimasBase = decimasBase_;
+    e.decimasBano = decimasBano_;
+    e.segundosBase = segundosBase_;
+    e.segundos = segundosCorregidos_;
+    e.agitacion = cboAgitacion_->currentText();
+    e.nota = txtNotaCuaderno_->text().trimmed();
+    try {
+        if (GuardarEnCuaderno(e) == 0) {
+            Dialogo().Informar(QString(), QStringLiteral("La base de notas no está abierta."),
+                               Icono::Exclamacion);
+            return;
+        }
+    } catch (const ErrorBD& error) {
+        Dialogo().Informar(QString(), u"Error al guardar en el cuaderno: " + error.Descripcion(),
+                           Icono::Critico);
+        return;
+    }
+    btnGuardarCuaderno_->setEnabled(false);
+    txtNotaCuaderno_->clear();
+    LlenarCuaderno();
+}
+
+void frmTemporizador::LlenarCuaderno() {
+    lstCuaderno_->clear();
+    try {
+        for (const EntradaCuaderno& e : LeerCuaderno())
+            lstCuaderno_->addItem(TextoEntrada(e));
+    } catch (const ErrorBD& error) {
+        Dialogo().Informar(QString(), u"Error al cargar el cuaderno: " + error.Descripcion(), Icono::Critico);
+    }
+}
+
+void frmTemporizador::closeEvent(QCloseEvent* evento) {
+    if (marcha_ && Dialogo().PreguntarSiNo(QString(), QStringLiteral("¿Detener el temporizador?"),
+                                           Icono::Pregunta) != Respuesta::Si) {
+        evento->ignore();
+        return;
+    }
+    tic_->stop();
+    marcha_.reset();
+    Guardar();
+    VentanaModulo::closeEvent(evento);
+}

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "shell/Anfitrion.h"
+#include "timer/DatosRevelado.h"
+#include "timer/PlanRevelado.h"
+#include "timer/Reloj.h"
+#include "timer/Sonido.h"
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+// A development run timed stage by stage, with agitation reminders and the developing time
+// corrected for the bath temperature; finished runs go to the development log.
+class frmTemporizador : public VentanaModulo {
+    Q_OBJECT
+public:
+    explicit frmTemporizador(Anfitrion& anfitrion, QWidget* padre = nullptr);
+    ~frmTemporizador() override;
+    void Cargar() override;
+
+    // What to develop, from a grid row: base time of its first format and its temperature.
+    void Llenar(const DatosRevelado& datos);
+    // The calculator's inputs: the same compensation gives the same corrected time here.
+    void LlenarDesdeCalculadora(int segundosBase, int decimasBase, int decimasBano, int formula,
+                                int revelador, int agitacion);
+    // Tests hand in a clock they move and a sound that counts; before the first start only.
+    void FijarReloj(std::unique_ptr<Reloj> reloj);
+    void FijarSonido(std::unique_ptr<Sonido> sonido);
+    // Reads the clock, fires the alerts that fell due and redraws (every tick of the display).
+    void Refrescar();
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+private Q_SLOTS:
+    void Recalcular();
+    void CambioFormato();
+    void CambioEsquema();
+    void CambioAgitacion();
+    void Iniciar();
+    void PausarReanudar();
+    void Siguiente();
+    void Detener();
+    void GuardarEsquema();
+    void GuardarCuaderno();
+    void AplicarModo();
+
+private:
+    void CrearControles();
+    void CrearEtapas();
+    // True, after telling the user, while a run is in progress: it keeps what it develops.
+    bool EnMarcha();
+    void PonerDatos(const DatosRevelado& datos);
+    void AplicarEsquema(const EsquemaEtapas& e);
+    EsquemaEtapas EsquemaDeControles() const;
+    void Guardar();
+    void Terminar();
+    void Avisar(const Evento& e, qint64 ahora);
+    void Dibujar(qint64 ahora);
+    void DibujarReposo();
+    void HabilitarEntradas(bool si);
+    void LlenarCuaderno();
+    void LlenarEsquemas();
+    QString AvisoTemperatura(const QString& que) const;
+
+    Anfitrion& anfitrion_;
+    std::unique_ptr<Reloj> reloj_;
+    std::unique_ptr<Sonido> sonido_;
+    std::optional<Marcha> marcha_;
+    DatosRevelado datos_;
+    int segundosCorregidos_ = 0;
+    int segundosBase_ = 0;
+    int decimasBase_ = 200;
+    int decimasBano_ = 200;
+    qint64 ultimo_ = 0;          // active time already looked at for alerts
+    qint64 destelloHasta_ = -1;  // clock reading until which the digits flash
+    bool reveladoHecho_ = false; // the developing stage has ended in this run
+    bool avisadoSinSonido_ = false;
+    bool llenando_ = false;
+    QTimer* tic_;
+
+    QLineEdit* txtPelicula_;
+    QLineEdit* txtRevelador_;
+    QLineEdit* txtDilucion_;
+    QLineEdit* txtEI_;
+    QComboBox* cboFormato_;
+    QLineEdit* txtTiempoBase_;
+    QLineEdit* txtTempBase_;
+    QLineEdit* txtTempBano_;
+    QLabel* lblAvisoTemp_;
+    QComboBox* cboFormula_;
+    QComboBox* cboFamilia_;
+    QComboBox* cboAgiComp_;
+    QLabel* lblCorreccion_;
+    QComboBox* cboEsquema_;
+    QComboBox* cboAgitacion_;
+    QLabel* lblRegla_;
+    QCheckBox* chkMitad_;
+    std::array<QCheckBox*, kNumEtapas> chkEtapa_;
+    std::array<QLineEdit*, kNumEtapas> txtEtapa_;
+    std::array<QProgressBar*, kNumEtapas> prgEtapa_;
+    QLabel* picDigitos_;
+    QLabel* lblEtapa_;
+    QLabel* lblProximo_;
+    QPushButton* btnIniciar_;
+    QPushButton* btnPausa_;
+    QPushButton* btnSiguiente_;
+    QPushButton* btnDetener_;
+    QCheckBox* chkModoOscuro_;
+    QLabel* lblSonido_;
+    QListWidget* lstCuaderno_;
+    QLineEdit* txtNotaCuaderno_;
+    QPushButton* btnGuardarCuaderno_;
+};

@@ -1,0 +1,260 @@
+#include "timer/frmTemporizador.h"
+
+#include "calculators/frmCalcTiempoTemp.h"
+#include "devtimes/FixtureTiempos.h"
+#include "devtimes/ManejoVentana.h"
+#include "devtimes/frmPeliculasReveladores.h"
+#include "shell/AlmacenDatos.h"
+#include "soporte/CarpetaPruebas.h"
+#include "soporte/DialogosGuion.h"
+#include "soporte/VentanaPrueba.h"
+#include "timer/CuadernoRevelado.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+class RelojPrueba : public Reloj {
+public:
+    explicit RelojPrueba(qint64* ms) : ms_(ms) {}
+    qint64 Milisegundos() const override { return *ms_; }
+
+private:
+    qint64* ms_;
+};
+
+struct Cuenta {
+    int agitar = 0, fin = 0;
+};
+
+class SonidoPrueba : public Sonido {
+public:
+    SonidoPrueba(Cuenta* c, bool disponible) : c_(c), disponible_(disponible) {}
+    bool Disponible() const override { return disponible_; }
+    void Agitar() override { ++c_->agitar; }
+    void FinEtapa() override { ++c_->fin; }
+
+private:
+    Cuenta* c_;
+    bool disponible_;
+};
+
+class Temporizador : public ::testing::Test, public VentanaPrueba<frmTemporizador> {
+protected:
+    void Abrir(bool conSonido = true) {
+        VentanaPrueba::Abrir();
+        w->FijarReloj(std::make_unique<RelojPrueba>(&ahora));
+        w->FijarSonido(std::make_unique<SonidoPrueba>(&cuenta, conSonido));
+    }
+    QString Texto(const char* nombre) {
+        if (auto* l = w->findChild<QLabel*>(QString::fromLatin1(nombre)))
+            return l->text();
+        return C<QLineEdit>(nombre)->text();
+    }
+    // Moves the clock and lets the display tick once.
+    void Avanzar(qint64 ms) {
+        ahora += ms;
+        w->Refrescar();
+    }
+    DatosRevelado Hp5() {
+        return DatosDeFila(QStringLiteral("Ilford HP5 Plus"), QStringLiteral("ID-11"), QStringLiteral("1+1"),
+                           QStringLiteral("400"), {QString(), QStringLiteral("13:00"), QString()},
+                           QStringLiteral("20"));
+    }
+
+    CarpetaPruebas carpeta;
+    qint64 ahora = 5000;
+    Cuenta cuenta;
+};
+
+} // namespace
+
+TEST_F(Temporizador, TemperaturaDelBanoCorrigeAlMomentoYRechazaLoQueNoCubre) {
+    Abrir();
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Temporizador de revelado"));
+    w->Llenar(Hp5());
+    EXPECT_EQ(Texto("txtPelicula"), QStringLiteral("Ilford HP5 Plus"));
+    EXPECT_EQ(C<QComboBox>("cboFormato")->currentText(), QStringLiteral("120"));
+    EXPECT_EQ(Texto("txtTiempoBase"), QStringLiteral("13:00"));
+    EXPECT_EQ(Texto("picDigitos"), QStringLiteral("13:00"));
+    C<QComboBox>("cboFormula")->setCurrentIndex(1);
+    C<QComboBox>("cboFamilia")->setCurrentIndex(0);
+    C<QComboBox>("cboAgiComp")->setCurrentIndex(1);
+    Teclear("txtTempBano", QStringLiteral("24,0"));
+    // 13:00 at 20 °C is 780 s; at 24 °C with Q10 2.0 the factor is 0.758.
+    EXPECT_EQ(Texto("txtEtapa0"), QStringLiteral("09:51"));
+    EXPECT_EQ(Texto("picDigitos"), QStringLiteral("09:51"));
+    EXPECT_TRUE(Texto("lblCorreccion").contains(QStringLiteral("Base 13:00")));
+    EXPECT_TRUE(Texto("lblAvisoTemp").isEmpty());
+    Teclear("txtTempBano", QStringLiteral("24.5"));
+    EXPECT_NE(Texto("txtEtapa0"), QStringLiteral("09:51"));
+    Teclear("txtTempBano", QStringLiteral("35"));
+    EXPECT_FALSE(Texto("lblAvisoTemp").isEmpty());
+    EXPECT_NE(Texto("txtEtapa0"), QStringLiteral("13:00")) << "la última corrección válida sigue";
+}
+
+TEST_F(Temporizador, AvisosEnSuMomentoPausaYFin) {
+    Abrir(false);
+    w->Llenar(Hp5()); // 13:00 at the row's own temperature
+    C<QComboBox>("cboAgitacion")->setCurrentIndex(int(Agitacion::Inicial10Cada60));
+    for (int i = 1; i < kNumEtapas; ++i)
+        C<QCheckBox>(QStringLiteral("chkEtapa%1").arg(i).toLatin1().constData())->setChecked(i == Paro);
+    Clic("btnIniciar");
+    EXPECT_EQ(cuenta.agitar, 0) << "la agitación inicial empieza con la marcha, sin aviso";
+    EXPECT_FALSE(Texto("lblSonido").isEmpty()) << "sin audio lo dice";
+    EXPECT_EQ(Texto("lblEtapa"), QStringLiteral("Revelado"));
+    Avanzar(48000);
+    EXPECT_EQ(Texto("lblProximo"), QStringLiteral("Agitar en 00:12"));
+    EXPECT_EQ(Texto("picDigitos"), QStringLiteral("12:12"));
+    Avanzar(11999);
+    EXPECT_EQ(cuenta.agitar, 0);
+    Avanzar(1);
+    EXPECT_EQ(cuenta.agitar, 1);
+    Avanzar(250000); // a busy event loop: the missed alerts fire once each
+    EXPECT_EQ(cuenta.agitar, 5);
+    Clic("btnPausa");
+    EXPECT_EQ(C<QPushButton>("btnPausa")->text(), QStringLiteral("Reanudar"));
+    Avanzar(600000);
+    EXPECT_EQ(cuenta.agitar, 5) << "en pausa no corre";
+    Clic("btnPausa");
+    Avanzar(780000 - 310000 - 1);
+    EXPECT_EQ(cuenta.fin, 0);
+    EXPECT_FALSE(C<QPushButton>("btnGuardarCuaderno")->isEnabled());
+    Avanzar(1);
+    EXPECT_EQ(cuenta.fin, 1);
+    EXPECT_EQ(cuenta.agitar, 12);
+    EXPECT_EQ(Texto("lblEtapa"), QStringLiteral("Paro"));
+    EXPECT_EQ(C<QProgressBar>("prgEtapa0")->value(), 1000);
+    Avanzar(60000);
+    EXPECT_EQ(cuenta.fin, 2);
+    EXPECT_EQ(Texto("lblEtapa"), QStringLiteral("Proceso terminado"));
+    EXPECT_TRUE(C<QPushButton>("btnIniciar")->isEnabled());
+    EXPECT_TRUE(C<QPushButton>("btnGuardarCuaderno")->isEnabled());
+
+    Teclear("txtNotaCuaderno", QStringLiteral("Negativos densos"));
+    Clic("btnGuardarCuaderno");
+    const auto cuaderno = LeerCuaderno();
+    ASSERT_EQ(cuaderno.size(), 1u);
+    EXPECT_EQ(cuaderno[0].pelicula, QStringLiteral("Ilford HP5 Plus"));
+    EXPECT_EQ(cuaderno[0].formato, QStringLiteral("120"));
+    EXPECT_EQ(cuaderno[0].segundos, 780);
+    EXPECT_EQ(cuaderno[0].nota, QStringLiteral("Negativos densos"));
+    EXPECT_EQ(C<QListWidget>("lstCuaderno")->count(), 1);
+    EXPECT_FALSE(C<QPushButton>("btnGuardarCuaderno")->isEnabled()) << "se guarda una vez";
+}
+
+TEST_F(Temporizador, DetenerPreguntaYSiguienteEtapaSalta) {
+    Abrir();
+    w->Llenar(Hp5());
+    Clic("btnIniciar");
+    EXPECT_FALSE(C<QLineEdit>("txtTempBano")->isEnabled()) << "la marcha guarda lo que revela";
+    Avanzar(30000);
+    Clic("btnSiguiente");
+    EXPECT_EQ(Texto("lblEtapa"), QStringLiteral("Paro"));
+    EXPECT_EQ(Texto("picDigitos"), QStringLiteral("01:00"));
+    Guion().respuestas.push_back(Respuesta::No);
+    Clic("btnDetener");
+    ASSERT_EQ(Guion().llamadas.size(), 1u);
+    EXPECT_EQ(Guion().llamadas[0].texto, QStringLiteral("¿Detener el temporizador?"));
+    EXPECT_EQ(Guion().llamadas[0].tipo, DialogosGuion::Tipo::SiNo);
+    Avanzar(1000);
+    EXPECT_EQ(Texto("picDigitos"), QStringLiteral("00:59"));
+    Guion().respuestas.push_back(Respuesta::Si);
+    Clic("btnDetener");
+    EXPECT_TRUE(C<QPushButton>("btnIniciar")->isEnabled());
+    EXPECT_TRUE(C<QLineEdit>("txtTempBano")->isEnabled());
+    Avanzar(1000000);
+    EXPECT_EQ(cuenta.fin, 0);
+}
+
+TEST_F(Temporizador, EsquemaYCompensacionRecordadosEntreMarchas) {
+    Abrir();
+    C<QComboBox>("cboAgitacion")->setCurrentIndex(int(Agitacion::Reposo));
+    EXPECT_TRUE(C<QCheckBox>("chkMitad")->isEnabled());
+    C<QCheckBox>("chkMitad")->setChecked(true);
+    C<QCheckBox>("chkEtapa4")->setChecked(false);
+    Teclear("txtEtapa3", QStringLiteral("20:00"));
+    C<QComboBox>("cboFamilia")->setCurrentIndex(3);
+    Guion().textos.push_back(QStringLiteral("Reposo largo"));
+    Clic("btnGuardarEsquema");
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(w, nullptr);
+    Abrir();
+    EXPECT_EQ(C<QComboBox>("cboAgitacion")->currentIndex(), int(Agitacion::Reposo));
+    EXPECT_TRUE(C<QCheckBox>("chkMitad")->isChecked());
+    EXPECT_FALSE(C<QCheckBox>("chkEtapa4")->isChecked());
+    EXPECT_EQ(Texto("txtEtapa3"), QStringLiteral("20:00"));
+    EXPECT_EQ(C<QComboBox>("cboFamilia")->currentIndex(), 3);
+    EXPECT_EQ(C<QComboBox>("cboEsquema")->itemText(0), QStringLiteral("Reposo largo"));
+}
+
+TEST_F(Temporizador, LaCalculadoraEntregaSuResultado) {
+    auto* calc = anfitrion.Abrir<frmCalcTiempoTemp>();
+    calc->findChild<QLineEdit*>(QStringLiteral("txtTempAct"))->setText(QStringLiteral("24.0"));
+    QTest::mouseClick(calc->findChild<QPushButton*>(QStringLiteral("btnTemporizador")), Qt::LeftButton);
+    w = anfitrion.Abierto<frmTemporizador>();
+    ASSERT_NE(w, nullptr);
+    const QString resultado = calc->findChild<QLabel*>(QStringLiteral("lblFactor"))->text();
+    // Regla 7, HC-110, normal: 10:00 at 20 °C becomes 06:44 at 24 °C, as the calculator shows.
+    EXPECT_EQ(Texto("txtEtapa0"), QStringLiteral("06:44"));
+    EXPECT_TRUE(Texto("lblCorreccion").contains(resultado));
+}
+
+namespace {
+class TemporizadorDesdeBusqueda : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fixture::Pelicula(2, "Ilford HP5 Plus");
+        fixture::Revelador(10, "ID-11");
+        fixture::Revelador(11, "Rodinal");
+        fixture::Tiempo(2, 10, "400", "22", QVariant(), {}, "1+1");
+        fixture::Tiempo(2, 11, "400", "20", "11:00", {}, "1+25");
+    }
+    CarpetaPruebas carpeta_;
+};
+} // namespace
+
+TEST_F(TemporizadorDesdeBusqueda, DobleClicYMenuDeLaFilaLoLlenan) {
+    ManejoVentana<frmPeliculasReveladores> v;
+    v.Clic(QStringLiteral("Ilford HP5 Plus"));
+    ASSERT_EQ(v.Fila(1)[0], QStringLiteral("ID-11"));
+    QTableWidget* g = v.Grid();
+    const QPoint punto = g->visualItemRect(g->item(0, 2)).center();
+    // A real double click: press and release, then the double-click press.
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, punto);
+    EXPECT_EQ(v.anfitrion.Abierto<frmTemporizador>(), nullptr) << "un clic solo no lo abre";
+    QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, punto);
+    auto* t = v.anfitrion.Abierto<frmTemporizador>();
+    ASSERT_NE(t, nullptr);
+    auto texto = [t](const char* n) { return t->findChild<QLineEdit*>(QString::fromLatin1(n))->text(); };
+    EXPECT_EQ(texto("txtPelicula"), QStringLiteral("Ilford HP5 Plus"));
+    EXPECT_EQ(texto("txtRevelador"), QStringLiteral("ID-11"));
+    EXPECT_EQ(texto("txtDilucion"), QStringLiteral("1+1"));
+    EXPECT_EQ(texto("txtEI"), QStringLiteral("400"));
+    EXPECT_EQ(t->findChild<QComboBox*>(QStringLiteral("cboFormato"))->currentText(), QStringLiteral("120"))
+        << "sin tiempo de 35 mm toma el primero presente";
+    EXPECT_EQ(texto("txtTiempoBase"), QStringLiteral("09:00"));
+    EXPECT_EQ(texto("txtTempBase"), QString::fromUtf8(QLocale().decimalPoint() == u',' ? "22,0" : "22.0"));
+
+    // The context menu of another row fills it again.
+    const QPoint punto2 = g->visualItemRect(g->item(1, 0)).center();
+    Q_EMIT g->customContextMenuRequested(punto2);
+    auto* accion = v.ventana->findChild<QAction*>(QStringLiteral("mnuIniciarTemporizador"));
+    ASSERT_NE(accion, nullptr);
+    v.ventana->findChild<QMenu*>(QStringLiteral("menuGrid"))->hide();
+    accion->trigger();
+    EXPECT_EQ(texto("txtRevelador"), QStringLiteral("Rodinal"));
+    EXPECT_EQ(t->findChild<QComboBox*>(QStringLiteral("cboFormato"))->currentText(), QStringLiteral("35 mm"));
+    EXPECT_EQ(texto("txtTiempoBase"), QStringLiteral("11:00"));
+}
