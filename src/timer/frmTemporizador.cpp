@@ -5,6 +5,7 @@
 #include "shell/BaseDatos.h"
 #include "shell/Dialogos.h"
 #include "shell/Numeros.h"
+#include "shell/Posiciones.h"
 #include "shell/Tema.h"
 #include "timer/AjustesTemporizador.h"
 #include "timer/CuadernoRevelado.h"
@@ -181,6 +182,9 @@ void frmTemporizador::CrearEtapas() {
 }
 
 void frmTemporizador::Cargar() {
+    // Centred the first time; where the user left it afterwards.
+    anfitrion_.CentrarChild(this);
+    RestaurarPosicionVentana(QStringLiteral("Temporizador"), this);
     llenando_ = true;
     const EleccionCompensacion c = LeerCompensacion();
     cboFormula_->setCurrentIndex(c.formula);
@@ -609,5 +613,6 @@ void frmTemporizador::closeEvent(QCloseEvent* evento) {
     tic_->stop();
     marcha_.reset();
     Guardar();
+    GuardarPosicionVentana(QStringLiteral("Temporizador"), this);
     VentanaModulo::closeEvent(evento);
 }
