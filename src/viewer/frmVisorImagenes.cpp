@@ -22,6 +22,8 @@
 namespace {
 constexpr int kRutaNodo = Qt::UserRole;
 constexpr int kAltoTira = 1200;
+// Around each thumbnail box. Three twips would be a fifth of a pixel, and the selection unseen.
+constexpr int kMarco = 2 * kTwipsPorPixel;
 
 QString NombreArchivo(const QString& ruta) {
     return QFileInfo(ruta).fileName();
@@ -152,7 +154,8 @@ void frmVisorImagenes::DibujarRanura(int ranura, const QImage* imagen) {
     const QRect caja = CajaRanura(ranura, picTira_->AltoTwips());
     const int x = caja.x(), y = caja.y();
     const QColor& marco = primero_ + ranura == seleccionado_ ? ColorMarcoElegida : ColorMarcoMiniatura;
-    picTira_->Rectangulo(x - 3, y - 3, x + kAnchoCaja + 3, y + kAltoCaja + 3, marco, true);
+    picTira_->Rectangulo(x - kMarco, y - kMarco, x + kAnchoCaja + kMarco, y + kAltoCaja + kMarco, marco,
+                         true);
     picTira_->Rectangulo(x, y, x + kAnchoCaja, y + kAltoCaja, ColorBlanco, true);
     if (!imagen || imagen->isNull())
         return;
@@ -234,7 +237,7 @@ void frmVisorImagenes::AbrirImagenCompleta(const QString& ruta) {
 }
 
 bool frmVisorImagenes::eventFilter(QObject* objeto, QEvent* evento) {
-    // The second press of a quick double click comes as a double click; it counts as a press.
+    // The second press of a quick double click comes as a double click only; it is a press here.
     if (objeto == picTira_ && evento->type() == QEvent::MouseButtonDblClick)
         PulsarTira(static_cast<QMouseEvent*>(evento)->position().x() * kTwipsPorPixel);
     return VentanaModulo::eventFilter(objeto, evento);
