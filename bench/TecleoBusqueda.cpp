@@ -2,7 +2,7 @@
 // and painted, offscreen, on the 5,000-film ReferenceDb.
 #include "BaseSintetica.h"
 #include "devtimes/frmPeliculasReveladores.h"
-#include "shell/frmMDI.h"
+#include "app/frmMDI.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     frmMDI principal;
     principal.resize(1280, 860);
     principal.show();
-    g_ventana = principal.MostrarModulo<frmPeliculasReveladores>();
+    g_ventana = principal.Abrir<frmPeliculasReveladores>();
     QCoreApplication::processEvents();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

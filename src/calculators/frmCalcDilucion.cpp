@@ -30,7 +30,7 @@ bool TeclaAdmitida(const QKeyEvent* tecla) {
 }
 } // namespace
 
-frmCalcDilucion::frmCalcDilucion() {
+frmCalcDilucion::frmCalcDilucion(Anfitrion&, QWidget* padre) : VentanaModulo(padre) {
     setObjectName(QStringLiteral("frmCalcDilucion"));
     setWindowTitle(QStringLiteral("Calculadora de diluciones"));
     setFont(FuenteVentanaCalc());

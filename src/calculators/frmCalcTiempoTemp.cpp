@@ -45,7 +45,7 @@ template <std::size_t N> QList<QString> Titulos(const std::array<OpcionCompensac
 
 } // namespace
 
-frmCalcTiempoTemp::frmCalcTiempoTemp() {
+frmCalcTiempoTemp::frmCalcTiempoTemp(Anfitrion&, QWidget* padre) : VentanaModulo(padre) {
     setObjectName(QStringLiteral("frmCalcTiempoTemp"));
     setWindowTitle(QStringLiteral("Compensación de temperatura"));
     setFont(FuenteVentanaCalc());

@@ -19,7 +19,7 @@ const QColor kRotulos(80, 80, 80);
 constexpr double kPuntos = 8;
 } // namespace
 
-frmCurvaReciprocidad::frmCurvaReciprocidad() {
+frmCurvaReciprocidad::frmCurvaReciprocidad(Anfitrion&, QWidget* padre) : VentanaModulo(padre) {
     setObjectName(QStringLiteral("frmCurvaReciprocidad"));
     setWindowTitle(QStringLiteral("Curvas de reciprocidad de películas"));
     setFont(FuenteVentanaCalc());

@@ -12,7 +12,6 @@
 #include "shell/Numeros.h"
 #include "shell/Posiciones.h"
 #include "shell/Rueda.h"
-#include "shell/frmMDI.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -36,8 +35,8 @@ QFont FuenteSegoe(bool negrita = false) {
 
 } // namespace
 
-VentanaBusquedaTiempos::VentanaBusquedaTiempos(const Claves& claves, QWidget* padre)
-    : VentanaModulo(padre), claves_(claves) {
+VentanaBusquedaTiempos::VentanaBusquedaTiempos(Anfitrion& anfitrion, const Claves& claves, QWidget* padre)
+    : VentanaModulo(padre), anfitrion_(anfitrion), claves_(claves) {
     setFont(FuenteSegoe());
     CrearControles();
     PrepararGrid();
@@ -281,7 +280,7 @@ void VentanaBusquedaTiempos::CargarTiempos() {
     LimpiarGrid();
     const int n = int(filas.size());
     if (n == 0) {
-        EstadoMostrar(TextoEstadoTiempos(TextoItem(), 0));
+        anfitrion_.EstadoMostrar(TextoEstadoTiempos(TextoItem(), 0));
         return;
     }
     grdTiempos_->setUpdatesEnabled(false);
@@ -302,7 +301,7 @@ void VentanaBusquedaTiempos::CargarTiempos() {
     grdTiempos_->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
     if (MostrarFilaAlLlenar())
         MostrarFila(1);
-    EstadoMostrar(TextoEstadoTiempos(TextoItem(), n));
+    anfitrion_.EstadoMostrar(TextoEstadoTiempos(TextoItem(), n));
 }
 
 void VentanaBusquedaTiempos::LimpiarGrid() {
@@ -380,7 +379,7 @@ void VentanaBusquedaTiempos::MostrarFoto() {
 void VentanaBusquedaTiempos::DobleClicImagen() {
     const QString ruta = RutaFoto();
     if (!ruta.isEmpty())
-        AbrirModulo<frmImagenCompleta>()->MostrarImagen(ruta, TextoItem(), false);
+        anfitrion_.Abrir<frmImagenCompleta>()->MostrarImagen(ruta, TextoItem(), false);
 }
 
 void VentanaBusquedaTiempos::Colocar(QWidget* control, const QRect& twips) {

@@ -4,10 +4,10 @@
 #include "shell/Imagenes.h"
 #include "shell/Lienzo.h"
 #include "shell/Numeros.h"
-#include "shell/frmMDI.h"
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <algorithm>
 
@@ -17,7 +17,8 @@ constexpr int kAltoPie = 300;    // twips under the picture
 constexpr int kAltoNombre = 285; // twips of the title bar
 } // namespace
 
-frmImagenCompleta::frmImagenCompleta() : picImg_(new Lienzo(this)), lblNombre_(new QLabel(this)) {
+frmImagenCompleta::frmImagenCompleta(Anfitrion& anfitrion, QWidget* padre)
+    : VentanaModulo(padre), anfitrion_(anfitrion), picImg_(new Lienzo(this)), lblNombre_(new QLabel(this)) {
     setObjectName(QStringLiteral("frmImagenCompleta"));
     setWindowTitle(QStringLiteral("Imagen"));
     ColorFondo(this, kOscuro);
@@ -40,14 +41,14 @@ void frmImagenCompleta::MostrarImagen(const QString& ruta, const QString& titulo
     rutaImagen_ = ruta;
     setWindowTitle(titulo);
     lblNombre_->setText(titulo);
-    frmMDI* principal = VentanaPrincipal();
+    QMdiArea* area = anfitrion_.Area();
     QWidget* marco = Marco();
-    if (llenar && principal && marco != this)
-        marco->setGeometry(QRect(QPoint(0, 0), principal->Area()->viewport()->size()));
+    if (llenar && area && marco != this)
+        marco->setGeometry(QRect(QPoint(0, 0), area->viewport()->size()));
     marco->show();
     marco->raise();
-    if (principal) {
-        if (QMdiSubWindow* activa = principal->Area()->activeSubWindow(); activa && activa->widget())
+    if (area) {
+        if (QMdiSubWindow* activa = area->activeSubWindow(); activa && activa->widget())
             activa->widget()->setFocus();
     }
     DibujarImagen();

@@ -9,10 +9,10 @@
 #include "shell/Imagenes.h"
 #include "shell/Lienzo.h"
 #include "shell/Numeros.h"
-#include "shell/frmMDI.h"
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 namespace {
@@ -23,7 +23,8 @@ constexpr int kAnchoCurva = 4277;
 const QString kVentanaTiempos = QStringLiteral("frmPeliculasReveladores");
 } // namespace
 
-frmPeliculasInfoTec::frmPeliculasInfoTec() {
+frmPeliculasInfoTec::frmPeliculasInfoTec(Anfitrion& anfitrion, QWidget* padre)
+    : VentanaModulo(padre), anfitrion_(anfitrion) {
     setObjectName(QStringLiteral("frmPeliculasInfoTec"));
     setWindowTitle(QStringLiteral("Info técnica"));
     ColorFondo(this, Qt::white);
@@ -137,22 +138,21 @@ void frmPeliculasInfoTec::AplicarFuentes() {
                 l->setFont(Fuente(QStringLiteral("Segoe UI"), 6.75, true));
 }
 
-void frmPeliculasInfoTec::MostrarPelicula(int idPelicula) {
-    frmMDI* principal = VentanaPrincipal();
-    QMdiSubWindow* activa = principal ? principal->Area()->activeSubWindow() : nullptr;
-    frmPeliculasInfoTec* ficha = AbrirModulo<frmPeliculasInfoTec>();
+void frmPeliculasInfoTec::MostrarPelicula(Anfitrion& anfitrion, int idPelicula) {
+    QMdiArea* area = anfitrion.Area();
+    QMdiSubWindow* activa = area ? area->activeSubWindow() : nullptr;
+    frmPeliculasInfoTec* ficha = anfitrion.Abrir<frmPeliculasInfoTec>();
     ficha->Mostrar(idPelicula);
     // The sheet stays in front while the keyboard stays with the window in use.
-    if (activa && principal) {
-        principal->Area()->setActiveSubWindow(activa);
+    if (activa) {
+        area->setActiveSubWindow(activa);
         ficha->Marco()->raise();
     }
 }
 
-void frmPeliculasInfoTec::Cerrar() {
-    if (frmMDI* principal = VentanaPrincipal())
-        if (auto* ficha = principal->ModuloAbierto<frmPeliculasInfoTec>())
-            ficha->Marco()->close();
+void frmPeliculasInfoTec::Cerrar(Anfitrion& anfitrion) {
+    if (auto* ficha = anfitrion.Abierto<frmPeliculasInfoTec>())
+        ficha->Marco()->close();
 }
 
 void frmPeliculasInfoTec::Mostrar(int idPelicula) {
@@ -163,18 +163,18 @@ void frmPeliculasInfoTec::Mostrar(int idPelicula) {
 }
 
 void frmPeliculasInfoTec::Posicionar() {
-    frmMDI* principal = VentanaPrincipal();
-    if (!principal)
+    QMdiArea* area = anfitrion_.Area();
+    if (!area)
         return;
     QWidget* tiempos = nullptr;
-    for (QMdiSubWindow* sub : principal->Area()->subWindowList())
+    for (QMdiSubWindow* sub : area->subWindowList())
         if (sub->widget() && sub->widget()->objectName() == kVentanaTiempos)
             tiempos = sub;
     if (!tiempos || tiempos->isMinimized())
         return;
     QWidget* marco = Marco();
     int izquierda = tiempos->x() + tiempos->width();
-    if (izquierda + marco->width() > principal->Area()->viewport()->width())
+    if (izquierda + marco->width() > area->viewport()->width())
         izquierda = tiempos->x() - marco->width();
     marco->move(std::max(izquierda, 0), tiempos->y());
 }
@@ -270,7 +270,7 @@ void frmPeliculasInfoTec::PintarImagenAjustada(const QImage& imagen) {
 void frmPeliculasInfoTec::AbrirCurvaAmpliada() {
     if (rutaCurva_.isEmpty() || !QFileInfo::exists(rutaCurva_))
         return;
-    AbrirModulo<frmImagenCompleta>()->MostrarImagen(rutaCurva_, nombrePelicula_, false);
+    anfitrion_.Abrir<frmImagenCompleta>()->MostrarImagen(rutaCurva_, nombrePelicula_, false);
 }
 
 void frmPeliculasInfoTec::resizeEvent(QResizeEvent* evento) {

@@ -1,6 +1,6 @@
 #include "shell/AlmacenDatos.h"
 #include "shell/DialogosQt.h"
-#include "shell/frmMDI.h"
+#include "app/frmMDI.h"
 
 #include <QApplication>
 
