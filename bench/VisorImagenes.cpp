@@ -105,7 +105,7 @@ struct AnfitrionBanco : Anfitrion {
     void CentrarChild(QWidget*) override {}
     QMdiArea* Area() const override { return nullptr; }
     void FijarFondo(const QString&) override {}
-    VentanaModulo* Buscar(const QMetaObject&) const override { return nullptr; }
+    VentanaModulo* Buscar(const std::type_info&) const override { return nullptr; }
     void Agregar(VentanaModulo*) override {}
     void Activar(VentanaModulo*) override {}
 };

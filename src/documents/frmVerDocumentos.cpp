@@ -2,7 +2,7 @@
 
 #include "documents/Documentos.h"
 #include "documents/Escritorio.h"
-#include "filmsheet/AbrirImagenCompleta.h"
+#include "filmsheet/frmImagenCompleta.h"
 #include "shell/Anfitrion.h"
 #include "shell/Controles.h"
 #include "shell/Dialogos.h"
@@ -105,7 +105,7 @@ void frmVerDocumentos::AbrirDocumento(const QTreeWidgetItem* entrada) {
             Dialogo().Informar(QString(), u"No se pudo abrir el documento: " + ruta, Icono::Exclamacion);
         break;
     case ClaseDocumento::Imagen:
-        VentanaImagenCompleta(anfitrion_)->MostrarImagen(ruta, entrada->text(0), true);
+        anfitrion_.Abrir<frmImagenCompleta>()->MostrarImagen(ruta, entrada->text(0), true);
         break;
     case ClaseDocumento::Ninguna:
         break;

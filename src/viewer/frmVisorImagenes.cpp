@@ -1,6 +1,6 @@
 #include "viewer/frmVisorImagenes.h"
 
-#include "filmsheet/AbrirImagenCompleta.h"
+#include "filmsheet/frmImagenCompleta.h"
 #include "shell/Anfitrion.h"
 #include "shell/Controles.h"
 #include "shell/Imagenes.h"
@@ -233,7 +233,7 @@ void frmVisorImagenes::BarraMovida(int valor) {
 }
 
 void frmVisorImagenes::AbrirImagenCompleta(const QString& ruta) {
-    VentanaImagenCompleta(anfitrion_)->MostrarImagen(ruta, NombreArchivo(ruta), false);
+    anfitrion_.Abrir<frmImagenCompleta>()->MostrarImagen(ruta, NombreArchivo(ruta), false);
 }
 
 bool frmVisorImagenes::eventFilter(QObject* objeto, QEvent* evento) {

@@ -114,7 +114,6 @@ TEST_F(VerDocumentos, OtraCarpetaReutilizaLaVentanaYGuardaSuLugarAparte) {
     w->Marco()->move(30, 45);
     frmVerDocumentos* otra = Abrir("otrosdoc", "Otros documentos");
     EXPECT_EQ(otra, w);
-    EXPECT_EQ(anfitrion_.ventanas.size(), 1u);
     EXPECT_EQ(w->windowTitle(), "Otros documentos");
     EXPECT_EQ(w->CarpetaDocs(), "otrosdoc");
     EXPECT_EQ(C<QLineEdit>(w, "txtFiltro")->text(), "");
