@@ -1,4 +1,5 @@
 #include "app/frmMDI.h"
+#include "shell/Tema.h"
 
 #include "app/Modulos.h"
 
@@ -27,7 +28,7 @@ frmMDI::frmMDI(QWidget* padre)
     : QMainWindow(padre), Version(QStringLiteral(GARVOLA_VERSION)), area_(new AreaMDI(this)) {
     setObjectName(QStringLiteral("frmMDI"));
     area_->setObjectName(QStringLiteral("areaMDI"));
-    area_->setBackground(QColor(64, 64, 64));
+    area_->setBackground(Tema::FondoAreaMDI);
     setCentralWidget(area_);
     resize(1280, 860);
 
@@ -119,7 +120,7 @@ void frmMDI::Cargar() {
     if (fondo.isEmpty())
         fondo = QStringLiteral("tz_fnd_01.jpg");
     FijarFondo(fondo);
-    QFont letra(QStringLiteral("Segoe UI"));
+    QFont letra(Tema::FaceInterfaz);
     letra.setPointSizeF(8.5);
     lblStatus_->setFont(letra);
     AbrirBasesDatos();

@@ -3,7 +3,6 @@
 #include "devtimes/Disposicion.h"
 #include "filmsheet/frmImagenCompleta.h"
 #include "shell/AlmacenDatos.h"
-#include "shell/Tema.h"
 #include "shell/Controles.h"
 #include "shell/Dialogos.h"
 #include "shell/Imagenes.h"
@@ -12,6 +11,7 @@
 #include "shell/Numeros.h"
 #include "shell/Posiciones.h"
 #include "shell/Rueda.h"
+#include "shell/Tema.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -30,7 +30,7 @@ constexpr int kColumnas = 8;
 constexpr int kAltoPanel = 600;
 
 QFont FuenteSegoe(bool negrita = false) {
-    return Fuente(QStringLiteral("Segoe UI"), 8.5, negrita);
+    return Fuente(Tema::FaceInterfaz, 8.5, negrita);
 }
 
 } // namespace
@@ -80,7 +80,11 @@ void VentanaBusquedaTiempos::CrearControles() {
         if (!llenando_)
             CargarLista();
     });
+    // A click loads the item, even the one shown; the keyboard (arrows, Home, End, Page Up and
+    // Down, a typed letter) loads each item it makes current. A mouse press makes the item current
+    // before it selects it, so a click loads once, on its release.
     connect(lstItems_, &QListWidget::itemClicked, this, &VentanaBusquedaTiempos::SeleccionarItem);
+    connect(lstItems_, &QListWidget::currentRowChanged, this, &VentanaBusquedaTiempos::CambioItemActual);
     connect(cboTemp_, &QComboBox::currentIndexChanged, this, &VentanaBusquedaTiempos::CambioTemperatura);
     connect(grdTiempos_, &QTableWidget::cellClicked, this, &VentanaBusquedaTiempos::ClicGrid);
     connect(picImagen_, &Lienzo::DobleClic, this, &VentanaBusquedaTiempos::DobleClicImagen);
@@ -95,15 +99,18 @@ void VentanaBusquedaTiempos::PrepararGrid() {
     g->horizontalHeader()->setFont(FuenteSegoe());
     g->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     g->horizontalHeader()->setHighlightSections(false);
+    // The one highlighted row is the painted one, which the notes describe: the grid's own
+    // selection would mark a second row when the keyboard moves the current cell.
     g->setSelectionBehavior(QAbstractItemView::SelectRows);
-    g->setSelectionMode(QAbstractItemView::SingleSelection);
+    g->setSelectionMode(QAbstractItemView::NoSelection);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->setWordWrap(false);
-    g->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: rgb(200,210,230); "
-                                    "selection-background-color: rgb(198,217,241); selection-color: black; }"
-                                    "QHeaderView::section { background-color: rgb(26,58,107); color: white; "
-                                    "border: none; border-right: 1px solid rgb(15,45,90); "
-                                    "border-bottom: 1px solid rgb(15,45,90); padding: 1px 4px; }"));
+    g->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: %1; selection-background-color: %2; "
+                                    "selection-color: black; }"
+                                    "QHeaderView::section { background-color: %3; color: %4; border: none; "
+                                    "border-right: 1px solid %5; border-bottom: 1px solid %5; padding: 1px 4px; }")
+                         .arg(Tema::LineasGrid.name(), ColorSeleccion.name(), ColorTitulo.name(),
+                              ColorBlanco.name(), Tema::BordeCabecera.name()));
     const int anchos[kColumnas] = {3600, 1200, 800, 1000, 1000, 1000, 1000, claves_.anchoUltima};
     for (int c = 0; c < kColumnas; ++c) {
         g->setHorizontalHeaderItem(c, new QTableWidgetItem());
@@ -148,11 +155,6 @@ bool VentanaBusquedaTiempos::eventFilter(QObject* objeto, QEvent* evento) {
         static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Escape) {
         txtFiltro_->clear();
         return true;
-    }
-    if (objeto == lstItems_ && evento->type() == QEvent::KeyRelease) {
-        const auto* tecla = static_cast<QKeyEvent*>(evento);
-        if (!tecla->isAutoRepeat() && (tecla->key() == Qt::Key_Up || tecla->key() == Qt::Key_Down))
-            SeleccionarItem();
     }
     return VentanaModulo::eventFilter(objeto, evento);
 }
@@ -237,6 +239,12 @@ void VentanaBusquedaTiempos::SeleccionarItem() {
     MostrarFoto();
 }
 
+void VentanaBusquedaTiempos::CambioItemActual(int fila) {
+    const QListWidgetItem* actual = lstItems_->currentItem();
+    if (fila >= 0 && actual && actual->isSelected())
+        SeleccionarItem();
+}
+
 void VentanaBusquedaTiempos::CargarTemperaturas() {
     if (!ReferenceDb() || !HaySeleccion())
         return;
@@ -280,6 +288,9 @@ void VentanaBusquedaTiempos::CargarTiempos() {
     LimpiarGrid();
     const int n = int(filas.size());
     if (n == 0) {
+        // The notes of the previous item must not stay on show, nor be saved onto it.
+        if (MostrarFilaAlLlenar())
+            MostrarFila(0);
         anfitrion_.EstadoMostrar(TextoEstadoTiempos(TextoItem(), 0));
         return;
     }

@@ -1,4 +1,5 @@
 #include "filmsheet/frmImagenCompleta.h"
+#include "shell/Tema.h"
 
 #include "shell/Controles.h"
 #include "shell/Imagenes.h"
@@ -12,7 +13,6 @@
 #include <algorithm>
 
 namespace {
-const QColor kOscuro(32, 32, 32);
 constexpr int kAltoPie = 300;    // twips under the picture
 constexpr int kAltoNombre = 285; // twips of the title bar
 } // namespace
@@ -21,16 +21,16 @@ frmImagenCompleta::frmImagenCompleta(Anfitrion& anfitrion, QWidget* padre)
     : VentanaModulo(padre), anfitrion_(anfitrion), picImg_(new Lienzo(this)), lblNombre_(new QLabel(this)) {
     setObjectName(QStringLiteral("frmImagenCompleta"));
     setWindowTitle(QStringLiteral("Imagen"));
-    ColorFondo(this, kOscuro);
+    ColorFondo(this, Tema::FondoImagen);
 
     picImg_->setObjectName(QStringLiteral("picImg"));
-    picImg_->Limpiar(kOscuro);
+    picImg_->Limpiar(Tema::FondoImagen);
     lblNombre_->setObjectName(QStringLiteral("lblNombre"));
     lblNombre_->setTextFormat(Qt::PlainText);
     lblNombre_->setAlignment(Qt::AlignCenter);
-    ColorFondo(lblNombre_, kOscuro);
+    ColorFondo(lblNombre_, Tema::FondoImagen);
     ColorTexto(lblNombre_, Qt::white);
-    lblNombre_->setFont(Fuente(QStringLiteral("Segoe UI"), 9, true));
+    lblNombre_->setFont(Fuente(Tema::FaceInterfaz, 9, true));
 
     connect(picImg_, &Lienzo::DobleClic, this, [this] { Marco()->close(); });
     resize(TwipsAPixeles(12000), TwipsAPixeles(9000));

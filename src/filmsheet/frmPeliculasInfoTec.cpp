@@ -1,4 +1,5 @@
 #include "filmsheet/frmPeliculasInfoTec.h"
+#include "shell/Tema.h"
 
 #include "filmsheet/FichaTecnica.h"
 #include "filmsheet/GraficaEspectral.h"
@@ -16,8 +17,6 @@
 #include <QMdiSubWindow>
 
 namespace {
-const QColor kGrisTexto(128, 128, 128);
-const QColor kTituloPanel(96, 96, 96);
 constexpr int kAnchoCurva = 4277;
 // The development-time window the sheet stands beside.
 const QString kVentanaTiempos = QStringLiteral("frmPeliculasReveladores");
@@ -31,7 +30,7 @@ frmPeliculasInfoTec::frmPeliculasInfoTec(Anfitrion& anfitrion, QWidget* padre)
     resize(TwipsAPixeles(10100), TwipsAPixeles(10200));
 
     picCabecera_ = CrearControl<QWidget>(this, "picCabecera", 0, 0, 10100, 900);
-    ColorFondo(picCabecera_, QColor(48, 48, 48));
+    ColorFondo(picCabecera_, Tema::FondoCabeceraFicha);
     lblNombre_ = Etiqueta(picCabecera_, "lblNombre", {}, 120, 60, 7800, 420);
     lblDiscontinuada_ = Etiqueta(picCabecera_, "lblDiscontinuada", {}, 120, 510, 1200, 285);
     lblDiscontinuada_->setAlignment(Qt::AlignCenter);
@@ -39,7 +38,7 @@ frmPeliculasInfoTec::frmPeliculasInfoTec(Anfitrion& anfitrion, QWidget* padre)
     ColorTexto(lblDiscontinuada_, Qt::white);
 
     picCaract_ = Panel("picCaract", "lblCaractTitulo", QStringLiteral("CARACTERÍSTICAS"), 900, 2100,
-                       QColor(240, 240, 240));
+                       Tema::FondoCaracteristicas);
     Etiqueta(picCaract_, "lblLblIso", QStringLiteral("ISO nominal:"), 120, 300, 1500);
     lblIso_ = Etiqueta(picCaract_, "lblIso", {}, 1620, 300, 1800);
     Etiqueta(picCaract_, "lblLblGrano", QStringLiteral("Tipo de grano:"), 120, 570, 1500);
@@ -76,10 +75,10 @@ frmPeliculasInfoTec::frmPeliculasInfoTec(Anfitrion& anfitrion, QWidget* padre)
     Etiqueta(picEspectral_, "lblLblCorreccion", QStringLiteral("Corrección:"), 3300, 1440, 1500);
     lblCorreccion_ = Etiqueta(picEspectral_, "lblCorreccion", {}, 4800, 1440, 1620);
     lblNotaFuente_ = Etiqueta(picEspectral_, "lblNotaFuente", {}, 120, 1950, 6300);
-    ColorTexto(lblNotaFuente_, kGrisTexto);
+    ColorTexto(lblNotaFuente_, Tema::TextoGris);
 
     picResolucion_ = Panel("picResolucion", "lblResolucionTitulo", QStringLiteral("GRANO Y RESOLUCIÓN"), 5220,
-                           840, QColor(248, 248, 248));
+                           840, Tema::FondoResolucion);
     Etiqueta(picResolucion_, "lblLblGranoRms", QStringLiteral("Grano RMS:"), 120, 300, 1500);
     lblGranoRms_ = Etiqueta(picResolucion_, "lblGranoRms", {}, 1620, 300, 1200);
     Etiqueta(picResolucion_, "lblLblResLp", QStringLiteral("Resolución (lp/mm):"), 3300, 300, 1860);
@@ -91,16 +90,16 @@ frmPeliculasInfoTec::frmPeliculasInfoTec(Anfitrion& anfitrion, QWidget* padre)
 
     lblTipoCurva_ = Etiqueta(this, "lblTipoCurva", {}, 120, 6180, 2700, 600);
     lblTipoCurva_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ColorTexto(lblTipoCurva_, kGrisTexto);
+    ColorTexto(lblTipoCurva_, Tema::TextoGris);
 
     lblSinDatos_ = Etiqueta(this, "lblSinDatos", QStringLiteral("Sin datos técnicos para esta película"), 0,
                             3060, 10100, 375);
     lblSinDatos_->setAlignment(Qt::AlignCenter);
-    ColorTexto(lblSinDatos_, kGrisTexto);
+    ColorTexto(lblSinDatos_, Tema::TextoGris);
     lblSinDatos_->hide();
 
     AplicarFuentes();
-    lblNombre_->setFont(Fuente(QStringLiteral("Segoe UI"), 15.75, true));
+    lblNombre_->setFont(Fuente(Tema::FaceInterfaz, 15.75, true));
     QFont insignia = lblDiscontinuada_->font();
     insignia.setBold(true);
     lblDiscontinuada_->setFont(insignia);
@@ -120,13 +119,13 @@ QWidget* frmPeliculasInfoTec::Panel(const char* nombre, const char* nombreTitulo
     auto* panel = CrearControl<QWidget>(this, nombre, 0, arriba, 10100, alto);
     ColorFondo(panel, fondo);
     QLabel* t = Etiqueta(panel, nombreTitulo, titulo, 120, 30, 6000);
-    t->setFont(Fuente(QStringLiteral("Segoe UI"), 6.75, true));
-    ColorTexto(t, kTituloPanel);
+    t->setFont(Fuente(Tema::FaceInterfaz, 6.75, true));
+    ColorTexto(t, Tema::TituloPanelFicha);
     return panel;
 }
 
 void frmPeliculasInfoTec::AplicarFuentes() {
-    const QFont f = Fuente(QStringLiteral("Segoe UI"), 8);
+    const QFont f = Fuente(Tema::FaceInterfaz, 8);
     for (QWidget* w :
          std::initializer_list<QWidget*>{picCabecera_, picCaract_, picEspectral_, picResolucion_,
                                          lblSinDatos_, lblTipoCurva_, picCurva_, lblDiscontinuada_})
@@ -135,7 +134,7 @@ void frmPeliculasInfoTec::AplicarFuentes() {
     for (QWidget* panel : {picCaract_, picEspectral_, picResolucion_})
         for (QLabel* l : panel->findChildren<QLabel*>())
             if (l->objectName().endsWith(u"Titulo"))
-                l->setFont(Fuente(QStringLiteral("Segoe UI"), 6.75, true));
+                l->setFont(Fuente(Tema::FaceInterfaz, 6.75, true));
 }
 
 void frmPeliculasInfoTec::MostrarPelicula(Anfitrion& anfitrion, int idPelicula) {
@@ -186,7 +185,7 @@ void frmPeliculasInfoTec::LimpiarCampos() {
           lblCorteRojo_, lblCorteIr_,   lblNotaFuente_,   lblRecip_, lblCorreccion_,  lblGranoRms_,
           lblResLp_,     lblTipoCurva_, lblDiscontinuada_})
         l->clear();
-    ColorFondo(lblDiscontinuada_, QColor(180, 180, 180));
+    ColorFondo(lblDiscontinuada_, Tema::InsigniaInactiva);
     picCurva_->Limpiar(Qt::white);
 }
 
@@ -249,7 +248,7 @@ void frmPeliculasInfoTec::CargarDatos() {
     }
     PintarImagenAjustada(curva);
     lblTipoCurva_->setText(QStringLiteral("Curva oficial\ndel fabricante"));
-    ColorTexto(lblTipoCurva_, QColor(26, 82, 118));
+    ColorTexto(lblTipoCurva_, Tema::FuenteFabricante);
     picCurva_->setToolTip(QStringLiteral("Doble clic para ver la imagen ampliada"));
 }
 
@@ -259,7 +258,7 @@ void frmPeliculasInfoTec::DibujarCurvaEstimada() {
     ::DibujarCurvaEstimada(*picCurva_, p);
     // Two lines: a label breaks at LF.
     lblTipoCurva_->setText(QStringLiteral("Curva aprox.\n(datos estimados)"));
-    ColorTexto(lblTipoCurva_, QColor(127, 140, 141));
+    ColorTexto(lblTipoCurva_, Tema::FuenteEstimada);
 }
 
 void frmPeliculasInfoTec::PintarImagenAjustada(const QImage& imagen) {

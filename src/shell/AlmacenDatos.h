@@ -12,12 +12,16 @@ BaseDatos* ReferenceDb();
 BaseDatos* NotesDb();
 
 inline const QString kClaveBDReferencia = QStringLiteral("k7m_q2x-4051#");
+// File names of the two databases inside the program folder.
+inline const QString kArchivoBDReferencia = QStringLiteral("tz.mdb");
+inline const QString kArchivoBDNotas = QStringLiteral("notasp.mdb");
 
 QString RutaBDReferencia();
 QString RutaBDNotas();
 
 // Opens whichever handle is closed, ReferenceDb first; an open handle stays untouched.
-// A database that cannot be opened raises ErrorBD with the engine's message.
+// A database that cannot be opened raises ErrorBD naming the file, then the engine's message:
+// "No se pudo abrir la base de datos tz.mdb: ...".
 void AbrirBasesDatos();
 // Closes NotesDb, then ReferenceDb; harmless when already closed.
 void CerrarBasesDatos();
