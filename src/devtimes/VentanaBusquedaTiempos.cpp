@@ -3,7 +3,6 @@
 #include "devtimes/Disposicion.h"
 #include "filmsheet/frmImagenCompleta.h"
 #include "shell/AlmacenDatos.h"
-#include "shell/Tema.h"
 #include "shell/Controles.h"
 #include "shell/Dialogos.h"
 #include "shell/Imagenes.h"
@@ -12,6 +11,7 @@
 #include "shell/Numeros.h"
 #include "shell/Posiciones.h"
 #include "shell/Rueda.h"
+#include "shell/Tema.h"
 #include "shell/frmMDI.h"
 
 #include <QCloseEvent>
@@ -91,20 +91,9 @@ void VentanaBusquedaTiempos::PrepararGrid() {
     QTableWidget* g = grdTiempos_;
     g->setColumnCount(kColumnas);
     g->setFont(FuenteSegoe());
-    g->verticalHeader()->hide();
+    EstiloGrid(g);
     g->verticalHeader()->setDefaultSectionSize(QFontMetrics(g->font()).height() + 5);
     g->horizontalHeader()->setFont(FuenteSegoe());
-    g->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    g->horizontalHeader()->setHighlightSections(false);
-    g->setSelectionBehavior(QAbstractItemView::SelectRows);
-    g->setSelectionMode(QAbstractItemView::SingleSelection);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->setWordWrap(false);
-    g->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: rgb(200,210,230); "
-                                    "selection-background-color: rgb(198,217,241); selection-color: black; }"
-                                    "QHeaderView::section { background-color: rgb(26,58,107); color: white; "
-                                    "border: none; border-right: 1px solid rgb(15,45,90); "
-                                    "border-bottom: 1px solid rgb(15,45,90); padding: 1px 4px; }"));
     const int anchos[kColumnas] = {3600, 1200, 800, 1000, 1000, 1000, 1000, claves_.anchoUltima};
     for (int c = 0; c < kColumnas; ++c) {
         g->setHorizontalHeaderItem(c, new QTableWidgetItem());

@@ -2,7 +2,9 @@
 
 #include "shell/Numeros.h"
 
+#include <QHeaderView>
 #include <QPalette>
+#include <QTableView>
 #include <QWidget>
 
 void ColocarTwips(QWidget* control, double izquierda, double arriba, double ancho, double alto) {
@@ -36,4 +38,20 @@ void ColorFondo(QWidget* control, const QColor& color) {
     p.setColor(QPalette::Button, color);
     control->setPalette(p);
     control->setAutoFillBackground(true);
+}
+
+void EstiloGrid(QTableView* grid) {
+    grid->verticalHeader()->hide();
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid->horizontalHeader()->setHighlightSections(false);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setWordWrap(false);
+    grid->setStyleSheet(
+        QStringLiteral("QTableView { gridline-color: rgb(200,210,230); "
+                       "selection-background-color: rgb(198,217,241); selection-color: black; }"
+                       "QHeaderView::section { background-color: rgb(26,58,107); color: white; "
+                       "border: none; border-right: 1px solid rgb(15,45,90); "
+                       "border-bottom: 1px solid rgb(15,45,90); padding: 1px 4px; }"));
 }

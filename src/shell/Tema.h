@@ -20,3 +20,5 @@ inline const QColor ColorFilaAlterna{240, 244, 255}; // alternate data rows
 inline const QColor ColorBlanco{255, 255, 255};      // other data rows, header text
 inline const QColor ColorSeleccion{198, 217, 241};   // highlighted grid row
 inline const QColor ColorPanel{236, 241, 250};       // panel background of the notes window
+inline const QColor ColorFilaTitulo{220, 230, 245};  // title rows inside a grid (formula parts)
+inline const QColor ColorEscalado{166, 77, 0};       // quantities scaled to another volume

@@ -5,6 +5,12 @@
 #include "soporte/CarpetaPruebas.h"
 
 #include <QVariant>
+#include <ostream>
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& texto, std::ostream* os) {
+    *os << '"' << texto.toStdString() << '"';
+}
 
 // Formula rows written straight into the fixture ReferenceDb; null stands for a missing value.
 namespace fixture {
