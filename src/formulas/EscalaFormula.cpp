@@ -87,10 +87,8 @@ std::vector<FilaIngrediente> EscalarFilas(std::vector<FilaIngrediente> filas, do
     return filas;
 }
 
-QString TextoVolumen(double mililitros) {
-    if (mililitros < kVolumenPublicado)
-        return Corto(mililitros) + u" ml";
-    return Corto(mililitros / kVolumenPublicado) + u" l";
+QString TextoFactor(double factor) {
+    return u"× " + Corto(factor);
 }
 
 } // namespace formulas

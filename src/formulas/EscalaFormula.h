@@ -29,7 +29,7 @@ Cantidad EscalarCantidad(const QString& cantidad, const QString& unidad, double 
 // The ingredient lines of a formula scaled; title rows stay.
 std::vector<FilaIngrediente> EscalarFilas(std::vector<FilaIngrediente> filas, double factor);
 
-// The volume as the grid's mark shows it: "300 ml", "2,5 l".
-QString TextoVolumen(double mililitros);
+// The factor as the grid's mark shows it: "× 0,3", "× 2,5".
+QString TextoFactor(double factor);
 
 } // namespace formulas

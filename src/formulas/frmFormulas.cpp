@@ -410,11 +410,13 @@ void frmFormulas::CambioVolumen() {
     const auto volumen = formulas::LeerVolumen(txtVolumen_->text(), cboUnidadVolumen_->currentText());
     factor_ = volumen ? *volumen / formulas::kVolumenPublicado : 1.0;
     if (!volumen)
-        lblEscala_->setText(QStringLiteral("Volumen no válido: cantidades para 1 l"));
+        lblEscala_->setText(QStringLiteral("Volumen no válido"));
     else if (factor_ != 1)
-        lblEscala_->setText(u"Cantidades para " + formulas::TextoVolumen(*volumen));
+        lblEscala_->setText(u"Cantidades " + formulas::TextoFactor(factor_));
     else
         lblEscala_->clear();
+    lblEscala_->setToolTip(volumen ? QString()
+                                   : QStringLiteral("Se muestran las cantidades publicadas, para 1 l"));
     LlenarGrid();
 }
 

@@ -84,10 +84,9 @@ TEST(LeerVolumen, ComaOPuntoEnMlOLitros) {
     EXPECT_FALSE(LeerVolumen("5", "kg"));
 }
 
-TEST(TextoVolumen, MililitrosBajoElLitro) {
+TEST(TextoFactor, HastaDosDecimales) {
     QLocale::setDefault(QLocale::c());
-    EXPECT_EQ(TextoVolumen(300), "300 ml");
-    EXPECT_EQ(TextoVolumen(250.5), "250.5 ml");
-    EXPECT_EQ(TextoVolumen(2500), "2.5 l");
-    EXPECT_EQ(TextoVolumen(5000), "5 l");
+    EXPECT_EQ(TextoFactor(0.3), "× 0.3");
+    EXPECT_EQ(TextoFactor(1 / 3.0), "× 0.33");
+    EXPECT_EQ(TextoFactor(5), "× 5");
 }

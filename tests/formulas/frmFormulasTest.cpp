@@ -271,13 +271,16 @@ TEST_F(frmFormulasTest, PrepararOtroVolumenEscalaLaColumnaCantidad) {
     EXPECT_EQ(Fila(3), QStringList({"1", "Agua hasta", "300", "ml"}));
     EXPECT_EQ(Fila(1), QStringList({"", "Solución A", "", ""}));
     EXPECT_EQ(Celda(2, 2)->foreground().color(), ColorEscalado);
-    EXPECT_EQ(Texto("lblEscala"), "Cantidades para 300 ml");
+    EXPECT_EQ(Texto("lblEscala"), "Cantidades × 0.3");
+    auto* marca = C<QLabel>("lblEscala");
+    EXPECT_LE(marca->sizeHint().width(), marca->width()); // not cut off
     // The scale stays while other formulas and languages are shown.
     C<QCheckBox>("chkES")->click();
     EXPECT_EQ(Fila(3), QStringList({"1", "Water to make", "300", "ml"}));
     C<QLineEdit>("txtVolumen")->setText("abc");
     EXPECT_EQ(Fila(2)[2], "10.0");
-    EXPECT_EQ(Texto("lblEscala"), "Volumen no válido: cantidades para 1 l");
+    EXPECT_EQ(Texto("lblEscala"), "Volumen no válido");
+    EXPECT_LE(marca->sizeHint().width(), marca->width());
     C<QLineEdit>("txtVolumen")->setText("1000");
     EXPECT_EQ(Fila(2)[2], "10.0");
     EXPECT_EQ(Texto("lblEscala"), "");
