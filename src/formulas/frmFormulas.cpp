@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace {
 
@@ -242,6 +243,7 @@ void frmFormulas::CargarLista() {
     // When the notes could not be saved the detail stays, with them, as it is.
     const bool blanquear = ResolverMisNotas();
     lstFormulas_->clear();
+    idsLista_.clear();
     if (blanquear)
         idActual = 0;
     std::optional<QString> categoria;
@@ -254,13 +256,14 @@ void frmFormulas::CargarLista() {
         Dialogo().Informar(QString(), QStringLiteral("Error al cargar la lista: ") + e.Descripcion());
         return;
     }
-    lstFormulas_->setUpdatesEnabled(false);
+    // Added in one insertion; each entry's id stands beside it, by row.
+    QStringList nombres;
+    nombres.reserve(qsizetype(entradas.size()));
     for (const auto& e : entradas) {
-        auto* item = new QListWidgetItem(e.nombre);
-        item->setData(Qt::UserRole, e.id);
-        lstFormulas_->addItem(item);
+        nombres << e.nombre;
+        idsLista_.push_back(e.id);
     }
-    lstFormulas_->setUpdatesEnabled(true);
+    lstFormulas_->addItems(nombres);
     lblConteo_->setText(QString::number(entradas.size()) + u" fórmulas");
     if (blanquear)
         LimpiarDetalle();
@@ -456,17 +459,17 @@ void frmFormulas::PonerMisNotas(const QString& texto, bool cambiadas) {
 }
 
 int frmFormulas::IdSeleccionado() const {
+    const int fila = lstFormulas_->currentRow();
     const QListWidgetItem* item = lstFormulas_->currentItem();
-    return item && item->isSelected() ? item->data(Qt::UserRole).toInt() : 0;
+    return item && item->isSelected() && fila < int(idsLista_.size()) ? idsLista_[size_t(fila)] : 0;
 }
 
 bool frmFormulas::SeleccionarId(int id) {
-    for (int i = 0; id >= 1 && i < lstFormulas_->count(); ++i)
-        if (lstFormulas_->item(i)->data(Qt::UserRole).toInt() == id) {
-            lstFormulas_->setCurrentRow(i);
-            return true;
-        }
-    return false;
+    const auto i = std::find(idsLista_.begin(), idsLista_.end(), id);
+    if (id < 1 || i == idsLista_.end())
+        return false;
+    lstFormulas_->setCurrentRow(int(i - idsLista_.begin()));
+    return true;
 }
 
 void frmFormulas::closeEvent(QCloseEvent* evento) {

@@ -68,6 +68,7 @@ private:
     int idActual = 0;
     int idMisNotas = 0;
     QSize ultimoTamano_;                           // twips
+    std::vector<int> idsLista_;                    // IdFormula of each list entry, by row
     std::vector<formulas::FilaIngrediente> filas_; // as stored, before scaling
     double factor_ = 1.0;
 
