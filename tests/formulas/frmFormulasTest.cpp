@@ -186,6 +186,15 @@ TEST_F(frmFormulasTest, BusquedaYCategoriaRecarganYBlanquean) {
     EXPECT_TRUE(Guion().llamadas.empty());
 }
 
+TEST_F(frmFormulasTest, LasFlechasDeLaListaMuestranLaFormula) {
+    Clic("Beutler ES");
+    QTest::keyClick(Lista(), Qt::Key_Down);
+    EXPECT_EQ(Texto("lblNombre"), "Empty formula");
+    QTest::keyClick(Lista(), Qt::Key_Down);
+    QTest::keyClick(Lista(), Qt::Key_Up);
+    EXPECT_EQ(Texto("lblNombre"), "Empty formula");
+}
+
 TEST_F(frmFormulasTest, GuardarMisNotasYSuBoton) {
     Clic("Kodak F-5");
     EXPECT_FALSE(Guardable());
