@@ -2,8 +2,8 @@
 // and painted, offscreen, on the 5,000-film ReferenceDb.
 #include "BaseSintetica.h"
 #include "Tecleo.h"
+#include "app/frmMDI.h"
 #include "devtimes/frmPeliculasReveladores.h"
-#include "shell/frmMDI.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     frmMDI principal;
     principal.resize(1280, 860);
     principal.show();
-    auto* ventana = principal.MostrarModulo<frmPeliculasReveladores>();
+    auto* ventana = principal.Abrir<frmPeliculasReveladores>();
     g_tecleo = {ventana->findChild<QLineEdit*>(QStringLiteral("txtFiltro")),
                 ventana->findChild<QListWidget*>(QStringLiteral("lstItems")), 'k', 't'};
     QCoreApplication::processEvents();

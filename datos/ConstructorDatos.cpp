@@ -3,6 +3,7 @@
 #include "datos/CargaDatos.h"
 #include "datos/Dibujos.h"
 #include "datos/DocumentosPdf.h"
+#include "shell/AlmacenDatos.h"
 #include "shell/Esquema.h"
 #include "shell/NombreArchivo.h"
 
@@ -256,12 +257,12 @@ QStringList ConstruirCarpetaPrograma(const QString& destino, const QString& carp
     if (!QDir().mkpath(destino))
         throw ErrorBD(u"No se puede crear la carpeta " + destino);
     QStringList creado;
-    const QString referencia = QDir(destino).filePath(QStringLiteral("tz.mdb"));
+    const QString referencia = QDir(destino).filePath(kArchivoBDReferencia);
     if (!QFileInfo::exists(referencia)) {
         CrearBaseCompleta(referencia, CrearBaseReferencia, EsquemaReferencia(), datos);
         creado << referencia;
     }
-    const QString notas = QDir(destino).filePath(QStringLiteral("notasp.mdb"));
+    const QString notas = QDir(destino).filePath(kArchivoBDNotas);
     if (!QFileInfo::exists(notas)) {
         CrearBaseCompleta(notas, CrearBaseNotas, EsquemaNotas(), datos);
         creado << notas;

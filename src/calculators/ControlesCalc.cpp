@@ -1,4 +1,5 @@
 #include "calculators/ControlesCalc.h"
+#include "shell/Tema.h"
 
 #include "shell/Numeros.h"
 
@@ -15,5 +16,5 @@ QLabel* CrearEtiqueta(QWidget* padre, const char* nombre, const QString& texto, 
 }
 
 QFont FuenteVentanaCalc() {
-    return Fuente(QStringLiteral("Segoe UI"), 8);
+    return Fuente(Tema::FaceInterfaz, 8);
 }

@@ -1,4 +1,5 @@
 #include "calculators/GraficaReciprocidad.h"
+#include "shell/Tema.h"
 
 #include "calculators/Reciprocidad.h"
 #include "shell/Numeros.h"
@@ -19,9 +20,7 @@ QList<double> Valores(double desde, double hasta, double paso) {
 } // namespace
 
 QColor ColorCurvaRecip(int k) {
-    static const QColor paleta[8] = {{0, 80, 180},  {180, 0, 0},   {0, 150, 50},   {180, 100, 0},
-                                     {120, 0, 180}, {0, 160, 180}, {180, 60, 120}, {80, 80, 80}};
-    return paleta[k % 8];
+    return Tema::RecipCurvas[k % std::size(Tema::RecipCurvas)];
 }
 
 RangoTm CorregirRango(QStringView textoMin, QStringView textoMax) {

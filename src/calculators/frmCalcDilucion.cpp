@@ -1,4 +1,5 @@
 #include "calculators/frmCalcDilucion.h"
+#include "shell/Tema.h"
 
 #include "calculators/ControlesCalc.h"
 #include "calculators/Dilucion.h"
@@ -30,17 +31,17 @@ bool TeclaAdmitida(const QKeyEvent* tecla) {
 }
 } // namespace
 
-frmCalcDilucion::frmCalcDilucion() {
+frmCalcDilucion::frmCalcDilucion(Anfitrion&, QWidget* padre) : VentanaModulo(padre) {
     setObjectName(QStringLiteral("frmCalcDilucion"));
     setWindowTitle(QStringLiteral("Calculadora de diluciones"));
     setFont(FuenteVentanaCalc());
 
     auto* picCab = CrearControl<QWidget>(this, "picCab", 0, 0, 6345, 630);
-    ColorFondo(picCab, QColor(26, 28, 32));
+    ColorFondo(picCab, Tema::CalcFondo);
     auto* lblTit =
         CrearEtiqueta(picCab, "lblTit", QStringLiteral("Calculadora de diluciones"), 360, 120, 4200, 300);
-    lblTit->setFont(Fuente(QStringLiteral("Segoe UI"), 13.5, true));
-    ColorTexto(lblTit, QColor(68, 170, 255));
+    lblTit->setFont(Fuente(Tema::FaceInterfaz, 13.5, true));
+    ColorTexto(lblTit, Tema::CalcTitulo);
 
     auto* fraOpciones = CrearControl<QGroupBox>(this, "fraOpciones", 240, 690, 5880, 870);
     fraOpciones->setTitle(QStringLiteral("Tipo de cálculo: "));
@@ -66,7 +67,7 @@ frmCalcDilucion::frmCalcDilucion() {
 
     auto* frameResultados = CrearControl<QGroupBox>(this, "frameResultados", 240, 4080, 5880, 1350);
     frameResultados->setTitle(QStringLiteral("Resultados: "));
-    const QFont grande = Fuente(QStringLiteral("Segoe UI"), 12);
+    const QFont grande = Fuente(Tema::FaceInterfaz, 12);
     CrearEtiqueta(frameResultados, "lblParte1res", QStringLiteral("Concentrado:"), 360, 360, 1215, 255);
     lblResultadoConc_ =
         CrearEtiqueta(frameResultados, "lblResultadoConc", QStringLiteral("-"), 1680, 320, 1335, 255);
@@ -89,8 +90,8 @@ QLineEdit* frmCalcDilucion::CrearCaja(QWidget* marco, const char* nombre, double
                                       int largo) {
     auto* caja = CrearControl<QLineEdit>(marco, nombre, izquierda, 660, ancho, 360);
     caja->setMaxLength(largo);
-    caja->setFont(Fuente(QStringLiteral("Segoe UI"), 12));
-    ColorFondo(caja, QColor(32, 40, 48));
+    caja->setFont(Fuente(Tema::FaceInterfaz, 12));
+    ColorFondo(caja, Tema::CalcCaja);
     ColorTexto(caja, Qt::white);
     caja->installEventFilter(this);
     return caja;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/Numeros.h"
-#include "shell/VentanaModulo.h"
+#include "shell/Anfitrion.h"
 
 class QComboBox;
 class QLabel;
@@ -12,7 +12,7 @@ class QRadioButton;
 class frmCalcDilucion : public VentanaModulo {
     Q_OBJECT
 public:
-    frmCalcDilucion();
+    explicit frmCalcDilucion(Anfitrion& anfitrion, QWidget* padre = nullptr);
     void Cargar() override;
     // The designed size, which the main window's arrangements keep.
 

@@ -1,4 +1,5 @@
 #include "calculators/frmCalcTiempoTemp.h"
+#include "shell/Tema.h"
 
 #include "calculators/CompensacionTemp.h"
 #include "calculators/ControlesCalc.h"
@@ -19,9 +20,6 @@
 
 namespace {
 
-const QColor kFondo(26, 28, 32);
-const QColor kPanel(12, 14, 16);
-const QColor kTitulo(68, 170, 255);
 const QString kGrado = QStringLiteral("\u00B0");
 
 // Plot frame of the factor graph, in twips of its panel: factor 0.2..2.4 upwards, 10..30 °C rightwards.
@@ -45,17 +43,17 @@ template <std::size_t N> QList<QString> Titulos(const std::array<OpcionCompensac
 
 } // namespace
 
-frmCalcTiempoTemp::frmCalcTiempoTemp() {
+frmCalcTiempoTemp::frmCalcTiempoTemp(Anfitrion&, QWidget* padre) : VentanaModulo(padre) {
     setObjectName(QStringLiteral("frmCalcTiempoTemp"));
     setWindowTitle(QStringLiteral("Compensación de temperatura"));
     setFont(FuenteVentanaCalc());
     QPalette p = palette();
-    p.setColor(QPalette::Window, kFondo);
-    p.setColor(QPalette::WindowText, QColor(200, 205, 212));
-    p.setColor(QPalette::Base, QColor(32, 40, 48));
+    p.setColor(QPalette::Window, Tema::CalcFondo);
+    p.setColor(QPalette::WindowText, Tema::CalcTexto);
+    p.setColor(QPalette::Base, Tema::CalcCaja);
     p.setColor(QPalette::Text, Qt::white);
-    p.setColor(QPalette::Button, QColor(44, 48, 56));
-    p.setColor(QPalette::ButtonText, QColor(220, 224, 230));
+    p.setColor(QPalette::Button, Tema::CalcBoton);
+    p.setColor(QPalette::ButtonText, Tema::CalcTextoBoton);
     setPalette(p);
     setAutoFillBackground(true);
     CrearControles();
@@ -64,14 +62,14 @@ frmCalcTiempoTemp::frmCalcTiempoTemp() {
 
 void frmCalcTiempoTemp::CrearControles() {
     auto* picCab = CrearControl<QWidget>(this, "picCab", 0, 0, 10500, 630);
-    ColorFondo(picCab, kFondo);
+    ColorFondo(picCab, Tema::CalcFondo);
     auto* lblTit = CrearEtiqueta(picCab, "lblTit", QStringLiteral("Compensación de tiempo por temperatura"),
                                  180, 120, 6000, 330);
-    lblTit->setFont(Fuente(QStringLiteral("Segoe UI"), 12, true));
-    ColorTexto(lblTit, kTitulo);
+    lblTit->setFont(Fuente(Tema::FaceInterfaz, 12, true));
+    ColorTexto(lblTit, Tema::CalcTitulo);
     // Wide enough for the longer formula line in any fixed-pitch face.
     lblFml_ = CrearEtiqueta(picCab, "lblFml", QString(), 180, 420, 5400, 210);
-    QFont fija = Fuente(QStringLiteral("Courier New"), 8.25);
+    QFont fija = Fuente(Tema::FaceFija, 8.25);
     fija.setStyleHint(QFont::Monospace);
     lblFml_->setFont(fija);
 
@@ -85,13 +83,13 @@ void frmCalcTiempoTemp::CrearControles() {
     fraAgi->setTitle(QStringLiteral("Agitación"));
     optAgi_ = CrearOpciones(fraAgi, "optAgi", Titulos(kAgitaciones), {390, 840, 1275}, 1);
 
-    const QFont seccion = Fuente(QStringLiteral("Segoe UI"), 8, true);
+    const QFont seccion = Fuente(Tema::FaceInterfaz, 8, true);
     for (auto [nombre, texto, arriba] :
          {std::tuple{"lblSecTmp", "TEMPERATURAS", 4140}, std::tuple{"lblSecTpo", "TIEMPO BASE", 5760},
           std::tuple{"lblSecPerf", "PERFILES", 7320}}) {
         QLabel* l = CrearEtiqueta(this, nombre, QString::fromLatin1(texto), 120, arriba, 4860, 240);
         l->setFont(seccion);
-        ColorTexto(l, kTitulo);
+        ColorTexto(l, Tema::CalcTitulo);
     }
     CrearEtiqueta(this, "lblTB", QStringLiteral("Base / nominal:"), 120, 4410);
     hscTempBase_ = CrearBarraTemperatura("hscTempBase", 4380);
@@ -127,13 +125,13 @@ void frmCalcTiempoTemp::CrearControles() {
         ->setWordWrap(true);
 
     picResultado_ = CrearControl<Lienzo>(this, "picResultado", 5220, 780, 5160, 690);
-    picResultado_->Limpiar(kPanel);
+    picResultado_->Limpiar(Tema::CalcPanel);
     lblFactor_ =
         CrearEtiqueta(this, "lblFactor", QStringLiteral("Factor: --   Q10: --"), 5220, 1680, 5160, 270);
-    lblFactor_->setFont(Fuente(QStringLiteral("Segoe UI"), 9));
-    ColorTexto(lblFactor_, QColor(119, 136, 153));
+    lblFactor_->setFont(Fuente(Tema::FaceInterfaz, 9));
+    ColorTexto(lblFactor_, Tema::CalcFactor);
     picG_ = CrearControl<Lienzo>(this, "picG", 5220, 2200, 5160, 6540);
-    picG_->Limpiar(kPanel);
+    picG_->Limpiar(Tema::CalcPanel);
 
     for (auto [barra, caja] : {std::pair{hscTempBase_, txtTempBase_}, std::pair{hscTempAct_, txtTempAct_}}) {
         connect(barra, &QScrollBar::valueChanged, this, [this, barra, caja] { BarraCambiada(barra, caja); });
@@ -263,10 +261,10 @@ void frmCalcTiempoTemp::Recalcular() {
 
 void frmCalcTiempoTemp::MostrarResultado(const QString& texto) {
     ultimoResultado_ = texto;
-    picResultado_->Limpiar(kPanel);
+    picResultado_->Limpiar(Tema::CalcPanel);
     const int ancho = RedondearEntero(picResultado_->MedirTexto(texto, 36, true).width());
     const int x = std::max(0, (picResultado_->AnchoTwips() - ancho) / 2);
-    picResultado_->Texto(x, -210, texto, QColor(68, 221, 0), 36, true);
+    picResultado_->Texto(x, -210, texto, Tema::CalcResultado, 36, true);
 }
 
 void frmCalcTiempoTemp::DibujarGrafica(double base, double actual) {
@@ -277,27 +275,27 @@ void frmCalcTiempoTemp::DibujarGrafica(double base, double actual) {
         return Acotar(FactorCompensacion(Formula(), base, t, Revelador(), Agitacion()));
     };
 
-    g.Limpiar(kPanel);
-    g.Rectangulo(600, 180, xR, e.yB, QColor(18, 15, 12), true);
+    g.Limpiar(Tema::CalcPanel);
+    g.Rectangulo(600, 180, xR, e.yB, Tema::GraficaFondo, true);
     for (double f : {0.5, 0.75, 1.0, 1.25, 1.5, 2.0}) {
         const int y = e.Y(f);
         if (f == 1.0)
-            g.Linea(e.xL, y, xR, y, QColor(80, 68, 55));
+            g.Linea(e.xL, y, xR, y, Tema::GraficaLineaUnidad);
         else
-            g.Linea(e.xL, y, xR, y, QColor(40, 34, 28), 1, Lienzo::Estilo::Punteado);
-        g.Texto(20, y - 90, FormatoNumero(f, u"0.00") + u'x', QColor(100, 85, 70), 6);
+            g.Linea(e.xL, y, xR, y, Tema::GraficaLineaSecundaria, 1, Lienzo::Estilo::Punteado);
+        g.Texto(20, y - 90, FormatoNumero(f, u"0.00") + u'x', Tema::GraficaEjes, 6);
     }
-    const QColor ejes(100, 85, 70), rotulos(110, 95, 80);
+    const QColor &ejes = Tema::GraficaEjes, &rotulos = Tema::GraficaRotulos;
     for (int t = 10; t <= 30; t += 5) {
         const int x = e.X(t);
-        g.Linea(x, e.yT, x, e.yB, QColor(45, 38, 30));
+        g.Linea(x, e.yT, x, e.yB, Tema::GraficaVertical);
         g.Texto(x - 90, e.yB + 30, QString::number(t) + kGrado, rotulos, 7);
     }
     g.Linea(e.xL, e.yT, e.xL, e.yB + 20, ejes);
     g.Linea(e.xL, e.yB, xR, e.yB, ejes);
     g.Texto(e.xL + e.PW / 2 - 600, g.AltoTwips() - 240, u"Temperatura actual (" + kGrado + u"C)", rotulos, 7);
 
-    const QColor curva(60, 130, 220);
+    const QColor& curva = Tema::GraficaCurva;
     QPoint anterior;
     for (int i = 0; i <= 200; ++i) {
         const double t = 10.0 + 0.1 * i;
@@ -307,10 +305,10 @@ void frmCalcTiempoTemp::DibujarGrafica(double base, double actual) {
         anterior = punto;
     }
 
-    const QColor marca(220, 80, 80);
+    const QColor& marca = Tema::GraficaMarca;
     const double fa = factor(actual);
     const int xa = e.X(actual), ya = e.Y(fa);
-    g.Linea(xa, e.yT, xa, e.yB, QColor(200, 60, 60), 1, Lienzo::Estilo::Punteado);
+    g.Linea(xa, e.yT, xa, e.yB, Tema::GraficaLineaActual, 1, Lienzo::Estilo::Punteado);
     g.Circulo(xa, ya, 90, marca, 3);
     const int xTexto = xa > e.xL + 0.7 * e.PW ? xa - 900 : xa + 120;
     g.Texto(xTexto, ya - 210, FormatoNumero(fa, u"0.00") + u'x', marca, 9);

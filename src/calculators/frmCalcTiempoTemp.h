@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calculators/PerfilesTemp.h"
-#include "shell/VentanaModulo.h"
+#include "shell/Anfitrion.h"
 
 #include <array>
 
@@ -17,7 +17,7 @@ class QScrollBar;
 class frmCalcTiempoTemp : public VentanaModulo {
     Q_OBJECT
 public:
-    frmCalcTiempoTemp();
+    explicit frmCalcTiempoTemp(Anfitrion& anfitrion, QWidget* padre = nullptr);
     void Cargar() override;
     // The designed size, which the main window's arrangements keep.
 

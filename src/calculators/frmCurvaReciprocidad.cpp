@@ -1,4 +1,5 @@
 #include "calculators/frmCurvaReciprocidad.h"
+#include "shell/Tema.h"
 
 #include "calculators/ControlesCalc.h"
 #include "calculators/Reciprocidad.h"
@@ -13,13 +14,11 @@
 #include <cmath>
 
 namespace {
-const QColor kRejilla(220, 220, 220);
-const QColor kRotulos(80, 80, 80);
 // The graph labels use the panel's default font.
 constexpr double kPuntos = 8;
 } // namespace
 
-frmCurvaReciprocidad::frmCurvaReciprocidad() {
+frmCurvaReciprocidad::frmCurvaReciprocidad(Anfitrion&, QWidget* padre) : VentanaModulo(padre) {
     setObjectName(QStringLiteral("frmCurvaReciprocidad"));
     setWindowTitle(QStringLiteral("Curvas de reciprocidad de películas"));
     setFont(FuenteVentanaCalc());
@@ -119,7 +118,7 @@ void frmCurvaReciprocidad::AvisarRangoNoValido(const QString& texto) {
     // Nothing is drawn from a range that cannot hold a curve, and the read-out stops.
     grafica_.tcMaxGraf = 0;
     lblTooltip_->hide();
-    picCurva_->Texto(grafica_.gx0, grafica_.gy0, texto, QColor(180, 0, 0), kPuntos, true);
+    picCurva_->Texto(grafica_.gx0, grafica_.gy0, texto, Tema::RecipAviso, kPuntos, true);
 }
 
 void frmCurvaReciprocidad::DibujarRejilla(double tmin, double tmax, double tcMax) {
@@ -127,17 +126,17 @@ void frmCurvaReciprocidad::DibujarRejilla(double tmin, double tmax, double tcMax
     const GraficaRecip& m = grafica_;
     for (double v : ValoresRejillaTm(tmin, tmax, PasoRejilla((tmax - tmin) / 6))) {
         const int x = m.X(v);
-        g.Linea(x, m.gy0, x, m.gy1, kRejilla);
-        g.Texto(x - 80, m.gy1 + 30, FormatoNumero(v, u"0"), kRotulos, kPuntos);
+        g.Linea(x, m.gy0, x, m.gy1, Tema::RecipRejilla);
+        g.Texto(x - 80, m.gy1 + 30, FormatoNumero(v, u"0"), Tema::RecipRotulos, kPuntos);
     }
     for (double v : ValoresRejillaTc(tcMax, PasoRejilla(std::max(1.0, tcMax / 6)))) {
         const int y = RedondearEntero(m.gy1 - v / tcMax * (m.gy1 - m.gy0));
-        g.Linea(m.gx0, y, m.gx1, y, kRejilla);
-        g.Texto(10, y - 60, FormatoNumero(v, u"0"), kRotulos, kPuntos);
+        g.Linea(m.gx0, y, m.gx1, y, Tema::RecipRejilla);
+        g.Texto(10, y - 60, FormatoNumero(v, u"0"), Tema::RecipRotulos, kPuntos);
     }
     g.Linea(m.gx0, m.gy0, m.gx0, m.gy1, Qt::black);
     g.Linea(m.gx0, m.gy1, m.gx1, m.gy1, Qt::black);
-    const QColor titulos(60, 60, 60);
+    const QColor& titulos = Tema::RecipTitulosEjes;
     g.Texto((m.gx1 - m.gx0) / 2 + m.gx0 - 400, m.gy1 + 120, QStringLiteral("Tm (s)"), titulos, kPuntos);
     g.Texto(5, m.gy0, QStringLiteral("Tc (s)"), titulos, kPuntos);
 }
@@ -187,7 +186,7 @@ void frmCurvaReciprocidad::DibujarPelicula(int k, int seleccionadas, const Pelic
         if (pluma)
             g.Linea(xx, l.y() + 130, xx + 8, l.y() + 130, c);
     }
-    g.Texto(l.x() + 340, l.y() + 30, TextoLeyendaRecip(pelicula), QColor(30, 30, 30), kPuntos);
+    g.Texto(l.x() + 340, l.y() + 30, TextoLeyendaRecip(pelicula), Tema::RecipLeyenda, kPuntos);
 }
 
 void frmCurvaReciprocidad::MostrarLectura(double x, double y) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calculators/GraficaReciprocidad.h"
-#include "shell/VentanaModulo.h"
+#include "shell/Anfitrion.h"
 
 class Lienzo;
 struct PeliculaRecip;
@@ -14,7 +14,7 @@ class QListWidget;
 class frmCurvaReciprocidad : public VentanaModulo {
     Q_OBJECT
 public:
-    frmCurvaReciprocidad();
+    explicit frmCurvaReciprocidad(Anfitrion& anfitrion, QWidget* padre = nullptr);
     void Cargar() override;
     // The designed size, which the main window's arrangements keep.
 

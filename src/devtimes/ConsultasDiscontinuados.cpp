@@ -62,10 +62,10 @@ std::vector<QStringList> LeerTiemposDisc(bool modoPelicula, const QString& nombr
 QColor ColorEstado(const QString& estado, int fila) {
     const bool par = fila % 2 == 0;
     if (estado == QStringLiteral("Ambos discontinuados"))
-        return par ? QColor(245, 208, 208) : QColor(255, 232, 232);
+        return par ? Tema::AmbosDiscontPar : Tema::AmbosDiscontImpar;
     if (estado == QStringLiteral("Película discontinuada"))
-        return par ? QColor(192, 216, 245) : QColor(208, 232, 255);
+        return par ? Tema::PeliculaDiscontPar : Tema::PeliculaDiscontImpar;
     if (estado == QStringLiteral("Revelador discontinuado"))
-        return par ? QColor(192, 240, 192) : QColor(208, 255, 208);
+        return par ? Tema::ReveladorDiscontPar : Tema::ReveladorDiscontImpar;
     return par ? ColorBlanco : ColorFilaAlterna;
 }

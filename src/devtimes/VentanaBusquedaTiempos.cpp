@@ -12,7 +12,6 @@
 #include "shell/Posiciones.h"
 #include "shell/Rueda.h"
 #include "shell/Tema.h"
-#include "shell/frmMDI.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -31,13 +30,13 @@ constexpr int kColumnas = 8;
 constexpr int kAltoPanel = 600;
 
 QFont FuenteSegoe(bool negrita = false) {
-    return Fuente(QStringLiteral("Segoe UI"), 8.5, negrita);
+    return Fuente(Tema::FaceInterfaz, 8.5, negrita);
 }
 
 } // namespace
 
-VentanaBusquedaTiempos::VentanaBusquedaTiempos(const Claves& claves, QWidget* padre)
-    : VentanaModulo(padre), claves_(claves) {
+VentanaBusquedaTiempos::VentanaBusquedaTiempos(Anfitrion& anfitrion, const Claves& claves, QWidget* padre)
+    : VentanaModulo(padre), anfitrion_(anfitrion), claves_(claves) {
     setFont(FuenteSegoe());
     CrearControles();
     PrepararGrid();
@@ -270,7 +269,7 @@ void VentanaBusquedaTiempos::CargarTiempos() {
     LimpiarGrid();
     const int n = int(filas.size());
     if (n == 0) {
-        EstadoMostrar(TextoEstadoTiempos(TextoItem(), 0));
+        anfitrion_.EstadoMostrar(TextoEstadoTiempos(TextoItem(), 0));
         return;
     }
     grdTiempos_->setUpdatesEnabled(false);
@@ -291,7 +290,7 @@ void VentanaBusquedaTiempos::CargarTiempos() {
     grdTiempos_->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
     if (MostrarFilaAlLlenar())
         MostrarFila(1);
-    EstadoMostrar(TextoEstadoTiempos(TextoItem(), n));
+    anfitrion_.EstadoMostrar(TextoEstadoTiempos(TextoItem(), n));
 }
 
 void VentanaBusquedaTiempos::LimpiarGrid() {
@@ -369,7 +368,7 @@ void VentanaBusquedaTiempos::MostrarFoto() {
 void VentanaBusquedaTiempos::DobleClicImagen() {
     const QString ruta = RutaFoto();
     if (!ruta.isEmpty())
-        AbrirModulo<frmImagenCompleta>()->MostrarImagen(ruta, TextoItem(), false);
+        anfitrion_.Abrir<frmImagenCompleta>()->MostrarImagen(ruta, TextoItem(), false);
 }
 
 void VentanaBusquedaTiempos::Colocar(QWidget* control, const QRect& twips) {

@@ -2,7 +2,7 @@
 
 #include "devtimes/ConsultasTiempos.h"
 #include "devtimes/Disposicion.h"
-#include "shell/VentanaModulo.h"
+#include "shell/Anfitrion.h"
 
 #include <QColor>
 #include <QRect>
@@ -43,7 +43,7 @@ protected:
         QString carpetaPeliculas, carpetaReveladores; // under imag\ .
         bool rueda = false;                           // wheel hook on the grid
     };
-    VentanaBusquedaTiempos(const Claves& claves, QWidget* padre = nullptr);
+    VentanaBusquedaTiempos(Anfitrion& anfitrion, const Claves& claves, QWidget* padre = nullptr);
     void closeEvent(QCloseEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -97,6 +97,7 @@ private:
     QString RutaFoto() const;
 
 protected:
+    Anfitrion& anfitrion_;
     Claves claves_;
     bool modoPelicula_ = true;
     int filasDatos_ = 0;

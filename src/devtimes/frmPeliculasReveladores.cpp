@@ -38,10 +38,11 @@ constexpr int kIzquierdaCajas = 960;
 
 } // namespace
 
-frmPeliculasReveladores::frmPeliculasReveladores()
-    : VentanaBusquedaTiempos({QStringLiteral("PelRev"), QStringLiteral("PelRevGrid"), QString(),
+frmPeliculasReveladores::frmPeliculasReveladores(Anfitrion& anfitrion, QWidget* padre)
+    : VentanaBusquedaTiempos(anfitrion, {QStringLiteral("PelRev"), QStringLiteral("PelRevGrid"), QString(),
                               QStringLiteral("Notas"), 3200, QStringLiteral("films"), QStringLiteral("devs"),
-                              true}) {
+                              true},
+                             padre) {
     setObjectName(QStringLiteral("frmPeliculasReveladores"));
     CrearNotas();
     resize(1000, 660);
@@ -69,7 +70,7 @@ void frmPeliculasReveladores::CrearNotas() {
 
     chkInfoTecnica_ = new QCheckBox(QStringLiteral("Ver info técnica película"), this);
     chkInfoTecnica_->setObjectName(QStringLiteral("chkInfoTecnica"));
-    ColorFondo(chkInfoTecnica_, QColor(224, 224, 224));
+    ColorFondo(chkInfoTecnica_, Tema::FondoChkInfoTecnica);
 
     connect(btnGuardarNota_, &QPushButton::clicked, this, &frmPeliculasReveladores::GuardarNotaMia);
     connect(txtNotaPersonal_, &QPlainTextEdit::textChanged, this,
@@ -203,9 +204,9 @@ void frmPeliculasReveladores::CambioInfoTecnica() {
 
 void frmPeliculasReveladores::FichaTecnica(int idPelicula) {
     if (idPelicula > 0)
-        frmPeliculasInfoTec::MostrarPelicula(idPelicula);
+        frmPeliculasInfoTec::MostrarPelicula(anfitrion_, idPelicula);
     else
-        frmPeliculasInfoTec::Cerrar();
+        frmPeliculasInfoTec::Cerrar(anfitrion_);
 }
 
 void frmPeliculasReveladores::Redistribuir(int W, int H, int T) {

@@ -11,7 +11,7 @@ class QPushButton;
 class frmPeliculasReveladores : public VentanaBusquedaTiempos {
     Q_OBJECT
 public:
-    frmPeliculasReveladores();
+    explicit frmPeliculasReveladores(Anfitrion& anfitrion, QWidget* padre = nullptr);
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;

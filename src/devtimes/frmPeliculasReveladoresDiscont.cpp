@@ -7,10 +7,11 @@
 #include <QListWidget>
 #include <QTableWidget>
 
-frmPeliculasReveladoresDiscont::frmPeliculasReveladoresDiscont()
-    : VentanaBusquedaTiempos({QStringLiteral("PelRevDisc"), QStringLiteral("PelRevDiscGrid"),
+frmPeliculasReveladoresDiscont::frmPeliculasReveladoresDiscont(Anfitrion& anfitrion, QWidget* padre)
+    : VentanaBusquedaTiempos(anfitrion, {QStringLiteral("PelRevDisc"), QStringLiteral("PelRevDiscGrid"),
                               QStringLiteral("Discontinuados - "), QStringLiteral("Estado"), 2400,
-                              QStringLiteral("films\\discont"), QStringLiteral("devs\\discont"), false}) {
+                              QStringLiteral("films\\discont"), QStringLiteral("devs\\discont"), false},
+                             padre) {
     setObjectName(QStringLiteral("frmPeliculasReveladoresDiscont"));
     setWindowTitle(QStringLiteral("Películas y Reveladores Discontinuados"));
     resize(960, 600);

@@ -7,7 +7,7 @@
 class frmPeliculasReveladoresDiscont : public VentanaBusquedaTiempos {
     Q_OBJECT
 public:
-    frmPeliculasReveladoresDiscont();
+    explicit frmPeliculasReveladoresDiscont(Anfitrion& anfitrion, QWidget* padre = nullptr);
 
 protected:
     std::vector<ItemLista> LeerItems(const QString& filtro) override;

@@ -1,4 +1,5 @@
 #include "filmsheet/FichaTecnica.h"
+#include "shell/Tema.h"
 
 #include "shell/AlmacenDatos.h"
 #include "shell/Imagenes.h"
@@ -17,12 +18,12 @@ QString FormatearValor(const QString& texto) {
 
 QColor ColorFuente(const QString& fuente) {
     if (fuente == u"Fabricante")
-        return {26, 82, 118};
+        return Tema::FuenteFabricante;
     if (fuente == u"Curva oficial")
-        return {108, 52, 131};
+        return Tema::FuenteCurvaOficial;
     if (fuente == u"Paper/test")
-        return {30, 132, 73};
-    return {127, 140, 141};
+        return Tema::FuentePaper;
+    return Tema::FuenteEstimada;
 }
 
 QString NotaFuente(const QString& fuente) {
@@ -39,12 +40,12 @@ QString NotaFuente(const QString& fuente) {
 
 QColor ColorReciprocidad(const QString& nivel) {
     if (nivel == u"Bajo")
-        return {39, 174, 96};
+        return Tema::ReciprocidadBaja;
     if (nivel == u"Moderado")
-        return {243, 156, 18};
+        return Tema::ReciprocidadModerada;
     if (nivel == u"Alto")
-        return {192, 57, 43};
-    return {127, 140, 141};
+        return Tema::ReciprocidadAlta;
+    return Tema::FuenteEstimada;
 }
 
 Insignia InsigniaDiscontinuada(const QVariant& valor) {
@@ -57,8 +58,8 @@ Insignia InsigniaDiscontinuada(const QVariant& valor) {
             n = int(std::nearbyint(d));
     }
     if (n == 1)
-        return {QStringLiteral("DESCONT."), QColor(192, 40, 40)};
-    return {QStringLiteral("ACTIVA"), QColor(0, 160, 0)};
+        return {QStringLiteral("DESCONT."), Tema::InsigniaDescontinuada};
+    return {QStringLiteral("ACTIVA"), Tema::InsigniaActiva};
 }
 
 QString LeerNombrePelicula(int idPelicula) {

@@ -1,4 +1,5 @@
 #include "filmsheet/GraficaEspectral.h"
+#include "shell/Tema.h"
 
 #include "shell/Lienzo.h"
 #include "shell/Numeros.h"
@@ -8,9 +9,6 @@
 
 namespace {
 
-const QColor kGris(160, 160, 160);
-const QColor kVerdeOjo(60, 160, 60);
-const QColor kRojoPico(180, 40, 40);
 
 // Mix of a full colour over a pale base, t of the full one.
 QColor Mezcla(const QColor& lleno, const QColor& base, double t) {
@@ -20,31 +18,31 @@ QColor Mezcla(const QColor& lleno, const QColor& base, double t) {
 
 QColor ColorRelleno(double lambda, double t) {
     if (lambda < 380)
-        return Mezcla(QColor(160, 120, 220), QColor(240, 230, 248), t);
+        return Mezcla(Tema::EspectroUvLleno, Tema::EspectroUvBase, t);
     if (lambda > 700)
-        return Mezcla(QColor(210, 90, 70), QColor(245, 230, 230), t);
-    return Mezcla(ColorLongitudOnda(lambda), QColor(240, 240, 250), t);
+        return Mezcla(Tema::EspectroIrLleno, Tema::EspectroIrBase, t);
+    return Mezcla(ColorLongitudOnda(lambda), Tema::EspectroVisibleBase, t);
 }
 
 } // namespace
 
 void DibujarCurvaEstimada(Lienzo& lienzo, const ParametrosEspectrales& p) {
-    lienzo.Limpiar(QColor(252, 252, 255));
+    lienzo.Limpiar(Tema::EspectroFondo);
     const EscalaEspectral e(lienzo.AnchoTwips(), lienzo.AltoTwips(), p.xMaximo);
     const int x0 = e.x0, yTop = e.yTop, yBot = e.yBot, xFin = e.x0 + e.plotW;
 
-    lienzo.Rectangulo(x0, yTop, e.X(380), yBot, QColor(240, 232, 248), true);
-    lienzo.Rectangulo(e.X(380), yTop, e.X(700), yBot, QColor(245, 248, 240), true);
-    lienzo.Rectangulo(e.X(700), yTop, xFin, yBot, QColor(245, 232, 232), true);
+    lienzo.Rectangulo(x0, yTop, e.X(380), yBot, Tema::EspectroZonaUv, true);
+    lienzo.Rectangulo(e.X(380), yTop, e.X(700), yBot, Tema::EspectroZonaVisible, true);
+    lienzo.Rectangulo(e.X(700), yTop, xFin, yBot, Tema::EspectroZonaIr, true);
 
-    lienzo.Texto(x0 + 20, yTop + 10, QStringLiteral("UV"), QColor(160, 110, 200), 8);
+    lienzo.Texto(x0 + 20, yTop + 10, QStringLiteral("UV"), Tema::EspectroRotuloUv, 8);
     lienzo.Texto(e.X(380) + (e.X(700) - e.X(380)) / 2.0 - 150, yTop + 10, QStringLiteral("VISIBLE"),
-                 QColor(90, 150, 80), 8);
-    lienzo.Texto(e.X(700) + 20, yTop + 10, QStringLiteral("IR"), QColor(200, 100, 80), 8);
+                 Tema::EspectroRotuloVisible, 8);
+    lienzo.Texto(e.X(700) + 20, yTop + 10, QStringLiteral("IR"), Tema::EspectroRotuloIr, 8);
 
     for (double f : {0.25, 0.5, 0.75}) {
         const int y = e.Y(f);
-        lienzo.Linea(x0, y, xFin, y, QColor(220, 220, 228), 1, Lienzo::Estilo::RayaPunto);
+        lienzo.Linea(x0, y, xFin, y, Tema::EspectroRejilla, 1, Lienzo::Estilo::RayaPunto);
     }
 
     // The curve with the same floor and ceiling as its filled area.
@@ -63,9 +61,9 @@ void DibujarCurvaEstimada(Lienzo& lienzo, const ParametrosEspectrales& p) {
     for (double lambda = 380; lambda <= 720; lambda += 2) {
         const int x = e.X(lambda), y = e.Y(RespuestaOjo(lambda));
         if (lambda == 380)
-            lienzo.Punto(x, y, kVerdeOjo);
+            lienzo.Punto(x, y, Tema::EspectroVerdeOjo);
         else
-            lienzo.Linea(xAnt, yAnt, x, y, kVerdeOjo, 1, Lienzo::Estilo::Punteado);
+            lienzo.Linea(xAnt, yAnt, x, y, Tema::EspectroVerdeOjo, 1, Lienzo::Estilo::Punteado);
         xAnt = x;
         yAnt = y;
     }
@@ -74,25 +72,25 @@ void DibujarCurvaEstimada(Lienzo& lienzo, const ParametrosEspectrales& p) {
         double s;
         const int x = e.X(lambda), y = puntoCurva(lambda, s);
         if (lambda > 300)
-            lienzo.Linea(xAnt, yAnt, x, y, QColor(40, 60, 130), 2);
+            lienzo.Linea(xAnt, yAnt, x, y, Tema::EspectroCurva, 2);
         xAnt = x;
         yAnt = y;
     }
 
-    lienzo.Linea(x0, yBot, xFin, yBot, kGris);
+    lienzo.Linea(x0, yBot, xFin, yBot, Tema::EspectroGris);
 
     for (int t = 300; t <= RedondearEntero(p.xMaximo); t += 100) {
-        lienzo.Linea(e.X(t), yBot, e.X(t), yBot + 30, kGris);
-        lienzo.Texto(e.X(t) - 60, yBot + 35, QString::number(t), QColor(90, 90, 90), 7);
+        lienzo.Linea(e.X(t), yBot, e.X(t), yBot + 30, Tema::EspectroGris);
+        lienzo.Texto(e.X(t) - 60, yBot + 35, QString::number(t), Tema::EspectroEje, 7);
     }
 
     const int xp = e.X(p.pico);
-    lienzo.Linea(xp, yTop + 30, xp, yBot, kRojoPico, 1, Lienzo::Estilo::Punteado);
-    lienzo.Texto(xp + 20, yTop + 50, QString::number(RedondearEntero(p.pico)) + u" nm", kRojoPico, 15);
+    lienzo.Linea(xp, yTop + 30, xp, yBot, Tema::EspectroRojoPico, 1, Lienzo::Estilo::Punteado);
+    lienzo.Texto(xp + 20, yTop + 50, QString::number(RedondearEntero(p.pico)) + u" nm", Tema::EspectroRojoPico, 15);
 
     const int lx = x0 + e.plotW - 1100, ly = yTop + 40;
-    lienzo.Linea(lx, ly + 60, lx + 200, ly + 60, kVerdeOjo, 1, Lienzo::Estilo::Punteado);
-    lienzo.Texto(lx + 230, ly + 20, QStringLiteral("ojo"), kVerdeOjo, 4.5);
+    lienzo.Linea(lx, ly + 60, lx + 200, ly + 60, Tema::EspectroVerdeOjo, 1, Lienzo::Estilo::Punteado);
+    lienzo.Texto(lx + 230, ly + 20, QStringLiteral("ojo"), Tema::EspectroVerdeOjo, 4.5);
 
     DibujarBarraEspectro(lienzo, x0, e.plotW, e.xMinimo, p.xMaximo, yBot + 230, 90);
 }
@@ -104,5 +102,5 @@ void DibujarBarraEspectro(Lienzo& lienzo, double x0, double anchoPlot, double xM
     };
     for (int lambda = 380; lambda <= 700; ++lambda)
         lienzo.Linea(x(lambda), arriba, x(lambda), arriba + alto, ColorLongitudOnda(lambda));
-    lienzo.Rectangulo(x(380), arriba, x(700), arriba + alto, kGris, false);
+    lienzo.Rectangulo(x(380), arriba, x(700), arriba + alto, Tema::EspectroGris, false);
 }

@@ -1,35 +1,36 @@
 #include "filmsheet/frmImagenCompleta.h"
+#include "shell/Tema.h"
 
 #include "shell/Controles.h"
 #include "shell/Imagenes.h"
 #include "shell/Lienzo.h"
 #include "shell/Numeros.h"
-#include "shell/frmMDI.h"
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <algorithm>
 
 namespace {
-const QColor kOscuro(32, 32, 32);
 constexpr int kAltoPie = 300;    // twips under the picture
 constexpr int kAltoNombre = 285; // twips of the title bar
 } // namespace
 
-frmImagenCompleta::frmImagenCompleta() : picImg_(new Lienzo(this)), lblNombre_(new QLabel(this)) {
+frmImagenCompleta::frmImagenCompleta(Anfitrion& anfitrion, QWidget* padre)
+    : VentanaModulo(padre), anfitrion_(anfitrion), picImg_(new Lienzo(this)), lblNombre_(new QLabel(this)) {
     setObjectName(QStringLiteral("frmImagenCompleta"));
     setWindowTitle(QStringLiteral("Imagen"));
-    ColorFondo(this, kOscuro);
+    ColorFondo(this, Tema::FondoImagen);
 
     picImg_->setObjectName(QStringLiteral("picImg"));
-    picImg_->Limpiar(kOscuro);
+    picImg_->Limpiar(Tema::FondoImagen);
     lblNombre_->setObjectName(QStringLiteral("lblNombre"));
     lblNombre_->setTextFormat(Qt::PlainText);
     lblNombre_->setAlignment(Qt::AlignCenter);
-    ColorFondo(lblNombre_, kOscuro);
+    ColorFondo(lblNombre_, Tema::FondoImagen);
     ColorTexto(lblNombre_, Qt::white);
-    lblNombre_->setFont(Fuente(QStringLiteral("Segoe UI"), 9, true));
+    lblNombre_->setFont(Fuente(Tema::FaceInterfaz, 9, true));
 
     connect(picImg_, &Lienzo::DobleClic, this, [this] { Marco()->close(); });
     resize(TwipsAPixeles(12000), TwipsAPixeles(9000));
@@ -40,14 +41,14 @@ void frmImagenCompleta::MostrarImagen(const QString& ruta, const QString& titulo
     rutaImagen_ = ruta;
     setWindowTitle(titulo);
     lblNombre_->setText(titulo);
-    frmMDI* principal = VentanaPrincipal();
+    QMdiArea* area = anfitrion_.Area();
     QWidget* marco = Marco();
-    if (llenar && principal && marco != this)
-        marco->setGeometry(QRect(QPoint(0, 0), principal->Area()->viewport()->size()));
+    if (llenar && area && marco != this)
+        marco->setGeometry(QRect(QPoint(0, 0), area->viewport()->size()));
     marco->show();
     marco->raise();
-    if (principal) {
-        if (QMdiSubWindow* activa = principal->Area()->activeSubWindow(); activa && activa->widget())
+    if (area) {
+        if (QMdiSubWindow* activa = area->activeSubWindow(); activa && activa->widget())
             activa->widget()->setFocus();
     }
     DibujarImagen();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/VentanaModulo.h"
+#include "shell/Anfitrion.h"
 
 class Lienzo;
 class QLabel;
@@ -10,7 +10,7 @@ class QLabel;
 class frmImagenCompleta : public VentanaModulo {
     Q_OBJECT
 public:
-    frmImagenCompleta();
+    explicit frmImagenCompleta(Anfitrion& anfitrion, QWidget* padre = nullptr);
 
     // llenar: take the whole client area of the main window.
     void MostrarImagen(const QString& ruta, const QString& titulo, bool llenar);
@@ -24,6 +24,7 @@ private:
     void DibujarImagen();
     void Colocar();
 
+    Anfitrion& anfitrion_;
     Lienzo* picImg_;
     QLabel* lblNombre_;
     QString rutaImagen_;

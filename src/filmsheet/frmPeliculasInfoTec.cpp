@@ -1,4 +1,5 @@
 #include "filmsheet/frmPeliculasInfoTec.h"
+#include "shell/Tema.h"
 
 #include "filmsheet/FichaTecnica.h"
 #include "filmsheet/GraficaEspectral.h"
@@ -9,28 +10,27 @@
 #include "shell/Imagenes.h"
 #include "shell/Lienzo.h"
 #include "shell/Numeros.h"
-#include "shell/frmMDI.h"
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 namespace {
-const QColor kGrisTexto(128, 128, 128);
-const QColor kTituloPanel(96, 96, 96);
 constexpr int kAnchoCurva = 4277;
 // The development-time window the sheet stands beside.
 const QString kVentanaTiempos = QStringLiteral("frmPeliculasReveladores");
 } // namespace
 
-frmPeliculasInfoTec::frmPeliculasInfoTec() {
+frmPeliculasInfoTec::frmPeliculasInfoTec(Anfitrion& anfitrion, QWidget* padre)
+    : VentanaModulo(padre), anfitrion_(anfitrion) {
     setObjectName(QStringLiteral("frmPeliculasInfoTec"));
     setWindowTitle(QStringLiteral("Info técnica"));
     ColorFondo(this, Qt::white);
     resize(TwipsAPixeles(10100), TwipsAPixeles(10200));
 
     picCabecera_ = CrearControl<QWidget>(this, "picCabecera", 0, 0, 10100, 900);
-    ColorFondo(picCabecera_, QColor(48, 48, 48));
+    ColorFondo(picCabecera_, Tema::FondoCabeceraFicha);
     lblNombre_ = Etiqueta(picCabecera_, "lblNombre", {}, 120, 60, 7800, 420);
     lblDiscontinuada_ = Etiqueta(picCabecera_, "lblDiscontinuada", {}, 120, 510, 1200, 285);
     lblDiscontinuada_->setAlignment(Qt::AlignCenter);
@@ -38,7 +38,7 @@ frmPeliculasInfoTec::frmPeliculasInfoTec() {
     ColorTexto(lblDiscontinuada_, Qt::white);
 
     picCaract_ = Panel("picCaract", "lblCaractTitulo", QStringLiteral("CARACTERÍSTICAS"), 900, 2100,
-                       QColor(240, 240, 240));
+                       Tema::FondoCaracteristicas);
     Etiqueta(picCaract_, "lblLblIso", QStringLiteral("ISO nominal:"), 120, 300, 1500);
     lblIso_ = Etiqueta(picCaract_, "lblIso", {}, 1620, 300, 1800);
     Etiqueta(picCaract_, "lblLblGrano", QStringLiteral("Tipo de grano:"), 120, 570, 1500);
@@ -75,10 +75,10 @@ frmPeliculasInfoTec::frmPeliculasInfoTec() {
     Etiqueta(picEspectral_, "lblLblCorreccion", QStringLiteral("Corrección:"), 3300, 1440, 1500);
     lblCorreccion_ = Etiqueta(picEspectral_, "lblCorreccion", {}, 4800, 1440, 1620);
     lblNotaFuente_ = Etiqueta(picEspectral_, "lblNotaFuente", {}, 120, 1950, 6300);
-    ColorTexto(lblNotaFuente_, kGrisTexto);
+    ColorTexto(lblNotaFuente_, Tema::TextoGris);
 
     picResolucion_ = Panel("picResolucion", "lblResolucionTitulo", QStringLiteral("GRANO Y RESOLUCIÓN"), 5220,
-                           840, QColor(248, 248, 248));
+                           840, Tema::FondoResolucion);
     Etiqueta(picResolucion_, "lblLblGranoRms", QStringLiteral("Grano RMS:"), 120, 300, 1500);
     lblGranoRms_ = Etiqueta(picResolucion_, "lblGranoRms", {}, 1620, 300, 1200);
     Etiqueta(picResolucion_, "lblLblResLp", QStringLiteral("Resolución (lp/mm):"), 3300, 300, 1860);
@@ -90,16 +90,16 @@ frmPeliculasInfoTec::frmPeliculasInfoTec() {
 
     lblTipoCurva_ = Etiqueta(this, "lblTipoCurva", {}, 120, 6180, 2700, 600);
     lblTipoCurva_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ColorTexto(lblTipoCurva_, kGrisTexto);
+    ColorTexto(lblTipoCurva_, Tema::TextoGris);
 
     lblSinDatos_ = Etiqueta(this, "lblSinDatos", QStringLiteral("Sin datos técnicos para esta película"), 0,
                             3060, 10100, 375);
     lblSinDatos_->setAlignment(Qt::AlignCenter);
-    ColorTexto(lblSinDatos_, kGrisTexto);
+    ColorTexto(lblSinDatos_, Tema::TextoGris);
     lblSinDatos_->hide();
 
     AplicarFuentes();
-    lblNombre_->setFont(Fuente(QStringLiteral("Segoe UI"), 15.75, true));
+    lblNombre_->setFont(Fuente(Tema::FaceInterfaz, 15.75, true));
     QFont insignia = lblDiscontinuada_->font();
     insignia.setBold(true);
     lblDiscontinuada_->setFont(insignia);
@@ -119,13 +119,13 @@ QWidget* frmPeliculasInfoTec::Panel(const char* nombre, const char* nombreTitulo
     auto* panel = CrearControl<QWidget>(this, nombre, 0, arriba, 10100, alto);
     ColorFondo(panel, fondo);
     QLabel* t = Etiqueta(panel, nombreTitulo, titulo, 120, 30, 6000);
-    t->setFont(Fuente(QStringLiteral("Segoe UI"), 6.75, true));
-    ColorTexto(t, kTituloPanel);
+    t->setFont(Fuente(Tema::FaceInterfaz, 6.75, true));
+    ColorTexto(t, Tema::TituloPanelFicha);
     return panel;
 }
 
 void frmPeliculasInfoTec::AplicarFuentes() {
-    const QFont f = Fuente(QStringLiteral("Segoe UI"), 8);
+    const QFont f = Fuente(Tema::FaceInterfaz, 8);
     for (QWidget* w :
          std::initializer_list<QWidget*>{picCabecera_, picCaract_, picEspectral_, picResolucion_,
                                          lblSinDatos_, lblTipoCurva_, picCurva_, lblDiscontinuada_})
@@ -134,25 +134,24 @@ void frmPeliculasInfoTec::AplicarFuentes() {
     for (QWidget* panel : {picCaract_, picEspectral_, picResolucion_})
         for (QLabel* l : panel->findChildren<QLabel*>())
             if (l->objectName().endsWith(u"Titulo"))
-                l->setFont(Fuente(QStringLiteral("Segoe UI"), 6.75, true));
+                l->setFont(Fuente(Tema::FaceInterfaz, 6.75, true));
 }
 
-void frmPeliculasInfoTec::MostrarPelicula(int idPelicula) {
-    frmMDI* principal = VentanaPrincipal();
-    QMdiSubWindow* activa = principal ? principal->Area()->activeSubWindow() : nullptr;
-    frmPeliculasInfoTec* ficha = AbrirModulo<frmPeliculasInfoTec>();
+void frmPeliculasInfoTec::MostrarPelicula(Anfitrion& anfitrion, int idPelicula) {
+    QMdiArea* area = anfitrion.Area();
+    QMdiSubWindow* activa = area ? area->activeSubWindow() : nullptr;
+    frmPeliculasInfoTec* ficha = anfitrion.Abrir<frmPeliculasInfoTec>();
     ficha->Mostrar(idPelicula);
     // The sheet stays in front while the keyboard stays with the window in use.
-    if (activa && principal) {
-        principal->Area()->setActiveSubWindow(activa);
+    if (activa) {
+        area->setActiveSubWindow(activa);
         ficha->Marco()->raise();
     }
 }
 
-void frmPeliculasInfoTec::Cerrar() {
-    if (frmMDI* principal = VentanaPrincipal())
-        if (auto* ficha = principal->ModuloAbierto<frmPeliculasInfoTec>())
-            ficha->Marco()->close();
+void frmPeliculasInfoTec::Cerrar(Anfitrion& anfitrion) {
+    if (auto* ficha = anfitrion.Abierto<frmPeliculasInfoTec>())
+        ficha->Marco()->close();
 }
 
 void frmPeliculasInfoTec::Mostrar(int idPelicula) {
@@ -163,18 +162,18 @@ void frmPeliculasInfoTec::Mostrar(int idPelicula) {
 }
 
 void frmPeliculasInfoTec::Posicionar() {
-    frmMDI* principal = VentanaPrincipal();
-    if (!principal)
+    QMdiArea* area = anfitrion_.Area();
+    if (!area)
         return;
     QWidget* tiempos = nullptr;
-    for (QMdiSubWindow* sub : principal->Area()->subWindowList())
+    for (QMdiSubWindow* sub : area->subWindowList())
         if (sub->widget() && sub->widget()->objectName() == kVentanaTiempos)
             tiempos = sub;
     if (!tiempos || tiempos->isMinimized())
         return;
     QWidget* marco = Marco();
     int izquierda = tiempos->x() + tiempos->width();
-    if (izquierda + marco->width() > principal->Area()->viewport()->width())
+    if (izquierda + marco->width() > area->viewport()->width())
         izquierda = tiempos->x() - marco->width();
     marco->move(std::max(izquierda, 0), tiempos->y());
 }
@@ -186,7 +185,7 @@ void frmPeliculasInfoTec::LimpiarCampos() {
           lblCorteRojo_, lblCorteIr_,   lblNotaFuente_,   lblRecip_, lblCorreccion_,  lblGranoRms_,
           lblResLp_,     lblTipoCurva_, lblDiscontinuada_})
         l->clear();
-    ColorFondo(lblDiscontinuada_, QColor(180, 180, 180));
+    ColorFondo(lblDiscontinuada_, Tema::InsigniaInactiva);
     picCurva_->Limpiar(Qt::white);
 }
 
@@ -249,7 +248,7 @@ void frmPeliculasInfoTec::CargarDatos() {
     }
     PintarImagenAjustada(curva);
     lblTipoCurva_->setText(QStringLiteral("Curva oficial\ndel fabricante"));
-    ColorTexto(lblTipoCurva_, QColor(26, 82, 118));
+    ColorTexto(lblTipoCurva_, Tema::FuenteFabricante);
     picCurva_->setToolTip(QStringLiteral("Doble clic para ver la imagen ampliada"));
 }
 
@@ -259,7 +258,7 @@ void frmPeliculasInfoTec::DibujarCurvaEstimada() {
     ::DibujarCurvaEstimada(*picCurva_, p);
     // Two lines: a label breaks at LF.
     lblTipoCurva_->setText(QStringLiteral("Curva aprox.\n(datos estimados)"));
-    ColorTexto(lblTipoCurva_, QColor(127, 140, 141));
+    ColorTexto(lblTipoCurva_, Tema::FuenteEstimada);
 }
 
 void frmPeliculasInfoTec::PintarImagenAjustada(const QImage& imagen) {
@@ -270,7 +269,7 @@ void frmPeliculasInfoTec::PintarImagenAjustada(const QImage& imagen) {
 void frmPeliculasInfoTec::AbrirCurvaAmpliada() {
     if (rutaCurva_.isEmpty() || !QFileInfo::exists(rutaCurva_))
         return;
-    AbrirModulo<frmImagenCompleta>()->MostrarImagen(rutaCurva_, nombrePelicula_, false);
+    anfitrion_.Abrir<frmImagenCompleta>()->MostrarImagen(rutaCurva_, nombrePelicula_, false);
 }
 
 void frmPeliculasInfoTec::resizeEvent(QResizeEvent* evento) {

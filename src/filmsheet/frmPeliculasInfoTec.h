@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/VentanaModulo.h"
+#include "shell/Anfitrion.h"
 
 #include <QImage>
 
@@ -12,13 +12,13 @@ class QLabel;
 class frmPeliculasInfoTec : public VentanaModulo {
     Q_OBJECT
 public:
-    frmPeliculasInfoTec();
+    explicit frmPeliculasInfoTec(Anfitrion& anfitrion, QWidget* padre = nullptr);
 
     void Mostrar(int idPelicula);
     // Opens (or reuses) the one sheet for a film without taking the focus from the window in use.
-    static void MostrarPelicula(int idPelicula);
+    static void MostrarPelicula(Anfitrion& anfitrion, int idPelicula);
     // Closes the sheet when it is open.
-    static void Cerrar();
+    static void Cerrar(Anfitrion& anfitrion);
 
     int IdPelicula() const { return idPelicula_; }
     const QString& RutaCurva() const { return rutaCurva_; }
@@ -39,6 +39,7 @@ private:
     QWidget* Panel(const char* nombre, const char* nombreTitulo, const QString& titulo, int arriba, int alto,
                    const QColor& fondo);
 
+    Anfitrion& anfitrion_;
     QWidget *picCabecera_, *picCaract_, *picEspectral_, *picResolucion_;
     QLabel *lblNombre_, *lblDiscontinuada_, *lblSinDatos_, *lblTipoCurva_;
     QLabel *lblFabric_, *lblIso_, *lblGrano_, *lblSens_, *lblProceso_, *lblFecha_, *lblFormato_,

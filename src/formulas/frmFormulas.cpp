@@ -127,7 +127,7 @@ void frmFormulas::CrearControles() {
     lblEscala_ = Etiqueta(d, "lblEscala", QString(), 1380, 780, 2000, 270);
     lblEscala_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblEscala_->setFont(FuenteInterfaz(8.5, true));
-    ColorTexto(lblEscala_, ColorEscalado);
+    ColorTexto(lblEscala_, Tema::CantidadEscalada);
     lblPreparar_ = Etiqueta(d, "lblPreparar", QStringLiteral("Preparar:"), 3400, 780, 780, 270);
     lblPreparar_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtVolumen_ = CrearControl<QLineEdit>(d, "txtVolumen", 4200, 750, 660, 315);
@@ -337,12 +337,12 @@ void frmFormulas::LlenarGrid() {
             if (c == kColumnaCantidad)
                 celda->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (f.titulo) {
-                celda->setBackground(ColorFilaTitulo);
+                celda->setBackground(Tema::FilaTituloParte);
                 celda->setFont(negrita);
             } else {
                 celda->setBackground(r % 2 == 0 ? ColorFilaAlterna : ColorBlanco);
                 if (escalada && c >= kColumnaCantidad)
-                    celda->setForeground(ColorEscalado);
+                    celda->setForeground(Tema::CantidadEscalada);
             }
             g->setItem(r - 1, c, celda);
         }

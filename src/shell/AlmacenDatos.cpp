@@ -21,10 +21,10 @@ BaseDatos* NotesDb() {
 }
 
 QString RutaBDReferencia() {
-    return RutaPrograma(QStringLiteral("tz.mdb"));
+    return RutaPrograma(kArchivoBDReferencia);
 }
 QString RutaBDNotas() {
-    return RutaPrograma(QStringLiteral("notasp.mdb"));
+    return RutaPrograma(kArchivoBDNotas);
 }
 
 void AbrirBasesDatos() {

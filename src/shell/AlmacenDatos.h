@@ -12,6 +12,9 @@ BaseDatos* ReferenceDb();
 BaseDatos* NotesDb();
 
 inline const QString kClaveBDReferencia = QStringLiteral("k7m_q2x-4051#");
+// File names of the two databases inside the program folder.
+inline const QString kArchivoBDReferencia = QStringLiteral("tz.mdb");
+inline const QString kArchivoBDNotas = QStringLiteral("notasp.mdb");
 
 QString RutaBDReferencia();
 QString RutaBDNotas();

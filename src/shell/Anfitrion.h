@@ -2,8 +2,8 @@
 
 #include "shell/VentanaModulo.h"
 
-#include <QMetaObject>
 #include <QString>
+#include <typeinfo>
 
 class QMdiArea;
 
@@ -23,7 +23,7 @@ public:
     virtual void FijarFondo(const QString& nombre) = 0;
 
     // The open window whose class is exactly `tipo`, or null.
-    virtual VentanaModulo* Buscar(const QMetaObject& tipo) const = 0;
+    virtual VentanaModulo* Buscar(const std::type_info& tipo) const = 0;
     // Takes a new module window: places it (in its sub-window), runs Cargar and shows it.
     virtual void Agregar(VentanaModulo* nueva) = 0;
     // Shows and brings forward an open module window.
@@ -32,7 +32,7 @@ public:
     // The one window of module T: created on first use, otherwise shown and brought forward.
     // T is built as T(Anfitrion&).
     template <class T> T* Abrir() {
-        if (VentanaModulo* abierta = Buscar(T::staticMetaObject)) {
+        if (VentanaModulo* abierta = Buscar(typeid(T))) {
             Activar(abierta);
             return static_cast<T*>(abierta);
         }
@@ -40,5 +40,5 @@ public:
         Agregar(nueva);
         return nueva;
     }
-    template <class T> T* Abierto() const { return static_cast<T*>(Buscar(T::staticMetaObject)); }
+    template <class T> T* Abierto() const { return static_cast<T*>(Buscar(typeid(T))); }
 };

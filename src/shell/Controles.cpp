@@ -1,6 +1,7 @@
 #include "shell/Controles.h"
 
 #include "shell/Numeros.h"
+#include "shell/Tema.h"
 
 #include <QHeaderView>
 #include <QPalette>
@@ -49,9 +50,10 @@ void EstiloGrid(QTableView* grid) {
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setWordWrap(false);
     grid->setStyleSheet(
-        QStringLiteral("QTableView { gridline-color: rgb(200,210,230); "
-                       "selection-background-color: rgb(198,217,241); selection-color: black; }"
-                       "QHeaderView::section { background-color: rgb(26,58,107); color: white; "
-                       "border: none; border-right: 1px solid rgb(15,45,90); "
-                       "border-bottom: 1px solid rgb(15,45,90); padding: 1px 4px; }"));
+        QStringLiteral("QTableView { gridline-color: %1; selection-background-color: %2; "
+                       "selection-color: black; }"
+                       "QHeaderView::section { background-color: %3; color: %4; border: none; "
+                       "border-right: 1px solid %5; border-bottom: 1px solid %5; padding: 1px 4px; }")
+            .arg(Tema::LineasGrid.name(), ColorSeleccion.name(), ColorTitulo.name(), ColorBlanco.name(),
+                 Tema::BordeCabecera.name()));
 }

@@ -1,4 +1,5 @@
 #include "shell/Lienzo.h"
+#include "shell/Tema.h"
 
 #include "shell/Controles.h"
 #include "shell/Imagenes.h"
@@ -14,7 +15,7 @@
 
 namespace {
 // The face the windows are designed with, and its ascent in ems (the character cell above the baseline).
-const QString kFamiliaDisenada = QStringLiteral("Segoe UI");
+const QString& kFamiliaDisenada = Tema::FaceInterfaz;
 constexpr double kAscensoDisenado = 2210.0 / 2048.0;
 } // namespace
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/Tema.h"
+
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -48,10 +50,10 @@ public:
     void Circulo(double x, double y, double radio, const QColor& color, int ancho = 1, bool relleno = false);
     // Text whose top-left corner is (x, y), on a transparent background; size in points at 96 dpi.
     void Texto(double x, double y, const QString& texto, const QColor& color, double puntos,
-               bool negrita = false, const QString& familia = QStringLiteral("Segoe UI"));
+               bool negrita = false, const QString& familia = Tema::FaceInterfaz);
     // Size in twips the text would take.
     QSizeF MedirTexto(const QString& texto, double puntos, bool negrita = false,
-                      const QString& familia = QStringLiteral("Segoe UI")) const;
+                      const QString& familia = Tema::FaceInterfaz) const;
     // The picture stretched into the pixel rectangle at (px, py) of ancho / 15 x alto / 15 pixels
     // (rounded, at least 1), with smooth (area-averaging) resampling.
     void Imagen(double x, double y, double ancho, double alto, const QImage& imagen);

@@ -1,6 +1,6 @@
 #include "calculators/frmCalcDilucion.h"
 
-#include "PruebaVentana.h"
+#include "soporte/VentanaPrueba.h"
 #include "shell/AjustesUsuario.h"
 #include "shell/Numeros.h"
 #include "soporte/CarpetaPruebas.h"
@@ -17,7 +17,7 @@
 
 namespace {
 
-class CalcDilucion : public PruebaVentana<frmCalcDilucion> {
+class CalcDilucion : public ::testing::Test, public VentanaPrueba<frmCalcDilucion> {
 protected:
     CalcDilucion() { Abrir(); }
     QString Texto(const char* nombre) { return C<QLabel>(nombre)->text(); }
@@ -118,7 +118,7 @@ TEST_F(CalcDilucion, PosicionRecordada) {
     GuardarAjuste("Garvola", "CalcDilucion", "Top", "750");
     GuardarAjuste("Garvola", "CalcDilucion", "Width", "9000");
     GuardarAjuste("Garvola", "CalcDilucion", "Height", "9000");
-    frmCalcDilucion otra;
+    frmCalcDilucion otra(anfitrion);
     otra.Cargar();
     EXPECT_EQ(otra.pos(), QPoint(100, 50));
     EXPECT_EQ(otra.size(), QSize(TwipsAPixeles(6585), TwipsAPixeles(6300)));

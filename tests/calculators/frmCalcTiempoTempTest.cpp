@@ -1,6 +1,6 @@
 #include "calculators/frmCalcTiempoTemp.h"
 
-#include "PruebaVentana.h"
+#include "soporte/VentanaPrueba.h"
 #include "calculators/PerfilesTemp.h"
 #include "shell/Lienzo.h"
 #include "shell/TextoAnsi.h"
@@ -22,12 +22,12 @@
 
 namespace {
 
-class CalcTiempoTemp : public PruebaVentana<frmCalcTiempoTemp> {
+class CalcTiempoTemp : public ::testing::Test, public VentanaPrueba<frmCalcTiempoTemp> {
 protected:
     void Abrir(const QByteArray& perfiles = {}) {
         if (!perfiles.isNull())
             carpeta.Escribir("perfiles_temp.txt", perfiles);
-        PruebaVentana::Abrir();
+        VentanaPrueba::Abrir();
     }
     QString Texto(const char* nombre) {
         if (auto* l = w->findChild<QLabel*>(QString::fromLatin1(nombre)))

@@ -5,7 +5,7 @@
 #include "shell/Lienzo.h"
 #include "shell/Numeros.h"
 
-#include "PruebaVentana.h"
+#include "soporte/VentanaPrueba.h"
 
 #include <QFocusEvent>
 #include <QLabel>
@@ -20,7 +20,7 @@ namespace {
 
 const QColor kRejilla(220, 220, 220);
 
-class CurvaReciprocidad : public PruebaVentana<frmCurvaReciprocidad> {
+class CurvaReciprocidad : public ::testing::Test, public VentanaPrueba<frmCurvaReciprocidad> {
 protected:
     CurvaReciprocidad() {
         Abrir();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/frmMDI.h"
+#include "soporte/VentanaPrueba.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -10,21 +10,16 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-// Drives a search window inside a main window, as a user does.
-template <class T> class ManejoVentana {
+// Drives a search window among the other modules, as a user does.
+template <class T> class ManejoVentana : public VentanaPrueba<T> {
 public:
-    ManejoVentana() {
-        principal.show();
-        ventana = principal.MostrarModulo<T>();
+    ManejoVentana() : VentanaPrueba<T>(true) {
+        ventana = this->Abrir();
         ventana->Marco()->resize(1100, 760);
         QCoreApplication::processEvents();
     }
 
-    template <class C> C* Control(const char* nombre) const {
-        C* c = ventana->template findChild<C*>(QString::fromLatin1(nombre));
-        EXPECT_NE(c, nullptr) << nombre;
-        return c;
-    }
+    template <class K> K* Control(const char* nombre) const { return this->template C<K>(nombre); }
     QListWidget* Lista() const { return Control<QListWidget>("lstItems"); }
     QTableWidget* Grid() const { return Control<QTableWidget>("grdTiempos"); }
     QComboBox* Temperaturas() const { return Control<QComboBox>("cboTemp"); }
@@ -80,9 +75,8 @@ public:
                 return {};
         return c;
     }
-    QString Estado() const { return principal.findChild<QLabel*>("lblStatus")->text(); }
+    QString Estado() const { return this->anfitrion.Estado(); }
     QString Conteo() const { return Control<QLabel>("lblConteo")->text(); }
 
-    frmMDI principal;
     T* ventana = nullptr;
 };

@@ -77,7 +77,7 @@ TEST_F(frmPeliculasReveladoresDiscontTest, FilasEnOrdenDeTextoYColoresDeEstado) 
     EXPECT_EQ(v.ColorDeFila(3), ColorSeleccion);
     v.ClicFila(1);
     EXPECT_EQ(v.ColorDeFila(3), kRojoImpar);
-    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>(), nullptr);
+    EXPECT_EQ(v.anfitrion.Abierto<frmPeliculasInfoTec>(), nullptr);
 
     v.ElegirTemperatura("18");
     EXPECT_EQ(v.Columna(2), QStringList{"25"});

@@ -251,7 +251,7 @@ TEST_F(frmPeliculasReveladoresTest, FotoConDosPuntosYDobleClic) {
     EXPECT_NE(pic->PixelEn(1500, 200), centro);
 
     QTest::mouseDClick(pic, Qt::LeftButton, {}, pic->rect().center());
-    auto* imagen = v.principal.ModuloAbierto<frmImagenCompleta>();
+    auto* imagen = v.anfitrion.Abierto<frmImagenCompleta>();
     ASSERT_NE(imagen, nullptr);
     EXPECT_TRUE(imagen->RutaImagen().endsWith("Foma_ Retro 320.jpg"));
 
@@ -320,41 +320,24 @@ TEST_F(frmPeliculasReveladoresTest, FalloDelMotorSeInformaConSuPrefijo) {
     EXPECT_TRUE(Guion().llamadas[0].texto.contains("Reveladores"));
 }
 
-TEST_F(frmPeliculasReveladoresTest, MenuAbreUnaSolaVentanaDeCadaBusqueda) {
-    frmMDI principal;
-    QAction* buscar = principal.Accion("mnuBuscarPeliRevel");
-    QAction* discont = principal.Accion("mnuBuscarPeliRevelDiscont");
-    EXPECT_TRUE(buscar->isEnabled());
-    EXPECT_TRUE(discont->isEnabled());
-    EXPECT_EQ(buscar->shortcut(), QKeySequence("Ctrl+B"));
-    EXPECT_EQ(discont->shortcut(), QKeySequence("Ctrl+P"));
-    buscar->trigger();
-    buscar->trigger();
-    discont->trigger();
-    EXPECT_EQ(principal.Area()->subWindowList().size(), 2);
-    ASSERT_NE(principal.ModuloAbierto<frmPeliculasReveladores>(), nullptr);
-    EXPECT_EQ(
-        principal.ModuloAbierto<frmPeliculasReveladores>()->findChild<QListWidget*>("lstItems")->count(), 4);
-}
-
 TEST_F(frmPeliculasReveladoresTest, FichaTecnicaSigueALaPeliculaMientrasEstaMarcada) {
     Ventana v;
     auto* chk = v.Control<QCheckBox>("chkInfoTecnica");
     v.Clic("Fomapan 100");
-    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>(), nullptr);
+    EXPECT_EQ(v.anfitrion.Abierto<frmPeliculasInfoTec>(), nullptr);
     chk->click();
-    ASSERT_NE(v.principal.ModuloAbierto<frmPeliculasInfoTec>(), nullptr);
-    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>()->IdPelicula(), 2);
+    ASSERT_NE(v.anfitrion.Abierto<frmPeliculasInfoTec>(), nullptr);
+    EXPECT_EQ(v.anfitrion.Abierto<frmPeliculasInfoTec>()->IdPelicula(), 2);
     v.Clic("Kodak Tri-X 400");
-    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>()->IdPelicula(), 1);
+    EXPECT_EQ(v.anfitrion.Abierto<frmPeliculasInfoTec>()->IdPelicula(), 1);
     chk->click();
     QCoreApplication::processEvents();
-    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>(), nullptr);
+    EXPECT_EQ(v.anfitrion.Abierto<frmPeliculasInfoTec>(), nullptr);
     // Checked again, then the developer side: the sheet goes with the box.
     chk->click();
     v.ventana->ModoRevelador();
     QCoreApplication::processEvents();
-    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>(), nullptr);
+    EXPECT_EQ(v.anfitrion.Abierto<frmPeliculasInfoTec>(), nullptr);
     v.Clic("Rodinal");
-    EXPECT_EQ(v.principal.ModuloAbierto<frmPeliculasInfoTec>(), nullptr);
+    EXPECT_EQ(v.anfitrion.Abierto<frmPeliculasInfoTec>(), nullptr);
 }

@@ -1,12 +1,14 @@
 #include "filmsheet/frmImagenCompleta.h"
 #include "shell/Lienzo.h"
-#include "shell/frmMDI.h"
+#include "soporte/AnfitrionPrueba.h"
 
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/Etiquetas.h"
 #include "soporte/ImagenesPrueba.h"
 
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -18,12 +20,10 @@ const QColor kOscuro(32, 32, 32);
 class frmImagenCompletaTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        mdi_.resize(1200, 900);
-        mdi_.Cargar();
-        mdi_.show();
+        mdi_.Area()->resize(1200, 860);
     }
     frmImagenCompleta* Mostrar(const QString& ruta, const QString& titulo = "Foto", bool llenar = false) {
-        frmImagenCompleta* w = AbrirModulo<frmImagenCompleta>();
+        frmImagenCompleta* w = mdi_.Abrir<frmImagenCompleta>();
         w->MostrarImagen(ruta, titulo, llenar);
         return w;
     }
@@ -36,7 +36,7 @@ protected:
     }
 
     CarpetaPruebas carpeta_{false};
-    frmMDI mdi_;
+    AnfitrionPrueba mdi_{true};
 };
 
 } // namespace
@@ -52,7 +52,7 @@ TEST_F(frmImagenCompletaTest, DisenoYPieConElTitulo) {
     EXPECT_TRUE(lbl->font().bold());
     EXPECT_EQ(lbl->alignment(), Qt::AlignCenter);
     EXPECT_EQ(Canvas(w)->geometry(), QRect(0, 0, 800, 580));
-    EXPECT_EQ(mdi_.Area()->activeSubWindow(), w->Marco());
+    EXPECT_EQ(mdi_.Area()->activeSubWindow(), static_cast<QMdiSubWindow*>(w->Marco()));
     EXPECT_EQ(w->RutaImagen(), carpeta_.Archivo("a.png"));
 }
 

@@ -4,7 +4,7 @@
 #include "shell/AlmacenDatos.h"
 #include "shell/Lienzo.h"
 #include "shell/Numeros.h"
-#include "shell/frmMDI.h"
+#include "soporte/AnfitrionPrueba.h"
 
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/Etiquetas.h"
@@ -20,15 +20,13 @@ namespace {
 
 class Tiempos : public VentanaModulo {
 public:
-    Tiempos() { setObjectName(QStringLiteral("frmPeliculasReveladores")); }
+    explicit Tiempos(Anfitrion&) { setObjectName(QStringLiteral("frmPeliculasReveladores")); }
 };
 
 class FichaTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        mdi_.Cargar();
-        mdi_.resize(1400, 900);
-        mdi_.show();
+        mdi_.Area()->resize(1400, 860);
         auto* bd = ReferenceDb();
         bd->Insertar("Peliculas", {{"IdPelicula", 1}, {"Nombre", "Kodak Tri-X 400"}});
         bd->Insertar("Peliculas", {{"IdPelicula", 2}, {"Nombre", "Ilford Ortho Plus"}});
@@ -66,8 +64,8 @@ protected:
                                           {"Discontinuada", "x"}});
     }
     frmPeliculasInfoTec* Ficha(int id) {
-        frmPeliculasInfoTec::MostrarPelicula(id);
-        return mdi_.ModuloAbierto<frmPeliculasInfoTec>();
+        frmPeliculasInfoTec::MostrarPelicula(mdi_, id);
+        return mdi_.Abierto<frmPeliculasInfoTec>();
     }
     QString Texto(QWidget* w, const char* nombre) { return w->findChild<QLabel*>(nombre)->text(); }
     QColor ColorDe(QWidget* w, const char* nombre) {
@@ -75,7 +73,7 @@ protected:
     }
 
     CarpetaPruebas carpeta_;
-    frmMDI mdi_;
+    AnfitrionPrueba mdi_{true};
 };
 
 } // namespace
@@ -164,7 +162,7 @@ TEST_F(FichaTest, CurvaOficialYDobleClic) {
     EXPECT_NEAR(centro.green(), 200, 12);
 
     QTest::mouseDClick(c, Qt::LeftButton);
-    auto* ampliada = mdi_.ModuloAbierto<frmImagenCompleta>();
+    auto* ampliada = mdi_.Abierto<frmImagenCompleta>();
     ASSERT_NE(ampliada, nullptr);
     EXPECT_EQ(ampliada->RutaImagen(), f->RutaCurva());
     ampliada->Marco()->close();
@@ -172,11 +170,11 @@ TEST_F(FichaTest, CurvaOficialYDobleClic) {
 
     QFile::remove(f->RutaCurva());
     QTest::mouseDClick(c, Qt::LeftButton);
-    EXPECT_EQ(mdi_.ModuloAbierto<frmImagenCompleta>(), nullptr);
+    EXPECT_EQ(mdi_.Abierto<frmImagenCompleta>(), nullptr);
 }
 
 TEST_F(FichaTest, SeColocaJuntoALaVentanaDeTiempos) {
-    auto* t = mdi_.MostrarModulo<Tiempos>();
+    auto* t = mdi_.Abrir<Tiempos>();
     t->Marco()->setGeometry(10, 20, 300, 400);
     auto* f = Ficha(1);
     EXPECT_EQ(f->Marco()->pos(), QPoint(310, 20));

@@ -130,7 +130,7 @@ TEST_F(frmFormulasTest, DosPartesConFilasDeTituloYSombreadoPorFila) {
     EXPECT_EQ(Fila(4), QStringList({"", "Solution B", "", ""}));
     EXPECT_EQ(Fila(5), QStringList({"2", "Sodium carbonate", "50.0", "g"}));
     for (int f : {1, 4}) {
-        EXPECT_EQ(Celda(f, 3)->background().color(), ColorFilaTitulo);
+        EXPECT_EQ(Celda(f, 3)->background().color(), Tema::FilaTituloParte);
         EXPECT_TRUE(Celda(f, 1)->font().bold());
     }
     // Shading follows the overall row number, title rows counted.
@@ -145,7 +145,7 @@ TEST_F(frmFormulasTest, DosPartesConFilasDeTituloYSombreadoPorFila) {
     Clic("Empty formula");
     ASSERT_EQ(Grid()->rowCount(), 1);
     EXPECT_EQ(Fila(1), QStringList({"", "", "", ""}));
-    EXPECT_NE(Celda(1, 1)->background().color(), ColorFilaTitulo);
+    EXPECT_NE(Celda(1, 1)->background().color(), Tema::FilaTituloParte);
     EXPECT_FALSE(Celda(1, 1)->font().bold());
 }
 
@@ -279,7 +279,7 @@ TEST_F(frmFormulasTest, PrepararOtroVolumenEscalaLaColumnaCantidad) {
     EXPECT_EQ(Fila(2), QStringList({"1", "Metol", "3.0", "g"}));
     EXPECT_EQ(Fila(3), QStringList({"1", "Agua hasta", "300", "ml"}));
     EXPECT_EQ(Fila(1), QStringList({"", "Solución A", "", ""}));
-    EXPECT_EQ(Celda(2, 2)->foreground().color(), ColorEscalado);
+    EXPECT_EQ(Celda(2, 2)->foreground().color(), Tema::CantidadEscalada);
     EXPECT_EQ(Texto("lblEscala"), "Cantidades × 0.3");
     auto* marca = C<QLabel>("lblEscala");
     EXPECT_LE(marca->sizeHint().width(), marca->width()); // not cut off

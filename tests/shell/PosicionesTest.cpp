@@ -1,6 +1,6 @@
 #include "shell/Posiciones.h"
 #include "shell/AjustesUsuario.h"
-#include "shell/frmMDI.h"
+#include "soporte/AnfitrionPrueba.h"
 
 #include "soporte/CarpetaPruebas.h"
 
@@ -12,7 +12,7 @@ namespace {
 
 class VentanaConPosicion : public VentanaModulo {
 public:
-    VentanaConPosicion() { resize(300, 200); }
+    explicit VentanaConPosicion(Anfitrion&) { resize(300, 200); }
     void Cargar() override { RestaurarPosicionVentana(QStringLiteral("Prueba"), this); }
 };
 
@@ -63,11 +63,9 @@ TEST(PosicionesTest, ValoresQueFaltanOInvalidosUsanLoActual) {
 
 TEST(PosicionesTest, VentanaDeModuloEnElMarcoEstados1Y2) {
     CarpetaPruebas carpeta(false);
-    frmMDI mdi;
-    mdi.Cargar();
-    mdi.show();
+    AnfitrionPrueba mdi(true);
     GuardarLugar(1, 300, 150, 6000, 4500);
-    auto* v = mdi.MostrarModulo<VentanaConPosicion>();
+    auto* v = mdi.Abrir<VentanaConPosicion>();
     QWidget* marco = v->Marco();
     ASSERT_NE(marco, v);
     EXPECT_FALSE(marco->isMinimized());
@@ -87,7 +85,7 @@ TEST(PosicionesTest, VentanaDeModuloEnElMarcoEstados1Y2) {
     marco->close();
 
     Guardar("State", "2");
-    v = mdi.MostrarModulo<VentanaConPosicion>();
+    v = mdi.Abrir<VentanaConPosicion>();
     EXPECT_TRUE(v->Marco()->isMaximized());
     GuardarPosicionVentana("Prueba", v);
     EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "State", ""), "2");

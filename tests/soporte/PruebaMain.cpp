@@ -1,44 +1,13 @@
-#include "soporte/DialogosGuion.h"
+#include "soporte/Preparacion.h"
 
-#include "shell/AjustesUsuario.h"
+#include "shell/Fuentes.h"
 
 #include <QApplication>
-#include <QLocale>
-#include <QTemporaryDir>
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-namespace {
-DialogosGuion* g_guion = nullptr;
-
-// Each test starts with no queued answers and no recorded calls.
-class LimpiarGuion : public ::testing::EmptyTestEventListener {
-    void OnTestStart(const ::testing::TestInfo&) override {
-        g_guion->respuestas.clear();
-        g_guion->textos.clear();
-        g_guion->llamadas.clear();
-    }
-};
-} // namespace
-
-DialogosGuion& Guion() {
-    return *g_guion;
-}
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QLocale::setDefault(QLocale::c());
-    // Settings of this run stay in a folder of its own.
-    QTemporaryDir ajustes;
-    FijarCarpetaAjustes(ajustes.path());
-
-    auto guion = std::make_unique<DialogosGuion>();
-    g_guion = guion.get();
-    InstalarDialogos(std::move(guion));
-
-    ::testing::InitGoogleMock(&argc, argv);
-    ::testing::UnitTest::GetInstance()->listeners().Append(new LimpiarGuion);
-    return RUN_ALL_TESTS();
+    InstalarSustitutos();
+    return CorrerPruebas(argc, argv);
 }

@@ -37,16 +37,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Caso{1, 1, 1, 240, "0.730", "07:18"}, Caso{1, 3, 0, 160, "1.379", "13:47"},
                       Caso{1, 4, 2, 300, "0.487", "04:52"}, Caso{1, 0, 1, 100, "2.000", "20:00"}));
 
-TEST(CompensacionTemp, TablasDeCoeficientes) {
-    EXPECT_DOUBLE_EQ(Q10Revelador(1), 2.2);
-    EXPECT_DOUBLE_EQ(Q10Revelador(4), 1.9);
-    EXPECT_DOUBLE_EQ(FactorAgitacion(0), 0.93);
-    EXPECT_DOUBLE_EQ(FactorAgitacion(2), 1.08);
-    EXPECT_DOUBLE_EQ(Q10Efectivo(3, 2), 2.4 * 1.08);
-    EXPECT_EQ(QString::fromUtf16(kFormulas[0].titulo), QStringLiteral("Regla 7° / Arrhenius  (Orvande)"));
-    EXPECT_EQ(QString::fromUtf16(kReveladores[4].titulo), QStringLiteral("Tánico / PQ"));
-}
-
 TEST(CompensacionTemp, SegundosBaseIndulgente) {
     EXPECT_EQ(SegundosBase(u"10", u"00"), 600);
     EXPECT_EQ(SegundosBase(u"61", u"0"), 3600);

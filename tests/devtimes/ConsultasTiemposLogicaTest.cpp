@@ -37,19 +37,6 @@ protected:
 
 } // namespace
 
-// The stored dialect's texts, with quotes doubled inside literals.
-TEST(TextosDeConsultas, SeConstruyenComoElDialectoLosGuarda) {
-    EXPECT_EQ(ConsultaLista(false, " o'b "),
-              "SELECT IdRevelador, Nombre FROM Reveladores WHERE Nombre LIKE '*o''b*' ORDER BY Nombre");
-    EXPECT_EQ(
-        ConsultaTiempos(true, 7, "20'"),
-        "SELECT r.Nombre AS NombreCol, t.Dilucion, t.ISO, t.Tiempo35, t.Tiempo120, t.TiempoHoja, "
-        "t.Temperatura, t.Notas FROM Tiempos t INNER JOIN Reveladores r ON t.IdRevelador = r.IdRevelador "
-        "WHERE t.IdPelicula = 7 AND t.Temperatura = '20''' ORDER BY r.Nombre, Val(t.ISO)");
-    EXPECT_EQ(ConsultaNotaMia(false, 3, 10),
-              "SELECT IdNota, Texto FROM NotasMiasRevelador WHERE IdRevelador=10 AND IdPelicula=3");
-}
-
 TEST(TextosDeConsultas, ConteoYEstado) {
     EXPECT_EQ(TextoConteo(true, 0), QStringLiteral("0 películas"));
     EXPECT_EQ(TextoConteo(false, 12), "12 reveladores");

@@ -4,6 +4,7 @@
 
 #include "FixtureTiempos.h"
 
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,12 +25,6 @@ protected:
 };
 
 } // namespace
-
-TEST(TextosDiscontinuados, SeConstruyenConCorchetesYComillasDobladas) {
-    EXPECT_EQ(ConsultaTiemposDisc(false, "O'Neil", "20"),
-              "SELECT Pelicula, Dilucion, ISO, [35mm], [120], Hoja, Temperatura, Estado FROM ReveladoresDisc "
-              "WHERE Revelador = 'O''Neil' AND Temperatura = '20' ORDER BY Pelicula, ISO");
-}
 
 TEST_F(DiscontinuadosTest, NombresUnaVezTemperaturasYTiemposSinRecortar) {
     EXPECT_EQ(LeerListaDisc(true, ""), (QStringList{"Agfapan 25", "O'Neil 100", "Panatomic-X"}));
@@ -53,43 +48,59 @@ TEST_F(DiscontinuadosTest, NombresUnaVezTemperaturasYTiemposSinRecortar) {
     EXPECT_EQ(LeerTiemposDisc(false, "Microphen", "")[0][0], "Tri-X");
 }
 
-TEST(ColoresDeEstado, ParesEImparesPorTextoExacto) {
-    EXPECT_EQ(ColorEstado("Ambos discontinuados", 2), QColor(245, 208, 208));
-    EXPECT_EQ(ColorEstado("Ambos discontinuados", 1), QColor(255, 232, 232));
-    EXPECT_EQ(ColorEstado(QStringLiteral("Película discontinuada"), 4), QColor(192, 216, 245));
-    EXPECT_EQ(ColorEstado(QStringLiteral("Película discontinuada"), 3), QColor(208, 232, 255));
-    EXPECT_EQ(ColorEstado("Revelador discontinuado", 2), QColor(192, 240, 192));
-    EXPECT_EQ(ColorEstado("Revelador discontinuado", 5), QColor(208, 255, 208));
+TEST(ColoresDeEstado, CadaEstadoSuColorParEImparYTextoExacto) {
+    const QStringList estados{"Ambos discontinuados", QStringLiteral("Película discontinuada"),
+                              "Revelador discontinuado"};
+    QSet<QRgb> vistos;
+    for (const QString& e : estados) {
+        EXPECT_NE(ColorEstado(e, 2), ColorEstado(e, 1)) << e.toStdString();
+        EXPECT_EQ(ColorEstado(e, 2), ColorEstado(e, 4));
+        vistos << ColorEstado(e, 2).rgb() << ColorEstado(e, 1).rgb();
+    }
+    EXPECT_EQ(vistos.size(), 6);
+    // Any other text, even one differing only in case or blanks, keeps the plain rows.
     EXPECT_EQ(ColorEstado("ambos discontinuados", 2), ColorBlanco);
     EXPECT_EQ(ColorEstado("Ambos discontinuados ", 1), ColorFilaAlterna);
     EXPECT_EQ(ColorEstado("", 1), ColorFilaAlterna);
 }
 
-TEST(Disposicion, TablaDeLaVentanaDeTiempos) {
-    const auto d = DisponerTiempos(15000, 9000, 660);
-    EXPECT_EQ(d.grdTiempos, QRect(3240, 660, 15000 - 3360, 9000 - 660 - 60 - 3120));
-    const int GH = d.grdTiempos.height();
-    EXPECT_EQ(d.lblModo, QRect(120, 810, 3000, 330));
-    EXPECT_EQ(d.lstItems, QRect(120, 1140, 3000, GH - 480));
-    EXPECT_EQ(d.picImagen, QRect(120, 660 + GH + 120, 3000, 3000));
-    EXPECT_EQ(d.picNotas, QRect(3240, 660 + GH + 120, 11640, 2655));
-    EXPECT_EQ(d.chkInfoTecnica, QRect(3240, 660 + GH + 2805, 11640, 315));
-    EXPECT_EQ(d.anchoNotas, 11640 - 1080);
-    EXPECT_EQ(d.anchoNotaPersonal, 11640 - 1920);
+// Edges that must meet, whatever the window size: the grid from the top bar to the notes band,
+// the list beside it, the picture and notes under both, the check box on the bottom margin.
+TEST(Disposicion, VentanaDeTiemposSeAjustaAlTamano) {
+    for (const QSize tam : {QSize(15000, 9000), QSize(20000, 12345)}) {
+        const int W = tam.width(), H = tam.height(), T = 660;
+        const auto d = DisponerTiempos(W, H, T);
+        EXPECT_EQ(d.grdTiempos.top(), T);
+        EXPECT_EQ(d.grdTiempos.left(), d.lstItems.left() + d.lstItems.width() + 120);
+        EXPECT_EQ(d.grdTiempos.left() + d.grdTiempos.width(), W - 120);
+        EXPECT_EQ(d.lstItems.top() + d.lstItems.height(), T + d.grdTiempos.height());
+        EXPECT_EQ(d.lstItems.top(), d.lblModo.top() + d.lblModo.height());
+        EXPECT_EQ(d.picImagen.top(), T + d.grdTiempos.height() + 120);
+        EXPECT_EQ(d.picNotas.top(), d.picImagen.top());
+        EXPECT_EQ(d.picNotas.width(), d.grdTiempos.width());
+        EXPECT_EQ(d.chkInfoTecnica.top(), d.picNotas.top() + d.picNotas.height() + 30);
+        EXPECT_EQ(d.chkInfoTecnica.top() + d.chkInfoTecnica.height(), H - 60);
+        EXPECT_LT(d.anchoNotaPersonal, d.anchoNotas);
+    }
     // Too small: every minimum applies.
     const auto m = DisponerTiempos(100, 100, 660);
     EXPECT_EQ(m.grdTiempos.size(), QSize(600, 600));
-    EXPECT_EQ(DisponerBotonNota(QRect(960, 1320, 5000, 1275)), QRect(6080, 1320, 720, 680));
+    // The save button stands right of the note box, at least 270 twips high.
+    const QRect boton = DisponerBotonNota(QRect(960, 1320, 5000, 1275));
+    EXPECT_GT(boton.left(), 5000);
+    EXPECT_EQ(boton.top(), 1320);
     EXPECT_EQ(DisponerBotonNota(QRect(960, 10, 5000, 300)).height(), 270);
 }
 
-TEST(Disposicion, TablaDeLaVentanaDeDiscontinuados) {
-    const auto d = DisponerDiscont(15000, 9000, 660);
-    const int A = 9000 - 660 - 60, L = A - 3120;
-    EXPECT_EQ(d.grdTiempos, QRect(3240, 660, 15000 - 3360, A));
-    EXPECT_EQ(d.lstItems, QRect(120, 1140, 3000, L - 480));
-    EXPECT_EQ(d.picImagen, QRect(120, 660 + L + 120, 3000, 3000));
+TEST(Disposicion, VentanaDeDiscontinuadosSeAjustaAlTamano) {
+    const int W = 15000, H = 9000, T = 660;
+    const auto d = DisponerDiscont(W, H, T);
+    EXPECT_EQ(d.grdTiempos.top(), T);
+    EXPECT_EQ(d.grdTiempos.top() + d.grdTiempos.height(), H - 60);
+    EXPECT_EQ(d.grdTiempos.left() + d.grdTiempos.width(), W - 120);
+    EXPECT_EQ(d.picImagen.top() + d.picImagen.height(), H - 60);
+    EXPECT_EQ(d.lstItems.top() + d.lstItems.height() + 120, d.picImagen.top());
     const auto m = DisponerDiscont(100, 3000, 660);
-    EXPECT_EQ(m.grdTiempos.size(), QSize(600, 2280));
+    EXPECT_EQ(m.grdTiempos.width(), 600);
     EXPECT_EQ(m.lstItems.height(), 600 - 480);
 }

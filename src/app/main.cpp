@@ -1,6 +1,7 @@
 #include "shell/AlmacenDatos.h"
 #include "shell/DialogosQt.h"
-#include "shell/frmMDI.h"
+#include "shell/Fuentes.h"
+#include "app/frmMDI.h"
 
 #include <QApplication>
 
@@ -8,6 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Garvola"));
     InstalarDialogos(std::make_unique<DialogosQt>());
+    InstalarSustitutos();
 
     frmMDI principal;
     try {

@@ -1,10 +1,12 @@
-#include "shell/frmMDI.h"
+#include "app/frmMDI.h"
+#include "shell/Tema.h"
+
+#include "app/Modulos.h"
 
 #include "shell/AlmacenDatos.h"
 #include "shell/Configuracion.h"
 #include "shell/Dialogos.h"
 #include "shell/Imagenes.h"
-#include "shell/Mosaico.h"
 #include "shell/Numeros.h"
 #include "shell/Posiciones.h"
 #include "shell/Rutas.h"
@@ -18,55 +20,15 @@
 #include <QStatusBar>
 
 namespace {
-frmMDI* g_principal = nullptr;
-
 const QString kApp = QStringLiteral("Tintaluz");
 const QString kSeccion = QStringLiteral("MDI");
 } // namespace
 
-frmMDI* VentanaPrincipal() {
-    return g_principal;
-}
-
-void EstadoMostrar(const QString& texto) {
-    if (g_principal)
-        g_principal->EstadoMostrar(texto);
-}
-
-void EstadoListo() {
-    if (g_principal)
-        g_principal->EstadoListo();
-}
-
-// ---------------------------------------------------------------------------------------------
-
-void AreaMDI::FijarFondo(const QImage& imagen) {
-    fondo_ = imagen;
-    viewport()->update();
-}
-
-void AreaMDI::paintEvent(QPaintEvent* evento) {
-    if (fondo_.isNull()) {
-        QMdiArea::paintEvent(evento);
-        return;
-    }
-    // Cover the whole area, keeping the picture's proportions, centred.
-    QPainter p(viewport());
-    const QSize area = viewport()->size();
-    const QSize escalado = fondo_.size().scaled(area, Qt::KeepAspectRatioByExpanding);
-    const QRect destino((area.width() - escalado.width()) / 2, (area.height() - escalado.height()) / 2,
-                        escalado.width(), escalado.height());
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(destino, fondo_);
-}
-
-// ---------------------------------------------------------------------------------------------
-
-frmMDI::frmMDI(QWidget* padre) : QMainWindow(padre), area_(new AreaMDI(this)) {
-    g_principal = this;
+frmMDI::frmMDI(QWidget* padre)
+    : QMainWindow(padre), Version(QStringLiteral(GARVOLA_VERSION)), area_(new AreaMDI(this)) {
     setObjectName(QStringLiteral("frmMDI"));
     area_->setObjectName(QStringLiteral("areaMDI"));
-    area_->setBackground(QColor(64, 64, 64));
+    area_->setBackground(Tema::FondoAreaMDI);
     setCentralWidget(area_);
     resize(1280, 860);
 
@@ -83,11 +45,6 @@ frmMDI::frmMDI(QWidget* padre) : QMainWindow(padre), area_(new AreaMDI(this)) {
 
     CrearMenus();
     ConectarModulos();
-}
-
-frmMDI::~frmMDI() {
-    if (g_principal == this)
-        g_principal = nullptr;
 }
 
 void frmMDI::CrearMenus() {
@@ -137,7 +94,7 @@ void frmMDI::CrearMenus() {
     QAction* cascada = accion(mnuVentanas, "mnuVentanasCascada", QStringLiteral("&Cascada"));
     QAction* mosaico = accion(mnuVentanas, "mnuVentanasMosaico", QStringLiteral("&Mosaico"));
     connect(cascada, &QAction::triggered, area_, &QMdiArea::cascadeSubWindows);
-    connect(mosaico, &QAction::triggered, this, &frmMDI::Mosaico);
+    connect(mosaico, &QAction::triggered, area_, &AreaMDI::Mosaico);
 
     accion(barra, "mnuServicio", QStringLiteral("Se&rvicio"));
     accion(barra, "mnuAyuda", QStringLiteral("A&yuda"));
@@ -158,16 +115,16 @@ QAction* frmMDI::Accion(const QString& nombre) const {
 }
 
 void frmMDI::Cargar() {
-    setWindowTitle(QStringLiteral("UXEL Garvola"));
+    setWindowTitle(kTituloAplicacion);
     QString fondo = LeerCfg(QStringLiteral("Fondo"));
     if (fondo.isEmpty())
         fondo = QStringLiteral("tz_fnd_01.jpg");
     FijarFondo(fondo);
-    QFont letra(QStringLiteral("Segoe UI"));
+    QFont letra(Tema::FaceInterfaz);
     letra.setPointSizeF(8.5);
     lblStatus_->setFont(letra);
     AbrirBasesDatos();
-    RestaurarPosicion();
+    RestaurarPosicionVentana(kApp, kSeccion, this);
     CrearTablaNotasMias();
     EstadoListo();
 }
@@ -186,76 +143,6 @@ void frmMDI::EstadoMostrar(const QString& texto) {
     lblStatus_->setText(u"  " + texto);
 }
 
-void frmMDI::CentrarChild(QWidget* ventana) {
-    if (!ventana)
-        return;
-    QWidget* marco = ventana;
-    if (auto* modulo = dynamic_cast<VentanaModulo*>(ventana))
-        marco = modulo->Marco();
-    const QSize cliente = area_->viewport()->size();
-    const double izquierda =
-        std::max(0.0, (PixelesATwips(cliente.width()) - PixelesATwips(marco->width())) / 2.0);
-    const double arriba =
-        std::max(0.0, (PixelesATwips(cliente.height()) - PixelesATwips(marco->height())) / 2.0);
-    marco->move(TwipsAPixeles(izquierda), TwipsAPixeles(arriba));
-}
-
-void frmMDI::Agregar(VentanaModulo* ventana) {
-    // A window designed at a client size keeps it; the frame adds its own border and title.
-    const bool disenada = ventana->testAttribute(Qt::WA_Resized);
-    const QSize cliente = ventana->size();
-    QMdiSubWindow* sub = area_->addSubWindow(ventana);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    if (disenada) {
-        sub->ensurePolished();
-        const QMargins m = sub->contentsMargins();
-        sub->resize(cliente.grownBy(m));
-    }
-    sub->setWindowIcon(windowIcon());
-    ventana->Cargar();
-    if (disenada)
-        ventana->FijarTamanoDisenado(ventana->size());
-    if (!sub->isMaximized())
-        sub->show();
-    else
-        sub->showMaximized();
-    area_->setActiveSubWindow(sub);
-}
-
-void frmMDI::Activar(QWidget* ventana) {
-    auto* sub = qobject_cast<QMdiSubWindow*>(ventana->parentWidget());
-    if (!sub)
-        return;
-    if (sub->isMinimized())
-        sub->showNormal();
-    sub->show();
-    area_->setActiveSubWindow(sub);
-}
-
-void frmMDI::Mosaico() {
-    // The toolkit's own tiling puts two windows side by side; these lie one above the other.
-    QList<QMdiSubWindow*> ventanas;
-    int altoMinimizadas = 0;
-    const QList<QMdiSubWindow*> apiladas = area_->subWindowList(QMdiArea::StackingOrder);
-    for (auto it = apiladas.crbegin(); it != apiladas.crend(); ++it) {
-        QMdiSubWindow* sub = *it;
-        if (!sub->isVisible())
-            continue;
-        if (sub->isMinimized()) {
-            altoMinimizadas = std::max(altoMinimizadas, sub->height());
-            continue;
-        }
-        if (sub->isMaximized())
-            sub->showNormal();
-        ventanas << sub;
-    }
-    const QSize cliente = area_->viewport()->size();
-    const std::vector<QRect> lugares = MosaicoHorizontal(
-        int(ventanas.size()), {cliente.width(), std::max(1, cliente.height() - altoMinimizadas)});
-    for (qsizetype i = 0; i < ventanas.size(); ++i)
-        ventanas[i]->setGeometry(lugares[size_t(i)]);
-}
-
 void frmMDI::Salir() {
     if (Dialogo().PreguntarSiNo(QStringLiteral("Confirmar"), QStringLiteral("¿Salir del programa?"),
                                 Icono::Pregunta) == Respuesta::Si)
@@ -271,16 +158,16 @@ void frmMDI::closeEvent(QCloseEvent* evento) {
     }
     if (!cerrando_) {
         cerrando_ = true;
-        GuardarPosicion();
+        GuardarPosicionVentana(kApp, kSeccion, this);
         CerrarBasesDatos();
     }
     evento->accept();
 }
 
-void frmMDI::RestaurarPosicion() {
-    RestaurarPosicionVentana(kApp, kSeccion, this);
-}
-
-void frmMDI::GuardarPosicion() {
-    GuardarPosicionVentana(kApp, kSeccion, this);
+void frmMDI::ConectarModulos() {
+    for (const Modulo& m : Modulos()) {
+        QAction* a = Accion(QString::fromLatin1(m.accion));
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, [this, abrir = m.abrir] { abrir(*this); });
+    }
 }

@@ -1,0 +1,25 @@
+#include "app/Modulos.h"
+
+#include "calculators/frmCalcDilucion.h"
+#include "calculators/frmCalcTiempoTemp.h"
+#include "calculators/frmCurvaReciprocidad.h"
+#include "devtimes/frmPeliculasReveladores.h"
+#include "devtimes/frmPeliculasReveladoresDiscont.h"
+
+namespace {
+template <class T> void Abrir(Anfitrion& anfitrion) {
+    anfitrion.Abrir<T>();
+}
+
+const Modulo kModulos[] = {
+    {"mnuBuscarPeliRevel", Abrir<frmPeliculasReveladores>},
+    {"mnuBuscarPeliRevelDiscont", Abrir<frmPeliculasReveladoresDiscont>},
+    {"mnuCurvaFalloReciprocidad", Abrir<frmCurvaReciprocidad>},
+    {"mnuCalcTiempoTemp", Abrir<frmCalcTiempoTemp>},
+    {"mnuCalcDiluciones", Abrir<frmCalcDilucion>},
+};
+} // namespace
+
+std::span<const Modulo> Modulos() {
+    return kModulos;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "shell/Anfitrion.h"
+#include "shell/AreaMDI.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+
+// The main window: menus, status line, background, start-up and shut-down; it hosts every module
+// window in its client area.
+class frmMDI : public QMainWindow, public Anfitrion {
+    Q_OBJECT
+public:
+    explicit frmMDI(QWidget* padre = nullptr);
+
+    // Start-up: caption, background, texts, databases (ErrorBD when one cannot be opened),
+    // restored position, NotasPeliRevMias, status line.
+    void Cargar();
+
+    void EstadoListo() override;
+    void EstadoMostrar(const QString& texto) override;
+    void CentrarChild(QWidget* ventana) override { area_->CentrarChild(ventana); }
+    // Background picture: a file name inside imag\; a missing or unreadable one leaves no picture.
+    void FijarFondo(const QString& nombre) override;
+    AreaMDI* Area() const override { return area_; }
+    VentanaModulo* Buscar(const std::type_info& tipo) const override { return area_->Buscar(tipo); }
+    void Agregar(VentanaModulo* nueva) override { area_->Agregar(nueva); }
+    void Activar(VentanaModulo* ventana) override { area_->Activar(ventana); }
+
+    QAction* Accion(const QString& nombre) const;
+
+    const QString Version;
+    const QString Copyright = QStringLiteral("© 2026 Equipo Garvola. Todos los derechos reservados.");
+    const QString Copyright2 = QStringLiteral("Garvola · darkroom@garvola.invalid · https://garvola.invalid");
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    void CrearMenus();
+    // Wires each module command to its window; commands of modules not built yet stay disabled.
+    void ConectarModulos();
+    void Salir();
+
+    AreaMDI* area_;
+    QLabel* lblStatus_;
+    bool cerrando_ = false;
+};
