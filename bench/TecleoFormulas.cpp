@@ -2,10 +2,10 @@
 // keystroke in the search box to the list filled and painted, and one formula shown (detail and
 // grid), offscreen.
 #include "Tecleo.h"
+#include "app/frmMDI.h"
 #include "formulas/ConsultasFormulas.h"
 #include "formulas/frmFormulas.h"
 #include "shell/AlmacenDatos.h"
-#include "shell/Anfitrion.h"
 #include "shell/Esquema.h"
 #include "shell/Rutas.h"
 
@@ -20,22 +20,6 @@ namespace {
 
 constexpr int kFormulas = 5000;
 constexpr int kLineasPorFormula = 8; // two parts of four lines
-
-// The window stands alone; nothing is asked of a main window.
-class AnfitrionSolo : public Anfitrion {
-public:
-    void EstadoMostrar(const QString&) override {}
-    void EstadoListo() override {}
-    void CentrarChild(QWidget*) override {}
-    QMdiArea* Area() const override { return nullptr; }
-    void FijarFondo(const QString&) override {}
-    VentanaModulo* Buscar(const QMetaObject&) const override { return nullptr; }
-    void Agregar(VentanaModulo* nueva) override {
-        nueva->Cargar();
-        nueva->show();
-    }
-    void Activar(VentanaModulo*) override {}
-};
 
 void LlenarBiblioteca() {
     BaseDatos& bd = *ReferenceDb();
@@ -144,11 +128,12 @@ int main(int argc, char** argv) {
     AbrirBasesDatos();
     LlenarBiblioteca();
     {
-        AnfitrionSolo anfitrion;
-        frmFormulas ventana(anfitrion);
-        g_tecleo = {ventana.findChild<QLineEdit*>(QStringLiteral("txtFiltro")),
-                    ventana.findChild<QListWidget*>(QStringLiteral("lstFormulas")), 'k', 'o'};
-        anfitrion.Agregar(&ventana);
+        frmMDI principal;
+        principal.resize(1280, 860);
+        principal.show();
+        auto* ventana = principal.Abrir<frmFormulas>();
+        g_tecleo = {ventana->findChild<QLineEdit*>(QStringLiteral("txtFiltro")),
+                    ventana->findChild<QListWidget*>(QStringLiteral("lstFormulas")), 'k', 'o'};
         QCoreApplication::processEvents();
         benchmark::Initialize(&argc, argv);
         benchmark::RunSpecifiedBenchmarks();
