@@ -5,6 +5,8 @@
 #include "calculators/frmCurvaReciprocidad.h"
 #include "devtimes/frmPeliculasReveladores.h"
 #include "devtimes/frmPeliculasReveladoresDiscont.h"
+#include "maintenance/frmServicio.h"
+#include "notes/frmNotas.h"
 
 namespace {
 template <class T> void Abrir(Anfitrion& anfitrion) {
@@ -17,6 +19,8 @@ const Modulo kModulos[] = {
     {"mnuCurvaFalloReciprocidad", Abrir<frmCurvaReciprocidad>},
     {"mnuCalcTiempoTemp", Abrir<frmCalcTiempoTemp>},
     {"mnuCalcDiluciones", Abrir<frmCalcDilucion>},
+    {"mnuVerNotas", Abrir<frmNotas>},
+    {"mnuServicio", Abrir<frmServicio>},
 };
 } // namespace
 

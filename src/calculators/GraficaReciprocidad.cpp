@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 // Enough lines for any sane range; ends the loop when huge values stop adding up.
@@ -25,12 +26,14 @@ QColor ColorCurvaRecip(int k) {
 
 RangoTm CorregirRango(QStringView textoMin, QStringView textoMax) {
     RangoTm r{textoMin.toString(), textoMax.toString()};
-    if (LeerNumeroInicial(r.textoMin) <= 0)
+    // Typed by the user: a comma counts as the decimal point, as in the other calculators.
+    auto leer = [](const QString& texto) { return LeerNumeroInicial(texto, true); };
+    if (leer(r.textoMin) <= 0)
         r.textoMin = QStringLiteral("1");
-    if (!(LeerNumeroInicial(r.textoMin) < LeerNumeroInicial(r.textoMax)))
+    if (!(leer(r.textoMin) < leer(r.textoMax)))
         r.textoMax = QStringLiteral("120");
-    r.tmin = LeerNumeroInicial(r.textoMin);
-    r.tmax = LeerNumeroInicial(r.textoMax);
+    r.tmin = leer(r.textoMin);
+    r.tmax = leer(r.textoMax);
     r.valido = std::isfinite(r.tmin) && std::isfinite(r.tmax) && 0 < r.tmin && r.tmin < r.tmax;
     return r;
 }
@@ -53,6 +56,13 @@ double TcMaximoMuestreado(const QList<double>& exponentes, double tmin, double t
         for (int j = 0; j <= 50; ++j)
             tcMax = std::max(tcMax, TiempoCorregido(tmin + (tmax - tmin) * j / 50, p));
     return tcMax;
+}
+
+QString TextoRejilla(double valor, double paso) {
+    int decimales = 0;
+    if (paso > 0 && std::isfinite(paso))
+        decimales = std::clamp(int(std::ceil(-std::log10(paso) - 1e-9)), 0, 6);
+    return FormatoNumero(valor, decimales == 0 ? QStringLiteral("0") : u"0." + QString(decimales, u'0'));
 }
 
 QList<double> ValoresRejillaTm(double tmin, double tmax, double paso) {
@@ -81,10 +91,62 @@ int GraficaRecip::Y(double tc) const {
     return std::max(gy0, RedondearEntero(gy1 - tc / tcMaxGraf * (gy1 - gy0)));
 }
 
-QPoint GraficaRecip::Leyenda(int seleccionadas, int k) const {
-    const int columnas = std::clamp((seleccionadas + 3) / 4, 1, 4);
-    const int anchoColumna = (gx1 - gx0) / columnas;
-    return {gx0 + k / 4 * anchoColumna, gy1 + 240 + k % 4 * 200};
+LeyendaRecip GraficaRecip::DisponerLeyenda(const QStringList& textos, int ancho, int alto,
+                                           const MedidaTexto& medir) {
+    constexpr int kMargen = 30;
+    constexpr int kMuestra = 340; // swatch and the gap before the text
+    constexpr int kSeparacion = 120;
+    constexpr double kPuntosRotulos = 8;
+    LeyendaRecip l;
+    const int altoRotulo = int(std::ceil(medir(QStringLiteral("0"), kPuntosRotulos).height()));
+    // Under the last corrected-time label ("0", drawn 60 twips above the axis).
+    l.tituloTm = QPoint(5, altoRotulo - 60 + 10);
+    l.izquierda = gx0;
+    const int anchoDisponible = std::max(1, ancho - kMargen - gx0);
+    const int n = std::max(1, int(textos.size()));
+    auto anchoEntrada = [&](double puntos) {
+        double mayor = 0;
+        for (const QString& t : textos)
+            mayor = std::max(mayor, medir(t, puntos).width());
+        return kMuestra + int(std::ceil(mayor)) + kSeparacion;
+    };
+    auto altoFila = [](double puntos) { return RedondearEntero(puntos * 25); };
+    // Below the metered-time labels, which start 30 twips under the axis.
+    const int bajoRotulos = kMargen + altoRotulo + kMargen;
+    const int altoDisponible = alto - kMargen - (gy1 + bajoRotulos);
+    for (double puntos : {8.0, 7.0, 6.0}) {
+        const int tope = puntos == 8.0 ? 4 : n;
+        const int filas = std::min({n, tope, altoDisponible / altoFila(puntos)});
+        if (filas < 1)
+            continue;
+        const int columnas = (n + filas - 1) / filas;
+        if (columnas * anchoEntrada(puntos) > anchoDisponible + kSeparacion)
+            continue;
+        l.puntos = puntos;
+        l.filas = filas;
+        l.altoFila = altoFila(puntos);
+        l.anchoColumna = anchoDisponible / columnas;
+        l.arriba = gy1 + bajoRotulos;
+        l.tituloTm.ry() += gy1;
+        return l;
+    }
+    // Too many for the room below the plot: the plot gives up as little height as it can.
+    int altoLeyenda = std::numeric_limits<int>::max();
+    for (double puntos : {7.0, 6.0}) {
+        const int columnas = std::clamp((anchoDisponible + kSeparacion) / anchoEntrada(puntos), 1, n);
+        const int filas = (n + columnas - 1) / columnas;
+        if (filas * altoFila(puntos) >= altoLeyenda)
+            continue;
+        altoLeyenda = filas * altoFila(puntos);
+        l.puntos = puntos;
+        l.filas = filas;
+        l.altoFila = altoFila(puntos);
+        l.anchoColumna = anchoDisponible / columnas;
+    }
+    gy1 = std::max(gy0 + (gy1 - gy0) / 3, alto - kMargen - l.filas * l.altoFila - bajoRotulos);
+    l.arriba = gy1 + bajoRotulos;
+    l.tituloTm.ry() += gy1;
+    return l;
 }
 
 int GraficaRecip::ToleranciaLectura() const {

@@ -3,8 +3,11 @@
 #include <QColor>
 #include <QList>
 #include <QPoint>
+#include <QSizeF>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
+#include <functional>
 
 // Geometry of the reciprocity graph, in twips of its panel: the plot frame, the scales, the grid,
 // the legend and the pointer read-out.
@@ -28,6 +31,9 @@ double PasoRejilla(double span);
 // Highest corrected time over 51 samples of the range, for the given exponents; 0 for none.
 double TcMaximoMuestreado(const QList<double>& exponentes, double tmin, double tmax);
 
+// A grid value with as many decimals as the step needs, so that neighbouring labels differ.
+QString TextoRejilla(double valor, double paso);
+
 // Grid values of the metered-time axis: multiples of the step from the first one not below tmin.
 QList<double> ValoresRejillaTm(double tmin, double tmax, double paso);
 // From 0 up to tcMax.
@@ -40,6 +46,24 @@ struct LecturaRecip {
     int ancho = 0;
 };
 
+// Size in twips a text takes at a type size in points.
+using MedidaTexto = std::function<QSizeF(const QString& texto, double puntos)>;
+
+// Below the plot: the metered-time labels, the axis title "Tm (s)" at the left under the
+// corrected-time labels, and the legend, which covers neither and stays inside the panel.
+struct LeyendaRecip {
+    double puntos = 8; // type size of the entries
+    int filas = 4;     // entries a column, columns left to right
+    int altoFila = 200;
+    int anchoColumna = 0;
+    int izquierda = 0;
+    int arriba = 0;
+    QPoint tituloTm; // top left of "Tm (s)"
+    QPoint Lugar(int k) const {
+        return {izquierda + k / filas * anchoColumna, arriba + k % filas * altoFila};
+    }
+};
+
 struct GraficaRecip {
     // Frame of the last drawing and ranges of the last drawing that drew curves.
     int gx0 = 0, gx1 = 0, gy0 = 0, gy1 = 0;
@@ -49,8 +73,10 @@ struct GraficaRecip {
     int X(double tm) const;
     // Not above the top of the frame.
     int Y(double tc) const;
-    // Legend places: four films a column, columns left to right.
-    QPoint Leyenda(int seleccionadas, int k) const;
+    // Legend of these texts in a panel of this size: four a column at 8 points where they fit
+    // below the plot; otherwise smaller type and as many rows as fit; and when even 6 points do
+    // not fit, the plot's bottom edge rises as little as 7 or 6 points allow.
+    LeyendaRecip DisponerLeyenda(const QStringList& textos, int ancho, int alto, const MedidaTexto& medir);
     int ToleranciaLectura() const;
     // False until a drawing has drawn curves on a frame of some size.
     bool LecturaPosible() const;

@@ -97,12 +97,14 @@ QString NombrePerfilPropuesto(const QDateTime& momento, int formula, int revelad
            clave(kReveladores, revelador);
 }
 
-bool ArchivoPerfiles::Cargar(const QString& ruta) {
+bool ArchivoPerfiles::Cargar(const QString& ruta, QString* error) {
     lineas_.clear();
     nPerfiles_ = 0;
     QByteArray contenido;
-    if (!LeerArchivo(ruta, contenido))
-        return !QFileInfo::exists(ruta);
+    if (!QFileInfo::exists(ruta))
+        return true;
+    if (!LeerArchivo(ruta, contenido, error))
+        return false;
     for (const QByteArray& cruda : PartirLineas(contenido)) {
         if (cruda.trimmed().isEmpty())
             continue;
@@ -115,11 +117,11 @@ bool ArchivoPerfiles::Cargar(const QString& ruta) {
     return true;
 }
 
-bool ArchivoPerfiles::Guardar(const QString& ruta) const {
+bool ArchivoPerfiles::Guardar(const QString& ruta, QString* error) const {
     QByteArray contenido;
     for (const Linea& l : lineas_)
         contenido += (l.perfil ? EscribirLineaPerfil(*l.perfil) : l.cruda) + "\r\n";
-    return EscribirArchivoSeguro(ruta, contenido);
+    return EscribirArchivoSeguro(ruta, contenido, error);
 }
 
 int ArchivoPerfiles::Indice(int slot) const {

@@ -45,9 +45,10 @@ QString NombrePerfilPropuesto(const QDateTime& momento, int formula, int revelad
 // the list can hold, are kept where they stand and written back unchanged, so no line is ever lost.
 class ArchivoPerfiles {
 public:
-    // false when the file exists but cannot be read; a missing file is an empty list.
-    bool Cargar(const QString& ruta);
-    bool Guardar(const QString& ruta) const;
+    // false when the file exists but cannot be read (the reason in error); a missing file is an
+    // empty list.
+    bool Cargar(const QString& ruta, QString* error = nullptr);
+    bool Guardar(const QString& ruta, QString* error = nullptr) const;
 
     int Cantidad() const { return nPerfiles_; }
     bool Lleno() const { return nPerfiles_ >= kMaxPerfiles; }

@@ -19,15 +19,15 @@ const TablaRecip& TablaPeliculas() {
         {u"Fuji Velvia 50", 1.30},
         {u"Ilford Delta 100", 1.26},
         {u"Ilford Delta 3200", 1.33},
-        {u"Ilford Delta 400", 1.31},
+        {u"Ilford Delta 400", 1.41},
         {u"Ilford FP4 Plus", 1.26},
-        {u"Ilford HP5 Plus", 1.25},
+        {u"Ilford HP5 Plus", 1.31},
         {u"Ilford Ortho Plus 80", 1.25},
         {u"Ilford Pan F Plus 50", 1.33},
         {u"Ilford SFX 200", 1.43},
         {u"Ilford XP2 Super 400", 1.31},
         {u"Kentmere 100", 1.26},
-        {u"Kentmere 400", 1.29},
+        {u"Kentmere 400", 1.30},
         {u"Kodak ColorPlus 200", 1.30},
         {u"Kodak Ektachrome E100", 1.20},
         {u"Kodak Ektar 100", 1.18},
@@ -44,7 +44,8 @@ const TablaRecip& TablaPeliculas() {
 }
 
 double TiempoCorregido(double tm, double p) {
-    if (p == 1.0)
+    // Below a second the law would shorten the exposure: the film then needs none added.
+    if (p == 1.0 || tm < 1.0)
         return tm;
     return std::pow(tm, p);
 }

@@ -15,7 +15,8 @@ using TablaRecip = std::array<PeliculaRecip, kNumPeliculasRecip>;
 
 const TablaRecip& TablaPeliculas();
 
-// Corrected time in seconds for a metered time in seconds.
+// Corrected time in seconds for a metered time in seconds: Tm ^ p from one second on, and the
+// metered time itself below (never shorter than metered).
 double TiempoCorregido(double tm, double p);
 
 // "Kodak Tri-X 400 (p=1.54)"

@@ -178,7 +178,7 @@ QButtonGroup* frmCalcTiempoTemp::CrearOpciones(QWidget* marco, const char* nombr
 }
 
 void frmCalcTiempoTemp::Cargar() {
-    perfilesLeidos_ = perfiles_.Cargar(RutaPerfiles());
+    perfilesLeidos_ = perfiles_.Cargar(RutaPerfiles(), &errorLectura_);
     LlenarListaPerfiles();
     sincronizando_ = true;
     EscribirTemperatura(txtTempBase_, hscTempBase_->value());
@@ -189,10 +189,36 @@ void frmCalcTiempoTemp::Cargar() {
 }
 
 void frmCalcTiempoTemp::closeEvent(QCloseEvent* evento) {
-    // Written only on closing; a failed write says nothing, as the old file stays whole.
-    if (perfilesLeidos_)
-        perfiles_.Guardar(RutaPerfiles());
+    // Each change was written when it was made; only one whose write failed is worth a word now.
+    if (perfilesLeidos_) {
+        QString error;
+        if (!perfiles_.Guardar(RutaPerfiles(), &error) && pendientes_)
+            AvisarEscrituraFallida(error);
+    }
     VentanaModulo::closeEvent(evento);
+}
+
+bool frmCalcTiempoTemp::EscribirPerfiles() {
+    if (!perfilesLeidos_) {
+        // The file that could not be read is never replaced by this session's profiles alone.
+        if (!avisadoLectura_)
+            Dialogo().Informar(QString(),
+                               u"No se pudo leer el archivo de perfiles: " + errorLectura_ +
+                                   u". Para no perderlo no se sobrescribe: los perfiles de esta sesión "
+                                   u"no se guardarán en él.",
+                               Icono::Exclamacion);
+        avisadoLectura_ = true;
+        return false;
+    }
+    QString error;
+    pendientes_ = !perfiles_.Guardar(RutaPerfiles(), &error);
+    if (pendientes_)
+        AvisarEscrituraFallida(error);
+    return !pendientes_;
+}
+
+void frmCalcTiempoTemp::AvisarEscrituraFallida(const QString& error) {
+    Dialogo().Informar(QString(), u"No se pudo guardar el archivo de perfiles: " + error, Icono::Exclamacion);
 }
 
 void frmCalcTiempoTemp::BarraCambiada(QScrollBar* barra, QLineEdit* caja) {
@@ -352,7 +378,8 @@ void frmCalcTiempoTemp::GuardarPerfil() {
     perfiles_.Poner(p);
     LlenarListaPerfiles();
     lstPerfiles_->setCurrentRow(perfiles_.Buscar(nombre));
-    Dialogo().Informar(QString(), QStringLiteral("Perfil guardado."), Icono::Informacion);
+    if (EscribirPerfiles())
+        Dialogo().Informar(QString(), QStringLiteral("Perfil guardado."), Icono::Informacion);
 }
 
 void frmCalcTiempoTemp::CargarPerfil() {
@@ -384,4 +411,5 @@ void frmCalcTiempoTemp::EliminarPerfil() {
         return;
     perfiles_.Eliminar(i);
     LlenarListaPerfiles();
+    EscribirPerfiles();
 }

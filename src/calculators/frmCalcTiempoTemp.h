@@ -43,6 +43,9 @@ private:
     void DibujarGrafica(double base, double actual);
     void LlenarListaPerfiles();
     void EscribirTemperatura(QLineEdit* caja, int decimas);
+    // Writes the profiles file after a change; false (the user told why) when it was not written.
+    bool EscribirPerfiles();
+    void AvisarEscrituraFallida(const QString& error);
     int Formula() const;
     int Revelador() const;
     int Agitacion() const;
@@ -70,6 +73,10 @@ private:
     bool tecleando_ = false;
     QString ultimoResultado_;
     ArchivoPerfiles perfiles_;
-    // A file that exists but could not be read is never overwritten.
+    // A file that exists but could not be read is never overwritten; the user hears it once.
     bool perfilesLeidos_ = false;
+    QString errorLectura_;
+    bool avisadoLectura_ = false;
+    // The last write failed: the file lacks changes the list shows.
+    bool pendientes_ = false;
 };

@@ -108,9 +108,15 @@ void frmCurvaReciprocidad::DibujarCurvas() {
     grafica_.tmMinGraf = rango.tmin;
     grafica_.tmMaxGraf = rango.tmax;
     grafica_.tcMaxGraf = tcMax;
-    DibujarRejilla(rango.tmin, rango.tmax, tcMax);
+    QStringList textos;
+    for (const PeliculaRecip* pelicula : peliculas)
+        textos.append(TextoLeyendaRecip(*pelicula));
+    const LeyendaRecip leyenda = grafica_.DisponerLeyenda(
+        textos, picCurva_->AnchoTwips(), picCurva_->AltoTwips(),
+        [this](const QString& texto, double puntos) { return picCurva_->MedirTexto(texto, puntos); });
+    DibujarRejilla(rango.tmin, rango.tmax, tcMax, leyenda.tituloTm);
     for (int k = 0; k < peliculas.size(); ++k)
-        DibujarPelicula(k, int(peliculas.size()), *peliculas[k], rango.tmin, rango.tmax);
+        DibujarPelicula(k, leyenda, *peliculas[k], rango.tmin, rango.tmax);
     picCurva_->update();
 }
 
@@ -121,27 +127,29 @@ void frmCurvaReciprocidad::AvisarRangoNoValido(const QString& texto) {
     picCurva_->Texto(grafica_.gx0, grafica_.gy0, texto, Tema::RecipAviso, kPuntos, true);
 }
 
-void frmCurvaReciprocidad::DibujarRejilla(double tmin, double tmax, double tcMax) {
+void frmCurvaReciprocidad::DibujarRejilla(double tmin, double tmax, double tcMax, QPoint tituloTm) {
     Lienzo& g = *picCurva_;
     const GraficaRecip& m = grafica_;
-    for (double v : ValoresRejillaTm(tmin, tmax, PasoRejilla((tmax - tmin) / 6))) {
+    const double pasoTm = PasoRejilla((tmax - tmin) / 6);
+    for (double v : ValoresRejillaTm(tmin, tmax, pasoTm)) {
         const int x = m.X(v);
         g.Linea(x, m.gy0, x, m.gy1, Tema::RecipRejilla);
-        g.Texto(x - 80, m.gy1 + 30, FormatoNumero(v, u"0"), Tema::RecipRotulos, kPuntos);
+        g.Texto(x - 80, m.gy1 + 30, TextoRejilla(v, pasoTm), Tema::RecipRotulos, kPuntos);
     }
-    for (double v : ValoresRejillaTc(tcMax, PasoRejilla(std::max(1.0, tcMax / 6)))) {
+    const double pasoTc = PasoRejilla(std::max(1.0, tcMax / 6));
+    for (double v : ValoresRejillaTc(tcMax, pasoTc)) {
         const int y = RedondearEntero(m.gy1 - v / tcMax * (m.gy1 - m.gy0));
         g.Linea(m.gx0, y, m.gx1, y, Tema::RecipRejilla);
-        g.Texto(10, y - 60, FormatoNumero(v, u"0"), Tema::RecipRotulos, kPuntos);
+        g.Texto(10, y - 60, TextoRejilla(v, pasoTc), Tema::RecipRotulos, kPuntos);
     }
     g.Linea(m.gx0, m.gy0, m.gx0, m.gy1, Qt::black);
     g.Linea(m.gx0, m.gy1, m.gx1, m.gy1, Qt::black);
     const QColor& titulos = Tema::RecipTitulosEjes;
-    g.Texto((m.gx1 - m.gx0) / 2 + m.gx0 - 400, m.gy1 + 120, QStringLiteral("Tm (s)"), titulos, kPuntos);
+    g.Texto(tituloTm.x(), tituloTm.y(), QStringLiteral("Tm (s)"), titulos, kPuntos);
     g.Texto(5, m.gy0, QStringLiteral("Tc (s)"), titulos, kPuntos);
 }
 
-void frmCurvaReciprocidad::DibujarPelicula(int k, int seleccionadas, const PeliculaRecip& pelicula,
+void frmCurvaReciprocidad::DibujarPelicula(int k, const LeyendaRecip& leyenda, const PeliculaRecip& pelicula,
                                            double tmin, double tmax) {
     Lienzo& g = *picCurva_;
     const GraficaRecip& m = grafica_;
@@ -173,7 +181,7 @@ void frmCurvaReciprocidad::DibujarPelicula(int k, int seleccionadas, const Pelic
         anterior = punto;
     }
 
-    const QPoint l = m.Leyenda(seleccionadas, k);
+    const QPoint l = leyenda.Lugar(k);
     // A swatch four pixels high: the canvas pen stops at three.
     g.Rectangulo(l.x(), l.y() + 70 - 15, l.x() + 320, l.y() + 70 + 30, c, true);
     contador = 0;
@@ -186,7 +194,7 @@ void frmCurvaReciprocidad::DibujarPelicula(int k, int seleccionadas, const Pelic
         if (pluma)
             g.Linea(xx, l.y() + 130, xx + 8, l.y() + 130, c);
     }
-    g.Texto(l.x() + 340, l.y() + 30, TextoLeyendaRecip(pelicula), Tema::RecipLeyenda, kPuntos);
+    g.Texto(l.x() + 340, l.y() + 30, TextoLeyendaRecip(pelicula), Tema::RecipLeyenda, leyenda.puntos);
 }
 
 void frmCurvaReciprocidad::MostrarLectura(double x, double y) {

@@ -28,8 +28,9 @@ private Q_SLOTS:
 private:
     // The selected films in table order.
     QList<const PeliculaRecip*> Seleccionadas() const;
-    void DibujarRejilla(double tmin, double tmax, double tcMax);
-    void DibujarPelicula(int k, int seleccionadas, const PeliculaRecip& pelicula, double tmin, double tmax);
+    void DibujarRejilla(double tmin, double tmax, double tcMax, QPoint tituloTm);
+    void DibujarPelicula(int k, const LeyendaRecip& leyenda, const PeliculaRecip& pelicula, double tmin,
+                         double tmax);
     void AvisarRangoNoValido(const QString& texto);
 
     QListWidget* lstCurvas_;

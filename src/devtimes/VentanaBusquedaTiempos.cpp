@@ -80,7 +80,11 @@ void VentanaBusquedaTiempos::CrearControles() {
         if (!llenando_)
             CargarLista();
     });
+    // A click loads the item, even the one shown; the keyboard (arrows, Home, End, Page Up and
+    // Down, a typed letter) loads each item it makes current. A mouse press makes the item current
+    // before it selects it, so a click loads once, on its release.
     connect(lstItems_, &QListWidget::itemClicked, this, &VentanaBusquedaTiempos::SeleccionarItem);
+    connect(lstItems_, &QListWidget::currentRowChanged, this, &VentanaBusquedaTiempos::CambioItemActual);
     connect(cboTemp_, &QComboBox::currentIndexChanged, this, &VentanaBusquedaTiempos::CambioTemperatura);
     connect(grdTiempos_, &QTableWidget::cellClicked, this, &VentanaBusquedaTiempos::ClicGrid);
     connect(picImagen_, &Lienzo::DobleClic, this, &VentanaBusquedaTiempos::DobleClicImagen);
@@ -93,6 +97,9 @@ void VentanaBusquedaTiempos::PrepararGrid() {
     EstiloGrid(g);
     g->verticalHeader()->setDefaultSectionSize(QFontMetrics(g->font()).height() + 5);
     g->horizontalHeader()->setFont(FuenteSegoe());
+    // The one highlighted row is the painted one, which the notes describe: the grid's own
+    // selection would mark a second row when the keyboard moves the current cell.
+    g->setSelectionMode(QAbstractItemView::NoSelection);
     const int anchos[kColumnas] = {3600, 1200, 800, 1000, 1000, 1000, 1000, claves_.anchoUltima};
     for (int c = 0; c < kColumnas; ++c) {
         g->setHorizontalHeaderItem(c, new QTableWidgetItem());
@@ -137,11 +144,6 @@ bool VentanaBusquedaTiempos::eventFilter(QObject* objeto, QEvent* evento) {
         static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Escape) {
         txtFiltro_->clear();
         return true;
-    }
-    if (objeto == lstItems_ && evento->type() == QEvent::KeyRelease) {
-        const auto* tecla = static_cast<QKeyEvent*>(evento);
-        if (!tecla->isAutoRepeat() && (tecla->key() == Qt::Key_Up || tecla->key() == Qt::Key_Down))
-            SeleccionarItem();
     }
     return VentanaModulo::eventFilter(objeto, evento);
 }
@@ -226,6 +228,12 @@ void VentanaBusquedaTiempos::SeleccionarItem() {
     MostrarFoto();
 }
 
+void VentanaBusquedaTiempos::CambioItemActual(int fila) {
+    const QListWidgetItem* actual = lstItems_->currentItem();
+    if (fila >= 0 && actual && actual->isSelected())
+        SeleccionarItem();
+}
+
 void VentanaBusquedaTiempos::CargarTemperaturas() {
     if (!ReferenceDb() || !HaySeleccion())
         return;
@@ -269,6 +277,9 @@ void VentanaBusquedaTiempos::CargarTiempos() {
     LimpiarGrid();
     const int n = int(filas.size());
     if (n == 0) {
+        // The notes of the previous item must not stay on show, nor be saved onto it.
+        if (MostrarFilaAlLlenar())
+            MostrarFila(0);
         anfitrion_.EstadoMostrar(TextoEstadoTiempos(TextoItem(), 0));
         return;
     }

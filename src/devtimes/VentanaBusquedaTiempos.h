@@ -60,7 +60,7 @@ protected:
     // After the list was refilled, and after each mode change of the headers.
     virtual void AlCargarLista() {}
     virtual void AlCambiarCabeceras() {}
-    // Row shown in detail (notes): after a fill and after a click.
+    // Row shown in detail (notes): after a fill, after a click, and 0 (none) when the item has no rows.
     virtual void MostrarFila(int) {}
     virtual bool MostrarFilaAlLlenar() const = 0;
     virtual void Redistribuir(int W, int H, int T) = 0;
@@ -79,6 +79,7 @@ protected:
 private Q_SLOTS:
     void CambiarModo(bool pelicula);
     void SeleccionarItem();
+    void CambioItemActual(int fila);
     void CambioTemperatura();
     void ClicGrid();
     void DobleClicImagen();

@@ -3,10 +3,12 @@
 #include "devtimes/Disposicion.h"
 #include "filmsheet/frmPeliculasInfoTec.h"
 #include "shell/AlmacenDatos.h"
-#include "shell/Tema.h"
 #include "shell/Controles.h"
+#include "shell/Dialogos.h"
+#include "shell/Tema.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -81,10 +83,16 @@ void frmPeliculasReveladores::CrearNotas() {
 bool frmPeliculasReveladores::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == txtNotaPersonal_ && evento->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Escape) {
-        txtNotaPersonal_->clear();
+        if (!txtNotaPersonal_->isReadOnly())
+            txtNotaPersonal_->clear();
         return true;
     }
     return VentanaBusquedaTiempos::eventFilter(objeto, evento);
+}
+
+void frmPeliculasReveladores::closeEvent(QCloseEvent* evento) {
+    PreguntarPorNota();
+    VentanaBusquedaTiempos::closeEvent(evento);
 }
 
 std::vector<ItemLista> frmPeliculasReveladores::LeerItems(const QString& filtro) {
@@ -123,11 +131,25 @@ void frmPeliculasReveladores::AlCargarLista() {
 }
 
 void frmPeliculasReveladores::VaciarNotas() {
-    // The emptied box belongs to no row: a later save must not land on the previous one.
+    PreguntarPorNota();
+    // The emptied box belongs to no row: a later save must not land on the previous one, and
+    // nothing typed into it could be saved anywhere.
+    const bool llenandoAntes = llenando_;
     llenando_ = true;
     txtNotaPersonal_->clear();
-    llenando_ = false;
+    llenando_ = llenandoAntes;
+    txtNotaPersonal_->setReadOnly(true);
     idNotaMia_ = idPeliculaNota_ = idReveladorNota_ = 0;
+    btnGuardarNota_->setEnabled(false);
+}
+
+void frmPeliculasReveladores::PreguntarPorNota() {
+    if (!btnGuardarNota_->isEnabled())
+        return;
+    if (Dialogo().PreguntarSiNo(kTituloAplicacion,
+                                QStringLiteral("Hay cambios sin guardar en Mis notas. ¿Guardar?"),
+                                Icono::Pregunta) == Respuesta::Si)
+        GuardarNotaMia();
     btnGuardarNota_->setEnabled(false);
 }
 
@@ -164,6 +186,8 @@ void frmPeliculasReveladores::CargarNotaMia(int fila) {
             return;
         idPeliculaNota_ = modoPelicula_ ? idSeleccion_ : otro;
         idReveladorNota_ = modoPelicula_ ? otro : idSeleccion_;
+        modoNota_ = modoPelicula_;
+        txtNotaPersonal_->setReadOnly(false);
         if (const auto nota = LeerNotaMia(modoPelicula_, idPeliculaNota_, idReveladorNota_)) {
             idNotaMia_ = nota->idNota;
             llenando_ = true;
@@ -177,7 +201,7 @@ void frmPeliculasReveladores::CargarNotaMia(int fila) {
 }
 
 void frmPeliculasReveladores::CambioNotaPersonal() {
-    if (!llenando_)
+    if (!llenando_ && idPeliculaNota_ != 0 && idReveladorNota_ != 0)
         btnGuardarNota_->setEnabled(true);
 }
 
@@ -185,7 +209,8 @@ void frmPeliculasReveladores::GuardarNotaMia() {
     if (!ReferenceDb() || idPeliculaNota_ == 0 || idReveladorNota_ == 0)
         return;
     try {
-        idNotaMia_ = ::GuardarNotaMia(modoPelicula_, idNotaMia_, idPeliculaNota_, idReveladorNota_,
+        // The side the note was read on: a mode change may already have switched the window.
+        idNotaMia_ = ::GuardarNotaMia(modoNota_, idNotaMia_, idPeliculaNota_, idReveladorNota_,
                                       txtNotaPersonal_->toPlainText());
     } catch (const ErrorBD& e) {
         // The text stays in the box, and the button enabled, for another try.

@@ -15,6 +15,7 @@ public:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
     std::vector<ItemLista> LeerItems(const QString& filtro) override;
     QStringList LeerTemperaturasItem() override;
     std::vector<QStringList> LeerFilasItem(const QString& temperatura) override;
@@ -36,7 +37,11 @@ private Q_SLOTS:
 private:
     void CrearNotas();
     void CargarNotaMia(int fila);
+    // Empties "Mis notas", after asking whether to save what was typed in it.
     void VaciarNotas();
+    // Unsaved changes in "Mis notas" are saved to their own film and developer, or dropped, as
+    // the user answers.
+    void PreguntarPorNota();
     // The technical sheet follows the selected film through this one call: a film id opens or
     // refreshes it beside this window, 0 closes it.
     void FichaTecnica(int idPelicula);
@@ -45,6 +50,7 @@ private:
     int idNotaMia_ = 0;
     int idPeliculaNota_ = 0;
     int idReveladorNota_ = 0;
+    bool modoNota_ = true; // the side the loaded note belongs to
 
     QWidget* picNotas_;
     QLabel* lblNotasTitulo_;

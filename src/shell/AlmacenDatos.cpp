@@ -27,11 +27,22 @@ QString RutaBDNotas() {
     return RutaPrograma(kArchivoBDNotas);
 }
 
+namespace {
+// The engine's text alone does not say which of the two files failed.
+std::unique_ptr<BaseDatos> AbrirNombrando(const QString& archivo, const QString& ruta, const QString& clave) {
+    try {
+        return BaseDatos::Abrir(ruta, clave);
+    } catch (const ErrorBD& e) {
+        throw ErrorBD(u"No se pudo abrir la base de datos " + archivo + u": " + e.Descripcion());
+    }
+}
+} // namespace
+
 void AbrirBasesDatos() {
     if (!Referencia())
-        Referencia() = BaseDatos::Abrir(RutaBDReferencia(), kClaveBDReferencia);
+        Referencia() = AbrirNombrando(QStringLiteral("tz.mdb"), RutaBDReferencia(), kClaveBDReferencia);
     if (!Notas())
-        Notas() = BaseDatos::Abrir(RutaBDNotas());
+        Notas() = AbrirNombrando(QStringLiteral("notasp.mdb"), RutaBDNotas(), QString());
 }
 
 void CerrarBasesDatos() {

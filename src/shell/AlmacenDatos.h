@@ -20,7 +20,8 @@ QString RutaBDReferencia();
 QString RutaBDNotas();
 
 // Opens whichever handle is closed, ReferenceDb first; an open handle stays untouched.
-// A database that cannot be opened raises ErrorBD with the engine's message.
+// A database that cannot be opened raises ErrorBD naming the file, then the engine's message:
+// "No se pudo abrir la base de datos tz.mdb: ...".
 void AbrirBasesDatos();
 // Closes NotesDb, then ReferenceDb; harmless when already closed.
 void CerrarBasesDatos();

@@ -4,6 +4,7 @@
 #include "shell/Rutas.h"
 
 #include <FreeImage.h>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -141,10 +142,22 @@ std::optional<QRect> CajaAjustada(int W, int H, int w, int h) {
 
 QString BuscarImagen(const QString& nombre, const QString& carpeta) {
     const QString base = RutaPrograma(u"imag\\" + carpeta + u'\\' + nombre);
-    for (const char* extension : {".jpg", ".webp"}) {
-        const QString ruta = base + QLatin1String(extension);
+    // Files copied from a camera or from Windows may carry ".JPG" or ".Webp".
+    const QFileInfo info(base);
+    QStringList entradas;
+    bool leidas = false;
+    for (const QLatin1String extension : {QLatin1String(".jpg"), QLatin1String(".webp")}) {
+        const QString ruta = base + extension;
         if (QFileInfo(ruta).isFile())
             return ruta;
+        if (!leidas) {
+            entradas = info.dir().entryList(QDir::Files | QDir::Hidden);
+            leidas = true;
+        }
+        const QString buscado = info.fileName() + extension;
+        for (const QString& entrada : std::as_const(entradas))
+            if (entrada.compare(buscado, Qt::CaseInsensitive) == 0 && entrada.startsWith(info.fileName()))
+                return info.dir().filePath(entrada);
     }
     return {};
 }

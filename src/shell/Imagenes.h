@@ -14,7 +14,8 @@ QSize TamanoTwips(const QImage& imagen);
 // twips; a small picture is enlarged. Nothing when the picture or the box has no size.
 std::optional<QRect> CajaAjustada(int W, int H, int w, int h);
 
-// Program folder & "\imag\" & carpeta & "\" & nombre, with ".jpg" before ".webp"; "" when neither exists.
+// Program folder & "\imag\" & carpeta & "\" & nombre, with ".jpg" before ".webp" (in any letter case,
+// the exact lower-case name first); "" when neither exists.
 QString BuscarImagen(const QString& nombre, const QString& carpeta);
 // Qt's readers first; then the ".webp" twin of the path through FreeImage. Null on any failure.
 // JPEG pictures come upright as their EXIF orientation says, here and in CargarImagenEscalada.

@@ -4,6 +4,7 @@
 #include "shell/Numeros.h"
 #include "shell/VentanaModulo.h"
 
+#include <QEvent>
 #include <QTableView>
 
 namespace {
@@ -18,6 +19,48 @@ QWidget* Marco(QWidget* ventana) {
 QString Columna(int i) {
     return u"Col" + QString::number(i);
 }
+
+// Keeps the last place a sub-window had while neither minimised nor maximised: Qt remembers it
+// only for top-level windows, and a minimised sub-window is a small strip.
+class LugarNormal : public QObject {
+public:
+    explicit LugarNormal(QWidget* marco) : QObject(marco), marco_(marco) {
+        Recordar();
+        marco->installEventFilter(this);
+    }
+    QRect Lugar() const { return lugar_; }
+    void Recordar() {
+        if (!marco_->isMinimized() && !marco_->isMaximized())
+            lugar_ = QRect(marco_->pos(), marco_->size());
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* evento) override {
+        if (evento->type() == QEvent::Move || evento->type() == QEvent::Resize)
+            Recordar();
+        return false;
+    }
+
+private:
+    QWidget* marco_;
+    QRect lugar_;
+};
+
+LugarNormal* SeguirLugar(QWidget* marco) {
+    for (QObject* hijo : marco->children())
+        if (auto* seguidor = dynamic_cast<LugarNormal*>(hijo))
+            return seguidor;
+    return new LugarNormal(marco);
+}
+
+// Where the window stands when shown normally, whatever its state now.
+QRect LugarNormalDe(QWidget* w) {
+    if (!w->isMinimized() && !w->isMaximized())
+        return QRect(w->pos(), w->size());
+    if (w->isWindow())
+        return w->normalGeometry();
+    return SeguirLugar(w)->Lugar();
+}
 } // namespace
 
 void GuardarPosicionVentana(const QString& aplicacion, const QString& clave, QWidget* ventana) {
@@ -25,8 +68,8 @@ void GuardarPosicionVentana(const QString& aplicacion, const QString& clave, QWi
         return;
     QWidget* w = Marco(ventana);
     const bool maximizada = w->isMaximized();
-    // A maximised main window keeps the place it had before, for when the user restores it.
-    const QRect g = maximizada && w->isWindow() ? w->normalGeometry() : QRect(w->pos(), w->size());
+    // A maximised or minimised window keeps the place it had before, for when it is restored.
+    const QRect g = LugarNormalDe(w);
     auto guardar = [&](const QString& nombre, int valor) {
         GuardarAjuste(aplicacion, clave, nombre, QString::number(valor));
     };
@@ -41,6 +84,8 @@ void RestaurarPosicionVentana(const QString& aplicacion, const QString& clave, Q
     if (!ventana)
         return;
     QWidget* w = Marco(ventana);
+    if (!w->isWindow())
+        SeguirLugar(w);
     auto leer = [&](const QString& nombre, int porDefecto) {
         return LeerAjusteEntero(aplicacion, clave, nombre, porDefecto);
     };
@@ -56,6 +101,8 @@ void RestaurarPosicionVentana(const QString& aplicacion, const QString& clave, Q
         return;
     w->move(TwipsAPixeles(x), TwipsAPixeles(y));
     w->resize(TwipsAPixeles(ancho), TwipsAPixeles(alto));
+    if (!w->isWindow())
+        SeguirLugar(w)->Recordar();
 }
 
 void GuardarPosicionVentana(const QString& clave, QWidget* ventana) {

@@ -26,19 +26,32 @@ protected:
         const int delta = static_cast<QWheelEvent*>(evento)->angleDelta().y();
         if (delta == 0)
             return false;
-        DesplazarPorRueda(grid_, delta, QApplication::wheelScrollLines());
+        const int muescas = acumulado_.Muescas(delta);
+        if (muescas != 0)
+            DesplazarPorRueda(grid_, muescas * kDeltaMuesca, QApplication::wheelScrollLines());
         evento->accept();
         return true;
     }
 
 private:
     QPointer<QAbstractScrollArea> grid_;
+    AcumuladorRueda acumulado_;
 };
 
 // The one slot: the filter lives as a child of its grid, so a destroyed grid empties it.
 QPointer<FiltroRueda> g_filtro;
 
 } // namespace
+
+int AcumuladorRueda::Muescas(int delta) {
+    // A turn the other way starts again from nothing.
+    if ((delta > 0) != (resto_ > 0) && resto_ != 0)
+        resto_ = 0;
+    resto_ += delta;
+    const int muescas = resto_ / kDeltaMuesca;
+    resto_ -= muescas * kDeltaMuesca;
+    return muescas;
+}
 
 void DesplazarPorRueda(QAbstractScrollArea* grid, int delta, int lineas) {
     if (!grid || delta == 0)

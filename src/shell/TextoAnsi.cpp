@@ -48,8 +48,18 @@ QString DesdeAnsi(const QByteArray& bytes) {
     return QString::fromUtf8(Convertir("WINDOWS-1252", "UTF-8", bytes, 1, "\xEF\xBF\xBD"));
 }
 
+QString DesdeCodigoPagina(const QByteArray& bytes, int codigoPagina) {
+    const QByteArray nombre =
+        codigoPagina == 10000 ? QByteArray("MACINTOSH") : "CP" + QByteArray::number(codigoPagina);
+    return QString::fromUtf8(Convertir(nombre.constData(), "UTF-8", bytes, 1, "\xEF\xBF\xBD"));
+}
+
 QByteArray HaciaAnsi(const QString& texto) {
     return Convertir("UTF-8", "WINDOWS-1252", texto.toUtf8(), 0, "?");
+}
+
+bool CabeEnAnsi(const QString& texto) {
+    return DesdeAnsi(HaciaAnsi(texto)) == texto;
 }
 
 QList<QByteArray> PartirLineas(const QByteArray& contenido) {
@@ -70,21 +80,29 @@ QList<QByteArray> PartirLineas(const QByteArray& contenido) {
     return lineas;
 }
 
-bool LeerArchivo(const QString& ruta, QByteArray& contenido) {
+bool LeerArchivo(const QString& ruta, QByteArray& contenido, QString* error) {
     QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = f.errorString();
         return false;
+    }
     contenido = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        if (error)
+            *error = f.errorString();
+        return false;
+    }
     return true;
 }
 
-bool EscribirArchivoSeguro(const QString& ruta, const QByteArray& contenido) {
+bool EscribirArchivoSeguro(const QString& ruta, const QByteArray& contenido, QString* error) {
     QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (f.write(contenido) != contenido.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    const bool escrito = f.open(QIODevice::WriteOnly) && f.write(contenido) == contenido.size();
+    if (escrito && f.commit())
+        return true;
+    if (error)
+        *error = f.errorString();
+    f.cancelWriting();
+    return false;
 }

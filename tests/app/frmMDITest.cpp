@@ -214,7 +214,7 @@ TEST(frmMDITest, BaseQueNoAbreDetieneElArranque) {
         w.Cargar();
         FAIL() << "started without its database";
     } catch (const ErrorBD& e) {
-        EXPECT_EQ(e.Descripcion(), "unable to open database file");
+        EXPECT_EQ(e.Descripcion(), "No se pudo abrir la base de datos tz.mdb: unable to open database file");
     }
     EXPECT_EQ(ReferenceDb(), nullptr);
 }

@@ -8,6 +8,8 @@
 #include "soporte/DialogosGuion.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -188,6 +190,60 @@ TEST_F(CalcTiempoTemp, GuardarPerfil) {
 
     EXPECT_EQ(Archivo(),
               "uno|1|2|20.0|425|1|22.5\r\ndos|0|1|20.0|600|0|20.0\r\nnuevo\xA6raro|1|1|20.0|600|0|20.0\r\n");
+}
+
+// Each save and delete reaches the file at once, and a write that fails is reported.
+TEST_F(CalcTiempoTemp, PerfilesEscritosAlMomentoYFalloDeEscrituraAvisado) {
+    Abrir("uno|0|1|20.0|600|0|20.0\r\n");
+    auto enDisco = [] {
+        QByteArray contenido;
+        LeerArchivo(RutaPerfiles(), contenido);
+        return contenido;
+    };
+    Guion().textos.push_back(QStringLiteral("dos"));
+    Clic("btnGuardarPerfil");
+    EXPECT_EQ(Ultima().texto, "Perfil guardado.");
+    EXPECT_EQ(enDisco(), "uno|0|1|20.0|600|0|20.0\r\ndos|1|1|20.0|600|0|20.0\r\n");
+    Elegir(0);
+    Guion().respuestas.push_back(Respuesta::Si);
+    Clic("btnEliminar");
+    EXPECT_EQ(enDisco(), "dos|1|1|20.0|600|0|20.0\r\n");
+
+    // A folder where the file should be: nothing can replace it.
+    ASSERT_TRUE(QFile::remove(RutaPerfiles()));
+    ASSERT_TRUE(QDir().mkpath(RutaPerfiles()));
+    const auto antes = Guion().llamadas.size();
+    Guion().textos.push_back(QStringLiteral("tres"));
+    Clic("btnGuardarPerfil");
+    ASSERT_EQ(Guion().llamadas.size(), antes + 2);
+    EXPECT_TRUE(Ultima().texto.startsWith("No se pudo guardar el archivo de perfiles: "))
+        << Ultima().texto.toStdString();
+    EXPECT_GT(Ultima().texto.size(), 45);
+    EXPECT_EQ(Ultima().icono, Icono::Exclamacion);
+    // The profile stays listed for another try.
+    EXPECT_EQ(C<QListWidget>("lstPerfiles")->count(), 2);
+}
+
+// An existing file that cannot be read is never overwritten, and the user hears so once.
+TEST_F(CalcTiempoTemp, ArchivoIlegibleNoSeSobrescribeYSeAvisaUnaVez) {
+    ASSERT_TRUE(QDir().mkpath(RutaPerfiles()));
+    Abrir();
+    EXPECT_TRUE(Guion().llamadas.empty());
+    Guion().textos.push_back(QStringLiteral("uno"));
+    Guion().textos.push_back(QStringLiteral("dos"));
+    Clic("btnGuardarPerfil");
+    Clic("btnGuardarPerfil");
+    int avisos = 0;
+    for (const auto& llamada : Guion().llamadas)
+        if (llamada.tipo == DialogosGuion::Tipo::Informar) {
+            EXPECT_TRUE(llamada.texto.startsWith("No se pudo leer el archivo de perfiles: "))
+                << llamada.texto.toStdString();
+            ++avisos;
+        }
+    EXPECT_EQ(avisos, 1);
+    EXPECT_EQ(C<QListWidget>("lstPerfiles")->count(), 2);
+    w->close();
+    EXPECT_TRUE(QFileInfo(RutaPerfiles()).isDir());
 }
 
 TEST_F(CalcTiempoTemp, MaximoDePerfiles) {

@@ -2,8 +2,8 @@
 #include "devtimes/frmPeliculasReveladoresDiscont.h"
 #include "filmsheet/frmImagenCompleta.h"
 #include "filmsheet/frmPeliculasInfoTec.h"
-#include "shell/Tema.h"
 #include "shell/Lienzo.h"
+#include "shell/Tema.h"
 
 #include "FixtureTiempos.h"
 #include "ManejoVentana.h"
@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -188,19 +189,24 @@ TEST_F(frmPeliculasReveladoresTest, NotaMiaGuardadaDosVecesEsUnaFila) {
     EXPECT_EQ(c.Campo(0).toInt(), 1);
     EXPECT_EQ(c.Campo(1).toInt(), 10);
 
-    // Shown again for its row only; unsaved edits are dropped.
+    // Shown again for its row only; unsaved edits are dropped when the user says so.
     v.ClicFila(1);
     EXPECT_EQ(nota->toPlainText(), "");
     QTest::keyClicks(nota, "sin guardar");
+    Guion().respuestas.push_back(Respuesta::No);
     v.ClicFila(4);
+    EXPECT_EQ(Guion().llamadas.size(), 1u);
     EXPECT_EQ(nota->toPlainText(), "con agua a 20 grados");
     EXPECT_FALSE(guardar->isEnabled());
     QTest::keyClick(nota, Qt::Key_Escape);
     EXPECT_EQ(nota->toPlainText(), "");
     EXPECT_EQ(Notas("NotasMiasPelicula"), QStringList{"con agua a 20 grados"});
 
-    // After the list is reloaded the box belongs to no row: saving writes nothing.
+    // After the list is reloaded the box belongs to no row: saving writes nothing. The box was
+    // emptied with Esc, a change the user is asked about.
+    Guion().respuestas.push_back(Respuesta::No);
     QTest::keyClicks(v.Control<QLineEdit>("txtFiltro"), "fo");
+    EXPECT_EQ(Guion().llamadas.size(), 2u);
     QTest::keyClicks(nota, "huerfana");
     QTest::mouseClick(guardar, Qt::LeftButton);
     EXPECT_EQ(Notas("NotasMiasPelicula"), QStringList{"con agua a 20 grados"});
@@ -300,13 +306,17 @@ TEST_F(frmPeliculasReveladoresTest, BaseCerradaYReabiertaMientrasLaVentanaSigueA
     EXPECT_EQ(v.Estado(), "  Kodak Tri-X 400  -  6 combinaciones");
     EXPECT_TRUE(Guion().llamadas.empty());
 
+    // Reopened: the note typed meanwhile is offered for saving before it is replaced.
     AbrirBasesDatos();
+    Guion().respuestas.push_back(Respuesta::Si);
     v.Clic("Kodak Tri-X 400");
+    ASSERT_EQ(Guion().llamadas.size(), 1u);
+    EXPECT_EQ(Notas("NotasMiasPelicula"), QStringList{"sin base"});
     EXPECT_EQ(v.ventana->FilasDatos(), 1);
     v.ClicFila(1);
     QTest::keyClicks(nota, "con base");
     QTest::mouseClick(v.Control<QPushButton>("btnGuardarNota"), Qt::LeftButton);
-    EXPECT_EQ(Notas("NotasMiasPelicula"), QStringList{"con base"});
+    EXPECT_EQ(Notas("NotasMiasPelicula"), (QStringList{"sin base", "con base"}));
 }
 
 TEST_F(frmPeliculasReveladoresTest, FalloDelMotorSeInformaConSuPrefijo) {
@@ -340,4 +350,117 @@ TEST_F(frmPeliculasReveladoresTest, FichaTecnicaSigueALaPeliculaMientrasEstaMarc
     EXPECT_EQ(v.anfitrion.Abierto<frmPeliculasInfoTec>(), nullptr);
     v.Clic("Rodinal");
     EXPECT_EQ(v.anfitrion.Abierto<frmPeliculasInfoTec>(), nullptr);
+}
+
+// An item without times empties both note boxes: nothing typed can land on the previous item.
+TEST_F(frmPeliculasReveladoresTest, ItemSinTiemposVaciaLasNotas) {
+    Ventana v;
+    auto* nota = v.Control<QPlainTextEdit>("txtNotaPersonal");
+    auto* guardar = v.Control<QPushButton>("btnGuardarNota");
+    v.Clic("Kodak Tri-X 400");
+    QTest::keyClicks(nota, "para Tri-X");
+    QTest::mouseClick(guardar, Qt::LeftButton);
+    QTest::keyClicks(nota, " y mas");
+    Guion().respuestas.push_back(Respuesta::No);
+    v.Clic("Sin Tiempos");
+    EXPECT_EQ(v.Estado(), "  Sin Tiempos  - sin datos");
+    EXPECT_EQ(nota->toPlainText(), "");
+    EXPECT_EQ(v.Control<QPlainTextEdit>("txtNotas")->toPlainText(), "");
+    EXPECT_FALSE(guardar->isEnabled());
+    QTest::keyClicks(nota, "huerfana");
+    QTest::mouseClick(guardar, Qt::LeftButton);
+    EXPECT_EQ(Notas("NotasMiasPelicula"), QStringList{"para Tri-X"});
+}
+
+// Typed text is never dropped without a question: Yes saves it to its own film and developer.
+TEST_F(frmPeliculasReveladoresTest, CambiosSinGuardarSePreguntanAntesDePerderse) {
+    Ventana v;
+    auto* nota = v.Control<QPlainTextEdit>("txtNotaPersonal");
+    v.Clic("Kodak Tri-X 400");
+    v.ClicFila(3); // Rodinal
+    QTest::keyClicks(nota, "uno");
+    Guion().respuestas.push_back(Respuesta::Si);
+    v.ClicFila(3);
+    ASSERT_EQ(Guion().llamadas.size(), 1u);
+    const auto& pregunta = Guion().llamadas[0];
+    EXPECT_EQ(pregunta.tipo, DialogosGuion::Tipo::SiNo);
+    EXPECT_EQ(pregunta.titulo, "UXEL Garvola");
+    EXPECT_EQ(pregunta.texto, QStringLiteral("Hay cambios sin guardar en Mis notas. ¿Guardar?"));
+    EXPECT_EQ(pregunta.icono, Icono::Pregunta);
+    EXPECT_EQ(Notas("NotasMiasPelicula"), QStringList{"uno"});
+    EXPECT_EQ(nota->toPlainText(), "uno");
+
+    // A click on a header: No drops the change.
+    nota->moveCursor(QTextCursor::End);
+    QTest::keyClicks(nota, " dos");
+    Guion().respuestas.push_back(Respuesta::No);
+    QHeaderView* cabecera = v.Grid()->horizontalHeader();
+    QTest::mouseClick(cabecera->viewport(), Qt::LeftButton, {},
+                      QPoint(cabecera->sectionViewportPosition(2) + 5, cabecera->height() / 2));
+    EXPECT_EQ(Guion().llamadas.size(), 2u);
+    EXPECT_EQ(nota->toPlainText(), "uno");
+    EXPECT_EQ(Notas("NotasMiasPelicula"), QStringList{"uno"});
+
+    // The mode changes: saved on the film side, where it was written.
+    nota->moveCursor(QTextCursor::End);
+    QTest::keyClicks(nota, " tres");
+    Guion().respuestas.push_back(Respuesta::Si);
+    QTest::mouseClick(v.Control<QRadioButton>("optRevelador"), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Guion().llamadas.size(), 3u);
+    EXPECT_EQ(Notas("NotasMiasPelicula"), QStringList{"uno tres"});
+    EXPECT_TRUE(Notas("NotasMiasRevelador").isEmpty());
+
+    // The window closes.
+    v.Clic("D-76");
+    QTest::keyClicks(nota, "al cerrar");
+    Guion().respuestas.push_back(Respuesta::Si);
+    v.ventana->Marco()->close();
+    EXPECT_EQ(Guion().llamadas.size(), 4u);
+    EXPECT_EQ(Notas("NotasMiasRevelador"), QStringList{"al cerrar"});
+}
+
+// After a click and an arrow key one row looks highlighted: the one the notes describe.
+TEST_F(frmPeliculasReveladoresTest, UnaSolaFilaResaltadaTrasClicYFlecha) {
+    Ventana v;
+    v.Clic("Kodak Tri-X 400");
+    v.ClicFila(3);
+    QTest::keyClick(v.Grid(), Qt::Key_Down);
+    QTest::keyClick(v.Grid(), Qt::Key_Down);
+    const QImage imagen = v.Grid()->viewport()->grab().toImage();
+    auto color = [&](int fila) {
+        const QRect celda = v.Grid()->visualRect(v.Grid()->model()->index(fila - 1, 2));
+        return imagen.pixelColor(celda.left() + 3, celda.center().y());
+    };
+    EXPECT_EQ(color(3), ColorSeleccion);
+    EXPECT_EQ(color(4), ColorBlanco);
+    EXPECT_EQ(color(5), ColorFilaAlterna);
+    EXPECT_EQ(v.ventana->FilaActual(), 3);
+    EXPECT_EQ(v.Control<QPlainTextEdit>("txtNotas")->toPlainText(), "");
+    // A picture to look at, when asked for: GARVOLA_CAPTURAS=/tmp/...
+    if (const QString capturas = qEnvironmentVariable("GARVOLA_CAPTURAS"); !capturas.isEmpty())
+        v.ventana->Marco()->grab().save(capturas + "/busqueda.png");
+}
+
+// Home, End, Page Down and a typed letter load the item they make current, picture included.
+TEST_F(frmPeliculasReveladoresTest, TeclasDeLaListaCarganElElemento) {
+    fixture::Foto(carpeta_, "imag\\films\\Kodak Tri-X 400.jpg", 40, 20, Qt::red);
+    Ventana v;
+    auto* pic = v.Control<Lienzo>("picImagen");
+    v.Clic("Fomapan 100");
+    QTest::keyClick(v.Lista(), Qt::Key_End);
+    EXPECT_EQ(v.Estado(), "  Sin Tiempos  - sin datos");
+    QTest::keyClick(v.Lista(), Qt::Key_Home);
+    EXPECT_EQ(v.Estado(), "  Fomapan 100  -  1 combinaciones");
+    EXPECT_EQ(v.Fila(1)[0], "D-76");
+    QTest::keyClicks(v.Lista(), "k");
+    EXPECT_EQ(v.Estado(), "  Kodak Tri-X 400  -  6 combinaciones");
+    EXPECT_EQ(pic->toolTip(), "Doble clic para ver la imagen ampliada");
+    QTest::keyClick(v.Lista(), Qt::Key_PageDown);
+    EXPECT_EQ(v.Estado(), "  Sin Tiempos  - sin datos");
+    EXPECT_EQ(pic->toolTip(), "");
+    EXPECT_EQ(v.ventana->FilasDatos(), 0);
+    // A click still loads the item.
+    v.Clic("O'Brien 50");
+    EXPECT_EQ(v.Columna(0), QStringList{"Rodinal"});
+    EXPECT_TRUE(Guion().llamadas.empty());
 }

@@ -172,21 +172,28 @@ TEST(AperturaBases, ReferenciaSoloAbreConSuClave) {
     EXPECT_NO_THROW(BaseDatos::Abrir(RutaBDNotas()));
 }
 
-TEST(AperturaBases, ArchivoAusenteOCorruptoFallaConElMensajeDelMotor) {
+// The message names the file, in Spanish, with the engine's text after it.
+TEST(AperturaBases, ArchivoAusenteOCorruptoFallaNombrandoElArchivo) {
     CarpetaPruebas carpeta(false);
+    auto error = [] {
+        try {
+            AbrirBasesDatos();
+        } catch (const ErrorBD& e) {
+            return e.Descripcion();
+        }
+        return QStringLiteral("(abierta)");
+    };
     QFile::remove(RutaBDNotas());
-    try {
-        AbrirBasesDatos();
-        FAIL() << "opened a missing file";
-    } catch (const ErrorBD& e) {
-        EXPECT_EQ(e.Descripcion(), "unable to open database file");
-    }
+    EXPECT_EQ(error(), "No se pudo abrir la base de datos notasp.mdb: unable to open database file");
     // The ReferenceDb had opened; it stays open and the notes handle empty.
     EXPECT_NE(ReferenceDb(), nullptr);
     EXPECT_EQ(NotesDb(), nullptr);
     CerrarBasesDatos();
-    carpeta.Escribir("notasp.mdb", QByteArray(4096, 'x'));
-    EXPECT_THROW(AbrirBasesDatos(), ErrorBD);
+    carpeta.Escribir("tz.mdb", QByteArray(4096, 'x'));
+    const QString corrupta = error();
+    EXPECT_TRUE(corrupta.startsWith("No se pudo abrir la base de datos tz.mdb: ")) << corrupta.toStdString();
+    EXPECT_GT(corrupta.size(), QStringLiteral("No se pudo abrir la base de datos tz.mdb: ").size());
+    EXPECT_EQ(ReferenceDb(), nullptr);
 }
 
 TEST(AperturaBases, CrearNoSobrescribeUnaBaseExistente) {

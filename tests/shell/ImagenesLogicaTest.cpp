@@ -67,6 +67,23 @@ TEST_F(ImagenesTest, BuscarImagenPrefiereJpgAWebp) {
     EXPECT_EQ(BuscarImagen("", "films"), "");
 }
 
+// Pictures copied from a camera or from Windows keep their upper-case extensions.
+TEST_F(ImagenesTest, BuscarImagenSinDistinguirMayusculasEnLaExtension) {
+    Escribir("imag/films/Camara.JPG", "x");
+    Escribir("imag/films/Mezcla.Webp", "x");
+    Escribir("imag/films/Ambas.WEBP", "x");
+    Escribir("imag/films/Ambas.Jpg", "x");
+    Escribir("imag/devs/Doble.JPG", "x");
+    Escribir("imag/devs/Doble.jpg", "x");
+    EXPECT_EQ(BuscarImagen("Camara", "films"), Ruta("imag/films/Camara.JPG"));
+    EXPECT_EQ(BuscarImagen("Mezcla", "films"), Ruta("imag/films/Mezcla.Webp"));
+    EXPECT_EQ(BuscarImagen("Ambas", "films"), Ruta("imag/films/Ambas.Jpg"));
+    EXPECT_EQ(BuscarImagen("Doble", "devs"), Ruta("imag/devs/Doble.jpg"));
+    // Only the extension is compared without regard to case.
+    EXPECT_EQ(BuscarImagen("camara", "films"), "");
+    EXPECT_EQ(BuscarImagen("Camara", "devs"), "");
+}
+
 TEST_F(ImagenesTest, GemelaWebP) {
     EXPECT_EQ(RutaGemelaWebP("/a/b.JPG"), "/a/b.webp");
     EXPECT_EQ(RutaGemelaWebP("/a/b.WebP"), "/a/b.WebP");

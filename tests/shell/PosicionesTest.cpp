@@ -5,6 +5,8 @@
 #include "soporte/CarpetaPruebas.h"
 
 #include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
@@ -89,6 +91,38 @@ TEST(PosicionesTest, VentanaDeModuloEnElMarcoEstados1Y2) {
     EXPECT_TRUE(v->Marco()->isMaximized());
     GuardarPosicionVentana("Prueba", v);
     EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "State", ""), "2");
+}
+
+// A module window closed while minimised comes back at its normal size, not as the strip.
+TEST(PosicionesTest, SubventanaMinimizadaGuardaSuLugarNormal) {
+    CarpetaPruebas carpeta(false);
+    QMdiArea area;
+    area.resize(900, 700);
+    area.show();
+    AnfitrionPrueba anfitrion;
+    auto* v = new VentanaConPosicion(anfitrion);
+    QMdiSubWindow* marco = area.addSubWindow(v);
+    v->Cargar();
+    marco->show();
+    marco->setGeometry(45, 30, 400, 300);
+    marco->showMinimized();
+    ASSERT_TRUE(marco->isMinimized());
+    ASSERT_LT(marco->width(), 400);
+    GuardarPosicionVentana("Prueba", v);
+    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "State", ""), "1");
+    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "Left", ""), "675");
+    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "Top", ""), "450");
+    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "Width", ""), "6000");
+    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "Height", ""), "4500");
+
+    // Maximised, it keeps the same normal place; restored, it is where it was.
+    marco->showNormal();
+    marco->showMaximized();
+    GuardarPosicionVentana("Prueba", v);
+    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "State", ""), "2");
+    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "Width", ""), "6000");
+    marco->showNormal();
+    EXPECT_EQ(marco->geometry(), QRect(45, 30, 400, 300));
 }
 
 TEST(PosicionesTest, AnchosDeColumnaSoloPorEncimaDe100Twips) {

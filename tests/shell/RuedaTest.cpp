@@ -47,10 +47,20 @@ TEST_F(RuedaTest, MuescasPorLineasDelSistema) {
     EXPECT_EQ(Mover(*grid_, -120), 3);
     EXPECT_EQ(Mover(*grid_, 120), -3);
     EXPECT_EQ(Mover(*grid_, -240), 6);
-    // A high-resolution wheel still moves one whole notch.
+}
+
+// High-resolution wheels and touchpads: small steps add up to a notch before anything scrolls.
+TEST_F(RuedaTest, PasosFinosSeAcumulanHastaUnaMuesca) {
+    QGuiApplication::styleHints()->setWheelScrollLines(3);
+    EngancharRueda(grid_.get());
+    EXPECT_EQ(Mover(*grid_, -40), 0);
+    EXPECT_EQ(Mover(*grid_, -40), 0);
     EXPECT_EQ(Mover(*grid_, -40), 3);
-    EXPECT_EQ(Mover(*grid_, 40), -3);
     EXPECT_EQ(Mover(*grid_, -359), 6);
+    // 119 are left over; a turn the other way drops them.
+    EXPECT_EQ(Mover(*grid_, 60), 0);
+    EXPECT_EQ(Mover(*grid_, 60), -3);
+    EXPECT_EQ(Mover(*grid_, 120), -3);
 }
 
 TEST_F(RuedaTest, AjustesRarosDelSistema) {
@@ -81,7 +91,7 @@ TEST_F(RuedaTest, UnSoloGridEnganchadoYLosDemasSiguenDesplazando) {
     EXPECT_EQ(GridEnganchado(), grid_.get());
     EngancharRueda(&otro);
     EXPECT_EQ(GridEnganchado(), &otro);
-    EXPECT_EQ(Mover(otro, -40), 3);
+    EXPECT_EQ(Mover(otro, -120), 3);
     // The first grid lost the hook but still scrolls by the toolkit's own handling.
     EXPECT_GT(Mover(*grid_, -120), 0);
     SoltarRueda();

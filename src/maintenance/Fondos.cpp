@@ -1,0 +1,28 @@
+#include "maintenance/Fondos.h"
+
+#include "maintenance/DimensionesJpeg.h"
+#include "shell/Rutas.h"
+
+#include <QDir>
+
+std::vector<Fondo> ListarFondos() {
+    // Sorted by name, as users know the list from other systems; the pattern ignores case.
+    const QDir carpeta(RutaPrograma(QStringLiteral("imag")));
+    std::vector<Fondo> fondos;
+    for (const QString& nombre :
+         carpeta.entryList({QStringLiteral("tz_fnd_*.jpg")}, QDir::Files, QDir::Name | QDir::IgnoreCase))
+        fondos.push_back({nombre, LineaFondo(nombre, DimensionesJpeg(carpeta.filePath(nombre)))});
+    return fondos;
+}
+
+QString LineaFondo(const QString& nombre, const std::optional<QSize>& tamano) {
+    const QString columna = nombre.leftJustified(kAnchoNombreFondo, u' ', true);
+    if (!tamano)
+        return columna + u'?';
+    return columna + QString::number(tamano->width()) + QStringLiteral(" x ") +
+           QString::number(tamano->height());
+}
+
+QString RutaFondo(const QString& nombre) {
+    return RutaPrograma(u"imag\\" + nombre);
+}

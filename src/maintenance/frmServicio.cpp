@@ -1,0 +1,156 @@
+#include "maintenance/frmServicio.h"
+
+#include "maintenance/CopiaSeguridad.h"
+#include "maintenance/Fondos.h"
+#include "shell/Anfitrion.h"
+#include "shell/BaseDatos.h"
+#include "shell/Configuracion.h"
+#include "shell/Controles.h"
+#include "shell/Dialogos.h"
+#include "shell/Imagenes.h"
+#include "shell/Lienzo.h"
+#include "shell/Numeros.h"
+#include "shell/Tema.h"
+#include "shell/TextoAnsi.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+const QString kTituloBorrar = QStringLiteral("Borrar notas");
+const QString kClaveFondo = QStringLiteral("Fondo");
+constexpr int kRolNumero = Qt::UserRole;
+constexpr int kRolNombre = Qt::UserRole + 1;
+constexpr double kAnchoBoton = 3840;
+} // namespace
+
+frmServicio::frmServicio(Anfitrion& anfitrion, QWidget* padre) : VentanaModulo(padre), anfitrion_(anfitrion) {
+    setObjectName(QStringLiteral("frmServicio"));
+    setWindowTitle(QStringLiteral("Utilidades de servicio"));
+    setFont(Fuente(Tema::FaceInterfaz, 9));
+
+    CrearBorrado("Command1", 240, QStringLiteral("Borrar todas mis notas en Películas"),
+                 NotasUsuario::Peliculas,
+                 QStringLiteral("Se borrarán todas las notas de Mis notas en Películas."),
+                 QStringLiteral("Notas de Películas borradas."));
+    CrearBorrado("cmdBorrarMisNotasReveladores", 840, QStringLiteral("Borrar todas mis notas en Reveladores"),
+                 NotasUsuario::Reveladores,
+                 QStringLiteral("Se borrarán todas las notas de Mis notas en Reveladores."),
+                 QStringLiteral("Notas de Reveladores borradas."));
+    CrearBorrado("cmdBorrarNotasFormulas", 1440, QStringLiteral("Borrar todas mis notas en Fórmulas"),
+                 NotasUsuario::Formulas,
+                 QStringLiteral("Se borrará el contenido de Mis notas en todas las Fórmulas."),
+                 QStringLiteral("Notas de Fórmulas borradas."));
+    CrearBorrado("cmdBorrarNotasPersonales", 2040, QStringLiteral("Borrar todas mis notas personales"),
+                 NotasUsuario::Personales, QStringLiteral("Se borrarán todas las Notas personales."),
+                 QStringLiteral("Notas personales borradas."));
+    auto* cmdCopia = CrearControl<QPushButton>(this, "cmdCopiaRespaldoBBDD", 240, 2880, kAnchoBoton, 495);
+    cmdCopia->setText(QStringLiteral("Hacer copia de las bases de datos"));
+    connect(cmdCopia, &QPushButton::clicked, this, [] { HacerCopiaSeguridad(); });
+
+    auto* lblFondo = CrearControl<QLabel>(this, "lblFondo", 4320, 240, 5400, 255);
+    lblFondo->setText(QStringLiteral("Elegir fondo de pantalla:"));
+    lstFondos_ = CrearControl<QListWidget>(this, "lstFondos", 4320, 540, 5400, 2100);
+    lstFondos_->setFont(Fuente(Tema::FaceFija, 9));
+    picPreview_ = CrearControl<Lienzo>(this, "picPreview", 4320, 2760, 5400, 3000);
+    picPreview_->Limpiar(palette().color(QPalette::Window));
+    // Selection, not the current item: the list takes a current item when it gets the focus.
+    connect(lstFondos_, &QListWidget::itemSelectionChanged, this, &frmServicio::ElegirFondo);
+
+    resize(TwipsAPixeles(9960), TwipsAPixeles(6000));
+    FijarTamanoDisenado(size());
+}
+
+void frmServicio::Cargar() {
+    cargando_ = true;
+    const QString fondo = LeerCfg(kClaveFondo);
+    lstFondos_->clear();
+    int numero = 0;
+    for (const Fondo& f : ListarFondos()) {
+        auto* linea = new QListWidgetItem(f.linea, lstFondos_);
+        linea->setData(kRolNumero, ++numero);
+        linea->setData(kRolNombre, f.nombre);
+    }
+    MarcarFondo(fondo);
+    cargando_ = false;
+    anfitrion_.CentrarChild(this);
+}
+
+void frmServicio::ElegirFondo() {
+    if (cargando_)
+        return;
+    const QList<QListWidgetItem*> elegidas = lstFondos_->selectedItems();
+    if (elegidas.isEmpty())
+        return;
+    // The whole name: the line shows at most 30 characters of it.
+    const QString nombre = elegidas.front()->data(kRolNombre).toString();
+    if (!CabeEnAnsi(nombre)) {
+        Dialogo().Informar(
+            QString(),
+            QStringLiteral("El archivo \"") + nombre +
+                QStringLiteral("\" no se puede usar como fondo: su nombre tiene caracteres "
+                               "que garvola.cfg no puede guardar.\nSe mantiene el fondo actual."),
+            Icono::Exclamacion);
+        cargando_ = true;
+        MarcarFondo(LeerCfg(kClaveFondo));
+        cargando_ = false;
+        return;
+    }
+    MostrarPreview(nombre);
+    if (QFileInfo(RutaFondo(nombre)).isFile())
+        anfitrion_.FijarFondo(nombre);
+    if (!GuardarCfg(kClaveFondo, nombre))
+        Dialogo().Informar(QString(), QStringLiteral("No se pudo guardar el fondo elegido en garvola.cfg."),
+                           Icono::Exclamacion);
+}
+
+void frmServicio::CrearBorrado(const char* nombre, double arriba, const QString& titulo, NotasUsuario notas,
+                               const QString& pregunta, const QString& confirmacion) {
+    auto* boton = CrearControl<QPushButton>(this, nombre, 240, arriba, kAnchoBoton, 495);
+    boton->setText(titulo);
+    connect(boton, &QPushButton::clicked, this,
+            [this, notas, pregunta, confirmacion] { Borrar(notas, pregunta, confirmacion); });
+}
+
+void frmServicio::Borrar(NotasUsuario notas, const QString& pregunta, const QString& confirmacion) {
+    if (Dialogo().PreguntarSiNo(kTituloBorrar, pregunta + QStringLiteral("\n¿Continuar?"), Icono::Pregunta) !=
+        Respuesta::Si)
+        return;
+    const QString prefijo = QStringLiteral("No se pudieron borrar las notas: ");
+    try {
+        if (!BorrarNotas(notas)) {
+            Dialogo().Informar(kTituloBorrar, prefijo + QStringLiteral("la base de datos está cerrada."),
+                               Icono::Exclamacion);
+            return;
+        }
+    } catch (const ErrorBD& e) {
+        Dialogo().Informar(kTituloBorrar, prefijo + e.Descripcion(), Icono::Critico);
+        return;
+    }
+    Dialogo().Informar(kTituloBorrar, confirmacion, Icono::Informacion);
+}
+
+void frmServicio::MarcarFondo(const QString& nombre) {
+    lstFondos_->clearSelection();
+    lstFondos_->setCurrentRow(-1);
+    picPreview_->Limpiar();
+    for (int i = 0; i < lstFondos_->count(); ++i) {
+        QListWidgetItem* linea = lstFondos_->item(i);
+        if (linea->data(kRolNombre).toString() == nombre) {
+            lstFondos_->setCurrentItem(linea);
+            lstFondos_->scrollToItem(linea);
+            MostrarPreview(nombre);
+            return;
+        }
+    }
+}
+
+void frmServicio::MostrarPreview(const QString& nombre) {
+    picPreview_->Limpiar();
+    const QString ruta = RutaFondo(nombre);
+    if (!QFileInfo(ruta).isFile())
+        return;
+    picPreview_->ImagenAjustada(CargarImagen(ruta));
+}

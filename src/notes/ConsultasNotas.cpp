@@ -1,0 +1,91 @@
+#include "notes/ConsultasNotas.h"
+
+#include "shell/AlmacenDatos.h"
+
+#include <QDateTime>
+
+namespace {
+
+const QString kTabla = QStringLiteral("NotasPersonales");
+const QString kSinTitulo = QStringLiteral("(sin titulo)");
+
+QString FechaLista(const QVariant& fecha) {
+    // The stored day is read as it stands: a local date-time per row costs a time zone lookup.
+    QDate d = QDate::fromString(TextoSeguro(fecha).trimmed().left(10), Qt::ISODate);
+    if (!d.isValid())
+        d = LeerFechaBD(fecha).date();
+    return d.isValid() ? QString::asprintf("%02d/%02d/%04d", d.day(), d.month(), d.year()) : QString();
+}
+
+} // namespace
+
+QString TituloGuardado(const QString& titulo) {
+    const QString t = titulo.trimmed();
+    return t.isEmpty() ? kSinTitulo : t;
+}
+
+bool EsRtf(const QString& cuerpo) {
+    return cuerpo.startsWith(QLatin1String("{\\rtf"));
+}
+
+std::vector<ItemNota> ListarNotas(OrdenNotas orden) {
+    std::vector<ItemNota> items;
+    BaseDatos* bd = NotesDb();
+    if (!bd)
+        return items;
+    const QString orden_sql =
+        orden == OrdenNotas::Fecha ? QStringLiteral("Fecha DESC") : QStringLiteral("Titulo");
+    for (Consulta c = bd->Consultar(u"SELECT Id, Fecha, Titulo FROM NotasPersonales ORDER BY " + orden_sql);
+         !c.Fin(); c.Siguiente()) {
+        QString titulo = TextoSeguro(c.Campo(QStringLiteral("Titulo")));
+        if (titulo.isEmpty())
+            titulo = kSinTitulo;
+        items.push_back({c.Campo(QStringLiteral("Id")).toLongLong(),
+                         FechaLista(c.Campo(QStringLiteral("Fecha"))) + u"  " + titulo});
+    }
+    return items;
+}
+
+std::optional<Nota> LeerNota(qint64 id) {
+    BaseDatos* bd = NotesDb();
+    if (!bd)
+        return std::nullopt;
+    Consulta c =
+        bd->Consultar(u"SELECT Id, Titulo, Texto FROM NotasPersonales WHERE Id=" + QString::number(id));
+    if (c.Fin())
+        return std::nullopt;
+    return Nota{c.Campo(QStringLiteral("Id")).toLongLong(), TextoSeguro(c.Campo(QStringLiteral("Titulo"))),
+                TextoSeguro(c.Campo(QStringLiteral("Texto")))};
+}
+
+qint64 ActualizarNota(qint64 id, const QString& titulo, const QString& cuerpo) {
+    BaseDatos* bd = NotesDb();
+    if (!bd)
+        return 0;
+    const int cambiadas = bd->Actualizar(
+        kTabla, QStringLiteral("Id"), id,
+        {{QStringLiteral("Titulo"), TituloGuardado(titulo)}, {QStringLiteral("Texto"), cuerpo}});
+    return cambiadas > 0 ? id : InsertarNota(titulo, cuerpo);
+}
+
+qint64 InsertarNota(const QString& titulo, const QString& cuerpo) {
+    BaseDatos* bd = NotesDb();
+    if (!bd)
+        return 0;
+    return bd->Insertar(kTabla, {{QStringLiteral("Fecha"), FechaBD(QDateTime::currentDateTime())},
+                                 {QStringLiteral("Titulo"), TituloGuardado(titulo)},
+                                 {QStringLiteral("Texto"), cuerpo}});
+}
+
+QString FechaNota(qint64 id) {
+    BaseDatos* bd = NotesDb();
+    if (!bd)
+        return {};
+    Consulta c = bd->Consultar(u"SELECT Fecha FROM NotasPersonales WHERE Id=" + QString::number(id));
+    return c.Fin() ? QString() : FechaLista(c.Campo(QStringLiteral("Fecha")));
+}
+
+void BorrarNota(qint64 id) {
+    if (BaseDatos* bd = NotesDb())
+        bd->Ejecutar(u"DELETE FROM NotasPersonales WHERE Id=" + QString::number(id));
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "notes/ConsultasNotas.h"
+#include "shell/VentanaModulo.h"
+
+class Anfitrion;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTextCharFormat;
+class QTextEdit;
+
+// The photographer's notebook: dated notes with a title and formatted text, ordered by date or
+// title, with a question before unsaved changes would be lost.
+class frmNotas : public VentanaModulo {
+    Q_OBJECT
+public:
+    explicit frmNotas(Anfitrion& anfitrion, QWidget* padre = nullptr);
+    void Cargar() override;
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+    bool event(QEvent* evento) override;
+
+private Q_SLOTS:
+    void ClicLista(int fila);
+    void ClicNueva();
+    void ClicGuardar();
+    void ClicBorrar();
+    void CambioOrden();
+    void CambioTexto();
+    void CambioSeleccion();
+    void CambiarNegrita();
+    void CambiarCursiva();
+    void CambiarSubrayado();
+    void ElegirTamano(int indice);
+    void ElegirFuente(int indice);
+
+private:
+    void CrearControles();
+    void LlenarListas();
+    void LlenarLista();
+    void CargarNota();
+    void NuevaNota();
+    // False when the note could not be written: the user was told and nothing changed.
+    bool Guardar();
+    void Revertir();
+    void EstadoGuardado(const QString& estado);
+    void Aplicar(const QTextCharFormat& formato);
+    void ColorearEstilos(bool negrita, bool cursiva, bool subrayado);
+    void Redistribuir();
+    int FilaDe(qint64 id) const;
+    OrdenNotas Orden() const;
+
+    Anfitrion& anfitrion_;
+
+    QWidget* picToolbar_;
+    QPushButton* btnNueva_;
+    QPushButton* btnBorrar_;
+    QPushButton* btnGuardar_;
+    QLabel* lblOrden_;
+    QRadioButton* optFecha_;
+    QRadioButton* opTitulo_;
+    QLabel* lblTituloLbl_;
+    QLineEdit* txtTitulo_;
+    QGroupBox* frmModTexto_;
+    QPushButton* cmdNegrita_;
+    QPushButton* cmdCursiva_;
+    QPushButton* cmdSubrayado_;
+    QComboBox* cmbSize_;
+    QComboBox* cmbFont_;
+    QListWidget* lstNotas_;
+    QTextEdit* rtfNota_;
+    QWidget* picEstado_;
+    QLabel* lblEstado_;
+
+    qint64 idNota = 0;
+    bool modificada = false;
+    bool silenciar = false;
+    QString rtfGuardado;
+    QString tituloGuardado;
+};
