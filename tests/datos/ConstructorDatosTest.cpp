@@ -118,6 +118,27 @@ TEST_F(ConstructorDatos, CadaCodigoDeTiemposTieneDescripcion) {
     EXPECT_GT(codigos, 0);
 }
 
+// Spanish mode shows Spanish: a base text of the formula tables has its Spanish column filled.
+TEST_F(ConstructorDatos, LasFormulasTienenSusTextosEnEspanol) {
+    int comprobados = 0;
+    for (const char* tabla : {"Formulas", "Ingredientes"}) {
+        const TablaCsv& csv = datos_->at(QString::fromLatin1(tabla));
+        for (const QString& columna : csv.cabecera) {
+            const QString base = columna.chopped(2);
+            if (!columna.endsWith(u"ES") || csv.Columna(base) < 0)
+                continue;
+            for (const FilaCsv& f : csv.filas) {
+                if (csv.Valor(f, base).value_or(QString()).isEmpty())
+                    continue;
+                EXPECT_FALSE(csv.Valor(f, columna).value_or(QString()).isEmpty())
+                    << tabla << ", line " << f.linea << ": " << qPrintable(columna);
+                ++comprobados;
+            }
+        }
+    }
+    EXPECT_GT(comprobados, 100);
+}
+
 TEST_F(ConstructorDatos, CadaProductoTieneSuImagenDondeLaBuscanLasVentanas) {
     auto ref = BaseDatos::Abrir(Ruta(QStringLiteral("tz.mdb")), kClaveBDReferencia);
     auto existe = [&](const QString& carpeta, const QString& nombre) {
