@@ -209,16 +209,17 @@ TEST(ConstructorDatosErrores, UnaLineaMalFormadaSeRechazaSinDejarBase) {
 
 TEST(ConstructorDatosErrores, UnValorQueLaBaseRechazaNoDejaBaseAMedias) {
     CopiaCsv csv;
-    csv.CambiarLinea(QStringLiteral("Reveladores.csv"), 19, "17,Clave repetida");
+    // The repeated id comes after the row it repeats, so every reference still resolves.
+    csv.CambiarLinea(QStringLiteral("Reveladores.csv"), 2, "1,Ilford ID-11\n1,Clave repetida");
     QTemporaryDir destino;
     EXPECT_THAT(ErrorAlConstruir(destino.path(), csv.Ruta()).toStdString(),
-                HasSubstr("Reveladores.csv, línea 19: UNIQUE"));
+                HasSubstr("Reveladores.csv, línea 3: UNIQUE"));
     EXPECT_FALSE(QFile::exists(QDir(destino.path()).filePath(QStringLiteral("tz.mdb"))));
     EXPECT_FALSE(QFile::exists(QDir(destino.path()).filePath(QStringLiteral("tz.mdb.nuevo"))));
 
-    csv.CambiarLinea(QStringLiteral("Reveladores.csv"), 19, "18,Rollei Supergrain");
-    csv.CambiarLinea(QStringLiteral("Ingredientes.csv"), 5, "1,1,,,primero,Agua,,1,l");
-    EXPECT_THAT(ErrorAlConstruir(destino.path(), csv.Ruta()).toStdString(),
+    CopiaCsv otra;
+    otra.CambiarLinea(QStringLiteral("Ingredientes.csv"), 5, "1,1,,,primero,Agua,,1,l");
+    EXPECT_THAT(ErrorAlConstruir(destino.path(), otra.Ruta()).toStdString(),
                 HasSubstr("Ingredientes.csv, línea 5: Orden no es un número: 'primero'"));
     EXPECT_FALSE(QFile::exists(QDir(destino.path()).filePath(QStringLiteral("tz.mdb"))));
 }
