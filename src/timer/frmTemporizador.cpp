@@ -380,7 +380,7 @@ void frmTemporizador::Iniciar() {
     if (!sonido_)
         sonido_ = std::make_unique<SonidoTemporizador>();
     if (!sonido_->Disponible() && !avisadoSinSonido_) {
-        lblSonido_->setText(QStringLiteral("Sin sonido: no hay salida de audio"));
+        lblSonido_->setText(QStringLiteral("Sin sonido: no hay audio"));
         avisadoSinSonido_ = true;
     }
     Guardar();
