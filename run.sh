@@ -12,6 +12,9 @@ mkdir -p dist/garvola
 install -m 755 build/src/garvola dist/garvola/garvola
 # Creates only what the program folder lacks; the user's databases are never overwritten.
 build/datos/garvola-datos dist/garvola
+# The program's own pictures (shortcut buttons, logo) are always the current ones.
+mkdir -p dist/garvola/iconos
+install -m 644 src/app/iconos/*.png dist/garvola/iconos/
 
 if [ "${1:-}" = "--sin-abrir" ]; then
   exit 0

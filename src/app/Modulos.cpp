@@ -1,5 +1,9 @@
 #include "app/Modulos.h"
 
+#include "app/frmAcercaDe.h"
+#include "app/frmAyuda.h"
+#include "app/frmBotonesDirectos.h"
+
 #include "calculators/frmCalcDilucion.h"
 #include "calculators/frmCalcTiempoTemp.h"
 #include "calculators/frmCurvaReciprocidad.h"
@@ -13,6 +17,10 @@ template <class T> void Abrir(Anfitrion& anfitrion) {
     anfitrion.Abrir<T>();
 }
 
+void AbrirAcercaDe(Anfitrion& anfitrion) {
+    anfitrion.CentrarChild(anfitrion.Abrir<frmAcercaDe>());
+}
+
 const Modulo kModulos[] = {
     {"mnuBuscarPeliRevel", Abrir<frmPeliculasReveladores>},
     {"mnuBuscarPeliRevelDiscont", Abrir<frmPeliculasReveladoresDiscont>},
@@ -21,6 +29,9 @@ const Modulo kModulos[] = {
     {"mnuCalcDiluciones", Abrir<frmCalcDilucion>},
     {"mnuVerNotas", Abrir<frmNotas>},
     {"mnuServicio", Abrir<frmServicio>},
+    {"BotAccDirectos", Abrir<frmBotonesDirectos>},
+    {"mnuAyuda", frmAyuda::Mostrar},
+    {"mnuAyudaAcerca", AbrirAcercaDe},
 };
 } // namespace
 

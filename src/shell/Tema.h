@@ -15,6 +15,8 @@ inline const QString FaceFija = QStringLiteral("Courier New");
 
 // Main window.
 inline const QColor FondoAreaMDI{64, 64, 64};
+// Shortcut panel and about window.
+inline const QColor FondoBotonesDirectos{238, 223, 184};
 
 // Development-time search windows.
 inline const QColor LineasGrid{200, 210, 230};
@@ -94,9 +96,9 @@ inline const QColor RecipCurvas[8] = {{0, 80, 180},  {180, 0, 0},   {0, 150, 50}
 
 } // namespace Tema
 
-inline const QColor ColorTitulo{26, 58, 107};        // section titles, grid header background
-inline const QColor ColorFilaAlterna{240, 244, 255}; // alternate data rows
-inline const QColor ColorBlanco{255, 255, 255};      // other data rows, header text
-inline const QColor ColorSeleccion{198, 217, 241};   // highlighted grid row
-inline const QColor ColorPanel{236, 241, 250};       // panel background of the notes window
+inline const QColor ColorTitulo{26, 58, 107};         // section titles, grid header background
+inline const QColor ColorFilaAlterna{240, 244, 255};  // alternate data rows
+inline const QColor ColorBlanco{255, 255, 255};       // other data rows, header text
+inline const QColor ColorSeleccion{198, 217, 241};    // highlighted grid row
+inline const QColor ColorPanel{236, 241, 250};        // panel background of the notes window
 inline const QColor ColorEstiloActivo{255, 216, 192}; // a style button whose style the selection has
