@@ -15,6 +15,8 @@ build/datos/garvola-datos dist/garvola
 # The program's own pictures (shortcut buttons, logo) are always the current ones.
 mkdir -p dist/garvola/iconos
 install -m 644 src/app/iconos/*.png dist/garvola/iconos/
+# The manual and the pictures of its windows, rendered by the build.
+cp -r build/manual/carpeta/. dist/garvola/
 
 if [ "${1:-}" = "--sin-abrir" ]; then
   exit 0
