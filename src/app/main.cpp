@@ -2,12 +2,14 @@
 #include "shell/AlmacenDatos.h"
 #include "shell/DialogosQt.h"
 #include "shell/Fuentes.h"
+#include "shell/Rutas.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Garvola"));
+    PrepararCarpetaPrograma();
     InstalarDialogos(std::make_unique<DialogosQt>());
     InstalarSustitutos();
 
