@@ -5,6 +5,7 @@
 #include "shell/Controles.h"
 #include "shell/Tema.h"
 
+#include <QMdiSubWindow>
 #include <QToolButton>
 #include <cstring>
 
@@ -61,5 +62,9 @@ frmBotonesDirectos::frmBotonesDirectos(Anfitrion& anfitrion, QWidget* padre)
 }
 
 void frmBotonesDirectos::Cargar() {
+    // Too narrow for the minimise and maximise buttons: the frame keeps only the close button.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(Marco()))
+        sub->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint);
     Marco()->move(0, 0);
 }
