@@ -16,7 +16,7 @@ public:
     explicit frmMDI(QWidget* padre = nullptr);
 
     // Start-up: caption, background, texts, databases (ErrorBD when one cannot be opened),
-    // restored position, NotasPeliRevMias, status line.
+    // restored position, NotasPeliRevMias, status line, and the shortcut panel shown and active.
     void Cargar();
 
     void EstadoListo() override;
