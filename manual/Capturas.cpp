@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <cstdio>
 
 namespace {
@@ -33,9 +34,9 @@ bool Guardar(QWidget* ventana, const QString& ruta) {
     return false;
 }
 
-// The search windows are shown with a film chosen, as a user sees them at work.
-void ElegirPelicula(QWidget* ventana, const QString& nombre) {
-    auto* lista = ventana->findChild<QListWidget*>(QStringLiteral("lstItems"));
+// The windows are shown with something chosen, as a user sees them at work.
+void ElegirEnLista(QWidget* ventana, const QString& control, const QString& nombre) {
+    auto* lista = ventana->findChild<QListWidget*>(control);
     if (!lista)
         return;
     const QList<QListWidgetItem*> hallados = lista->findItems(nombre, Qt::MatchContains);
@@ -44,6 +45,24 @@ void ElegirPelicula(QWidget* ventana, const QString& nombre) {
     lista->scrollToItem(hallados.first());
     lista->setCurrentItem(hallados.first());
     Q_EMIT lista->itemClicked(hallados.first());
+}
+
+void ElegirCarpeta(QWidget* ventana, const QStringList& camino) {
+    auto* arbol = ventana->findChild<QTreeWidget*>();
+    if (!arbol || arbol->topLevelItemCount() == 0)
+        return;
+    QTreeWidgetItem* nodo = arbol->topLevelItem(0);
+    for (const QString& nombre : camino) {
+        arbol->expandItem(nodo);
+        QTreeWidgetItem* hijo = nullptr;
+        for (int i = 0; i < nodo->childCount() && !hijo; ++i)
+            if (nodo->child(i)->text(0) == nombre)
+                hijo = nodo->child(i);
+        if (!hijo)
+            return;
+        nodo = hijo;
+    }
+    arbol->setCurrentItem(nodo);
 }
 
 void CopiarCarpeta(const QString& origen, const QString& destino) {
@@ -80,7 +99,9 @@ int main(int argc, char* argv[]) {
                 carpeta.path() + QStringLiteral("/UXEL Garvola _ Manual.htm"));
     CopiarCarpeta(QStringLiteral(GARVOLA_ICONOS), carpeta.path() + QStringLiteral("/manual_img"));
     FijarCarpetaPrograma(carpeta.path());
-    FijarCarpetaAjustes(carpeta.path() + QStringLiteral("/ajustes"));
+    // Settings apart, so the image viewer's tree shows only the program folder.
+    QTemporaryDir ajustes;
+    FijarCarpetaAjustes(ajustes.path());
 
     frmMDI principal;
     principal.resize(1280, 860);
@@ -97,9 +118,13 @@ int main(int argc, char* argv[]) {
         if (!sub)
             continue;
         if (accion == QStringLiteral("mnuBuscarPeliRevel"))
-            ElegirPelicula(sub->widget(), QStringLiteral("HP5"));
+            ElegirEnLista(sub->widget(), QStringLiteral("lstItems"), QStringLiteral("HP5"));
         if (accion == QStringLiteral("mnuBuscarPeliRevelDiscont"))
-            ElegirPelicula(sub->widget(), QStringLiteral("APX 100"));
+            ElegirEnLista(sub->widget(), QStringLiteral("lstItems"), QStringLiteral("APX 100"));
+        if (accion == QStringLiteral("mnuVerFormulas"))
+            ElegirEnLista(sub->widget(), QStringLiteral("lstFormulas"), QStringLiteral("D-76"));
+        if (accion == QStringLiteral("mnuVisorImag"))
+            ElegirCarpeta(sub->widget(), {QStringLiteral("imag"), QStringLiteral("films")});
         bien &= Guardar(sub, destino + u'/' + accion + QStringLiteral(".png"));
     }
     principal.Area()->closeAllSubWindows();
