@@ -10,8 +10,10 @@ cmake --build build
 
 mkdir -p dist/garvola
 install -m 755 build/src/garvola dist/garvola/garvola
-# Creates only what the program folder lacks; the user's databases are never overwritten.
-build/datos/garvola-datos dist/garvola
+# Creates what the program folder lacks (files already there are never overwritten) and brings
+# an older edition of the reference data up to date, keeping the user's notes; both databases are
+# copied aside into dist/garvola/respaldo_de_datos/ before any change.
+build/datos/garvola-datos --actualizar dist/garvola
 
 if [ "${1:-}" = "--sin-abrir" ]; then
   exit 0
