@@ -122,9 +122,11 @@ QStringList ActualizarBaseReferencia(const QString& destino, const ConjuntoDatos
     if (!QFileInfo::exists(ruta))
         throw ErrorBD(u"No existe " + ruta);
     EdicionBase tiene;
-    {
+    try {
         auto bd = BaseDatos::Abrir(ruta, kClaveBDReferencia);
         tiene = LeerEdicionBase(*bd);
+    } catch (const ErrorBD& e) {
+        throw ErrorBD(u"No se pudo abrir la base de datos " + ruta + u": " + e.Descripcion());
     }
     if (tiene.esquema > kEdicionEsquema)
         return {ruta + QStringLiteral(": su esquema (edición %1) es más nuevo que el de este programa (%2); "
