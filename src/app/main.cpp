@@ -1,7 +1,7 @@
+#include "app/frmMDI.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/DialogosQt.h"
 #include "shell/Fuentes.h"
-#include "app/frmMDI.h"
 
 #include <QApplication>
 

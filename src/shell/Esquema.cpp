@@ -89,7 +89,10 @@ const std::vector<TablaEsquema>& EsquemaReferencia() {
               Textos({"Nombre", "NombreES", "CategoriaES", "Subtitulo", "SubtituloES", "Tipo", "TipoES",
                       "DilucionES", "Instrucciones", "InstruccionesES", "Uso", "UsoES", "Notas", "NotasES",
                       "MisNotasFormulas"})),
-         {{QStringLiteral("Nombre")}, {QStringLiteral("CategoriaES")}}},
+         // The list reads these columns alone: it never touches the long texts of the rows.
+         {{QStringLiteral("Nombre"), QStringLiteral("Tipo"), QStringLiteral("CategoriaES"),
+           QStringLiteral("NombreES")},
+          {QStringLiteral("CategoriaES")}}},
         {QStringLiteral("Ingredientes"),
          Unir({{QStringLiteral("IdFormula"), kEntero}, {QStringLiteral("NumeroParte"), kEntero}},
               Unir(Textos({"TituloParte", "TituloParteES"}),

@@ -96,6 +96,27 @@ TEST_F(ConstructorDatos, CadaCodigoDeTiemposTieneDescripcion) {
     EXPECT_GT(codigos, 0);
 }
 
+// Spanish mode shows Spanish: a base text of the formula tables has its Spanish column filled.
+TEST_F(ConstructorDatos, LasFormulasTienenSusTextosEnEspanol) {
+    int comprobados = 0;
+    for (const char* tabla : {"Formulas", "Ingredientes"}) {
+        const TablaCsv& csv = datos_->at(QString::fromLatin1(tabla));
+        for (const QString& columna : csv.cabecera) {
+            const QString base = columna.chopped(2);
+            if (!columna.endsWith(u"ES") || csv.Columna(base) < 0)
+                continue;
+            for (const FilaCsv& f : csv.filas) {
+                if (csv.Valor(f, base).value_or(QString()).isEmpty())
+                    continue;
+                EXPECT_FALSE(csv.Valor(f, columna).value_or(QString()).isEmpty())
+                    << tabla << ", line " << f.linea << ": " << qPrintable(columna);
+                ++comprobados;
+            }
+        }
+    }
+    EXPECT_GT(comprobados, 100);
+}
+
 TEST_F(ConstructorDatos, CadaProductoTieneSuImagenDondeLaBuscanLasVentanas) {
     auto ref = BaseDatos::Abrir(Ruta(QStringLiteral("tz.mdb")), kClaveBDReferencia);
     auto existe = [&](const QString& carpeta, const QString& nombre) {
@@ -166,16 +187,17 @@ TEST(ConstructorDatosErrores, UnaLineaMalFormadaSeRechazaSinDejarBase) {
 
 TEST(ConstructorDatosErrores, UnValorQueLaBaseRechazaNoDejaBaseAMedias) {
     CopiaCsv csv;
-    csv.CambiarLinea(QStringLiteral("Reveladores.csv"), 19, "17,Clave repetida");
+    // The repeated id comes after the row it repeats, so every reference still resolves.
+    csv.CambiarLinea(QStringLiteral("Reveladores.csv"), 2, "1,Ilford ID-11\n1,Clave repetida");
     QTemporaryDir destino;
     EXPECT_THAT(ErrorAlConstruir(destino.path(), csv.Ruta()).toStdString(),
-                HasSubstr("Reveladores.csv, línea 19: clave repetida (IdRevelador)"));
+                HasSubstr("Reveladores.csv, línea 3: clave repetida (IdRevelador): ya está en la línea 2"));
     EXPECT_FALSE(QFile::exists(QDir(destino.path()).filePath(QStringLiteral("tz.mdb"))));
     EXPECT_FALSE(QFile::exists(QDir(destino.path()).filePath(QStringLiteral("tz.mdb.nuevo"))));
 
-    csv.CambiarLinea(QStringLiteral("Reveladores.csv"), 19, "18,Rollei Supergrain");
-    csv.CambiarLinea(QStringLiteral("Ingredientes.csv"), 5, "1,1,,,primero,Agua,,1,l");
-    EXPECT_THAT(ErrorAlConstruir(destino.path(), csv.Ruta()).toStdString(),
+    CopiaCsv otra;
+    otra.CambiarLinea(QStringLiteral("Ingredientes.csv"), 5, "1,1,,,primero,Agua,,1,l");
+    EXPECT_THAT(ErrorAlConstruir(destino.path(), otra.Ruta()).toStdString(),
                 HasSubstr("Ingredientes.csv, línea 5: Orden no es un número: 'primero'"));
     EXPECT_FALSE(QFile::exists(QDir(destino.path()).filePath(QStringLiteral("tz.mdb"))));
 }

@@ -29,6 +29,11 @@ public:
         f.write(lineas.join('\n'));
     }
 
+    // Line n (from 1) of a file.
+    QByteArray Linea(const QString& archivo, int n) const {
+        QFile f(dir_.filePath(archivo));
+        return f.open(QIODevice::ReadOnly) ? f.readAll().split('\n').value(n - 1) : QByteArray();
+    }
     // Writes a whole file.
     void Escribir(const QString& archivo, const QByteArray& contenido) {
         QFile f(dir_.filePath(archivo));

@@ -266,8 +266,7 @@ TEST(EdicionReglasCsv, SeRechazanConArchivoLineaYMotivo) {
     }
     {
         CopiaCsv csv;
-        csv.CambiarLinea(QStringLiteral("Tiempos.csv"), 3,
-                         "5,2,1+4,400,6:30,6:30,,20,[IL-DDX] [AGI-IL] [UNICO] [D3200]");
+        csv.CambiarLinea(QStringLiteral("Tiempos.csv"), 3, csv.Linea(QStringLiteral("Tiempos.csv"), 2));
         EXPECT_THAT(error(csv), HasSubstr("Tiempos.csv, línea 3: clave repetida"));
         EXPECT_THAT(error(csv), HasSubstr("ya está en la línea 2"));
     }
