@@ -1,5 +1,9 @@
 #include "app/Modulos.h"
 
+#include "app/frmAcercaDe.h"
+#include "app/frmAyuda.h"
+#include "app/frmBotonesDirectos.h"
+
 #include "calculators/frmCalcDilucion.h"
 #include "calculators/frmCalcTiempoTemp.h"
 #include "calculators/frmCurvaReciprocidad.h"
@@ -15,6 +19,10 @@
 namespace {
 template <class T> void Abrir(Anfitrion& anfitrion) {
     anfitrion.Abrir<T>();
+}
+
+void AbrirAcercaDe(Anfitrion& anfitrion) {
+    anfitrion.CentrarChild(anfitrion.Abrir<frmAcercaDe>());
 }
 
 // The document list is one window, shown for either folder.
@@ -40,6 +48,9 @@ const Modulo kModulos[] = {
     {"mnuVisorImag", Abrir<frmVisorImagenes>},
     {"mnuDatasheets", AbrirDatasheets},
     {"mnuOtrosDoc", AbrirOtrosDocumentos},
+    {"BotAccDirectos", Abrir<frmBotonesDirectos>},
+    {"mnuAyuda", frmAyuda::Mostrar},
+    {"mnuAyudaAcerca", AbrirAcercaDe},
 };
 } // namespace
 

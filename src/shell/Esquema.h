@@ -23,12 +23,18 @@ struct TablaEsquema {
     QString Crear() const;
 };
 
+// The schema's edition, kept in PRAGMA user_version (0, in a file made before it was recorded,
+// counts as 1) and in the table EdicionDatos of the ReferenceDb beside the data edition.
+inline constexpr int kEdicionEsquema = 2;
+
 const std::vector<TablaEsquema>& EsquemaReferencia();
 const std::vector<TablaEsquema>& EsquemaNotas();
 const TablaEsquema* BuscarTabla(const std::vector<TablaEsquema>& esquema, const QString& nombre);
 
 // Creates the tables and indexes in one transaction; nothing is left on failure.
 void CrearEsquema(BaseDatos& bd, const std::vector<TablaEsquema>& esquema);
+// One table and its indexes, inside the caller's transaction.
+void CrearTabla(BaseDatos& bd, const TablaEsquema& tabla);
 // Creates the tables of the schema that a database made by an older version lacks.
 void CompletarEsquema(BaseDatos& bd, const std::vector<TablaEsquema>& esquema);
 // The same for the open NotesDb at start-up; a failure is left to the operations that need the table.

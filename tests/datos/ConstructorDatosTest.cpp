@@ -1,5 +1,6 @@
 #include "datos/ConstructorDatos.h"
 #include "datos/CargaDatos.h"
+#include "datos/CopiaCsv.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/BaseDatos.h"
 #include "shell/NombreArchivo.h"
@@ -20,29 +21,6 @@ qint64 Contar(BaseDatos& bd, const QString& tabla) {
     Consulta c = bd.Consultar(u"SELECT COUNT(*) AS n FROM [" + tabla + u"]");
     return c.Campo(QStringLiteral("n")).toLongLong();
 }
-
-// A copy of the shipped CSV files that a test may break.
-class CopiaCsv {
-public:
-    CopiaCsv() {
-        for (const QString& f : QDir(kCsv).entryList({QStringLiteral("*.csv")}, QDir::Files))
-            QFile::copy(QDir(kCsv).filePath(f), dir_.filePath(f));
-    }
-    QString Ruta() const { return dir_.path(); }
-    // Replaces line n (from 1) of a file.
-    void CambiarLinea(const QString& archivo, int n, const QByteArray& linea) {
-        QFile f(dir_.filePath(archivo));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        QList<QByteArray> lineas = f.readAll().split('\n');
-        f.close();
-        lineas[n - 1] = linea;
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(lineas.join('\n'));
-    }
-
-private:
-    QTemporaryDir dir_;
-};
 
 QString ErrorAlConstruir(const QString& destino, const QString& csv) {
     try {
@@ -213,7 +191,7 @@ TEST(ConstructorDatosErrores, UnValorQueLaBaseRechazaNoDejaBaseAMedias) {
     csv.CambiarLinea(QStringLiteral("Reveladores.csv"), 2, "1,Ilford ID-11\n1,Clave repetida");
     QTemporaryDir destino;
     EXPECT_THAT(ErrorAlConstruir(destino.path(), csv.Ruta()).toStdString(),
-                HasSubstr("Reveladores.csv, línea 3: UNIQUE"));
+                HasSubstr("Reveladores.csv, línea 3: clave repetida (IdRevelador): ya está en la línea 2"));
     EXPECT_FALSE(QFile::exists(QDir(destino.path()).filePath(QStringLiteral("tz.mdb"))));
     EXPECT_FALSE(QFile::exists(QDir(destino.path()).filePath(QStringLiteral("tz.mdb.nuevo"))));
 
