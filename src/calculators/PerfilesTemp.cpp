@@ -105,6 +105,13 @@ bool ArchivoPerfiles::Cargar(const QString& ruta, QString* error) {
         return true;
     if (!LeerArchivo(ruta, contenido, error))
         return false;
+    Analizar(contenido);
+    return true;
+}
+
+void ArchivoPerfiles::Analizar(const QByteArray& contenido) {
+    lineas_.clear();
+    nPerfiles_ = 0;
     for (const QByteArray& cruda : PartirLineas(contenido)) {
         if (cruda.trimmed().isEmpty())
             continue;
@@ -114,14 +121,17 @@ bool ArchivoPerfiles::Cargar(const QString& ruta, QString* error) {
         if (cabe && perfil)
             ++nPerfiles_;
     }
-    return true;
 }
 
-bool ArchivoPerfiles::Guardar(const QString& ruta, QString* error) const {
+QByteArray ArchivoPerfiles::Contenido() const {
     QByteArray contenido;
     for (const Linea& l : lineas_)
         contenido += (l.perfil ? EscribirLineaPerfil(*l.perfil) : l.cruda) + "\r\n";
-    return EscribirArchivoSeguro(ruta, contenido, error);
+    return contenido;
+}
+
+bool ArchivoPerfiles::Guardar(const QString& ruta, QString* error) const {
+    return EscribirArchivoSeguro(ruta, Contenido(), error);
 }
 
 int ArchivoPerfiles::Indice(int slot) const {
