@@ -31,7 +31,9 @@ int main(int argc, char* argv[]) {
     FijarCarpetaPrograma(QString::fromLocal8Bit(argv[2]));
     FijarCarpetaAjustes(QString::fromLocal8Bit(argv[3]));
     try {
-        AbrirBasesDatos();
+        // The files need no database.
+        if (std::strcmp(tipo, kPerfil) != 0 && std::strcmp(tipo, kAjustes) != 0)
+            AbrirBasesDatos();
         for (qint64 i = 1;; ++i) {
             if (std::strcmp(tipo, kNotaPersonal) == 0) {
                 ActualizarNota(1, TituloPaso(i), CuerpoPaso(i));
