@@ -1,11 +1,10 @@
 // CargarImagenEscalada of a 6000 x 4000 JPEG into an 800 x 600 box, against the whole decode
 // by Qt's reader followed by Qt's smooth scaling.
+#include "FotoSintetica.h"
 #include "shell/Imagenes.h"
 
 #include <QGuiApplication>
 #include <QImageReader>
-#include <QPainter>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -14,33 +13,6 @@ namespace {
 // Two pictures: with heavy per-pixel grain (the worst case: most of the time goes to entropy
 // decoding, which no scaling avoids) and without it (a typical smooth photograph).
 QString g_rutas[2];
-
-// Photograph-like content (gradient, shapes, optional grain), so the JPEG carries real detail.
-bool CrearFoto(const QString& ruta, bool grano) {
-    QImage foto(6000, 4000, QImage::Format_RGB32);
-    QPainter p(&foto);
-    QLinearGradient degradado(0, 0, 6000, 4000);
-    degradado.setColorAt(0, QColor(230, 190, 120));
-    degradado.setColorAt(1, QColor(30, 50, 110));
-    p.fillRect(foto.rect(), degradado);
-    QRandomGenerator azar(1234);
-    for (int i = 0; i < 400; ++i) {
-        p.setBrush(QColor::fromRgb(azar.generate() | 0xff000000u));
-        p.drawEllipse(QPoint(azar.bounded(6000), azar.bounded(4000)), azar.bounded(20, 300),
-                      azar.bounded(20, 300));
-    }
-    p.end();
-    for (int y = 0; grano && y < foto.height(); ++y) {
-        auto* fila = reinterpret_cast<QRgb*>(foto.scanLine(y));
-        for (int x = 0; x < foto.width(); ++x) {
-            const int g = int(azar.bounded(17)) - 8;
-            const QRgb c = fila[x];
-            fila[x] = qRgb(std::clamp(qRed(c) + g, 0, 255), std::clamp(qGreen(c) + g, 0, 255),
-                           std::clamp(qBlue(c) + g, 0, 255));
-        }
-    }
-    return foto.save(ruta, "JPG", 90);
-}
 
 void BM_CargarImagenEscalada(benchmark::State& estado) {
     for (auto _ : estado) {
@@ -79,7 +51,7 @@ int main(int argc, char** argv) {
     g_rutas[1] = carpeta.filePath(QStringLiteral("grano.jpg"));
     // The whole 96 MB picture must be readable by the baseline.
     QImageReader::setAllocationLimit(1024);
-    if (!CrearFoto(g_rutas[0], false) || !CrearFoto(g_rutas[1], true))
+    if (!CrearFotoSintetica(g_rutas[0], false) || !CrearFotoSintetica(g_rutas[1], true))
         return 1;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -1,8 +1,8 @@
 // One keystroke in the development-time search window, from the filter change to the list filled
 // and painted, offscreen, on the 5,000-film ReferenceDb.
 #include "BaseSintetica.h"
-#include "devtimes/frmPeliculasReveladores.h"
 #include "app/frmMDI.h"
+#include "devtimes/frmPeliculasReveladores.h"
 
 #include <QApplication>
 #include <QLineEdit>

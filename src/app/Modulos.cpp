@@ -5,12 +5,24 @@
 #include "calculators/frmCurvaReciprocidad.h"
 #include "devtimes/frmPeliculasReveladores.h"
 #include "devtimes/frmPeliculasReveladoresDiscont.h"
+#include "documents/frmVerDocumentos.h"
 #include "maintenance/frmServicio.h"
 #include "notes/frmNotas.h"
+#include "viewer/frmVisorImagenes.h"
 
 namespace {
 template <class T> void Abrir(Anfitrion& anfitrion) {
     anfitrion.Abrir<T>();
+}
+
+// The document list is one window, shown for either folder.
+void AbrirDatasheets(Anfitrion& anfitrion) {
+    anfitrion.Abrir<frmVerDocumentos>()->Abrir(QStringLiteral("datasheets"),
+                                               QStringLiteral("Documentos de referencia"));
+}
+void AbrirOtrosDocumentos(Anfitrion& anfitrion) {
+    anfitrion.Abrir<frmVerDocumentos>()->Abrir(QStringLiteral("otrosdoc"),
+                                               QStringLiteral("Otros documentos"));
 }
 
 const Modulo kModulos[] = {
@@ -21,6 +33,9 @@ const Modulo kModulos[] = {
     {"mnuCalcDiluciones", Abrir<frmCalcDilucion>},
     {"mnuVerNotas", Abrir<frmNotas>},
     {"mnuServicio", Abrir<frmServicio>},
+    {"mnuVisorImag", Abrir<frmVisorImagenes>},
+    {"mnuDatasheets", AbrirDatasheets},
+    {"mnuOtrosDoc", AbrirOtrosDocumentos},
 };
 } // namespace
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/Numeros.h"
 #include "shell/Anfitrion.h"
+#include "shell/Numeros.h"
 
 class QComboBox;
 class QLabel;

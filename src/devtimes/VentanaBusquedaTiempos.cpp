@@ -105,12 +105,13 @@ void VentanaBusquedaTiempos::PrepararGrid() {
     g->setSelectionMode(QAbstractItemView::NoSelection);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->setWordWrap(false);
-    g->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: %1; selection-background-color: %2; "
-                                    "selection-color: black; }"
-                                    "QHeaderView::section { background-color: %3; color: %4; border: none; "
-                                    "border-right: 1px solid %5; border-bottom: 1px solid %5; padding: 1px 4px; }")
-                         .arg(Tema::LineasGrid.name(), ColorSeleccion.name(), ColorTitulo.name(),
-                              ColorBlanco.name(), Tema::BordeCabecera.name()));
+    g->setStyleSheet(
+        QStringLiteral("QTableWidget { gridline-color: %1; selection-background-color: %2; "
+                       "selection-color: black; }"
+                       "QHeaderView::section { background-color: %3; color: %4; border: none; "
+                       "border-right: 1px solid %5; border-bottom: 1px solid %5; padding: 1px 4px; }")
+            .arg(Tema::LineasGrid.name(), ColorSeleccion.name(), ColorTitulo.name(), ColorBlanco.name(),
+                 Tema::BordeCabecera.name()));
     const int anchos[kColumnas] = {3600, 1200, 800, 1000, 1000, 1000, 1000, claves_.anchoUltima};
     for (int c = 0; c < kColumnas; ++c) {
         g->setHorizontalHeaderItem(c, new QTableWidgetItem());

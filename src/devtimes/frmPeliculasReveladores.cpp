@@ -41,7 +41,8 @@ constexpr int kIzquierdaCajas = 960;
 } // namespace
 
 frmPeliculasReveladores::frmPeliculasReveladores(Anfitrion& anfitrion, QWidget* padre)
-    : VentanaBusquedaTiempos(anfitrion, {QStringLiteral("PelRev"), QStringLiteral("PelRevGrid"), QString(),
+    : VentanaBusquedaTiempos(anfitrion,
+                             {QStringLiteral("PelRev"), QStringLiteral("PelRevGrid"), QString(),
                               QStringLiteral("Notas"), 3200, QStringLiteral("films"), QStringLiteral("devs"),
                               true},
                              padre) {

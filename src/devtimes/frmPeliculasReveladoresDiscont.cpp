@@ -8,7 +8,8 @@
 #include <QTableWidget>
 
 frmPeliculasReveladoresDiscont::frmPeliculasReveladoresDiscont(Anfitrion& anfitrion, QWidget* padre)
-    : VentanaBusquedaTiempos(anfitrion, {QStringLiteral("PelRevDisc"), QStringLiteral("PelRevDiscGrid"),
+    : VentanaBusquedaTiempos(anfitrion,
+                             {QStringLiteral("PelRevDisc"), QStringLiteral("PelRevDiscGrid"),
                               QStringLiteral("Discontinuados - "), QStringLiteral("Estado"), 2400,
                               QStringLiteral("films\\discont"), QStringLiteral("devs\\discont"), false},
                              padre) {

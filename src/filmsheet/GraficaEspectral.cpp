@@ -9,7 +9,6 @@
 
 namespace {
 
-
 // Mix of a full colour over a pale base, t of the full one.
 QColor Mezcla(const QColor& lleno, const QColor& base, double t) {
     auto c = [t](int a, int b) { return std::min(255, RedondearEntero(a * t + b * (1 - t))); };
@@ -86,7 +85,8 @@ void DibujarCurvaEstimada(Lienzo& lienzo, const ParametrosEspectrales& p) {
 
     const int xp = e.X(p.pico);
     lienzo.Linea(xp, yTop + 30, xp, yBot, Tema::EspectroRojoPico, 1, Lienzo::Estilo::Punteado);
-    lienzo.Texto(xp + 20, yTop + 50, QString::number(RedondearEntero(p.pico)) + u" nm", Tema::EspectroRojoPico, 15);
+    lienzo.Texto(xp + 20, yTop + 50, QString::number(RedondearEntero(p.pico)) + u" nm",
+                 Tema::EspectroRojoPico, 15);
 
     const int lx = x0 + e.plotW - 1100, ly = yTop + 40;
     lienzo.Linea(lx, ly + 60, lx + 200, ly + 60, Tema::EspectroVerdeOjo, 1, Lienzo::Estilo::Punteado);

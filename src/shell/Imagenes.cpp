@@ -30,10 +30,15 @@ bool TamanoAdmisible(qint64 ancho, qint64 alto) {
     return ancho > 0 && alto > 0 && ancho * alto <= kMaxPixelesImagen;
 }
 
-// Qt's reader refuses the same pictures, counted at 4 bytes a pixel.
+// Qt's reader refuses the same pictures, counted at 4 bytes a pixel. Set once: the loaders also
+// run on worker threads, and the limit is one process-wide value.
 void LimitarLectorQt() {
-    constexpr qint64 mb = 1024 * 1024;
-    QImageReader::setAllocationLimit(int((kMaxPixelesImagen * 4 + mb - 1) / mb));
+    static const bool fijado = [] {
+        constexpr qint64 mb = 1024 * 1024;
+        QImageReader::setAllocationLimit(int((kMaxPixelesImagen * 4 + mb - 1) / mb));
+        return true;
+    }();
+    Q_UNUSED(fijado);
 }
 
 FREE_IMAGE_FORMAT FormatoPorNombre(const QByteArray& nombre) {

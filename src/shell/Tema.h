@@ -94,9 +94,17 @@ inline const QColor RecipCurvas[8] = {{0, 80, 180},  {180, 0, 0},   {0, 150, 50}
 
 } // namespace Tema
 
-inline const QColor ColorTitulo{26, 58, 107};        // section titles, grid header background
-inline const QColor ColorFilaAlterna{240, 244, 255}; // alternate data rows
-inline const QColor ColorBlanco{255, 255, 255};      // other data rows, header text
-inline const QColor ColorSeleccion{198, 217, 241};   // highlighted grid row
-inline const QColor ColorPanel{236, 241, 250};       // panel background of the notes window
+inline const QColor ColorTitulo{26, 58, 107};         // section titles, grid header background
+inline const QColor ColorFilaAlterna{240, 244, 255};  // alternate data rows
+inline const QColor ColorBlanco{255, 255, 255};       // other data rows, header text
+inline const QColor ColorSeleccion{198, 217, 241};    // highlighted grid row
+inline const QColor ColorPanel{236, 241, 250};        // panel background of the notes window
 inline const QColor ColorEstiloActivo{255, 216, 192}; // a style button whose style the selection has
+
+inline const QColor ColorBandaDocumentos{250, 240, 234}; // top band of the document list
+inline const QColor ColorTextoConteo{96, 96, 96};        // count line of the document list
+inline const QColor ColorFondoVista{32, 32, 32};         // preview of the image viewer
+inline const QColor ColorFondoTira{16, 16, 16};          // thumbnail strip
+inline const QColor ColorMarcoMiniatura{64, 64, 64};     // frame of a thumbnail
+inline const QColor ColorMarcoElegida{255, 160, 64};     // frame of the selected thumbnail
+inline const QColor ColorBordeMiniatura{180, 180, 180};  // edge where a picture leaves a gap

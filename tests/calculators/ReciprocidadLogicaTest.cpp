@@ -1,5 +1,5 @@
-#include "calculators/Reciprocidad.h"
 #include "calculators/GraficaReciprocidad.h"
+#include "calculators/Reciprocidad.h"
 #include "shell/Numeros.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 #include "calculators/frmCalcDilucion.h"
 
-#include "soporte/VentanaPrueba.h"
 #include "shell/AjustesUsuario.h"
 #include "shell/Numeros.h"
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/DialogosGuion.h"
+#include "soporte/VentanaPrueba.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

@@ -1,11 +1,11 @@
 #include "calculators/frmCalcTiempoTemp.h"
 
-#include "soporte/VentanaPrueba.h"
 #include "calculators/PerfilesTemp.h"
 #include "shell/Lienzo.h"
 #include "shell/TextoAnsi.h"
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/DialogosGuion.h"
+#include "soporte/VentanaPrueba.h"
 
 #include <QClipboard>
 #include <QDir>

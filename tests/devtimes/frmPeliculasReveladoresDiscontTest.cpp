@@ -1,7 +1,7 @@
 #include "devtimes/frmPeliculasReveladoresDiscont.h"
 #include "filmsheet/frmPeliculasInfoTec.h"
-#include "shell/Tema.h"
 #include "shell/Lienzo.h"
+#include "shell/Tema.h"
 
 #include "FixtureTiempos.h"
 #include "ManejoVentana.h"

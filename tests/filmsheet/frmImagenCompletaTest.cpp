@@ -19,9 +19,7 @@ const QColor kOscuro(32, 32, 32);
 
 class frmImagenCompletaTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        mdi_.Area()->resize(1200, 860);
-    }
+    void SetUp() override { mdi_.Area()->resize(1200, 860); }
     frmImagenCompleta* Mostrar(const QString& ruta, const QString& titulo = "Foto", bool llenar = false) {
         frmImagenCompleta* w = mdi_.Abrir<frmImagenCompleta>();
         w->MostrarImagen(ruta, titulo, llenar);

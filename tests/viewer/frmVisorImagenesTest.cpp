@@ -1,0 +1,276 @@
+#include "viewer/frmVisorImagenes.h"
+#include "filmsheet/frmImagenCompleta.h"
+#include "shell/Lienzo.h"
+#include "shell/Numeros.h"
+#include "shell/Tema.h"
+#include "viewer/DecodificadorImagenes.h"
+
+#include "soporte/AnfitrionPrueba.h"
+#include "soporte/CarpetaPruebas.h"
+#include "soporte/ImagenesPrueba.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTest>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor kColores[] = {Qt::red, Qt::green, Qt::blue, Qt::cyan, Qt::magenta, Qt::yellow};
+
+class VisorImagenes : public ::testing::Test {
+protected:
+    VisorImagenes() {
+        // Three pictures of the box's proportions, one wide, one unreadable; and a folder of 20.
+        for (int i = 0; i < 3; ++i)
+            Guardar(QStringLiteral("imag/films/f%1.png").arg(i), ImagenLisa(400, 300, kColores[i]));
+        Guardar("imag/films/g_ancha.png", ImagenLisa(400, 100, Qt::magenta));
+        carpeta_.Escribir("imag/films/h_rota.png", "no es una imagen");
+        carpeta_.Escribir("imag/films/notas.txt", "-");
+        for (int i = 0; i < 20; ++i)
+            Guardar(QStringLiteral("imag/muchas/m%1.png").arg(i, 2, 10, QChar(u'0')),
+                    ImagenLisa(40, 30, kColores[i % 6]));
+    }
+
+    void Guardar(const QString& relativo, const QImage& imagen) {
+        carpeta_.Escribir(relativo, {});
+        ASSERT_TRUE(imagen.save(carpeta_.Archivo(relativo)));
+    }
+    frmVisorImagenes* Abrir() {
+        w_ = anfitrion_.Abrir<frmVisorImagenes>();
+        return w_;
+    }
+    template <class T = QWidget> T* C(const char* nombre) {
+        T* c = w_->findChild<T*>(QString::fromLatin1(nombre));
+        EXPECT_NE(c, nullptr) << nombre;
+        return c;
+    }
+    QString Ruta(const QString& relativo) { return QDir::toNativeSeparators(carpeta_.Archivo(relativo)); }
+    QTreeWidgetItem* Nodo(const QString& relativo) {
+        const QString buscada = Ruta(relativo) + QDir::separator();
+        for (QTreeWidgetItemIterator it(C<QTreeWidget>("tvCarpetas")); *it; ++it)
+            if ((*it)->data(0, Qt::UserRole).toString() == buscada)
+                return *it;
+        return nullptr;
+    }
+    // Clicks the folder's node as a user does, its parents opened first.
+    void ElegirCarpeta(const QString& relativo) {
+        QTreeWidgetItem* nodo = Nodo(relativo);
+        ASSERT_NE(nodo, nullptr) << relativo.toStdString();
+        for (QTreeWidgetItem* p = nodo->parent(); p; p = p->parent())
+            p->setExpanded(true);
+        auto* arbol = C<QTreeWidget>("tvCarpetas");
+        arbol->scrollToItem(nodo);
+        QTest::mouseClick(arbol->viewport(), Qt::LeftButton, {}, arbol->visualItemRect(nodo).center());
+        ASSERT_EQ(arbol->currentItem(), nodo);
+    }
+    void Esperar() { w_->findChild<DecodificadorImagenes*>("decodificador")->Esperar(); }
+    Lienzo* Tira() { return C<Lienzo>("picTira"); }
+    // Centre of a slot, in pixels of the strip.
+    QPoint Centro(int ranura) {
+        return {TwipsAPixeles(ranura * 1480 + 60 + 680),
+                TwipsAPixeles((Tira()->AltoTwips() - 1020) / 2 + 510)};
+    }
+    void ClicRanura(int ranura) { QTest::mouseClick(Tira(), Qt::LeftButton, {}, Centro(ranura)); }
+    QColor EnRanura(int ranura) { return Tira()->Buffer().pixelColor(Centro(ranura)); }
+    // The frame, just left of the box.
+    QColor Marco(int ranura) {
+        return Tira()->Buffer().pixelColor(TwipsAPixeles(ranura * 1480 + 60) - 1, Centro(ranura).y());
+    }
+    QString Info() { return C<QLabel>("lblInfo")->text(); }
+
+    CarpetaPruebas carpeta_{false};
+    AnfitrionPrueba anfitrion_;
+    frmVisorImagenes* w_ = nullptr;
+};
+
+} // namespace
+
+TEST_F(VisorImagenes, AlAbrirElArbolDeLaCarpetaDelProgramaYNadaElegido) {
+    Abrir();
+    EXPECT_EQ(w_->windowTitle(), "Visor de imágenes");
+    auto* arbol = C<QTreeWidget>("tvCarpetas");
+    ASSERT_EQ(arbol->topLevelItemCount(), 1);
+    QTreeWidgetItem* raiz = arbol->topLevelItem(0);
+    EXPECT_EQ(raiz->text(0), QDir::toNativeSeparators(carpeta_.Ruta()));
+    EXPECT_TRUE(raiz->isExpanded());
+    EXPECT_EQ(Nodo("imag")->parent(), raiz);
+    EXPECT_NE(Nodo("imag/muchas"), nullptr);
+    EXPECT_EQ(C<QLabel>("lblRuta")->text(), "(ninguna carpeta seleccionada)");
+    EXPECT_FALSE(C<QScrollBar>("hscTira")->isEnabled());
+    EXPECT_EQ(Tira()->Buffer().pixelColor(Centro(0)), ColorFondoTira);
+}
+
+TEST_F(VisorImagenes, UnaCarpetaLlenaLaTiraConMiniaturasAjustadas) {
+    Abrir();
+    ElegirCarpeta("imag/films");
+    EXPECT_EQ(C<QLabel>("lblRuta")->text(), Ruta("imag/films") + QDir::separator());
+    EXPECT_EQ(Info(), "5 imágenes encontradas");
+    Esperar();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(EnRanura(i), kColores[i]) << i;
+        EXPECT_EQ(Marco(i), ColorMarcoMiniatura) << i;
+    }
+    // The wide one leaves white above and below, with a grey edge line.
+    EXPECT_EQ(EnRanura(3), QColor(Qt::magenta));
+    const QPoint c = Centro(3);
+    EXPECT_EQ(Tira()->Buffer().pixelColor(c.x(), c.y() - 30), QColor(Qt::white));
+    bool borde = false;
+    for (int y = c.y() - 30; y < c.y(); ++y)
+        borde |= Tira()->Buffer().pixelColor(c.x(), y) == ColorBordeMiniatura;
+    EXPECT_TRUE(borde);
+    // Unreadable: white.
+    EXPECT_EQ(EnRanura(4), QColor(Qt::white));
+    EXPECT_EQ(EnRanura(5), ColorFondoTira);
+    EXPECT_FALSE(C<QScrollBar>("hscTira")->isEnabled());
+}
+
+TEST_F(VisorImagenes, UnClicEligeYMuestraLaVistaPrevia) {
+    Abrir();
+    ElegirCarpeta("imag/films");
+    Esperar();
+    ClicRanura(1);
+    EXPECT_EQ(Info(), "f1.png");
+    EXPECT_EQ(Marco(1), ColorMarcoElegida);
+    EXPECT_EQ(Marco(0), ColorMarcoMiniatura);
+    Esperar();
+    auto* vista = C<Lienzo>("picPreview");
+    EXPECT_EQ(vista->Buffer().pixelColor(vista->width() / 2, vista->height() / 2), QColor(Qt::green));
+    EXPECT_EQ(vista->Buffer().pixelColor(2, vista->height() / 2), ColorFondoVista);
+    EXPECT_EQ(EnRanura(1), QColor(Qt::green)); // still drawn after the redraw
+    EXPECT_EQ(anfitrion_.Abierto<frmImagenCompleta>(), nullptr);
+
+    // A click right of the last thumbnail does nothing.
+    ClicRanura(6);
+    EXPECT_EQ(Info(), "f1.png");
+    EXPECT_EQ(Marco(1), ColorMarcoElegida);
+}
+
+TEST_F(VisorImagenes, DosClicsRapidosEnLaMismaAbrenLaImagenCompleta) {
+    Abrir();
+    ElegirCarpeta("imag/films");
+    ClicRanura(2);
+    ClicRanura(2);
+    auto* completa = anfitrion_.Abierto<frmImagenCompleta>();
+    ASSERT_NE(completa, nullptr);
+    EXPECT_EQ(completa->RutaImagen(), Ruta("imag/films/f2.png"));
+    EXPECT_EQ(completa->windowTitle(), "f2.png");
+    Esperar();
+    EXPECT_EQ(Info(), "f2.png");
+    EXPECT_EQ(Marco(2), ColorMarcoElegida);
+    completa->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // Quick clicks on two thumbnails: the second is chosen, nothing opens.
+    ClicRanura(0);
+    ClicRanura(1);
+    EXPECT_EQ(Info(), "f1.png");
+    EXPECT_EQ(anfitrion_.Abierto<frmImagenCompleta>(), nullptr);
+    // A double click as the window system delivers it: a press, then a double click.
+    QTest::mouseDClick(w_->window()->windowHandle(), Qt::LeftButton, {},
+                       Tira()->mapTo(w_->window(), Centro(0)));
+    ASSERT_NE(anfitrion_.Abierto<frmImagenCompleta>(), nullptr);
+    EXPECT_EQ(anfitrion_.Abierto<frmImagenCompleta>()->RutaImagen(), Ruta("imag/films/f0.png"));
+    EXPECT_EQ(Info(), "f0.png");
+}
+
+TEST_F(VisorImagenes, UnSegundoClicPasadoMedioSegundoSoloElige) {
+    Abrir();
+    ElegirCarpeta("imag/films");
+    ClicRanura(0);
+    QTest::qWait(520);
+    ClicRanura(0);
+    EXPECT_EQ(anfitrion_.Abierto<frmImagenCompleta>(), nullptr);
+    EXPECT_EQ(Info(), "f0.png");
+}
+
+TEST_F(VisorImagenes, LaBarraDesplazaLaTiraSinCambiarLaEleccion) {
+    Abrir();
+    ElegirCarpeta("imag/muchas");
+    EXPECT_EQ(Info(), "20 imágenes encontradas");
+    auto* barra = C<QScrollBar>("hscTira");
+    EXPECT_TRUE(barra->isEnabled());
+    EXPECT_EQ(barra->maximum(), 20 - 8);
+    EXPECT_EQ(barra->pageStep(), 8);
+    ClicRanura(0);
+    barra->setValue(3);
+    Esperar();
+    EXPECT_EQ(EnRanura(0), kColores[3]);
+    EXPECT_EQ(Info(), "m00.png");
+    ClicRanura(1);
+    EXPECT_EQ(Info(), "m04.png");
+    EXPECT_EQ(Marco(1), ColorMarcoElegida);
+
+    // Tooltips name the file under the pointer.
+    QTest::mouseMove(Tira(), Centro(2));
+    EXPECT_EQ(Tira()->toolTip(), "m05.png");
+}
+
+TEST_F(VisorImagenes, OtraCarpetaDescartaLoPendienteYVaciaLaEleccion) {
+    Abrir();
+    ElegirCarpeta("imag/muchas");
+    ClicRanura(2);
+    ElegirCarpeta("imag/films");
+    EXPECT_EQ(Info(), "5 imágenes encontradas");
+    Esperar();
+    EXPECT_EQ(EnRanura(0), kColores[0]);
+    EXPECT_EQ(Marco(2), ColorMarcoMiniatura);
+    auto* vista = C<Lienzo>("picPreview");
+    EXPECT_EQ(vista->Buffer().pixelColor(vista->width() / 2, vista->height() / 2), ColorFondoVista);
+}
+
+TEST_F(VisorImagenes, RedimensionarVuelveADibujarYUnaTiraEstrechaMuestraUnaRanura) {
+    Abrir();
+    ElegirCarpeta("imag/films");
+    ClicRanura(1);
+    w_->resize(TwipsAPixeles(12000), TwipsAPixeles(8000));
+    // The strip stays at the foot of the window, above the bar.
+    EXPECT_EQ(Tira()->geometry().bottom(), w_->height() - TwipsAPixeles(660) - 1);
+    // The preview is drawn again for its new size: 8440 x 5420 twips, the picture 7227 wide in
+    // its middle, where the earlier drawing reached further right.
+    Esperar();
+    auto* vista = C<Lienzo>("picPreview");
+    const int medio = vista->height() / 2;
+    EXPECT_EQ(vista->Buffer().pixelColor(vista->width() / 2, medio), QColor(Qt::green));
+    EXPECT_EQ(vista->Buffer().pixelColor(TwipsAPixeles(8200), medio), ColorFondoVista);
+
+    // 4000 wide leaves a strip of 440 twips: one slot, and the bar to reach the others.
+    w_->resize(TwipsAPixeles(4000), TwipsAPixeles(3000));
+    auto* barra = C<QScrollBar>("hscTira");
+    EXPECT_TRUE(barra->isEnabled());
+    EXPECT_EQ(barra->maximum(), 4);
+
+    // Below 4000 x 3000 nothing moves.
+    const QRect antes = Tira()->geometry();
+    w_->resize(TwipsAPixeles(3900), TwipsAPixeles(5000));
+    EXPECT_EQ(Tira()->geometry(), antes);
+}
+
+TEST_F(VisorImagenes, UnJpegIlegibleConSuGemelaWebPSeVe) {
+    carpeta_.Escribir("imag/devs/rodinal.jpg", "no es un jpeg");
+    ASSERT_TRUE(GuardarWebP(ImagenLisa(80, 60, Qt::yellow), carpeta_.Archivo("imag/devs/rodinal.webp")));
+    Abrir();
+    ElegirCarpeta("imag/devs");
+    Esperar();
+    EXPECT_EQ(EnRanura(0), QColor(Qt::yellow)); // rodinal.jpg, through its twin
+    EXPECT_EQ(EnRanura(1), QColor(Qt::yellow)); // rodinal.webp
+}
+
+TEST_F(VisorImagenes, UnBucleDeEnlacesAbreYCierra) {
+    ASSERT_TRUE(QFile::link(carpeta_.Ruta(), carpeta_.Archivo("imag/films/todo")));
+    ASSERT_TRUE(QFile::link(carpeta_.Archivo("imag"), carpeta_.Archivo("imag/muchas/imag")));
+    Abrir();
+    ASSERT_NE(Nodo("imag/films/todo"), nullptr);
+    EXPECT_EQ(Nodo("imag/films/todo")->childCount(), 0);
+    ElegirCarpeta("imag/films/todo");
+    EXPECT_EQ(Info(), "0 imágenes encontradas");
+    ClicRanura(0);
+    QPointer<frmVisorImagenes> ventana(w_);
+    w_->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(ventana.isNull());
+}
