@@ -23,8 +23,12 @@ std::optional<qint16> LeerEntero16(const QString& campo) {
     return qint16(v);
 }
 
+// A number beyond any temperature is held at this bound: a float cannot take every double, and an
+// infinite value would not write back as it was read. Applying a profile clamps to 10..30 anyway.
+constexpr double kTemperaturaExtrema = 1e6;
+
 float LeerTemperatura(const QString& campo) {
-    return float(LeerNumeroInicial(campo, true));
+    return float(std::clamp(LeerNumeroInicial(campo, true), -kTemperaturaExtrema, kTemperaturaExtrema));
 }
 
 QString Temperatura(float grados) {

@@ -189,9 +189,8 @@ void frmCalcTiempoTemp::Cargar() {
 }
 
 void frmCalcTiempoTemp::closeEvent(QCloseEvent* evento) {
-    // Each change was written when it was made; only one whose write failed is tried again, so a
-    // file the user did not change is never rewritten.
-    if (perfilesLeidos_ && pendientes_) {
+    // Each change was written when it was made; only one whose write failed is worth a word now.
+    if (perfilesLeidos_) {
         QString error;
         if (!perfiles_.Guardar(RutaPerfiles(), &error) && pendientes_)
             AvisarEscrituraFallida(error);

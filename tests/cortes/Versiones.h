@@ -19,8 +19,8 @@ inline QString TituloPaso(qint64 i) {
     return u"Nota " + QString::number(i);
 }
 inline QString CuerpoPaso(qint64 i) {
-    return u"{\\rtf1 paso " + QString::number(i) + u' ' + QString(int(i % 97) * 300, QChar(char16_t(u'a' + i % 26))) +
-           u'}';
+    return u"{\\rtf1 paso " + QString::number(i) + u' ' +
+           QString(int(i % 97) * 300, QChar(char16_t(u'a' + i % 26))) + u'}';
 }
 inline PerfilTemp PerfilPaso(qint64 i) {
     PerfilTemp p;
