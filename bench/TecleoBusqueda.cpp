@@ -1,6 +1,7 @@
 // One keystroke in the development-time search window, from the filter change to the list filled
 // and painted, offscreen, on the 5,000-film ReferenceDb.
 #include "BaseSintetica.h"
+#include "Tecleo.h"
 #include "app/frmMDI.h"
 #include "devtimes/frmPeliculasReveladores.h"
 
@@ -12,44 +13,14 @@
 
 namespace {
 
-frmPeliculasReveladores* g_ventana = nullptr;
+Tecleo g_tecleo;
 
-QLineEdit* Filtro() {
-    return g_ventana->findChild<QLineEdit*>(QStringLiteral("txtFiltro"));
-}
-
-void Tecla(Qt::Key tecla, char texto = 0) {
-    if (texto)
-        QTest::keyClick(Filtro(), texto);
-    else
-        QTest::keyClick(Filtro(), tecla);
-    QCoreApplication::processEvents();
-}
-
-// Backspace from "k" to the empty filter: every film listed.
 void TeclaHastaListaCompleta(benchmark::State& estado) {
-    Tecla(Qt::Key_K, 'k');
-    for (auto _ : estado) {
-        Tecla(Qt::Key_Backspace);
-        estado.PauseTiming();
-        Tecla(Qt::Key_K, 'k');
-        estado.ResumeTiming();
-    }
-    Tecla(Qt::Key_Backspace);
-    estado.counters["filas"] = g_ventana->findChild<QListWidget*>(QStringLiteral("lstItems"))->count();
+    g_tecleo.HastaListaCompleta(estado);
 }
 
-// Typing one more letter of a name ("t" after "k").
 void TeclaQueFiltra(benchmark::State& estado) {
-    Tecla(Qt::Key_K, 'k');
-    for (auto _ : estado) {
-        Tecla(Qt::Key_T, 't');
-        estado.PauseTiming();
-        Tecla(Qt::Key_Backspace);
-        estado.ResumeTiming();
-    }
-    Tecla(Qt::Key_Backspace);
-    Tecla(Qt::Key_Backspace);
+    g_tecleo.QueFiltra(estado);
 }
 
 BENCHMARK(TeclaHastaListaCompleta)->Unit(benchmark::kMillisecond);
@@ -64,7 +35,9 @@ int main(int argc, char** argv) {
     frmMDI principal;
     principal.resize(1280, 860);
     principal.show();
-    g_ventana = principal.Abrir<frmPeliculasReveladores>();
+    auto* ventana = principal.Abrir<frmPeliculasReveladores>();
+    g_tecleo = {ventana->findChild<QLineEdit*>(QStringLiteral("txtFiltro")),
+                ventana->findChild<QListWidget*>(QStringLiteral("lstItems")), 'k', 't'};
     QCoreApplication::processEvents();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,6 +1,8 @@
 #include "datos/CargaDatos.h"
 
 #include <QDir>
+#include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -100,6 +102,128 @@ void ComprobarReferencias(const ConjuntoDatos& datos) {
                                           u"el código [" + c + u"] no tiene descripción en NotasPeliRev"));
 }
 
+// Columns that no two rows of a table may share. Two times of one combination are allowed when
+// their notes differ (another sheet, a superseded edition labelled as such).
+const std::vector<std::pair<QString, QStringList>>& ClavesUnicas() {
+    static const std::vector<std::pair<QString, QStringList>> claves = {
+        {QStringLiteral("Peliculas"), {QStringLiteral("IdPelicula")}},
+        {QStringLiteral("Peliculas"), {QStringLiteral("Nombre")}},
+        {QStringLiteral("Reveladores"), {QStringLiteral("IdRevelador")}},
+        {QStringLiteral("Reveladores"), {QStringLiteral("Nombre")}},
+        {QStringLiteral("Formulas"), {QStringLiteral("IdFormula")}},
+        {QStringLiteral("PeliculasInfoTec"), {QStringLiteral("IdPelicula")}},
+        {QStringLiteral("NotasPeliRev"), {QStringLiteral("Codigo")}},
+        {QStringLiteral("Ingredientes"),
+         {QStringLiteral("IdFormula"), QStringLiteral("NumeroParte"), QStringLiteral("Orden")}},
+        {QStringLiteral("Tiempos"),
+         {QStringLiteral("IdPelicula"), QStringLiteral("IdRevelador"), QStringLiteral("Dilucion"),
+          QStringLiteral("ISO"), QStringLiteral("Temperatura"), QStringLiteral("Notas")}},
+        {QStringLiteral("NotasPersonales"), {QStringLiteral("Id")}},
+    };
+    return claves;
+}
+
+void ComprobarClavesUnicas(const ConjuntoDatos& datos) {
+    for (const auto& [tabla, columnas] : ClavesUnicas()) {
+        const auto t = datos.find(tabla);
+        if (t == datos.end())
+            continue;
+        QHash<QString, int> vistas;
+        for (const FilaCsv& f : t->second.filas) {
+            QStringList valores;
+            for (const QString& c : columnas)
+                valores << t->second.Valor(f, c).value_or(QString()).simplified().toCaseFolded();
+            const QString clave = valores.join(QChar(0x1f));
+            if (const auto previa = vistas.constFind(clave); previa != vistas.constEnd())
+                throw ErrorBD(UbicarError(t->second.archivo, f.linea,
+                                          u"clave repetida (" + columnas.join(u", ") +
+                                              u"): ya está en la línea " + QString::number(*previa)));
+            vistas.insert(clave, f.linea);
+        }
+    }
+}
+
+void ComprobarDescripciones(const ConjuntoDatos& datos) {
+    const auto t = datos.find(QStringLiteral("NotasPeliRev"));
+    if (t == datos.end())
+        return;
+    for (const FilaCsv& f : t->second.filas) {
+        const QString codigo = t->second.Valor(f, QStringLiteral("Codigo")).value_or(QString()).trimmed();
+        if (codigo.isEmpty())
+            throw ErrorBD(UbicarError(t->second.archivo, f.linea, QStringLiteral("fila sin código")));
+        if (t->second.Valor(f, QStringLiteral("DescripcionES")).value_or(QString()).trimmed().isEmpty())
+            throw ErrorBD(
+                UbicarError(t->second.archivo, f.linea, u"el código [" + codigo + u"] no tiene descripción"));
+    }
+}
+
+// A time is m:ss, or a range as the maker prints it (m:ss-m:ss); empty where there is none.
+void ComprobarTiempos(const ConjuntoDatos& datos) {
+    static const QRegularExpression tiempo(
+        QStringLiteral("^\\d{1,3}:[0-5]\\d(\\s*[-\\x{2013}]\\s*\\d{1,3}:[0-5]\\d)?$"));
+    const std::pair<QString, QStringList> columnas[] = {
+        {QStringLiteral("Tiempos"),
+         {QStringLiteral("Tiempo35"), QStringLiteral("Tiempo120"), QStringLiteral("TiempoHoja")}},
+        {QStringLiteral("PeliculasDisc"),
+         {QStringLiteral("35mm"), QStringLiteral("120"), QStringLiteral("Hoja")}},
+        {QStringLiteral("ReveladoresDisc"),
+         {QStringLiteral("35mm"), QStringLiteral("120"), QStringLiteral("Hoja")}},
+    };
+    for (const auto& [tabla, nombres] : columnas) {
+        const auto t = datos.find(tabla);
+        if (t == datos.end())
+            continue;
+        for (const FilaCsv& f : t->second.filas)
+            for (const QString& c : nombres) {
+                const QString v = t->second.Valor(f, c).value_or(QString()).trimmed();
+                if (!v.isEmpty() && !tiempo.match(v).hasMatch())
+                    throw ErrorBD(UbicarError(
+                        t->second.archivo, f.linea,
+                        c + u" '" + v + u"' no es un tiempo m:ss ni un intervalo impreso (m:ss-m:ss)"));
+            }
+    }
+}
+
+// The tables whose ids the user's notes point at, with their key column.
+const std::pair<QString, QString> kTablasConIds[] = {
+    {QStringLiteral("Peliculas"), QStringLiteral("IdPelicula")},
+    {QStringLiteral("Reveladores"), QStringLiteral("IdRevelador")},
+    {QStringLiteral("Formulas"), QStringLiteral("IdFormula")},
+};
+
+QString Mismo(const QString& nombre) {
+    return nombre.simplified().toCaseFolded();
+}
+
+void ComprobarIdsEstables(const ConjuntoDatos& datos, const TablaCsv& registro) {
+    for (const FilaCsv& r : registro.filas) {
+        const QString tabla = registro.Valor(r, QStringLiteral("Tabla")).value_or(QString()).trimmed();
+        const QString id = registro.Valor(r, QStringLiteral("Id")).value_or(QString()).trimmed();
+        const QString nombre = registro.Valor(r, QStringLiteral("Nombre")).value_or(QString()).trimmed();
+        const auto clave = std::find_if(std::begin(kTablasConIds), std::end(kTablasConIds),
+                                        [&](const auto& t) { return t.first == tabla; });
+        if (clave == std::end(kTablasConIds))
+            throw ErrorBD(UbicarError(registro.archivo, r.linea, u"no hay ninguna tabla " + tabla));
+        const auto t = datos.find(tabla);
+        const FilaCsv* actual = nullptr;
+        if (t != datos.end())
+            for (const FilaCsv& f : t->second.filas)
+                if (t->second.Valor(f, clave->second).value_or(QString()).trimmed() == id)
+                    actual = &f;
+        if (!actual)
+            throw ErrorBD(tabla + u".csv: falta el id " + id + u" («" + nombre +
+                          u"») de la edición anterior, al que apuntan las notas del usuario (" +
+                          registro.archivo + u", línea " + QString::number(r.linea) + u')');
+        const QString ahora =
+            t->second.Valor(*actual, QStringLiteral("Nombre")).value_or(QString()).trimmed();
+        if (Mismo(ahora) != Mismo(nombre))
+            throw ErrorBD(UbicarError(t->second.archivo, actual->linea,
+                                      u"el id " + id + u" era «" + nombre +
+                                          u"» en la edición anterior y ahora es «" + ahora +
+                                          u"»; un id no cambia de nombre entre ediciones"));
+    }
+}
+
 } // namespace
 
 QStringList CodigosNotas(const QString& notas) {
@@ -116,6 +240,8 @@ ConjuntoDatos LeerConjuntoDatos(const QString& carpeta) {
         throw ErrorBD(u"No existe la carpeta de datos " + carpeta);
     ConjuntoDatos datos;
     for (const QString& archivo : dir.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name)) {
+        if (archivo == kArchivoIdsAnteriores)
+            continue;
         const QString nombre = archivo.chopped(4);
         const TablaEsquema* tabla = BuscarTabla(EsquemaReferencia(), nombre);
         if (!tabla)
@@ -125,15 +251,64 @@ ConjuntoDatos LeerConjuntoDatos(const QString& carpeta) {
         datos.emplace(tabla->nombre, LeerCsv(dir.filePath(archivo)));
     }
     ComprobarReferencias(datos);
+    ComprobarDescripciones(datos);
+    ComprobarClavesUnicas(datos);
+    ComprobarTiempos(datos);
+    if (dir.exists(kArchivoIdsAnteriores))
+        ComprobarIdsEstables(datos, LeerCsv(dir.filePath(kArchivoIdsAnteriores)));
     return datos;
 }
 
-void CargarDatos(BaseDatos& bd, const std::vector<TablaEsquema>& esquema, const ConjuntoDatos& datos) {
-    Transaccion tx(bd);
+int LeerEdicionConjunto(const QString& carpeta) {
+    QFile f(QDir(carpeta).filePath(kArchivoEdicion));
+    if (!f.exists())
+        return 1;
+    if (!f.open(QIODevice::ReadOnly))
+        throw ErrorBD(u"No se puede leer " + f.fileName() + u": " + f.errorString());
+    bool ok = false;
+    const int edicion = QString::fromUtf8(f.readAll()).trimmed().toInt(&ok);
+    if (!ok || edicion < 1)
+        throw ErrorBD(kArchivoEdicion + u": la edición de los datos debe ser un número entero desde 1");
+    return edicion;
+}
+
+void RegistrarIds(const QString& carpeta) {
+    const ConjuntoDatos datos = LeerConjuntoDatos(carpeta);
+    QByteArray texto = "Tabla,Id,Nombre\n";
+    for (const auto& [tabla, clave] : kTablasConIds) {
+        const auto t = datos.find(tabla);
+        if (t == datos.end())
+            continue;
+        for (const FilaCsv& f : t->second.filas) {
+            QString nombre = t->second.Valor(f, QStringLiteral("Nombre")).value_or(QString()).trimmed();
+            nombre = u'"' + nombre.replace(u'"', QStringLiteral("\"\"")) + u'"';
+            texto += (tabla + u',' + t->second.Valor(f, clave).value_or(QString()).trimmed() + u',' + nombre)
+                         .toUtf8() +
+                     '\n';
+        }
+    }
+    // Written beside and renamed, so a failed write leaves the old record.
+    const QString ruta = QDir(carpeta).filePath(kArchivoIdsAnteriores);
+    QFile nuevo(ruta + u".nuevo");
+    if (!nuevo.open(QIODevice::WriteOnly | QIODevice::Truncate) || nuevo.write(texto) != texto.size() ||
+        !nuevo.flush())
+        throw ErrorBD(u"No se puede escribir " + nuevo.fileName() + u": " + nuevo.errorString());
+    nuevo.close();
+    QFile::remove(ruta);
+    if (!QFile::rename(nuevo.fileName(), ruta))
+        throw ErrorBD(u"No se puede escribir " + ruta);
+}
+
+void CargarTablas(BaseDatos& bd, const std::vector<TablaEsquema>& esquema, const ConjuntoDatos& datos) {
     for (const TablaEsquema& tabla : esquema) {
         const auto t = datos.find(tabla.nombre);
         if (t != datos.end())
             CargarTabla(bd, tabla, t->second);
     }
+}
+
+void CargarDatos(BaseDatos& bd, const std::vector<TablaEsquema>& esquema, const ConjuntoDatos& datos) {
+    Transaccion tx(bd);
+    CargarTablas(bd, esquema, datos);
     tx.Confirmar();
 }

@@ -3,6 +3,7 @@
 #include "datos/CargaDatos.h"
 #include "datos/Dibujos.h"
 #include "datos/DocumentosPdf.h"
+#include "datos/EdicionDatos.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Esquema.h"
 #include "shell/NombreArchivo.h"
@@ -17,13 +18,16 @@ namespace {
 using Creador = std::unique_ptr<BaseDatos> (*)(const QString&);
 
 // Built under a temporary name beside the target and renamed into place only when complete.
+// edicionDatos: recorded in the file (the ReferenceDb), 0 for none.
 void CrearBaseCompleta(const QString& ruta, Creador crear, const std::vector<TablaEsquema>& esquema,
-                       const ConjuntoDatos& datos) {
+                       const ConjuntoDatos& datos, int edicionDatos) {
     const QString temporal = ruta + u".nuevo";
     QFile::remove(temporal); // left by an interrupted run
     try {
         std::unique_ptr<BaseDatos> bd = crear(temporal);
         CargarDatos(*bd, esquema, datos);
+        if (edicionDatos > 0)
+            RegistrarEdicion(*bd, edicionDatos, QDateTime::currentDateTime());
         bd.reset();
         if (!QFile::rename(temporal, ruta))
             throw ErrorBD(u"No se puede crear " + ruta);
@@ -252,24 +256,53 @@ private:
 
 } // namespace
 
-QStringList ConstruirCarpetaPrograma(const QString& destino, const QString& carpetaCsv) {
-    const ConjuntoDatos datos = LeerConjuntoDatos(carpetaCsv);
+namespace {
+
+// The databases the folder lacks, each complete or not at all.
+QStringList CrearBasesQueFaltan(const QString& destino, const ConjuntoDatos& datos, int edicion) {
     if (!QDir().mkpath(destino))
         throw ErrorBD(u"No se puede crear la carpeta " + destino);
     QStringList creado;
     const QString referencia = QDir(destino).filePath(kArchivoBDReferencia);
     if (!QFileInfo::exists(referencia)) {
-        CrearBaseCompleta(referencia, CrearBaseReferencia, EsquemaReferencia(), datos);
+        CrearBaseCompleta(referencia, CrearBaseReferencia, EsquemaReferencia(), datos, edicion);
         creado << referencia;
     }
     const QString notas = QDir(destino).filePath(kArchivoBDNotas);
     if (!QFileInfo::exists(notas)) {
-        CrearBaseCompleta(notas, CrearBaseNotas, EsquemaNotas(), datos);
+        CrearBaseCompleta(notas, CrearBaseNotas, EsquemaNotas(), datos, 0);
         creado << notas;
     }
+    return creado;
+}
+
+QStringList CrearArchivosQueFaltan(const QString& destino, const ConjuntoDatos& datos) {
     Constructor c(destino, datos);
     c.Carpetas();
     c.Imagenes();
     c.Documentos();
-    return creado + c.creado;
+    return c.creado;
+}
+
+} // namespace
+
+QStringList ConstruirCarpetaPrograma(const QString& destino, const QString& carpetaCsv) {
+    const ConjuntoDatos datos = LeerConjuntoDatos(carpetaCsv);
+    const QStringList bases = CrearBasesQueFaltan(destino, datos, LeerEdicionConjunto(carpetaCsv));
+    return bases + CrearArchivosQueFaltan(destino, datos);
+}
+
+QStringList ActualizarCarpetaPrograma(const QString& destino, const QString& carpetaCsv,
+                                      const QDateTime& momento) {
+    const ConjuntoDatos datos = LeerConjuntoDatos(carpetaCsv);
+    const int edicion = LeerEdicionConjunto(carpetaCsv);
+    QStringList hecho;
+    for (const QString& b : CrearBasesQueFaltan(destino, datos, edicion))
+        hecho << u"Creado: " + b;
+    // A ReferenceDb made just now already holds this edition.
+    if (!hecho.contains(u"Creado: " + QDir(destino).filePath(kArchivoBDReferencia)))
+        hecho += ActualizarBaseReferencia(destino, datos, edicion, momento);
+    for (const QString& a : CrearArchivosQueFaltan(destino, datos))
+        hecho << u"Creado: " + a;
+    return hecho;
 }

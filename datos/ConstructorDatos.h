@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -11,3 +12,11 @@
 // database is left half-built.
 QStringList ConstruirCarpetaPrograma(const QString& destino,
                                      const QString& carpetaCsv = QStringLiteral(GARVOLA_DATOS_CSV));
+
+// The same, and then a ReferenceDb of an older data edition is updated to the data set's edition
+// (see ActualizarBaseReferencia): the reference tables replaced, the user's notes kept, both
+// databases copied aside first. Returns what it did, one line each; "Creado: " before each
+// created file. Failure: ErrorBD saying why; the databases are as they were.
+QStringList ActualizarCarpetaPrograma(const QString& destino,
+                                      const QString& carpetaCsv = QStringLiteral(GARVOLA_DATOS_CSV),
+                                      const QDateTime& momento = QDateTime::currentDateTime());

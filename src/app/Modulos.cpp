@@ -6,6 +6,7 @@
 #include "devtimes/frmPeliculasReveladores.h"
 #include "devtimes/frmPeliculasReveladoresDiscont.h"
 #include "documents/frmVerDocumentos.h"
+#include "formulas/frmFormulas.h"
 #include "maintenance/frmServicio.h"
 #include "notes/frmNotas.h"
 #include "viewer/frmVisorImagenes.h"
@@ -28,6 +29,7 @@ void AbrirOtrosDocumentos(Anfitrion& anfitrion) {
 const Modulo kModulos[] = {
     {"mnuBuscarPeliRevel", Abrir<frmPeliculasReveladores>},
     {"mnuBuscarPeliRevelDiscont", Abrir<frmPeliculasReveladoresDiscont>},
+    {"mnuVerFormulas", Abrir<frmFormulas>},
     {"mnuCurvaFalloReciprocidad", Abrir<frmCurvaReciprocidad>},
     {"mnuCalcTiempoTemp", Abrir<frmCalcTiempoTemp>},
     {"mnuCalcDiluciones", Abrir<frmCalcDilucion>},

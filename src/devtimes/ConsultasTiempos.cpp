@@ -22,10 +22,6 @@ bool EsTiempo(int columna) {
 
 } // namespace
 
-QString DoblarComillas(QString texto) {
-    return texto.replace(u'\'', QStringLiteral("''"));
-}
-
 QString ConsultaLista(bool modoPelicula, const QString& filtro) {
     const QString f = filtro.trimmed();
     QString sql = u"SELECT " + ClaveLista(modoPelicula) + u", Nombre FROM " + TablaLista(modoPelicula);
@@ -80,10 +76,6 @@ QString TablaNotasMias(bool modoPelicula) {
 }
 
 // ---------------------------------------------------------------------------------------------
-
-bool FiltroValido(const QString& filtro) {
-    return PatronJet::Compilar((u'*' + filtro.trimmed() + u'*').toUtf8().toStdString()).has_value();
-}
 
 std::vector<ItemLista> LeerLista(bool modoPelicula, const QString& filtro) {
     std::vector<ItemLista> items;

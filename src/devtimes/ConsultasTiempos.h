@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/DialectoJet.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -18,8 +20,6 @@ struct NotaMia {
     int idNota = 0;
     QString texto;
 };
-
-QString DoblarComillas(QString texto);
 
 QString ConsultaLista(bool modoPelicula, const QString& filtro);
 QString ConsultaTemperaturas(bool modoPelicula, int id);
@@ -54,6 +54,5 @@ QString TextoConteo(bool modoPelicula, int entradas);
 QString TextoEstadoTiempos(const QString& item, int filas);
 
 // Helpers shared with the discontinued queries.
-bool FiltroValido(const QString& filtro);
 QStringList LeerColumna(const QString& sql);
 std::vector<QStringList> LeerFilas(const QString& sql, int columnas, bool recortarTiempos);

@@ -94,24 +94,12 @@ void VentanaBusquedaTiempos::PrepararGrid() {
     QTableWidget* g = grdTiempos_;
     g->setColumnCount(kColumnas);
     g->setFont(FuenteSegoe());
-    g->verticalHeader()->hide();
+    EstiloGrid(g);
     g->verticalHeader()->setDefaultSectionSize(QFontMetrics(g->font()).height() + 5);
     g->horizontalHeader()->setFont(FuenteSegoe());
-    g->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    g->horizontalHeader()->setHighlightSections(false);
     // The one highlighted row is the painted one, which the notes describe: the grid's own
     // selection would mark a second row when the keyboard moves the current cell.
-    g->setSelectionBehavior(QAbstractItemView::SelectRows);
     g->setSelectionMode(QAbstractItemView::NoSelection);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->setWordWrap(false);
-    g->setStyleSheet(
-        QStringLiteral("QTableWidget { gridline-color: %1; selection-background-color: %2; "
-                       "selection-color: black; }"
-                       "QHeaderView::section { background-color: %3; color: %4; border: none; "
-                       "border-right: 1px solid %5; border-bottom: 1px solid %5; padding: 1px 4px; }")
-            .arg(Tema::LineasGrid.name(), ColorSeleccion.name(), ColorTitulo.name(), ColorBlanco.name(),
-                 Tema::BordeCabecera.name()));
     const int anchos[kColumnas] = {3600, 1200, 800, 1000, 1000, 1000, 1000, claves_.anchoUltima};
     for (int c = 0; c < kColumnas; ++c) {
         g->setHorizontalHeaderItem(c, new QTableWidgetItem());

@@ -1,8 +1,11 @@
 #include "shell/Controles.h"
 
 #include "shell/Numeros.h"
+#include "shell/Tema.h"
 
+#include <QHeaderView>
 #include <QPalette>
+#include <QTableView>
 #include <QWidget>
 
 void ColocarTwips(QWidget* control, double izquierda, double arriba, double ancho, double alto) {
@@ -36,4 +39,21 @@ void ColorFondo(QWidget* control, const QColor& color) {
     p.setColor(QPalette::Button, color);
     control->setPalette(p);
     control->setAutoFillBackground(true);
+}
+
+void EstiloGrid(QTableView* grid) {
+    grid->verticalHeader()->hide();
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid->horizontalHeader()->setHighlightSections(false);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setWordWrap(false);
+    grid->setStyleSheet(
+        QStringLiteral("QTableView { gridline-color: %1; selection-background-color: %2; "
+                       "selection-color: black; }"
+                       "QHeaderView::section { background-color: %3; color: %4; border: none; "
+                       "border-right: 1px solid %5; border-bottom: 1px solid %5; padding: 1px 4px; }")
+            .arg(Tema::LineasGrid.name(), ColorSeleccion.name(), ColorTitulo.name(), ColorBlanco.name(),
+                 Tema::BordeCabecera.name()));
 }

@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 
+class QTableView;
 class QWidget;
 
 // Small helpers every window uses to build its controls from documented values.
@@ -30,3 +31,6 @@ QFont Fuente(const QString& familia, double puntos, bool negrita = false);
 // Text colour (window text, button text and text roles) and a filled background colour.
 void ColorTexto(QWidget* control, const QColor& color);
 void ColorFondo(QWidget* control, const QColor& color);
+// The look the data grids share: header in the title colour with white text, light grid lines,
+// whole-row single selection, no editing, columns the user can resize, no row header.
+void EstiloGrid(QTableView* grid);

@@ -101,6 +101,14 @@ int ColacionNocase(void*, int na, const void* a, int nb, const void* b) {
 
 } // namespace
 
+QString DoblarComillas(QString texto) {
+    return texto.replace(u'\'', QStringLiteral("''"));
+}
+
+bool FiltroValido(const QString& filtro) {
+    return PatronJet::Compilar((u'*' + filtro.trimmed() + u'*').toUtf8().toStdString()).has_value();
+}
+
 char32_t PlegarMayusculas(char32_t c) {
     if (c < 128)
         return kAscii[c];

@@ -13,6 +13,11 @@ struct sqlite3;
 // dialect's patterns, Val(text), and NOCASE comparing with Unicode case folding.
 void RegistrarDialectoJet(sqlite3* db);
 
+// A text for a quoted literal of a statement: every single quote doubled.
+QString DoblarComillas(QString texto);
+// Whether "*filtro*" (trimmed) is a pattern the engine takes; an unclosed "[" is not.
+bool FiltroValido(const QString& filtro);
+
 // Case-folded code point, as LIKE and NOCASE compare them.
 char32_t PlegarMayusculas(char32_t c);
 // UTF-8 text decoded and case-folded into salida (replaced).

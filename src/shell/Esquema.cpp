@@ -89,7 +89,10 @@ const std::vector<TablaEsquema>& EsquemaReferencia() {
               Textos({"Nombre", "NombreES", "CategoriaES", "Subtitulo", "SubtituloES", "Tipo", "TipoES",
                       "DilucionES", "Instrucciones", "InstruccionesES", "Uso", "UsoES", "Notas", "NotasES",
                       "MisNotasFormulas"})),
-         {{QStringLiteral("Nombre")}, {QStringLiteral("CategoriaES")}}},
+         // The list reads these columns alone: it never touches the long texts of the rows.
+         {{QStringLiteral("Nombre"), QStringLiteral("Tipo"), QStringLiteral("CategoriaES"),
+           QStringLiteral("NombreES")},
+          {QStringLiteral("CategoriaES")}}},
         {QStringLiteral("Ingredientes"),
          Unir({{QStringLiteral("IdFormula"), kEntero}, {QStringLiteral("NumeroParte"), kEntero}},
               Unir(Textos({"TituloParte", "TituloParteES"}),
@@ -97,6 +100,12 @@ const std::vector<TablaEsquema>& EsquemaReferencia() {
                         Unir(Textos({"Quimica", "QuimicaES"}), {{QStringLiteral("Cantidad"), QString()},
                                                                 {QStringLiteral("Unidad"), kTexto}})))),
          {{QStringLiteral("IdFormula"), QStringLiteral("NumeroParte"), QStringLiteral("Orden")}}},
+        // One row: which edition of the schema and of the shipped data the file holds.
+        {QStringLiteral("EdicionDatos"),
+         {{QStringLiteral("Esquema"), kEntero},
+          {QStringLiteral("Datos"), kEntero},
+          {QStringLiteral("Fecha"), QStringLiteral("TEXT")}},
+         {}},
     };
     return esquema;
 }
@@ -120,19 +129,22 @@ const TablaEsquema* BuscarTabla(const std::vector<TablaEsquema>& esquema, const 
     return nullptr;
 }
 
+void CrearTabla(BaseDatos& bd, const TablaEsquema& t) {
+    bd.Ejecutar(t.Crear());
+    for (const QStringList& columnas : t.indices) {
+        QStringList nombres;
+        for (const QString& c : columnas)
+            nombres << u'[' + c + u']';
+        QString nombreIndice = u"IX_" + t.nombre + u'_' + columnas.join(u'_');
+        bd.Ejecutar(u"CREATE INDEX [" + nombreIndice + u"] ON [" + t.nombre + u"] (" + nombres.join(u", ") +
+                    u')');
+    }
+}
+
 void CrearEsquema(BaseDatos& bd, const std::vector<TablaEsquema>& esquema) {
     Transaccion tx(bd);
-    for (const auto& t : esquema) {
-        bd.Ejecutar(t.Crear());
-        for (const QStringList& columnas : t.indices) {
-            QStringList nombres;
-            for (const QString& c : columnas)
-                nombres << u'[' + c + u']';
-            QString nombreIndice = u"IX_" + t.nombre + u'_' + columnas.join(u'_');
-            bd.Ejecutar(u"CREATE INDEX [" + nombreIndice + u"] ON [" + t.nombre + u"] (" +
-                        nombres.join(u", ") + u')');
-        }
-    }
+    for (const auto& t : esquema)
+        CrearTabla(bd, t);
     tx.Confirmar();
 }
 
@@ -157,7 +169,9 @@ std::unique_ptr<BaseDatos> CrearBase(const QString& ruta, const QString& clave,
 } // namespace
 
 std::unique_ptr<BaseDatos> CrearBaseReferencia(const QString& ruta) {
-    return CrearBase(ruta, kClaveBDReferencia, EsquemaReferencia());
+    auto bd = CrearBase(ruta, kClaveBDReferencia, EsquemaReferencia());
+    bd->Ejecutar(u"PRAGMA user_version = " + QString::number(kEdicionEsquema));
+    return bd;
 }
 
 std::unique_ptr<BaseDatos> CrearBaseNotas(const QString& ruta) {

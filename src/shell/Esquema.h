@@ -23,12 +23,18 @@ struct TablaEsquema {
     QString Crear() const;
 };
 
+// The schema's edition, kept in PRAGMA user_version (0, in a file made before it was recorded,
+// counts as 1) and in the table EdicionDatos of the ReferenceDb beside the data edition.
+inline constexpr int kEdicionEsquema = 2;
+
 const std::vector<TablaEsquema>& EsquemaReferencia();
 const std::vector<TablaEsquema>& EsquemaNotas();
 const TablaEsquema* BuscarTabla(const std::vector<TablaEsquema>& esquema, const QString& nombre);
 
 // Creates the tables and indexes in one transaction; nothing is left on failure.
 void CrearEsquema(BaseDatos& bd, const std::vector<TablaEsquema>& esquema);
+// One table and its indexes, inside the caller's transaction.
+void CrearTabla(BaseDatos& bd, const TablaEsquema& tabla);
 
 // New database files with the whole schema (the ReferenceDb keyed with its password). A file that
 // already exists is never touched: ErrorBD.

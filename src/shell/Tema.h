@@ -16,9 +16,11 @@ inline const QString FaceFija = QStringLiteral("Courier New");
 // Main window.
 inline const QColor FondoAreaMDI{64, 64, 64};
 
-// Development-time search windows.
+// Data grids (EstiloGrid, shell/Controles.h).
 inline const QColor LineasGrid{200, 210, 230};
 inline const QColor BordeCabecera{15, 45, 90};
+
+// Development-time search windows.
 inline const QColor FondoChkInfoTecnica{224, 224, 224};
 // Discontinued rows by status, on even and odd rows.
 inline const QColor AmbosDiscontPar{245, 208, 208}, AmbosDiscontImpar{255, 232, 232};
@@ -58,6 +60,10 @@ inline const QColor EspectroRojoPico{180, 40, 40};
 inline const QColor EspectroUvLleno{160, 120, 220}, EspectroUvBase{240, 230, 248};
 inline const QColor EspectroIrLleno{210, 90, 70}, EspectroIrBase{245, 230, 230};
 inline const QColor EspectroVisibleBase{240, 240, 250};
+
+// Formula window.
+inline const QColor FilaTituloParte{220, 230, 245}; // a part's title row in the ingredients grid
+inline const QColor CantidadEscalada{166, 77, 0};   // quantities scaled to the volume being prepared
 
 // Full image window.
 inline const QColor FondoImagen{32, 32, 32};

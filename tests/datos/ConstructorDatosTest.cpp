@@ -1,5 +1,6 @@
 #include "datos/ConstructorDatos.h"
 #include "datos/CargaDatos.h"
+#include "datos/CopiaCsv.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/BaseDatos.h"
 #include "shell/NombreArchivo.h"
@@ -20,29 +21,6 @@ qint64 Contar(BaseDatos& bd, const QString& tabla) {
     Consulta c = bd.Consultar(u"SELECT COUNT(*) AS n FROM [" + tabla + u"]");
     return c.Campo(QStringLiteral("n")).toLongLong();
 }
-
-// A copy of the shipped CSV files that a test may break.
-class CopiaCsv {
-public:
-    CopiaCsv() {
-        for (const QString& f : QDir(kCsv).entryList({QStringLiteral("*.csv")}, QDir::Files))
-            QFile::copy(QDir(kCsv).filePath(f), dir_.filePath(f));
-    }
-    QString Ruta() const { return dir_.path(); }
-    // Replaces line n (from 1) of a file.
-    void CambiarLinea(const QString& archivo, int n, const QByteArray& linea) {
-        QFile f(dir_.filePath(archivo));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        QList<QByteArray> lineas = f.readAll().split('\n');
-        f.close();
-        lineas[n - 1] = linea;
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(lineas.join('\n'));
-    }
-
-private:
-    QTemporaryDir dir_;
-};
 
 QString ErrorAlConstruir(const QString& destino, const QString& csv) {
     try {
@@ -118,6 +96,27 @@ TEST_F(ConstructorDatos, CadaCodigoDeTiemposTieneDescripcion) {
     EXPECT_GT(codigos, 0);
 }
 
+// Spanish mode shows Spanish: a base text of the formula tables has its Spanish column filled.
+TEST_F(ConstructorDatos, LasFormulasTienenSusTextosEnEspanol) {
+    int comprobados = 0;
+    for (const char* tabla : {"Formulas", "Ingredientes"}) {
+        const TablaCsv& csv = datos_->at(QString::fromLatin1(tabla));
+        for (const QString& columna : csv.cabecera) {
+            const QString base = columna.chopped(2);
+            if (!columna.endsWith(u"ES") || csv.Columna(base) < 0)
+                continue;
+            for (const FilaCsv& f : csv.filas) {
+                if (csv.Valor(f, base).value_or(QString()).isEmpty())
+                    continue;
+                EXPECT_FALSE(csv.Valor(f, columna).value_or(QString()).isEmpty())
+                    << tabla << ", line " << f.linea << ": " << qPrintable(columna);
+                ++comprobados;
+            }
+        }
+    }
+    EXPECT_GT(comprobados, 100);
+}
+
 TEST_F(ConstructorDatos, CadaProductoTieneSuImagenDondeLaBuscanLasVentanas) {
     auto ref = BaseDatos::Abrir(Ruta(QStringLiteral("tz.mdb")), kClaveBDReferencia);
     auto existe = [&](const QString& carpeta, const QString& nombre) {
@@ -188,16 +187,17 @@ TEST(ConstructorDatosErrores, UnaLineaMalFormadaSeRechazaSinDejarBase) {
 
 TEST(ConstructorDatosErrores, UnValorQueLaBaseRechazaNoDejaBaseAMedias) {
     CopiaCsv csv;
-    csv.CambiarLinea(QStringLiteral("Reveladores.csv"), 19, "17,Clave repetida");
+    // The repeated id comes after the row it repeats, so every reference still resolves.
+    csv.CambiarLinea(QStringLiteral("Reveladores.csv"), 2, "1,Ilford ID-11\n1,Clave repetida");
     QTemporaryDir destino;
     EXPECT_THAT(ErrorAlConstruir(destino.path(), csv.Ruta()).toStdString(),
-                HasSubstr("Reveladores.csv, línea 19: UNIQUE"));
+                HasSubstr("Reveladores.csv, línea 3: clave repetida (IdRevelador): ya está en la línea 2"));
     EXPECT_FALSE(QFile::exists(QDir(destino.path()).filePath(QStringLiteral("tz.mdb"))));
     EXPECT_FALSE(QFile::exists(QDir(destino.path()).filePath(QStringLiteral("tz.mdb.nuevo"))));
 
-    csv.CambiarLinea(QStringLiteral("Reveladores.csv"), 19, "18,Rollei Supergrain");
-    csv.CambiarLinea(QStringLiteral("Ingredientes.csv"), 5, "1,1,,,primero,Agua,,1,l");
-    EXPECT_THAT(ErrorAlConstruir(destino.path(), csv.Ruta()).toStdString(),
+    CopiaCsv otra;
+    otra.CambiarLinea(QStringLiteral("Ingredientes.csv"), 5, "1,1,,,primero,Agua,,1,l");
+    EXPECT_THAT(ErrorAlConstruir(destino.path(), otra.Ruta()).toStdString(),
                 HasSubstr("Ingredientes.csv, línea 5: Orden no es un número: 'primero'"));
     EXPECT_FALSE(QFile::exists(QDir(destino.path()).filePath(QStringLiteral("tz.mdb"))));
 }

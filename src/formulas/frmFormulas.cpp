@@ -1,0 +1,604 @@
+#include "formulas/frmFormulas.h"
+
+#include "formulas/EscalaFormula.h"
+#include "shell/AlmacenDatos.h"
+#include "shell/Anfitrion.h"
+#include "shell/Controles.h"
+#include "shell/Dialogos.h"
+#include "shell/Numeros.h"
+#include "shell/Posiciones.h"
+#include "shell/Rueda.h"
+#include "shell/Tema.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <algorithm>
+
+namespace {
+
+const QString kTodas = QStringLiteral("(Todas)");
+const QString kPreguntaMisNotas = QStringLiteral("Hay cambios sin guardar en Mis notas. ¿Guardar?");
+constexpr int kColumnas = 4;
+constexpr int kColumnaCantidad = 2;
+constexpr int kAnchos[kColumnas] = {750, 3000, 1050, 900};
+constexpr int kAltoPanel = 600;
+constexpr int kGridArriba = 1080;
+constexpr int kAltoGrid = 4590;
+constexpr int kAnchoBoton = 1800;
+// The window as designed, in pixels: every documented place fits inside.
+constexpr QSize kTamanoDisenado(840, 680);
+
+QFont FuenteInterfaz(double puntos = 8.5, bool negrita = false) {
+    return Fuente(Tema::FaceInterfaz, puntos, negrita);
+}
+
+QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, int izquierda, int arriba,
+                 int ancho, int alto) {
+    auto* l = CrearControl<QLabel>(padre, nombre, izquierda, arriba, ancho, alto);
+    l->setText(texto);
+    return l;
+}
+
+QPlainTextEdit* Caja(QWidget* padre, const char* nombre, int alto, bool soloLectura) {
+    auto* c = CrearControl<QPlainTextEdit>(padre, nombre, 0, 0, 2000, alto);
+    c->setReadOnly(soloLectura);
+    c->setFont(FuenteInterfaz());
+    return c;
+}
+
+void Titulo(QLabel* etiqueta) {
+    etiqueta->setFont(FuenteInterfaz(8.5, true));
+    ColorTexto(etiqueta, ColorTitulo);
+}
+
+// Place in twips, keeping the control's height.
+void Mover(QWidget* c, int izquierda, int arriba, int ancho) {
+    ColocarTwips(c, izquierda, arriba, ancho, PixelesATwips(c->height()));
+}
+
+int Arriba(const QWidget* c) {
+    return PixelesATwips(c->y());
+}
+
+int Alto(const QWidget* c) {
+    return PixelesATwips(c->height());
+}
+
+int Ancho(const QWidget* c) {
+    return PixelesATwips(c->width());
+}
+
+} // namespace
+
+frmFormulas::frmFormulas(Anfitrion& anfitrion, QWidget* padre) : VentanaModulo(padre), anfitrion_(anfitrion) {
+    setObjectName(QStringLiteral("frmFormulas"));
+    setWindowTitle(QStringLiteral("Fórmulas fotográficas"));
+    setFont(FuenteInterfaz());
+    CrearControles();
+    ConfigurarGrid();
+    FijarTamanoDisenado(kTamanoDisenado);
+    resize(kTamanoDisenado);
+}
+
+void frmFormulas::CrearControles() {
+    picPanel_ = CrearControl<QWidget>(this, "picPanel", 0, 0, 12600, kAltoPanel);
+    ColorFondo(picPanel_, ColorPanel);
+    lblBuscar_ = Etiqueta(picPanel_, "lblBuscar", QStringLiteral("Búsqueda:"), 120, 180, 900, 270);
+    txtFiltro_ = CrearControl<QLineEdit>(picPanel_, "txtFiltro", 1020, 135, 2700, 330);
+    lblCatLbl_ = Etiqueta(picPanel_, "lblCatLbl", QStringLiteral("Categoría:"), 3900, 180, 900, 270);
+    cboCat_ = CrearControl<QComboBox>(picPanel_, "cboCat", 4800, 135, 2940, 330);
+    chkES_ = CrearControl<QCheckBox>(picPanel_, "chkES", 7920, 165, 1200, 285);
+    chkES_->setText(QStringLiteral("Español"));
+    chkES_->setChecked(true);
+    lblConteo_ = Etiqueta(picPanel_, "lblConteo", QString(), 9300, 180, 2100, 270);
+    for (QWidget* c : std::initializer_list<QWidget*>{txtFiltro_, cboCat_, lblConteo_})
+        c->setFont(FuenteInterfaz());
+
+    lstFormulas_ = CrearControl<QListWidget>(this, "lstFormulas", 120, 660, 3120, 9000);
+    lstFormulas_->setFont(FuenteInterfaz());
+    lstFormulas_->setUniformItemSizes(true);
+
+    picDetalle_ = CrearControl<QWidget>(this, "picDetalle", 3360, 660, 9120, 9000);
+    QWidget* d = picDetalle_;
+    lblNombre_ = Etiqueta(d, "lblNombre", QString(), 0, 30, 9000, 420);
+    lblNombre_->setFont(FuenteInterfaz(13, true));
+    ColorTexto(lblNombre_, ColorTitulo);
+    lblSubtitulo_ = Etiqueta(d, "lblSubtitulo", QString(), 0, 465, 6400, 285);
+    lblSubtitulo_->setFont(FuenteInterfaz(9));
+    lblSubtitulo_->setStyleSheet(QStringLiteral("font-style: italic"));
+    lblTipoBadge_ = Etiqueta(d, "lblTipoBadge", QString(), 6600, 465, 2400, 285);
+    lblTipoBadge_->setFont(FuenteInterfaz(8.5, true));
+    lblTipoBadge_->setAlignment(Qt::AlignCenter);
+    ColorFondo(lblTipoBadge_, ColorSeleccion);
+    ColorTexto(lblTipoBadge_, ColorTitulo);
+    lblSecIngr_ = Etiqueta(d, "lblSecIngr", QStringLiteral("Ingredientes"), 0, 780, 1300, 270);
+    Titulo(lblSecIngr_);
+
+    // Scaling to the volume mixed, on the heading line of the grid, right-aligned to it.
+    lblEscala_ = Etiqueta(d, "lblEscala", QString(), 1380, 780, 2000, 270);
+    lblEscala_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblEscala_->setFont(FuenteInterfaz(8.5, true));
+    ColorTexto(lblEscala_, Tema::CantidadEscalada);
+    lblPreparar_ = Etiqueta(d, "lblPreparar", QStringLiteral("Preparar:"), 3400, 780, 780, 270);
+    lblPreparar_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtVolumen_ = CrearControl<QLineEdit>(d, "txtVolumen", 4200, 750, 660, 315);
+    txtVolumen_->setFont(FuenteInterfaz());
+    txtVolumen_->setAlignment(Qt::AlignRight);
+    txtVolumen_->setText(QStringLiteral("1"));
+    txtVolumen_->setToolTip(
+        QStringLiteral("Volumen que se va a preparar; la fórmula se publica para 1 litro"));
+    cboUnidadVolumen_ = CrearControl<QComboBox>(d, "cboUnidadVolumen", 4920, 750, 780, 315);
+    cboUnidadVolumen_->setFont(FuenteInterfaz());
+    cboUnidadVolumen_->addItems({QStringLiteral("ml"), QStringLiteral("l")});
+    cboUnidadVolumen_->setCurrentIndex(1);
+
+    grdIngredientes_ = CrearControl<QTableWidget>(d, "grdIngredientes", 0, kGridArriba, 5900, kAltoGrid);
+
+    lblUsoLbl_ = Etiqueta(d, "lblUsoLbl", QStringLiteral("Uso:"), 0, 5970, 1200, 270);
+    txtUso_ = Caja(d, "txtUso", 600, true);
+    lblSecInfo_ = Etiqueta(d, "lblSecInfo", QStringLiteral("Preparación"), 0, 7140, 1500, 270);
+    Titulo(lblSecInfo_);
+    lblDilLbl_ = Etiqueta(d, "lblDilLbl", QStringLiteral("Dilución"), 0, 7440, 840, 285);
+    lblDilLbl_->setFont(FuenteInterfaz());
+    lblDilucion_ = CrearControl<QLineEdit>(d, "lblDilucion", 900, 7440, 5000, 315);
+    lblDilucion_->setReadOnly(true);
+    lblDilucion_->setFont(FuenteInterfaz());
+    lblNotasLbl_ = Etiqueta(d, "lblNotasLbl", QStringLiteral("Notas:"), 6140, 780, 1500, 270);
+    txtNotas_ = Caja(d, "txtNotas", 1500, true);
+    lblInsLbl_ = Etiqueta(d, "lblInsLbl", QStringLiteral("Instrucciones:"), 6140, 2760, 1500, 270);
+    txtInstrucciones_ = Caja(d, "txtInstrucciones", 2640, true);
+    lblMisNotasLbl_ = Etiqueta(d, "lblMisNotasLbl", QStringLiteral("Mis notas:"), 0, 7980, 1500, 255);
+    txtMisNotas_ = Caja(d, "txtMisNotas", 900, false);
+    btnGuardarMisNotas_ = CrearControl<QPushButton>(d, "btnGuardarMisNotas", 0, 0, kAnchoBoton, 420);
+    btnGuardarMisNotas_->setText(QStringLiteral("Guardar mis notas"));
+    btnGuardarMisNotas_->setEnabled(false);
+
+    txtFiltro_->installEventFilter(this);
+    lstFormulas_->installEventFilter(this);
+    connect(txtFiltro_, &QLineEdit::textChanged, this, &frmFormulas::CargarLista);
+    connect(cboCat_, &QComboBox::currentIndexChanged, this, &frmFormulas::ClicCategoria);
+    connect(chkES_, &QCheckBox::toggled, this, &frmFormulas::ClicIdioma);
+    connect(lstFormulas_, &QListWidget::itemClicked, this, &frmFormulas::ClicLista);
+    connect(txtMisNotas_, &QPlainTextEdit::textChanged, this, &frmFormulas::CambioMisNotas);
+    connect(btnGuardarMisNotas_, &QPushButton::clicked, this, &frmFormulas::ClicGuardarMisNotas);
+    connect(txtVolumen_, &QLineEdit::textChanged, this, &frmFormulas::CambioVolumen);
+    connect(cboUnidadVolumen_, &QComboBox::currentIndexChanged, this, &frmFormulas::CambioVolumen);
+}
+
+void frmFormulas::ConfigurarGrid() {
+    QTableWidget* g = grdIngredientes_;
+    EstiloGrid(g);
+    g->setFont(FuenteInterfaz());
+    g->horizontalHeader()->setFont(FuenteInterfaz());
+    g->setColumnCount(kColumnas);
+    g->setRowCount(18);
+    g->verticalHeader()->setMinimumSectionSize(TwipsAPixeles(255));
+    g->verticalHeader()->setDefaultSectionSize(
+        std::max(TwipsAPixeles(255), QFontMetrics(g->font()).height() + 4));
+    g->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    const QStringList cabeceras = {QStringLiteral("Parte"), QStringLiteral("Ingredientes"),
+                                   QStringLiteral("Cantidad"), QStringLiteral("Unidad")};
+    for (int c = 0; c < kColumnas; ++c) {
+        auto* cabecera = new QTableWidgetItem(cabeceras[c]);
+        if (c == kColumnaCantidad)
+            cabecera->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        g->setHorizontalHeaderItem(c, cabecera);
+        g->setColumnWidth(c, TwipsAPixeles(kAnchos[c]));
+    }
+}
+
+void frmFormulas::Cargar() {
+    modoES = true;
+    cargando = true;
+    CargarCategorias();
+    cargando = false;
+    CargarLista();
+    RestaurarAnchosColumnas(QStringLiteral("FormulasGrid"), grdIngredientes_);
+    RestaurarPosicionVentana(QStringLiteral("Formulas"), Marco());
+    DistribuirControles();
+    EngancharRueda(grdIngredientes_);
+}
+
+void frmFormulas::CargarCategorias() {
+    const QString elegida = cboCat_->currentIndex() > 0 ? cboCat_->currentData().toString() : QString();
+    const bool habiaEleccion = cboCat_->currentIndex() > 0;
+    cboCat_->clear();
+    cboCat_->addItem(kTodas);
+    QStringList categorias;
+    try {
+        categorias = formulas::CargarCategorias();
+    } catch (const ErrorBD& e) {
+        Dialogo().Informar(QString(), QStringLiteral("Error al cargar la lista: ") + e.Descripcion());
+    }
+    // The entry for formulas without a category carries the empty text.
+    for (const QString& c : categorias)
+        cboCat_->addItem(c, c == formulas::kSinCategoria ? QStringLiteral("") : c);
+    int indice = 0;
+    if (habiaEleccion)
+        for (int i = 1; i < cboCat_->count(); ++i)
+            if (cboCat_->itemData(i).toString() == elegida)
+                indice = i;
+    cboCat_->setCurrentIndex(indice);
+}
+
+void frmFormulas::RecargarLista() {
+    cargando = true;
+    CargarCategorias();
+    cargando = false;
+    CargarLista();
+}
+
+void frmFormulas::CargarLista() {
+    if (!ReferenceDb())
+        return;
+    // When the notes could not be saved the detail stays, with them, as it is.
+    const bool blanquear = ResolverMisNotas();
+    lstFormulas_->clear();
+    idsLista_.clear();
+    if (blanquear)
+        idActual = 0;
+    std::optional<QString> categoria;
+    if (cboCat_->currentIndex() > 0)
+        categoria = cboCat_->currentData().toString();
+    std::vector<formulas::EntradaLista> entradas;
+    try {
+        entradas = formulas::CargarLista(txtFiltro_->text().trimmed(), categoria, modoES);
+    } catch (const ErrorBD& e) {
+        Dialogo().Informar(QString(), QStringLiteral("Error al cargar la lista: ") + e.Descripcion());
+        return;
+    }
+    // Added in one insertion; each entry's id stands beside it, by row.
+    QStringList nombres;
+    nombres.reserve(qsizetype(entradas.size()));
+    for (const auto& e : entradas) {
+        nombres << e.nombre;
+        idsLista_.push_back(e.id);
+    }
+    lstFormulas_->addItems(nombres);
+    lblConteo_->setText(QString::number(entradas.size()) + u" fórmulas");
+    if (blanquear)
+        LimpiarDetalle();
+    else
+        SeleccionarId(idActual);
+}
+
+void frmFormulas::LimpiarDetalle() {
+    for (QLabel* l : {lblNombre_, lblSubtitulo_, lblTipoBadge_})
+        l->clear();
+    lblTipoBadge_->setAutoFillBackground(false);
+    lblDilucion_->clear();
+    for (QPlainTextEdit* t : {txtInstrucciones_, txtUso_, txtNotas_})
+        t->clear();
+    idMisNotas = 0;
+    PonerMisNotas(QString(), false);
+    filas_.clear();
+    LlenarGrid();
+    idActual = 0;
+}
+
+void frmFormulas::MostrarFormula(int id) {
+    std::optional<formulas::Detalle> d;
+    try {
+        d = formulas::MostrarFormula(id, modoES);
+        if (!d) {
+            LimpiarDetalle();
+            return;
+        }
+        lblNombre_->setText(d->nombre);
+        lblSubtitulo_->setText(d->subtitulo);
+        lblTipoBadge_->setText(u"  " + d->tipo + u"  ");
+        lblTipoBadge_->setAutoFillBackground(!d->tipo.isEmpty());
+        lblDilucion_->setText(d->dilucion);
+        txtInstrucciones_->setPlainText(d->instrucciones);
+        txtUso_->setPlainText(d->uso);
+        txtNotas_->setPlainText(d->notas);
+        idMisNotas = id;
+        PonerMisNotas(formulas::CargarMisNotas(id), false);
+        idActual = id;
+        CargarIngredientes();
+    } catch (const ErrorBD& e) {
+        Dialogo().Informar(QString(), QStringLiteral("Error al mostrar formula: ") + e.Descripcion());
+    }
+}
+
+void frmFormulas::CargarIngredientes() {
+    filas_ = formulas::CargarIngredientes(idActual, modoES);
+    LlenarGrid();
+}
+
+void frmFormulas::LlenarGrid() {
+    QTableWidget* g = grdIngredientes_;
+    g->setUpdatesEnabled(false);
+    g->clearSelection();
+    g->setRowCount(0);
+    const std::vector<formulas::FilaIngrediente> filas = formulas::EscalarFilas(filas_, factor_);
+    QFont negrita = g->font();
+    negrita.setBold(true);
+    int r = 0;
+    for (size_t i = 0; i < filas.size(); ++i) {
+        const formulas::FilaIngrediente& f = filas[i];
+        ++r;
+        g->setRowCount(r);
+        const QString textos[kColumnas] = {f.parte, f.quimica, f.cantidad, f.unidad};
+        // Scaled quantities stand out from those shown as published.
+        const bool escalada = !f.titulo && (f.cantidad != filas_[i].cantidad || f.unidad != filas_[i].unidad);
+        for (int c = 0; c < kColumnas; ++c) {
+            auto* celda = new QTableWidgetItem(textos[c]);
+            celda->setToolTip(textos[c]);
+            if (c == kColumnaCantidad)
+                celda->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (f.titulo) {
+                celda->setBackground(Tema::FilaTituloParte);
+                celda->setFont(negrita);
+            } else {
+                celda->setBackground(r % 2 == 0 ? ColorFilaAlterna : ColorBlanco);
+                if (escalada && c >= kColumnaCantidad)
+                    celda->setForeground(Tema::CantidadEscalada);
+            }
+            g->setItem(r - 1, c, celda);
+        }
+    }
+    if (r == 0) {
+        g->setRowCount(1);
+        for (int c = 0; c < kColumnas; ++c)
+            g->setItem(0, c, new QTableWidgetItem());
+    }
+    DistribuirDetalle();
+    g->setUpdatesEnabled(true);
+}
+
+void frmFormulas::ClicCategoria() {
+    if (!cargando)
+        CargarLista();
+}
+
+void frmFormulas::ClicIdioma() {
+    modoES = chkES_->isChecked();
+    if (!ReferenceDb())
+        return;
+    const int id = idActual;
+    // The user's notes do not depend on the language: unsaved edits go along to the other one.
+    const bool cambiadas = MisNotasCambiadas() && idMisNotas == id;
+    const QString notas = txtMisNotas_->toPlainText();
+    if (cambiadas)
+        btnGuardarMisNotas_->setEnabled(false);
+    CargarLista();
+    if (id >= 1 && SeleccionarId(id)) {
+        MostrarFormula(id);
+        if (cambiadas && idMisNotas == id)
+            PonerMisNotas(notas, true);
+    } else if (cambiadas && Dialogo().PreguntarSiNo(kTituloAplicacion, kPreguntaMisNotas, Icono::Pregunta) ==
+                                Respuesta::Si) {
+        try {
+            formulas::GuardarMisNotas(id, notas);
+        } catch (const ErrorBD& e) {
+            Dialogo().Informar(QString(), QStringLiteral("Error al guardar notas: ") + e.Descripcion());
+        }
+    }
+}
+
+void frmFormulas::ClicLista() {
+    const int id = IdSeleccionado();
+    if (id == 0)
+        return;
+    // The formula shown already keeps its unsaved notes.
+    if (id == idActual && MisNotasCambiadas())
+        return;
+    if (!ResolverMisNotas()) {
+        SeleccionarId(idActual);
+        return;
+    }
+    MostrarFormula(id);
+}
+
+void frmFormulas::CambioMisNotas() {
+    if (!cargando)
+        btnGuardarMisNotas_->setEnabled(true);
+}
+
+void frmFormulas::ClicGuardarMisNotas() {
+    GuardarMisNotas();
+}
+
+void frmFormulas::CambioVolumen() {
+    const auto volumen = formulas::LeerVolumen(txtVolumen_->text(), cboUnidadVolumen_->currentText());
+    factor_ = volumen ? *volumen / formulas::kVolumenPublicado : 1.0;
+    if (!volumen)
+        lblEscala_->setText(QStringLiteral("Volumen no válido"));
+    else if (factor_ != 1)
+        lblEscala_->setText(u"Cantidades " + formulas::TextoFactor(factor_));
+    else
+        lblEscala_->clear();
+    lblEscala_->setToolTip(volumen ? QString()
+                                   : QStringLiteral("Se muestran las cantidades publicadas, para 1 l"));
+    LlenarGrid();
+}
+
+bool frmFormulas::MisNotasCambiadas() const {
+    return idMisNotas != 0 && btnGuardarMisNotas_->isEnabled();
+}
+
+bool frmFormulas::ResolverMisNotas() {
+    if (!MisNotasCambiadas())
+        return true;
+    if (Dialogo().PreguntarSiNo(kTituloAplicacion, kPreguntaMisNotas, Icono::Pregunta) != Respuesta::Si)
+        return true;
+    return GuardarMisNotas();
+}
+
+bool frmFormulas::GuardarMisNotas() {
+    // Nothing can be written: the notes stay as edited.
+    if (!ReferenceDb() || idMisNotas == 0)
+        return false;
+    try {
+        formulas::GuardarMisNotas(idMisNotas, txtMisNotas_->toPlainText());
+    } catch (const ErrorBD& e) {
+        Dialogo().Informar(QString(), QStringLiteral("Error al guardar notas: ") + e.Descripcion());
+        return false;
+    }
+    btnGuardarMisNotas_->setEnabled(false);
+    return true;
+}
+
+void frmFormulas::PonerMisNotas(const QString& texto, bool cambiadas) {
+    cargando = true;
+    txtMisNotas_->setPlainText(texto);
+    cargando = false;
+    // No formula, nowhere to store them: nothing can be typed.
+    txtMisNotas_->setReadOnly(idMisNotas == 0);
+    btnGuardarMisNotas_->setEnabled(cambiadas);
+}
+
+int frmFormulas::IdSeleccionado() const {
+    const int fila = lstFormulas_->currentRow();
+    const QListWidgetItem* item = lstFormulas_->currentItem();
+    return item && item->isSelected() && fila < int(idsLista_.size()) ? idsLista_[size_t(fila)] : 0;
+}
+
+bool frmFormulas::SeleccionarId(int id) {
+    const auto i = std::find(idsLista_.begin(), idsLista_.end(), id);
+    if (id < 1 || i == idsLista_.end())
+        return false;
+    lstFormulas_->setCurrentRow(int(i - idsLista_.begin()));
+    return true;
+}
+
+void frmFormulas::closeEvent(QCloseEvent* evento) {
+    if (!ResolverMisNotas()) {
+        evento->ignore();
+        return;
+    }
+    if (GridEnganchado() == grdIngredientes_)
+        SoltarRueda();
+    GuardarPosicionVentana(QStringLiteral("Formulas"), Marco());
+    GuardarAnchosColumnas(QStringLiteral("FormulasGrid"), grdIngredientes_);
+    evento->accept();
+}
+
+void frmFormulas::resizeEvent(QResizeEvent* evento) {
+    VentanaModulo::resizeEvent(evento);
+    if (Marco()->isMinimized())
+        return;
+    const QSize tamano = ClienteTwips(this);
+    if (tamano == ultimoTamano_)
+        return;
+    ultimoTamano_ = tamano;
+    DistribuirControles();
+}
+
+bool frmFormulas::event(QEvent* evento) {
+    if (evento->type() == QEvent::WindowActivate)
+        DistribuirControles();
+    return VentanaModulo::event(evento);
+}
+
+bool frmFormulas::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == txtFiltro_ && evento->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Escape) {
+        txtFiltro_->clear();
+        return true;
+    }
+    if (objeto == lstFormulas_ && evento->type() == QEvent::KeyRelease) {
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        switch (tecla->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            if (!tecla->isAutoRepeat())
+                ClicLista();
+            break;
+        default:
+            break;
+        }
+    }
+    return VentanaModulo::eventFilter(objeto, evento);
+}
+
+void frmFormulas::DistribuirControles() {
+    const QSize cliente = ClienteTwips(this);
+    const int W = cliente.width(), H = cliente.height();
+    if (W <= 0 || H <= 0)
+        return;
+    Mover(picPanel_, 0, 0, W);
+    const int arriba = Alto(picPanel_) + 60;
+    const int altoLista = std::max(600, H - arriba - 60);
+    ColocarTwips(lstFormulas_, 120, arriba, 3120, altoLista);
+    const int anchoDetalle = std::max(2000, W - 3360 - 120);
+    ColocarTwips(picDetalle_, 3360, arriba, anchoDetalle, altoLista);
+    const int D = anchoDetalle - 120;
+
+    int suma = 0;
+    for (int c = 0; c < kColumnas; ++c)
+        suma += PixelesATwips(grdIngredientes_->columnWidth(c));
+    const int anchoGrid = std::min(suma + 200, D);
+    Mover(grdIngredientes_, 0, Arriba(grdIngredientes_), anchoGrid);
+    ColocarPreparar(anchoGrid);
+
+    const int izquierdaDil = Ancho(lblDilLbl_) + 60;
+    Mover(lblDilucion_, izquierdaDil, Arriba(lblDilucion_), D - izquierdaDil);
+    Mover(lblUsoLbl_, 0, Arriba(lblUsoLbl_), Ancho(lblUsoLbl_));
+    Mover(txtUso_, 0, Arriba(txtUso_), D);
+
+    const int X = anchoGrid + 240;
+    const int anchoDerecha = std::max(1500, D - X);
+    Mover(lblNotasLbl_, X, Arriba(lblNotasLbl_), Ancho(lblNotasLbl_));
+    Mover(txtNotas_, X, Arriba(txtNotas_), anchoDerecha);
+    Mover(lblInsLbl_, X, Arriba(lblInsLbl_), Ancho(lblInsLbl_));
+    Mover(txtInstrucciones_, X, Arriba(txtInstrucciones_), anchoDerecha);
+
+    Mover(lblNombre_, 0, Arriba(lblNombre_), D);
+    Mover(lblSubtitulo_, 0, Arriba(lblSubtitulo_), D - 2600);
+    Mover(lblTipoBadge_, D - 2400, Arriba(lblTipoBadge_), Ancho(lblTipoBadge_));
+    DistribuirDetalle();
+}
+
+void frmFormulas::ColocarPreparar(int anchoGrid) {
+    const int combo = anchoGrid - Ancho(cboUnidadVolumen_);
+    Mover(cboUnidadVolumen_, combo, Arriba(cboUnidadVolumen_), Ancho(cboUnidadVolumen_));
+    const int caja = combo - 60 - Ancho(txtVolumen_);
+    Mover(txtVolumen_, caja, Arriba(txtVolumen_), Ancho(txtVolumen_));
+    const int etiqueta = caja - 60 - Ancho(lblPreparar_);
+    Mover(lblPreparar_, etiqueta, Arriba(lblPreparar_), Ancho(lblPreparar_));
+    const int izquierdaEscala = Ancho(lblSecIngr_) + 80;
+    Mover(lblEscala_, izquierdaEscala, Arriba(lblEscala_), std::max(0, etiqueta - 120 - izquierdaEscala));
+}
+
+void frmFormulas::DistribuirDetalle() {
+    const int E = std::max(2000, Ancho(picDetalle_) - 120);
+    Mover(lblSecIngr_, PixelesATwips(lblSecIngr_->x()), 780, Ancho(lblSecIngr_));
+    Mover(grdIngredientes_, PixelesATwips(grdIngredientes_->x()), kGridArriba, Ancho(grdIngredientes_));
+    const int abajoGrid = kGridArriba + Alto(grdIngredientes_);
+    int y = abajoGrid + 300;
+    Mover(lblUsoLbl_, 0, y, Ancho(lblUsoLbl_));
+    y += 270;
+    Mover(txtUso_, 0, y, Ancho(txtUso_));
+    y += Alto(txtUso_) + 300;
+    Mover(lblSecInfo_, 0, y, Ancho(lblSecInfo_));
+    y += 300;
+    Mover(lblDilLbl_, 0, y, Ancho(lblDilLbl_));
+    Mover(lblDilucion_, PixelesATwips(lblDilucion_->x()), y, Ancho(lblDilucion_));
+    y += Alto(lblDilucion_) + 300;
+    Mover(lblMisNotasLbl_, 0, y, Ancho(lblMisNotasLbl_));
+    y += Alto(lblMisNotasLbl_) + 60;
+    const int anchoMisNotas = E - Ancho(btnGuardarMisNotas_) - 120;
+    Mover(txtMisNotas_, 0, y, anchoMisNotas);
+    Mover(btnGuardarMisNotas_, anchoMisNotas + 120, y, Ancho(btnGuardarMisNotas_));
+
+    const int X = PixelesATwips(txtNotas_->x());
+    Mover(lblNotasLbl_, X, kGridArriba - 300, Ancho(lblNotasLbl_));
+    Mover(txtNotas_, X, kGridArriba, Ancho(txtNotas_));
+    Mover(lblInsLbl_, X, kGridArriba + Alto(txtNotas_) + 180, Ancho(lblInsLbl_));
+    Mover(txtInstrucciones_, X, Arriba(lblInsLbl_) + 270, Ancho(txtInstrucciones_));
+}
