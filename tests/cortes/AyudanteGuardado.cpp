@@ -3,6 +3,7 @@
 #include "Versiones.h"
 
 #include "devtimes/ConsultasTiempos.h"
+#include "formulas/ConsultasFormulas.h"
 #include "maintenance/CopiaSeguridad.h"
 #include "notes/ConsultasNotas.h"
 #include "shell/AjustesUsuario.h"
@@ -39,6 +40,8 @@ int main(int argc, char* argv[]) {
                 ActualizarNota(1, TituloPaso(i), CuerpoPaso(i));
             } else if (std::strcmp(tipo, kNotaPeliRev) == 0) {
                 GuardarNotaMia(true, 1, 1, 1, CuerpoPaso(i));
+            } else if (std::strcmp(tipo, kNotaFormula) == 0) {
+                formulas::GuardarMisNotas(1, CuerpoPaso(i));
             } else if (std::strcmp(tipo, kPerfil) == 0) {
                 ArchivoPerfiles archivo;
                 if (!archivo.Cargar(RutaPerfiles()) || !archivo.Poner(PerfilPaso(i)) ||

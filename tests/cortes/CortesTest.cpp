@@ -133,6 +133,25 @@ TEST(GuardadoTrasCorte, NotaDePeliculaYRevelador) {
     });
 }
 
+TEST(GuardadoTrasCorte, NotaDeFormula) {
+    CarpetaPruebas carpeta(true);
+    ReferenceDb()->Insertar(QStringLiteral("Formulas"),
+                            {{QStringLiteral("IdFormula"), 1},
+                             {QStringLiteral("Nombre"), QStringLiteral("D-76")},
+                             {QStringLiteral("MisNotasFormulas"), CuerpoPaso(0)}});
+    CerrarBasesDatos();
+    Cortar(kNotaFormula, carpeta, 20000, [](qint64 reconocido, Bases& bases) {
+        Consulta c = bases.referencia->Consultar(QStringLiteral("SELECT MisNotasFormulas FROM Formulas"));
+        if (c.Fin())
+            return qint64(-1);
+        const QString texto = TextoSeguro(c.Campo(0));
+        c.Siguiente();
+        if (!c.Fin())
+            return qint64(-1);
+        return PasoCon(reconocido, [&](qint64 i) { return texto == CuerpoPaso(i); });
+    });
+}
+
 TEST(GuardadoTrasCorte, Perfil) {
     CarpetaPruebas carpeta(false);
     carpeta.Escribir("perfiles_temp.txt", PerfilesIniciales());

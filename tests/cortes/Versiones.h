@@ -10,6 +10,7 @@
 // The kinds of save, as the helper's first argument.
 inline constexpr const char* kNotaPersonal = "nota";
 inline constexpr const char* kNotaPeliRev = "notamia";
+inline constexpr const char* kNotaFormula = "formula";
 inline constexpr const char* kPerfil = "perfil";
 inline constexpr const char* kAjustes = "ajustes";
 inline constexpr const char* kCopia = "copia";
