@@ -14,6 +14,11 @@ install -m 755 build/src/app/garvola dist/garvola/garvola
 # an older edition of the reference data up to date, keeping the user's notes; both databases are
 # copied aside into dist/garvola/respaldo_de_datos/ before any change.
 build/datos/garvola-datos --actualizar dist/garvola
+# The program's own pictures (shortcut buttons, logo) are always the current ones.
+mkdir -p dist/garvola/iconos
+install -m 644 src/app/iconos/*.png dist/garvola/iconos/
+# The manual and the pictures of its windows, rendered by the build.
+cp -r build/manual/carpeta/. dist/garvola/
 
 if [ "${1:-}" = "--sin-abrir" ]; then
   exit 0

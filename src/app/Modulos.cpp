@@ -1,5 +1,9 @@
 #include "app/Modulos.h"
 
+#include "app/frmAcercaDe.h"
+#include "app/frmAyuda.h"
+#include "app/frmBotonesDirectos.h"
+
 #include "calculators/frmCalcDilucion.h"
 #include "calculators/frmCalcTiempoTemp.h"
 #include "calculators/frmCurvaReciprocidad.h"
@@ -14,6 +18,10 @@
 namespace {
 template <class T> void Abrir(Anfitrion& anfitrion) {
     anfitrion.Abrir<T>();
+}
+
+void AbrirAcercaDe(Anfitrion& anfitrion) {
+    anfitrion.CentrarChild(anfitrion.Abrir<frmAcercaDe>());
 }
 
 // The document list is one window, shown for either folder.
@@ -38,6 +46,9 @@ const Modulo kModulos[] = {
     {"mnuVisorImag", Abrir<frmVisorImagenes>},
     {"mnuDatasheets", AbrirDatasheets},
     {"mnuOtrosDoc", AbrirOtrosDocumentos},
+    {"BotAccDirectos", Abrir<frmBotonesDirectos>},
+    {"mnuAyuda", frmAyuda::Mostrar},
+    {"mnuAyudaAcerca", AbrirAcercaDe},
 };
 } // namespace
 

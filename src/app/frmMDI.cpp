@@ -2,6 +2,7 @@
 #include "shell/Tema.h"
 
 #include "app/Modulos.h"
+#include "app/frmBotonesDirectos.h"
 
 #include "shell/AlmacenDatos.h"
 #include "shell/Configuracion.h"
@@ -24,8 +25,12 @@ const QString kApp = QStringLiteral("Tintaluz");
 const QString kSeccion = QStringLiteral("MDI");
 } // namespace
 
-frmMDI::frmMDI(QWidget* padre)
-    : QMainWindow(padre), Version(QStringLiteral(GARVOLA_VERSION)), area_(new AreaMDI(this)) {
+const QString frmMDI::Version = QStringLiteral(GARVOLA_VERSION);
+const QString frmMDI::Copyright = QStringLiteral("© 2026 Equipo Garvola. Todos los derechos reservados.");
+const QString frmMDI::Copyright2 =
+    QStringLiteral("Garvola · darkroom@garvola.invalid · https://garvola.invalid");
+
+frmMDI::frmMDI(QWidget* padre) : QMainWindow(padre), area_(new AreaMDI(this)) {
     setObjectName(QStringLiteral("frmMDI"));
     area_->setObjectName(QStringLiteral("areaMDI"));
     area_->setBackground(Tema::FondoAreaMDI);
@@ -127,6 +132,7 @@ void frmMDI::Cargar() {
     RestaurarPosicionVentana(kApp, kSeccion, this);
     CrearTablaNotasMias();
     EstadoListo();
+    Abrir<frmBotonesDirectos>();
 }
 
 void frmMDI::FijarFondo(const QString& nombre) {

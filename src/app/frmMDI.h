@@ -16,7 +16,7 @@ public:
     explicit frmMDI(QWidget* padre = nullptr);
 
     // Start-up: caption, background, texts, databases (ErrorBD when one cannot be opened),
-    // restored position, NotasPeliRevMias, status line.
+    // restored position, NotasPeliRevMias, status line, and the shortcut panel shown and active.
     void Cargar();
 
     void EstadoListo() override;
@@ -31,9 +31,10 @@ public:
 
     QAction* Accion(const QString& nombre) const;
 
-    const QString Version;
-    const QString Copyright = QStringLiteral("© 2026 Equipo Garvola. Todos los derechos reservados.");
-    const QString Copyright2 = QStringLiteral("Garvola · darkroom@garvola.invalid · https://garvola.invalid");
+    // Read by the about window.
+    static const QString Version;
+    static const QString Copyright;
+    static const QString Copyright2;
 
 protected:
     void closeEvent(QCloseEvent* evento) override;

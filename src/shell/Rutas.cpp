@@ -1,6 +1,13 @@
 #include "shell/Rutas.h"
 
+#include "shell/AlmacenDatos.h"
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 QString& CarpetaFijada() {
@@ -28,4 +35,44 @@ QString RutaNativa(const QString& relativo) {
 
 QString RutaPrograma(const QString& relativo) {
     return CarpetaPrograma() + u'/' + RutaNativa(relativo);
+}
+
+QString ElegirCarpetaPrograma(const QString& ejecutable, const QString& instalada, const QString& usuario) {
+    // Run as root, /usr/bin is writable too; the installed data beside it is what tells them apart.
+    if (!instalada.isEmpty() && QFileInfo(instalada).isDir())
+        return usuario;
+    return QFileInfo(ejecutable).isWritable() ? ejecutable : usuario;
+}
+
+QStringList SembrarCarpeta(const QString& origen, const QString& destino, const QStringList& excluir) {
+    QStringList copiados;
+    const QDir base(origen);
+    QDirIterator it(origen, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString archivo = it.next();
+        const QString relativo = base.relativeFilePath(archivo);
+        const QString objetivo = destino + u'/' + relativo;
+        if (excluir.contains(relativo) || QFileInfo::exists(objetivo))
+            continue;
+        if (!QDir().mkpath(QFileInfo(objetivo).absolutePath()) || !QFile::copy(archivo, objetivo))
+            continue;
+        // Installed files are read-only; the user's copies must not be.
+        QFile::setPermissions(objetivo, QFile::permissions(objetivo) | QFileDevice::WriteOwner);
+        copiados << relativo;
+    }
+    return copiados;
+}
+
+void PrepararCarpetaPrograma() {
+    const QString ejecutable = QCoreApplication::applicationDirPath();
+    const QString instalada = QDir::cleanPath(ejecutable + QStringLiteral("/" GARVOLA_DATOS_INSTALADOS));
+    const QString usuario =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/garvola");
+    const QString carpeta = ElegirCarpetaPrograma(ejecutable, instalada, usuario);
+    if (carpeta == usuario && !QFileInfo::exists(usuario + QStringLiteral("/") + kArchivoBDReferencia)) {
+        QDir().mkpath(usuario);
+        SembrarCarpeta(QFileInfo(instalada).isDir() ? instalada : ejecutable, usuario,
+                       {QFileInfo(QCoreApplication::applicationFilePath()).fileName()});
+    }
+    FijarCarpetaPrograma(carpeta);
 }

@@ -15,6 +15,8 @@ inline const QString FaceFija = QStringLiteral("Courier New");
 
 // Main window.
 inline const QColor FondoAreaMDI{64, 64, 64};
+// Shortcut panel and about window.
+inline const QColor FondoBotonesDirectos{238, 223, 184};
 
 // Data grids (EstiloGrid, shell/Controles.h).
 inline const QColor LineasGrid{200, 210, 230};

@@ -16,6 +16,7 @@
 TEST(MenuModulos, CadaOrdenAbreSuUnicaVentana) {
     CarpetaPruebas carpeta;
     ReferenceDb()->Insertar("Peliculas", {{"IdPelicula", 1}, {"Nombre", "Kodak Tri-X 400"}});
+    carpeta.Escribir("UXEL Garvola _ Manual.htm", "<html><body>Manual</body></html>");
     frmMDI w;
     w.show();
     EXPECT_EQ(w.Accion("mnuCalcTiempoTemp")->shortcut(), QKeySequence("Ctrl+T"));

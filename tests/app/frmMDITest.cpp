@@ -167,7 +167,8 @@ TEST(frmMDITest, ModulosUnicosYCerradosAntesQueLasBases) {
     EXPECT_GT(a->Marco()->height(), 300);
     w.Accion("mnuVentanasCascada")->trigger();
     EXPECT_EQ(a->size(), QSize(400, 300));
-    EXPECT_EQ(w.Area()->subWindowList().size(), 1);
+    // The shortcut panel, opened at start, and the one test window.
+    EXPECT_EQ(w.Area()->subWindowList().size(), 2);
     w.close();
     EXPECT_EQ(g_cierres, 1);
     EXPECT_EQ(ReferenceDb(), nullptr);
@@ -227,6 +228,8 @@ TEST(frmMDITest, MosaicoApilaLasVentanasHorizontalmente) {
     w.Cargar();
     w.resize(1000, 800);
     w.show();
+    // Only the two test windows take part; the panel opened at start is closed.
+    w.Area()->closeAllSubWindows();
     auto* a = w.Abrir<VentanaDePrueba>();
     auto* b = w.Abrir<VentanaOtra>();
     const QSize cliente = w.Area()->viewport()->size();
