@@ -1,6 +1,6 @@
+#include "app/Arranque.h"
 #include "app/IconosPrograma.h"
 #include "app/frmMDI.h"
-#include "shell/AlmacenDatos.h"
 #include "shell/DialogosQt.h"
 #include "shell/Fuentes.h"
 #include "shell/Rutas.h"
@@ -19,14 +19,8 @@ int main(int argc, char* argv[]) {
     InstalarSustitutos();
 
     frmMDI principal;
-    try {
-        principal.Cargar();
-    } catch (const ErrorBD& e) {
-        // Without its databases the program cannot work: say why and end.
-        Dialogo().Informar(kTituloAplicacion, e.Descripcion(), Icono::Critico);
-        CerrarBasesDatos();
+    if (!Arrancar(principal))
         return 1;
-    }
     principal.show();
     return app.exec();
 }

@@ -23,8 +23,12 @@ std::optional<qint16> LeerEntero16(const QString& campo) {
     return qint16(v);
 }
 
+// A number beyond any temperature is held at this bound: a float cannot take every double, and an
+// infinite value would not write back as it was read. Applying a profile clamps to 10..30 anyway.
+constexpr double kTemperaturaExtrema = 1e6;
+
 float LeerTemperatura(const QString& campo) {
-    return float(LeerNumeroInicial(campo, true));
+    return float(std::clamp(LeerNumeroInicial(campo, true), -kTemperaturaExtrema, kTemperaturaExtrema));
 }
 
 QString Temperatura(float grados) {
@@ -105,6 +109,13 @@ bool ArchivoPerfiles::Cargar(const QString& ruta, QString* error) {
         return true;
     if (!LeerArchivo(ruta, contenido, error))
         return false;
+    Analizar(contenido);
+    return true;
+}
+
+void ArchivoPerfiles::Analizar(const QByteArray& contenido) {
+    lineas_.clear();
+    nPerfiles_ = 0;
     for (const QByteArray& cruda : PartirLineas(contenido)) {
         if (cruda.trimmed().isEmpty())
             continue;
@@ -114,14 +125,17 @@ bool ArchivoPerfiles::Cargar(const QString& ruta, QString* error) {
         if (cabe && perfil)
             ++nPerfiles_;
     }
-    return true;
 }
 
-bool ArchivoPerfiles::Guardar(const QString& ruta, QString* error) const {
+QByteArray ArchivoPerfiles::Contenido() const {
     QByteArray contenido;
     for (const Linea& l : lineas_)
         contenido += (l.perfil ? EscribirLineaPerfil(*l.perfil) : l.cruda) + "\r\n";
-    return EscribirArchivoSeguro(ruta, contenido, error);
+    return contenido;
+}
+
+bool ArchivoPerfiles::Guardar(const QString& ruta, QString* error) const {
+    return EscribirArchivoSeguro(ruta, Contenido(), error);
 }
 
 int ArchivoPerfiles::Indice(int slot) const {

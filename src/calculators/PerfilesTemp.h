@@ -49,6 +49,9 @@ public:
     // empty list.
     bool Cargar(const QString& ruta, QString* error = nullptr);
     bool Guardar(const QString& ruta, QString* error = nullptr) const;
+    // The list from a file's bytes, and the bytes Guardar writes.
+    void Analizar(const QByteArray& contenido);
+    QByteArray Contenido() const;
 
     int Cantidad() const { return nPerfiles_; }
     bool Lleno() const { return nPerfiles_ >= kMaxPerfiles; }

@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace {
 
@@ -19,9 +20,16 @@ const QString kTitulo = QStringLiteral("Copia de seguridad");
 const QString kReferencia = QStringLiteral("tz.mdb");
 const QString kNotas = QStringLiteral("notasp.mdb");
 const QString kPrefijoTemporal = QStringLiteral("~tmp_");
+const QString kPrefijoCopia = QStringLiteral("~copia_");
 
 std::filesystem::path Ruta(const QString& ruta) {
     return std::filesystem::path(QFile::encodeName(ruta).toStdString());
+}
+
+// The file's bytes on the disk before it takes another's place.
+bool Sincronizar(const QString& ruta) {
+    QFile archivo(ruta);
+    return archivo.open(QIODevice::ReadWrite) && ::fsync(archivo.handle()) == 0;
 }
 
 QString Literal(QString texto) {
@@ -83,13 +91,18 @@ bool CrearCarpetaRespaldo(const QString& carpeta) {
 }
 
 bool CopiarArchivo(const QString& origen, const QString& destino) {
+    // Copied beside the destination and renamed over it: a copy cut short leaves the old one whole.
+    const QFileInfo info(destino);
+    const QString temporal = info.dir().filePath(kPrefijoCopia + info.fileName());
     std::error_code error;
-    const bool hecho = std::filesystem::copy_file(Ruta(origen), Ruta(destino),
-                                                  std::filesystem::copy_options::overwrite_existing, error);
-    if (hecho && !error)
-        return true;
-    if (QFileInfo(destino).isFile())
-        QFile::remove(destino);
+    std::filesystem::copy_file(Ruta(origen), Ruta(temporal),
+                               std::filesystem::copy_options::overwrite_existing, error);
+    if (!error && Sincronizar(temporal)) {
+        std::filesystem::rename(Ruta(temporal), Ruta(destino), error);
+        if (!error)
+            return true;
+    }
+    QFile::remove(temporal);
     return false;
 }
 

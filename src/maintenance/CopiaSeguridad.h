@@ -43,7 +43,8 @@ QString InformeRespaldo(const ResultadoRespaldo& resultado);
 
 // The pieces, for tests and measurement.
 
-// Overwrites an existing destination; a failed copy leaves no partial file behind.
+// Overwrites an existing destination in one step; a failed or interrupted copy leaves the old
+// destination as it was and no partial file in its place.
 bool CopiarArchivo(const QString& origen, const QString& destino);
 // Compacts copia through "~tmp_" + its name beside it, checks the result sound and puts it in the
 // copy's place; clave keys the result as the source is keyed ("" for none). False, and the copy

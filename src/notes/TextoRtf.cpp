@@ -177,7 +177,7 @@ char16_t CaracterDePalabra(QStringView p) {
 
 class LectorRtf {
 public:
-    LectorRtf(QStringView rtf, QTextDocument& documento) : s_(rtf), doc_(documento), cursor_(&documento) {
+    LectorRtf(QStringView rtf, QTextDocument& documento) : s_(rtf), cursor_(&documento) {
         pila_.reserve(64);
         pila_.push_back(Estado{});
     }
@@ -680,7 +680,6 @@ private:
     }
 
     QStringView s_;
-    QTextDocument& doc_;
     QTextCursor cursor_;
     qsizetype pos_ = 0;
     std::vector<Estado> pila_;

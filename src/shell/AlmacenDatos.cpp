@@ -2,6 +2,9 @@
 
 #include "shell/Rutas.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 std::unique_ptr<BaseDatos>& Referencia() {
     static std::unique_ptr<BaseDatos> bd;
@@ -28,21 +31,64 @@ QString RutaBDNotas() {
 }
 
 namespace {
-// The engine's text alone does not say which of the two files failed.
+// The tables without which the ReferenceDb is not the program's database.
+const QStringList kTablasReferencia{QStringLiteral("Peliculas"), QStringLiteral("Reveladores"),
+                                    QStringLiteral("Tiempos")};
+
+// The engine's text alone does not say which of the two files failed, nor say it in Spanish.
 std::unique_ptr<BaseDatos> AbrirNombrando(const QString& archivo, const QString& ruta, const QString& clave) {
+    const QString prefijo = u"No se pudo abrir la base de datos " + archivo + u": ";
+    const QFileInfo info(ruta);
+    if (!info.exists())
+        throw ErrorBD(prefijo + u"no se encuentra el archivo " + QDir::toNativeSeparators(ruta) + u'.');
+    // The engine would take an empty file as a new database and write into it.
+    if (info.isFile() && info.size() == 0)
+        throw ErrorBD(prefijo + u"el archivo está vacío.");
+    const QString danada = prefijo + u"el archivo está dañado o no es una base de datos de este programa.";
     try {
-        return BaseDatos::Abrir(ruta, clave);
+        auto bd = BaseDatos::Abrir(ruta, clave);
+        // A cut file opens and fails later, in whichever window reads the missing pages.
+        Consulta revision = bd->Consultar(QStringLiteral("PRAGMA quick_check(1)"));
+        if (revision.Fin() || TextoSeguro(revision.Campo(0)) != u"ok")
+            throw ErrorBD(danada, kErrorDanada);
+        return bd;
     } catch (const ErrorBD& e) {
-        throw ErrorBD(u"No se pudo abrir la base de datos " + archivo + u": " + e.Descripcion());
+        if (e.Codigo() == kErrorNoEsBaseDatos || e.Codigo() == kErrorDanada)
+            throw ErrorBD(danada, e.Codigo());
+        throw ErrorBD(prefijo + e.Descripcion(), e.Codigo());
+    }
+}
+
+void ComprobarTablasReferencia(BaseDatos& bd) {
+    for (const QString& tabla : kTablasReferencia) {
+        Consulta c = bd.Consultar(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND "
+                                                 "name = ?1 COLLATE NOCASE"),
+                                  {tabla});
+        if (c.Fin())
+            throw ErrorBD(u"No se pudo abrir la base de datos " + kArchivoBDReferencia +
+                          u": el archivo no contiene la tabla " + tabla +
+                          u" y no es la base de datos de este programa.");
     }
 }
 } // namespace
 
 void AbrirBasesDatos() {
-    if (!Referencia())
-        Referencia() = AbrirNombrando(QStringLiteral("tz.mdb"), RutaBDReferencia(), kClaveBDReferencia);
+    if (!Referencia()) {
+        auto bd = AbrirNombrando(kArchivoBDReferencia, RutaBDReferencia(), kClaveBDReferencia);
+        ComprobarTablasReferencia(*bd);
+        Referencia() = std::move(bd);
+    }
     if (!Notas())
-        Notas() = AbrirNombrando(QStringLiteral("notasp.mdb"), RutaBDNotas(), QString());
+        Notas() = AbrirNombrando(kArchivoBDNotas, RutaBDNotas(), QString());
+}
+
+QStringList BasesSoloLectura() {
+    QStringList archivos;
+    if (ReferenceDb() && ReferenceDb()->SoloLectura())
+        archivos << kArchivoBDReferencia;
+    if (NotesDb() && NotesDb()->SoloLectura())
+        archivos << kArchivoBDNotas;
+    return archivos;
 }
 
 void CerrarBasesDatos() {

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 // The two process-wide database handles. Ask for them at each use and never keep the pointer:
@@ -21,8 +22,11 @@ QString RutaBDNotas();
 
 // Opens whichever handle is closed, ReferenceDb first; an open handle stays untouched.
 // A database that cannot be opened raises ErrorBD naming the file, then the engine's message:
-// "No se pudo abrir la base de datos tz.mdb: ...".
+// "No se pudo abrir la base de datos tz.mdb: ...". A ReferenceDb without the reference tables (an
+// empty file, another database) is refused the same way, and no file is written to.
 void AbrirBasesDatos();
+// Names of the open databases the engine could only open for reading (the file or folder is read-only).
+QStringList BasesSoloLectura();
 // Closes NotesDb, then ReferenceDb; harmless when already closed.
 void CerrarBasesDatos();
 

@@ -5,13 +5,13 @@
 #include <QRegularExpression>
 #include <sqlite3.h>
 
-ErrorBD::ErrorBD(const QString& descripcion)
-    : std::runtime_error(descripcion.toStdString()), descripcion_(descripcion) {}
+ErrorBD::ErrorBD(const QString& descripcion, int codigo)
+    : std::runtime_error(descripcion.toStdString()), descripcion_(descripcion), codigo_(codigo) {}
 
 namespace {
 
 [[noreturn]] void Fallar(sqlite3* db) {
-    throw ErrorBD(QString::fromUtf8(sqlite3_errmsg(db)));
+    throw ErrorBD(QString::fromUtf8(sqlite3_errmsg(db)), sqlite3_errcode(db) & 0xff);
 }
 
 void Enlazar(sqlite3_stmt* stmt, int i, const QVariant& v) {
@@ -166,7 +166,7 @@ std::unique_ptr<BaseDatos> BaseDatos::Abrir(const QString& ruta, const Opciones&
         const QString msg =
             db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close_v2(db);
-        throw ErrorBD(msg);
+        throw ErrorBD(msg, rc & 0xff);
     }
     std::unique_ptr<BaseDatos> bd(new BaseDatos(db, ruta));
     sqlite3_busy_timeout(db, 3000);
@@ -177,7 +177,13 @@ std::unique_ptr<BaseDatos> BaseDatos::Abrir(const QString& ruta, const Opciones&
     RegistrarDialectoJet(db);
     // The key is only checked at the first read.
     bd->Consultar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    // A save that returned is on disk, and one cut short by a crash rolls back from the journal.
+    bd->Ejecutar(QStringLiteral("PRAGMA synchronous = FULL"));
     return bd;
+}
+
+bool BaseDatos::SoloLectura() const {
+    return sqlite3_db_readonly(db_, "main") == 1;
 }
 
 sqlite3_stmt* BaseDatos::Preparar(const QString& sql, const QVariantList& parametros) {

@@ -12,13 +12,20 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 // The one exception of the data store; carries the engine's description for "prefix + description".
+// The engine's result codes the program tells apart.
+inline constexpr int kErrorNoEsBaseDatos = 26; // damaged, not a database, or another key
+inline constexpr int kErrorDanada = 11;        // the file's pages do not hold together
+
 class ErrorBD : public std::runtime_error {
 public:
-    explicit ErrorBD(const QString& descripcion);
+    // codigo: the engine's primary result code, 0 when the failure is not the engine's.
+    explicit ErrorBD(const QString& descripcion, int codigo = 0);
     const QString& Descripcion() const { return descripcion_; }
+    int Codigo() const { return codigo_; }
 
 private:
     QString descripcion_;
+    int codigo_ = 0;
 };
 
 // A forward, read-once result of a query: test Fin, read fields by column name, move Siguiente.
@@ -69,6 +76,8 @@ public:
     BaseDatos& operator=(const BaseDatos&) = delete;
 
     const QString& Ruta() const { return ruta_; }
+    // True when the engine opened the file for reading only (the file or its folder is read-only).
+    bool SoloLectura() const;
 
     Consulta Consultar(const QString& sql, const QVariantList& parametros = {});
     // A statement without rows. Table definitions in the stored dialect (COUNTER, MEMO, LONG) are

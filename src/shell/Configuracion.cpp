@@ -3,6 +3,8 @@
 #include "shell/Rutas.h"
 #include "shell/TextoAnsi.h"
 
+#include <QFileInfo>
+
 namespace {
 QString RutaCfg() {
     return RutaPrograma(QStringLiteral("garvola.cfg"));
@@ -19,10 +21,7 @@ QString ClaveDeLinea(const QString& linea, qsizetype* posIgual = nullptr) {
 }
 } // namespace
 
-QString LeerCfg(const QString& clave) {
-    QByteArray contenido;
-    if (!LeerArchivo(RutaCfg(), contenido))
-        return {};
+QString ValorCfg(const QByteArray& contenido, const QString& clave) {
     const QString buscada = clave.trimmed();
     for (const QByteArray& bytes : PartirLineas(contenido)) {
         const QString linea = DesdeAnsi(bytes);
@@ -34,18 +33,30 @@ QString LeerCfg(const QString& clave) {
     return {};
 }
 
-bool GuardarCfg(const QString& clave, const QString& valor) {
-    QByteArray contenido, salida;
+QByteArray CfgConEntrada(const QByteArray& contenido, const QString& clave, const QString& valor) {
+    QByteArray salida;
     const QString buscada = clave.trimmed();
-    if (LeerArchivo(RutaCfg(), contenido)) {
-        for (const QByteArray& bytes : PartirLineas(contenido)) {
-            qsizetype p;
-            const QString k = ClaveDeLinea(DesdeAnsi(bytes), &p);
-            if (p >= 0 && k == buscada)
-                continue;
-            salida += bytes + "\r\n";
-        }
+    for (const QByteArray& bytes : PartirLineas(contenido)) {
+        qsizetype p;
+        const QString k = ClaveDeLinea(DesdeAnsi(bytes), &p);
+        if (p >= 0 && k == buscada)
+            continue;
+        salida += bytes + "\r\n";
     }
-    salida += HaciaAnsi(clave + u'=' + valor) + "\r\n";
-    return EscribirArchivoSeguro(RutaCfg(), salida);
+    return salida + HaciaAnsi(clave + u'=' + valor) + "\r\n";
+}
+
+QString LeerCfg(const QString& clave) {
+    QByteArray contenido;
+    if (!LeerArchivo(RutaCfg(), contenido))
+        return {};
+    return ValorCfg(contenido, clave);
+}
+
+bool GuardarCfg(const QString& clave, const QString& valor) {
+    QByteArray contenido;
+    // A file that is there but cannot be read is not replaced by one holding this entry alone.
+    if (QFileInfo::exists(RutaCfg()) && !LeerArchivo(RutaCfg(), contenido))
+        return false;
+    return EscribirArchivoSeguro(RutaCfg(), CfgConEntrada(contenido, clave, valor));
 }

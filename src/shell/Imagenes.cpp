@@ -192,6 +192,22 @@ QImage CargarImagen(const QString& ruta) {
     return DecodificarFreeImage(webp);
 }
 
+std::optional<QSize> TamanoCabecera(const QString& ruta) {
+    const QByteArray nombre = QFile::encodeName(ruta);
+    const FREE_IMAGE_FORMAT fif = FormatoPorNombre(nombre);
+    if (fif == FIF_UNKNOWN) {
+        LimitarLectorQt();
+        const QSize s = QImageReader(ruta).size();
+        if (!s.isValid() || !TamanoAdmisible(s.width(), s.height()))
+            return std::nullopt;
+        return s;
+    }
+    const std::optional<Cabecera> c = LeerCabecera(fif, ruta, nombre);
+    if (!c)
+        return std::nullopt;
+    return c->girada ? QSize(c->alto, c->ancho) : QSize(c->ancho, c->alto);
+}
+
 QImage CargarImagenEscalada(const QString& ruta, int anchoMax, int altoMax) {
     if (ruta.isEmpty() || anchoMax < 1 || altoMax < 1 || !QFileInfo(ruta).isFile())
         return {};

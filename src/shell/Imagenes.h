@@ -24,6 +24,10 @@ QImage CargarImagen(const QString& ruta);
 // side at least 1. Null on any failure, and for a box under 1 x 1.
 QImage CargarImagenEscalada(const QString& ruta, int anchoMax, int altoMax);
 
+// The upright size a picture file's header announces, read without decoding a pixel: the guard
+// both loaders apply. Nothing when the header is unreadable or announces more than kMaxPixelesImagen.
+std::optional<QSize> TamanoCabecera(const QString& ruta);
+
 // The path itself when it ends in ".webp" (any case), else everything up to its last "." followed
 // by "webp"; "" when the path has no "." at all.
 QString RutaGemelaWebP(const QString& ruta);

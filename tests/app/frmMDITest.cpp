@@ -215,7 +215,9 @@ TEST(frmMDITest, BaseQueNoAbreDetieneElArranque) {
         w.Cargar();
         FAIL() << "started without its database";
     } catch (const ErrorBD& e) {
-        EXPECT_EQ(e.Descripcion(), "No se pudo abrir la base de datos tz.mdb: unable to open database file");
+        EXPECT_TRUE(e.Descripcion().startsWith(
+            "No se pudo abrir la base de datos tz.mdb: no se encuentra el archivo "))
+            << e.what();
     }
     EXPECT_EQ(ReferenceDb(), nullptr);
 }

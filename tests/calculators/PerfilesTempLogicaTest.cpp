@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QLocale>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -139,4 +140,18 @@ TEST(PerfilesTemp, ValoresFueraDeRangoAlAplicar) {
     EXPECT_FLOAT_EQ(a.tActual, 10);
     EXPECT_EQ(a.segundos, 0);
     EXPECT_EQ(PerfilAplicable(Perfil("y", 4, 754)), Perfil("y", 4, 754));
+}
+
+// Found by fuzzing: a temperature beyond any float came back as infinity, which wrote out as
+// something else at each save.
+TEST(PerfilesTemp, TemperaturasDesmesuradasSeGuardanComoSeLeen) {
+    for (const QByteArray& linea :
+         {QByteArray("A/0|7540|7|20.E254009|2\r"), QByteArray("B|1|1|1e300|600|0|-1e39")}) {
+        const auto perfil = LeerLineaPerfil(linea);
+        ASSERT_TRUE(perfil) << linea.constData();
+        EXPECT_TRUE(std::isfinite(perfil->tBase));
+        EXPECT_TRUE(std::isfinite(perfil->tActual));
+        EXPECT_EQ(LeerLineaPerfil(EscribirLineaPerfil(*perfil)), perfil);
+        EXPECT_FLOAT_EQ(PerfilAplicable(*perfil).tBase, 30.0f);
+    }
 }

@@ -4,6 +4,7 @@
 
 #include "soporte/CarpetaPruebas.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -184,7 +185,8 @@ TEST(AperturaBases, ArchivoAusenteOCorruptoFallaNombrandoElArchivo) {
         return QStringLiteral("(abierta)");
     };
     QFile::remove(RutaBDNotas());
-    EXPECT_EQ(error(), "No se pudo abrir la base de datos notasp.mdb: unable to open database file");
+    EXPECT_EQ(error(), "No se pudo abrir la base de datos notasp.mdb: no se encuentra el archivo " +
+                           QDir::toNativeSeparators(RutaBDNotas()) + u'.');
     // The ReferenceDb had opened; it stays open and the notes handle empty.
     EXPECT_NE(ReferenceDb(), nullptr);
     EXPECT_EQ(NotesDb(), nullptr);
