@@ -81,7 +81,8 @@ void frmTiempoPropio::CrearControles() {
     auto poner = [&](const QString& titulo, QWidget* control, int columnas = 3) {
         auto* etiqueta = new QLabel(titulo + u':', this);
         etiqueta->setBuddy(control);
-        rejilla->addWidget(etiqueta, fila, 0);
+        // Beside the first line of a tall box, not its middle.
+        rejilla->addWidget(etiqueta, fila, 0, Qt::AlignLeft | Qt::AlignTop);
         rejilla->addWidget(control, fila++, 1, 1, columnas);
     };
     poner(QStringLiteral("Película"), cboPelicula_);

@@ -146,10 +146,13 @@ TEST_F(TiemposPropiosVentana, CopiarUnaFilaDeReferenciaComoMiTiempoYEditarla) {
 
 TEST_F(TiemposPropiosVentana, UnaPeliculaPropiaEntraEnLaListaConSuFichaSinDatos) {
     Ventana v;
+    // A right click on an entry loads it, and the new time starts from it.
     Menu(v.Lista()->viewport(), QPoint(5, 5));
+    EXPECT_EQ(v.ventana->FilasDatos(), 2);
     Elegir(v, "mnuAnadirMiTiempo");
     frmTiempoPropio* d = Dialogo(v);
     ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->findChild<QComboBox*>("cboPelicula")->currentText(), "Kodak Tri-X 400");
     Nombre(d, "cboPelicula", QStringLiteral("Mi emulsión \U0001F600"));
     Nombre(d, "cboRevelador", "Rodinal");
     Escribir(d, "txtDilucion", "1+50");
