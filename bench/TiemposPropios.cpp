@@ -1,5 +1,6 @@
 // The development-time search window with 50,000 own times beside the 500,000 reference rows:
 // a keystroke to the list, and a selection to the filled grid, offscreen.
+#include "devtimes/TiemposPropios.h"
 #include "BaseSintetica.h"
 #include "Tecleo.h"
 #include "app/frmMDI.h"
@@ -37,7 +38,7 @@ void LlenarTiemposPropios() {
     BaseDatos& bd = *NotesDb();
     Transaccion tx(bd);
     for (int i = 0; i < kTiemposPropios; ++i) {
-        const QString pelicula = i % 5 == 0 ? QStringLiteral("Propia %1").arg(i % kPeliculasPropias)
+        const QString pelicula = i % 5 == 0 ? QStringLiteral("Propia %1").arg(i / 5 % kPeliculasPropias)
                                             : peliculas[(i * 13) % peliculas.size()];
         const QString revelador = i % 7 == 0 ? QStringLiteral("Mi revelador %1").arg(i % 50)
                                              : reveladores[(i * 31) % reveladores.size()];
@@ -86,7 +87,7 @@ void SeleccionHastaGrid(benchmark::State& estado, const QString& a, const QStrin
 }
 
 void SeleccionReferenciaConPropios(benchmark::State& estado) {
-    SeleccionHastaGrid(estado, QStringLiteral("Kodak Tri-X 100"), QStringLiteral("Kodak Tri-X 125"));
+    SeleccionHastaGrid(estado, QStringLiteral("Kodak Tri-X 125"), QStringLiteral("Kodak Tri-X 160"));
 }
 
 void SeleccionPeliculaPropia(benchmark::State& estado) {

@@ -3,6 +3,7 @@
 
 #include "app/Modulos.h"
 #include "app/frmBotonesDirectos.h"
+#include "devtimes/TiemposPropios.h"
 
 #include "shell/AlmacenDatos.h"
 #include "shell/Configuracion.h"
@@ -134,6 +135,11 @@ void frmMDI::Cargar() {
     RestaurarPosicionVentana(kApp, kSeccion, this);
     CrearTablaNotasMias();
     CompletarNotesDb();
+    try {
+        RegistrarNombresPropios();
+    } catch (const ErrorBD&) {
+        // The own times still show under the films the list has; nothing else depends on it.
+    }
     EstadoListo();
     Abrir<frmBotonesDirectos>();
 }

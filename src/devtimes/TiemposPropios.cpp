@@ -78,22 +78,48 @@ QStringList LeerNombresPropios(bool modoPelicula, const QString& filtro) {
     if (!bd || !FiltroValido(filtro))
         return nombres;
     const QString f = filtro.trimmed();
-    const QString columna = ColumnaLado(modoPelicula);
+    QString sql = u"SELECT Nombre FROM " + TablaNombres(modoPelicula);
     QVariantList parametros;
-    auto donde = [&](const QString& columnaNombre) -> QString {
-        if (f.isEmpty())
-            return QString();
+    if (!f.isEmpty()) {
+        sql += QStringLiteral(" WHERE Nombre LIKE ?");
         parametros << QVariant(u'*' + f + u'*');
-        return u" WHERE " + columnaNombre + u" LIKE ?";
-    };
-    QString sql = u"SELECT Nombre FROM " + TablaNombres(modoPelicula) + donde(QStringLiteral("Nombre"));
-    sql += u" UNION SELECT " + columna + u" FROM " + kTablaTiempos + donde(columna) + u" ORDER BY 1";
-    for (Consulta c = bd->Consultar(sql, parametros); !c.Fin(); c.Siguiente()) {
+    }
+    for (Consulta c = bd->Consultar(sql + u" ORDER BY Nombre", parametros); !c.Fin(); c.Siguiente()) {
         const QString n = TextoSeguro(c.Campo(0)).trimmed();
         if (!n.isEmpty())
             nombres << n;
     }
     return nombres;
+}
+
+int RegistrarNombresPropios() {
+    BaseDatos* bd = NotesDb();
+    if (!bd || !ReferenceDb() || bd->SoloLectura())
+        return 0;
+    int anadidos = 0;
+    Transaccion tx(*bd);
+    for (const bool modo : {true, false}) {
+        QSet<QString> conocidos;
+        for (const ItemLista& i : LeerLista(modo, {}))
+            conocidos.insert(Plegado(i.nombre));
+        for (Consulta c = bd->Consultar(u"SELECT Nombre FROM " + TablaNombres(modo)); !c.Fin(); c.Siguiente())
+            conocidos.insert(Plegado(TextoSeguro(c.Campo(0))));
+        QStringList faltan;
+        const QString columna = ColumnaLado(modo);
+        for (Consulta c = bd->Consultar(u"SELECT DISTINCT " + columna + u" FROM " + kTablaTiempos); !c.Fin();
+             c.Siguiente()) {
+            const QString n = TextoSeguro(c.Campo(0)).trimmed();
+            if (!n.isEmpty() && !conocidos.contains(Plegado(n))) {
+                conocidos.insert(Plegado(n));
+                faltan << n;
+            }
+        }
+        for (const QString& n : faltan)
+            AnotarNombrePropio(*bd, modo, n);
+        anadidos += int(faltan.size());
+    }
+    tx.Confirmar();
+    return anadidos;
 }
 
 std::vector<ItemLista> MezclarLista(std::vector<ItemLista> referencia, const QStringList& propios) {

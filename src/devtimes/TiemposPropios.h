@@ -31,9 +31,12 @@ struct FilaTiempos {
 
 // Running them on the NotesDb: empty results while it is closed; engine failures raise ErrorBD.
 
-// Own names on the searched side (films or developers) that match the list filter: those the user
-// added and those own times name.
+// Own names on the searched side (films or developers) that match the list filter.
 QStringList LeerNombresPropios(bool modoPelicula, const QString& filtro);
+// Records as own every film and developer an own time names that the reference lists lack (after a
+// data update renamed one, or an import brought it), so the list finds each own time. At start-up
+// and after an import; a read-only NotesDb is left as it is. Returns how many names were added.
+int RegistrarNombresPropios();
 // The reference entries with the own names they lack, in name order (case-insensitive).
 std::vector<ItemLista> MezclarLista(std::vector<ItemLista> referencia, const QStringList& propios);
 // Whether the reference list holds that name.

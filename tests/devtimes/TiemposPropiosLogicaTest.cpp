@@ -155,3 +155,16 @@ TEST_F(TiemposPropiosTest, IgualesEdicionYBorrado) {
     EXPECT_TRUE(LeerNombresPropios(true, "").isEmpty());
     EXPECT_TRUE(LeerTiemposPropios(true, "Fomapan 400", "").empty());
 }
+
+TEST_F(TiemposPropiosTest, UnTiempoConNombreDesconocidoEntraEnLaListaAlRegistrarlo) {
+    // As a data update that renamed a film, or an import, leaves it: the time is there, the name not.
+    NotesDb()->Insertar("TiemposPropios",
+                        {{"Pelicula", "Película retirada"}, {"Revelador", "Rodinal"}, {"EI", "100"}});
+    NotesDb()->Insertar("TiemposPropios",
+                        {{"Pelicula", "película RETIRADA"}, {"Revelador", "Otro"}, {"EI", "200"}});
+    EXPECT_TRUE(LeerNombresPropios(true, "").isEmpty());
+    EXPECT_EQ(RegistrarNombresPropios(), 2); // one film, one developer
+    EXPECT_EQ(LeerNombresPropios(true, "retir"), QStringList{QStringLiteral("Película retirada")});
+    EXPECT_EQ(LeerNombresPropios(false, ""), QStringList{"Otro"});
+    EXPECT_EQ(RegistrarNombresPropios(), 0);
+}
