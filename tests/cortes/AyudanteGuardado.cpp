@@ -40,6 +40,8 @@ int main(int argc, char* argv[]) {
                 ActualizarNota(1, TituloPaso(i), CuerpoPaso(i));
             } else if (std::strcmp(tipo, kNotaPeliRev) == 0) {
                 GuardarNotaMia(true, 1, 1, 1, CuerpoPaso(i));
+            } else if (std::strcmp(tipo, kTiempoPropio) == 0) {
+                GuardarTiempoPropio(TiempoPaso(i));
             } else if (std::strcmp(tipo, kNotaFormula) == 0) {
                 formulas::GuardarMisNotas(1, CuerpoPaso(i));
             } else if (std::strcmp(tipo, kPerfil) == 0) {

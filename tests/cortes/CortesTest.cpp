@@ -152,6 +152,31 @@ TEST(GuardadoTrasCorte, NotaDeFormula) {
     });
 }
 
+TEST(GuardadoTrasCorte, TiempoPropio) {
+    CarpetaPruebas carpeta(true);
+    ASSERT_EQ(GuardarTiempoPropio(TiempoPaso(0)), 1);
+    CerrarBasesDatos();
+    Cortar(kTiempoPropio, carpeta, 20000, [](qint64 reconocido, Bases& bases) {
+        Consulta c =
+            bases.notas->Consultar(QStringLiteral("SELECT IdTiempo, Pelicula, EI, Nota FROM TiemposPropios"));
+        if (c.Fin() || c.Campo(0).toLongLong() != 1)
+            return qint64(-1);
+        const QString pelicula = TextoSeguro(c.Campo(1)), ei = TextoSeguro(c.Campo(2)),
+                      nota = TextoSeguro(c.Campo(3));
+        c.Siguiente();
+        // The own film the time names was written in the same transaction.
+        if (!c.Fin() ||
+            bases.notas
+                ->Consultar(QStringLiteral("SELECT 1 FROM PeliculasPropias WHERE Nombre = ?"), {pelicula})
+                .Fin())
+            return qint64(-1);
+        return PasoCon(reconocido, [&](qint64 i) {
+            const TiempoPropio t = TiempoPaso(i);
+            return pelicula == t.pelicula && ei == t.ei && nota == t.nota;
+        });
+    });
+}
+
 TEST(GuardadoTrasCorte, Perfil) {
     CarpetaPruebas carpeta(false);
     carpeta.Escribir("perfiles_temp.txt", PerfilesIniciales());

@@ -3,6 +3,7 @@
 // What the save helper writes at step i, shared by the helper and the test that kills it: after a
 // kill every file and row must hold the content of one whole step, the last acknowledged or the next.
 #include "calculators/PerfilesTemp.h"
+#include "devtimes/TiemposPropios.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,6 +15,7 @@ inline constexpr const char* kNotaFormula = "formula";
 inline constexpr const char* kPerfil = "perfil";
 inline constexpr const char* kAjustes = "ajustes";
 inline constexpr const char* kCopia = "copia";
+inline constexpr const char* kTiempoPropio = "tiempo";
 
 // Titles and bodies whose length changes from step to step, so a mix of two shows.
 inline QString TituloPaso(qint64 i) {
@@ -39,6 +41,17 @@ inline QByteArray PerfilesPaso(qint64 i) {
     archivo.Analizar(PerfilesIniciales());
     archivo.Poner(PerfilPaso(i));
     return archivo.Contenido();
+}
+// An own time rewritten at each step, with a new own film that must be stored with it.
+inline TiempoPropio TiempoPaso(qint64 i) {
+    TiempoPropio t;
+    t.id = 1;
+    t.pelicula = u"Película " + QString::number(i);
+    t.revelador = QStringLiteral("Rodinal");
+    t.ei = QString::number(i);
+    t.tiempo35 = QStringLiteral("8:00");
+    t.nota = CuerpoPaso(i);
+    return t;
 }
 inline QString FondoPaso(qint64 i) {
     return u"fondo_" + QString::number(i) + QString(int(i % 89) * 20, u'x') + u".jpg";
