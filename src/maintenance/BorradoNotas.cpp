@@ -3,7 +3,8 @@
 #include "shell/AlmacenDatos.h"
 
 bool BorrarNotas(NotasUsuario notas) {
-    BaseDatos* bd = notas == NotasUsuario::Personales ? NotesDb() : ReferenceDb();
+    BaseDatos* bd =
+        notas == NotasUsuario::Personales || notas == NotasUsuario::Tiempos ? NotesDb() : ReferenceDb();
     if (!bd)
         return false;
     switch (notas) {
@@ -19,6 +20,14 @@ bool BorrarNotas(NotasUsuario notas) {
     case NotasUsuario::Personales:
         bd->Ejecutar(QStringLiteral("DELETE FROM NotasPersonales"));
         break;
+    case NotasUsuario::Tiempos: {
+        Transaccion tx(*bd);
+        bd->Ejecutar(QStringLiteral("DELETE FROM TiemposPropios"));
+        bd->Ejecutar(QStringLiteral("DELETE FROM PeliculasPropias"));
+        bd->Ejecutar(QStringLiteral("DELETE FROM ReveladoresPropios"));
+        tx.Confirmar();
+        break;
+    }
     }
     return true;
 }

@@ -127,6 +127,22 @@ const std::vector<TablaEsquema>& EsquemaNotas() {
                          {QStringLiteral("Segundos"), kEntero}},
                         Textos({"Agitacion", "Nota"})))),
          {{QStringLiteral("Fecha")}}},
+        {QStringLiteral("PeliculasPropias"),
+         {{QStringLiteral("IdPelicula"), kClave},
+          {QStringLiteral("Nombre"), kTexto + u" NOT NULL"},
+          {QStringLiteral("FechaModif"), QStringLiteral("TEXT")}},
+         {{QStringLiteral("Nombre")}}},
+        {QStringLiteral("ReveladoresPropios"),
+         {{QStringLiteral("IdRevelador"), kClave},
+          {QStringLiteral("Nombre"), kTexto + u" NOT NULL"},
+          {QStringLiteral("FechaModif"), QStringLiteral("TEXT")}},
+         {{QStringLiteral("Nombre")}}},
+        {QStringLiteral("TiemposPropios"),
+         Unir({{QStringLiteral("IdTiempo"), kClave}},
+              Unir(Textos({"Pelicula", "Revelador", "Dilucion", "EI", "Tiempo35", "Tiempo120", "TiempoHoja",
+                           "Temperatura", "Agitacion", "Nota"}),
+                   {{QStringLiteral("FechaModif"), QStringLiteral("TEXT")}})),
+         {{QStringLiteral("Pelicula")}, {QStringLiteral("Revelador")}}},
     };
     return esquema;
 }
