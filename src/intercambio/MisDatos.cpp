@@ -1,11 +1,13 @@
 #include "intercambio/MisDatos.h"
 
+#include "devtimes/FormularioTiempoPropio.h"
 #include "shell/AlmacenDatos.h"
 
 #include <QDateTime>
 #include <QHash>
 #include <QVariant>
 #include <functional>
+#include <variant>
 
 namespace {
 
@@ -347,6 +349,33 @@ private:
 // ---------------------------------------------------------------------------------------------
 // Checking a package
 
+// An own time passes the same checks as in its dialog and is stored in the same form.
+void NormalizarTiempoPropio(const TablaCsv& t, FilaCsv& f) {
+    struct Campo {
+        const char* columna;
+        QString TiempoPropio::*miembro;
+    };
+    static const Campo campos[] = {
+        {"Pelicula", &TiempoPropio::pelicula},     {"Revelador", &TiempoPropio::revelador},
+        {"Dilucion", &TiempoPropio::dilucion},     {"EI", &TiempoPropio::ei},
+        {"Tiempo35", &TiempoPropio::tiempo35},     {"Tiempo120", &TiempoPropio::tiempo120},
+        {"TiempoHoja", &TiempoPropio::tiempoHoja}, {"Temperatura", &TiempoPropio::temperatura},
+        {"Agitacion", &TiempoPropio::agitacion},   {"Nota", &TiempoPropio::nota}};
+    TiempoPropio escrito;
+    for (const Campo& c : campos)
+        escrito.*c.miembro = t.Valor(f, QString::fromLatin1(c.columna)).value_or(QString());
+    const auto validado = ValidarTiempoPropio(escrito);
+    if (const auto* e = std::get_if<CampoInvalido>(&validado))
+        throw ErrorBD(UbicarError(t.archivo, f.linea, e->mensaje));
+    const TiempoPropio& normal = std::get<TiempoPropio>(validado);
+    for (const Campo& c : campos) {
+        ValorCsv& v = f.campos[size_t(t.Columna(QString::fromLatin1(c.columna)))];
+        // An empty text and Null stay apart, as they were written.
+        const QString& nuevo = normal.*c.miembro;
+        v = !v && nuevo.isEmpty() ? ValorCsv() : ValorCsv(nuevo.isNull() ? QStringLiteral("") : nuevo);
+    }
+}
+
 TablaCsv Comprobar(ClaseDatos clase, const ArchivosPaquete& archivos) {
     const DefinicionClase& d = Definicion(clase);
     const auto it = archivos.find(d.archivo);
@@ -379,6 +408,9 @@ TablaCsv Comprobar(ClaseDatos clase, const ArchivosPaquete& archivos) {
                                               u"\u00bb; se espera " + kPelicula + u" o " + kRevelador));
         }
     }
+    if (clase == ClaseDatos::TiemposPropios)
+        for (FilaCsv& f : t.filas)
+            NormalizarTiempoPropio(t, f);
     return t;
 }
 

@@ -1,5 +1,6 @@
 #include "maintenance/BorradoNotas.h"
 
+#include "devtimes/TiemposPropios.h"
 #include "shell/AlmacenDatos.h"
 
 bool BorrarNotas(NotasUsuario notas) {
@@ -20,14 +21,9 @@ bool BorrarNotas(NotasUsuario notas) {
     case NotasUsuario::Personales:
         bd->Ejecutar(QStringLiteral("DELETE FROM NotasPersonales"));
         break;
-    case NotasUsuario::Tiempos: {
-        Transaccion tx(*bd);
-        bd->Ejecutar(QStringLiteral("DELETE FROM TiemposPropios"));
-        bd->Ejecutar(QStringLiteral("DELETE FROM PeliculasPropias"));
-        bd->Ejecutar(QStringLiteral("DELETE FROM ReveladoresPropios"));
-        tx.Confirmar();
+    case NotasUsuario::Tiempos:
+        BorrarTodosMisTiempos();
         break;
-    }
     }
     return true;
 }

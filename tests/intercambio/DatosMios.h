@@ -34,14 +34,14 @@ inline void LlenarMisDatos() {
                                       {"TiempoHoja", QVariant()},
                                       {"Temperatura", "21"},
                                       {"Agitacion", "30 s, luego 10 s/min"},
-                                      {"Nota", "Línea 1\r\nLínea 2 con \"comillas\""},
+                                      {"Nota", "Línea 1\nLínea 2 con \"comillas\""},
                                       {"FechaModif", "2026-03-04 05:06:07"}});
     notas.Insertar("TiemposPropios", {{"Pelicula", "Foma 200, casera"},
                                       {"Revelador", "Caffenol \"CL\""},
                                       {"Dilucion", "stock"},
                                       {"EI", "100"},
                                       {"Tiempo35", "12:00"},
-                                      {"Temperatura", "20.5"}});
+                                      {"Temperatura", "20,5"}});
     ref.Insertar("NotasMiasPelicula", {{"IdPelicula", 10},
                                        {"IdRevelador", 20},
                                        {"Texto", "Vista película"},

@@ -151,6 +151,8 @@ TEST_F(MisDatosTest, UnArchivoMalFormadoSeRechazaNombrandoArchivoYLineaSinEscrib
         {tiempos, cabecera + ",B,1,1,,,,,,,\r\n",
          "tiempos_propios.csv, línea 2: la columna Pelicula está vacía"},
         {tiempos, "Pelicula,Revelador\r\nA,B\r\n", "tiempos_propios.csv, línea 1: falta la columna Dilucion"},
+        {tiempos, cabecera + buena + "A,B,1+1,cien,5:00,,,20,,,\r\n",
+         "tiempos_propios.csv, línea 3: EI: escriba"},
         {ArchivoClase(ClaseDatos::NotasPeliculaRevelador),
          "Vista,Pelicula,Revelador,Texto,FechaModif\r\nFormula,A,B,,\r\n",
          "notas_peliculas_reveladores.csv, línea 2"},
