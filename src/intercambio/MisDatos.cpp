@@ -550,7 +550,9 @@ QString TextoPlan(const PlanImportacion& plan) {
     QStringList lineas;
     for (ClaseDatos c : kClases) {
         const ConteoClase& n = plan.conteos[size_t(c)];
-        QString linea = NombreClase(c) + u": " + Conteo(n.nuevos, "nuevo", "nuevos") + u", " +
+        const bool notas = c != ClaseDatos::TiemposPropios && c != ClaseDatos::PeliculasReveladoresPropios;
+        QString linea = NombreClase(c) + u": " +
+                        Conteo(n.nuevos, notas ? "nueva" : "nuevo", notas ? "nuevas" : "nuevos") + u", " +
                         Conteo(n.existentes, "ya existe", "ya existen");
         if (n.sinDestino > 0)
             linea += u", " + Conteo(n.sinDestino, "sin destino", "sin destino");

@@ -205,6 +205,17 @@ TEST_F(MisDatosTest, UnMiembroQueSeInflaDeMasSeRechaza) {
     }
 }
 
+TEST_F(MisDatosTest, UnaNotaSinPeliculaEnLosDatosNoSeExportaPeroSeSenala) {
+    CarpetaPruebas carpeta;
+    datos_mios::LlenarReferencia();
+    ReferenceDb()->Insertar("NotasMiasRevelador", {{"IdPelicula", 999}, {"IdRevelador", 20}, {"Texto", "huérfana"}});
+    const QString ruta = fuera_.path() + QStringLiteral("/h.zip");
+    const ResumenExportacion r = ExportarMisDatos(ruta);
+    ASSERT_EQ(r.omitidas.size(), 1);
+    EXPECT_THAT(TextoExportado(r, ruta).toStdString(), HasSubstr("película 999"));
+    EXPECT_EQ(r.filas[size_t(ClaseDatos::NotasPeliculaRevelador)], 0);
+}
+
 TEST(EscribirCsv, LoEscritoSeLeeIgualConNullVacioComasComillasYSaltos) {
     const std::vector<std::vector<ValorCsv>> filas = {
         {QStringLiteral("a,b"), ValorCsv(), QString()},

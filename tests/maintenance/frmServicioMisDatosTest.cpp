@@ -89,7 +89,7 @@ TEST_F(frmServicioMisDatosTest, ExportarBorrarEImportarDevuelveLoMio) {
     ASSERT_EQ(Guion().llamadas.size(), 3u);
     EXPECT_EQ(Guion().llamadas[1].tipo, DialogosGuion::Tipo::SiNoCancelar);
     EXPECT_THAT(Texto(Guion().llamadas[1]), HasSubstr("Tiempos propios: 2 nuevos, 0 ya existen"));
-    EXPECT_THAT(Texto(Guion().llamadas[1]), HasSubstr("Notas personales: 0 nuevos, 2 ya existen"));
+    EXPECT_THAT(Texto(Guion().llamadas[1]), HasSubstr("Notas personales: 0 nuevas, 2 ya existen"));
     EXPECT_THAT(Texto(Ultima()), HasSubstr("4 datos añadidos"));
     EXPECT_EQ(datos_mios::Volcar(), original_);
 }
