@@ -63,3 +63,25 @@ QString TextoEntrada(const EntradaCuaderno& e) {
         t += u"  \u2014 " + e.nota;
     return t;
 }
+
+TiempoPropio TiempoDeEntrada(const EntradaCuaderno& e) {
+    TiempoPropio t;
+    t.pelicula = e.pelicula;
+    t.revelador = e.revelador;
+    t.dilucion = e.dilucion;
+    t.ei = e.ei;
+    const QString tiempo =
+        QStringLiteral("%1:%2").arg(e.segundos / 60).arg(e.segundos % 60, 2, 10, QLatin1Char('0'));
+    if (e.formato == u"120")
+        t.tiempo120 = tiempo;
+    else if (e.formato == u"Hoja")
+        t.tiempoHoja = tiempo;
+    else
+        t.tiempo35 = tiempo;
+    t.temperatura = e.decimasBano % 10 == 0
+                        ? QString::number(e.decimasBano / 10)
+                        : QString::number(e.decimasBano / 10.0, 'f', 1).replace(u'.', u',');
+    t.agitacion = e.agitacion;
+    t.nota = e.nota;
+    return t;
+}

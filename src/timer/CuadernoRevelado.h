@@ -1,5 +1,7 @@
 #pragma once
 
+#include "devtimes/TiemposPropios.h"
+
 #include <QDateTime>
 #include <QString>
 #include <vector>
@@ -23,3 +25,6 @@ qint64 GuardarEnCuaderno(const EntradaCuaderno& entrada);
 std::vector<EntradaCuaderno> LeerCuaderno();
 // One line of the list: date, film, developer, dilution, EI, format, temperatures and time.
 QString TextoEntrada(const EntradaCuaderno& e);
+
+// A finished development as an own time: the corrected time under its format, at the bath temperature.
+TiempoPropio TiempoDeEntrada(const EntradaCuaderno& e);

@@ -2,6 +2,7 @@
 
 #include "calculators/CompensacionTemp.h"
 #include "calculators/ControlesCalc.h"
+#include "devtimes/frmTiempoPropio.h"
 #include "shell/BaseDatos.h"
 #include "shell/Dialogos.h"
 #include "shell/Numeros.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -138,6 +140,8 @@ void frmTemporizador::CrearControles() {
         CrearEtiqueta(this, "lblSecCuaderno", QStringLiteral("CUADERNO DE REVELADO"), 5160, 3690, 5520, 240);
     lblSecCuaderno->setFont(Fuente(Tema::FaceInterfaz, 8, true));
     lstCuaderno_ = CrearControl<QListWidget>(this, "lstCuaderno", 5160, 3960, 5520, 2340);
+    lstCuaderno_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lstCuaderno_, &QListWidget::customContextMenuRequested, this, &frmTemporizador::MenuCuaderno);
     txtNotaCuaderno_ = caja("txtNotaCuaderno", 5160, 6420, 3480);
     txtNotaCuaderno_->setPlaceholderText(QStringLiteral("Nota"));
     btnGuardarCuaderno_ = CrearControl<QPushButton>(this, "btnGuardarCuaderno", 8760, 6405, 1920, 345);
@@ -596,12 +600,32 @@ void frmTemporizador::GuardarCuaderno() {
 
 void frmTemporizador::LlenarCuaderno() {
     lstCuaderno_->clear();
+    cuaderno_.clear();
     try {
-        for (const EntradaCuaderno& e : LeerCuaderno())
+        cuaderno_ = LeerCuaderno();
+        for (const EntradaCuaderno& e : cuaderno_)
             lstCuaderno_->addItem(TextoEntrada(e));
     } catch (const ErrorBD& error) {
         Dialogo().Informar(QString(), u"Error al cargar el cuaderno: " + error.Descripcion(), Icono::Critico);
     }
+}
+
+void frmTemporizador::MenuCuaderno(const QPoint& punto) {
+    const int fila = lstCuaderno_->indexAt(punto).row();
+    if (fila < 0 || fila >= int(cuaderno_.size()))
+        return;
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("menuCuaderno"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* guardar = menu->addAction(QStringLiteral("Guardar como mi tiempo…"));
+    guardar->setObjectName(QStringLiteral("mnuGuardarComoMiTiempo"));
+    const TiempoPropio t = TiempoDeEntrada(cuaderno_[size_t(fila)]);
+    connect(guardar, &QAction::triggered, this, [this, t] {
+        auto* dialogo = new frmTiempoPropio(t, this);
+        dialogo->setAttribute(Qt::WA_DeleteOnClose);
+        dialogo->open();
+    });
+    menu->popup(lstCuaderno_->viewport()->mapToGlobal(punto));
 }
 
 void frmTemporizador::closeEvent(QCloseEvent* evento) {

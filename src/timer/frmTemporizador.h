@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/Anfitrion.h"
+#include "timer/CuadernoRevelado.h"
 #include "timer/DatosRevelado.h"
 #include "timer/PlanRevelado.h"
 #include "timer/Reloj.h"
@@ -70,6 +71,8 @@ private:
     void DibujarReposo();
     void HabilitarEntradas(bool si);
     void LlenarCuaderno();
+    // Offers a log entry as one of the user's own times.
+    void MenuCuaderno(const QPoint& punto);
     void LlenarEsquemas();
     QString AvisoTemperatura(const QString& que) const;
 
@@ -119,6 +122,7 @@ private:
     QCheckBox* chkModoOscuro_;
     QLabel* lblSonido_;
     QListWidget* lstCuaderno_;
+    std::vector<EntradaCuaderno> cuaderno_; // the entry of each line of lstCuaderno_
     QLineEdit* txtNotaCuaderno_;
     QPushButton* btnGuardarCuaderno_;
 };

@@ -2,6 +2,7 @@
 #include "datos/CargaDatos.h"
 #include "datos/ConstructorDatos.h"
 #include "datos/CopiaCsv.h"
+#include "devtimes/TiemposPropios.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Esquema.h"
 #include "shell/Rutas.h"
@@ -51,6 +52,12 @@ protected:
         CargarDatos(*notas, EsquemaNotas(), *datos_);
         notas->Insertar(QStringLiteral("NotasPersonales"), {{QStringLiteral("Titulo"), QStringLiteral("Mía")},
                                                             {QStringLiteral("Texto"), QStringLiteral("x")}});
+        // An own time of a film by the name the new edition gives it.
+        notas->Insertar(QStringLiteral("TiemposPropios"),
+                        {{QStringLiteral("Pelicula"), QStringLiteral("Ilford FP4 Plus")},
+                         {QStringLiteral("Revelador"), QStringLiteral("Mi revelador")},
+                         {QStringLiteral("EI"), QStringLiteral("200")},
+                         {QStringLiteral("Tiempo35"), QStringLiteral("9:00")}});
         // As the program writes them: NotasPeliRevMias is made at start-up.
         const QString previa = CarpetaPrograma();
         FijarCarpetaPrograma(dir_.path());
@@ -155,6 +162,20 @@ TEST_F(EdicionDatos, UnaEdicionNuevaReemplazaLosDatosYConservaCadaNota) {
     EXPECT_EQ(Contar(*notas, QStringLiteral("NotasPersonales")),
               qint64(datos_->at(QStringLiteral("NotasPersonales")).filas.size()) + 1);
     EXPECT_THAT(informe[0].toStdString(), HasSubstr("respaldo_de_datos"));
+
+    // The own time now stands beside the reference film of that name, which is no own entry.
+    const QString previa = CarpetaPrograma();
+    FijarCarpetaPrograma(dir_.path());
+    AbrirBasesDatos();
+    const auto lista =
+        MezclarLista(LeerLista(true, QStringLiteral("FP4")), LeerNombresPropios(true, QStringLiteral("FP4")));
+    ASSERT_EQ(lista.size(), 1u);
+    EXPECT_EQ(lista[0].id, 2);
+    const auto propios = LeerTiemposPropios(true, QStringLiteral("Ilford FP4 Plus"), {});
+    ASSERT_EQ(propios.size(), 1u);
+    EXPECT_EQ(propios[0].tiempo35, QStringLiteral("9:00"));
+    CerrarBasesDatos();
+    FijarCarpetaPrograma(previa);
 }
 
 TEST_F(EdicionDatos, LaMismaEdicionOUnaAnteriorNoCambianNada) {

@@ -42,6 +42,12 @@ TEST(Cuaderno, IdaYVueltaMasRecientePrimero) {
     EXPECT_EQ(lista[1].formato, QStringLiteral("120"));
     EXPECT_LE(qAbs(lista[1].fecha.secsTo(QDateTime::currentDateTime())), 5);
     EXPECT_TRUE(TextoEntrada(lista[1]).contains(QStringLiteral("11:29")));
+    // As an own time: the corrected time under its format, at the bath's temperature.
+    const TiempoPropio t = TiempoDeEntrada(lista[1]);
+    EXPECT_EQ(t.tiempo120, QStringLiteral("11:29"));
+    EXPECT_TRUE(t.tiempo35.isEmpty());
+    EXPECT_EQ(t.temperatura, QStringLiteral("22,5"));
+    EXPECT_EQ(t.nota, QStringLiteral("O'Brien: bien"));
 }
 
 TEST(Cuaderno, UnNotasAntiguoRecibeLaTablaAlArrancar) {

@@ -4,6 +4,7 @@
 #include "devtimes/FixtureTiempos.h"
 #include "devtimes/ManejoVentana.h"
 #include "devtimes/frmPeliculasReveladores.h"
+#include "devtimes/frmTiempoPropio.h"
 #include "shell/AlmacenDatos.h"
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/DialogosGuion.h"
@@ -11,8 +12,10 @@
 #include "timer/CuadernoRevelado.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -151,6 +154,24 @@ TEST_F(Temporizador, AvisosEnSuMomentoPausaYFin) {
     EXPECT_EQ(cuaderno[0].nota, QStringLiteral("Negativos densos"));
     EXPECT_EQ(C<QListWidget>("lstCuaderno")->count(), 1);
     EXPECT_FALSE(C<QPushButton>("btnGuardarCuaderno")->isEnabled()) << "se guarda una vez";
+
+    // The finished development becomes an own time, through the dialog that checks it.
+    auto* lista = C<QListWidget>("lstCuaderno");
+    const QPoint punto = lista->visualItemRect(lista->item(0)).center();
+    QContextMenuEvent evento(QContextMenuEvent::Mouse, punto, lista->viewport()->mapToGlobal(punto));
+    QApplication::sendEvent(lista->viewport(), &evento);
+    auto* accion = w->findChild<QAction*>(QStringLiteral("mnuGuardarComoMiTiempo"));
+    ASSERT_NE(accion, nullptr);
+    accion->trigger();
+    auto* dialogo = w->findChild<frmTiempoPropio*>();
+    ASSERT_NE(dialogo, nullptr);
+    EXPECT_EQ(dialogo->findChild<QLineEdit*>(QStringLiteral("txt120"))->text(), QStringLiteral("13:00"));
+    dialogo->findChild<QLineEdit*>(QStringLiteral("txtDilucion"))->setText(QStringLiteral("1+1"));
+    QTest::mouseClick(dialogo->findChild<QPushButton*>(QStringLiteral("btnGuardar")), Qt::LeftButton);
+    const auto propios = LeerTiemposPropios(true, QStringLiteral("Ilford HP5 Plus"), {});
+    ASSERT_EQ(propios.size(), 1u);
+    EXPECT_EQ(propios[0].tiempo120, QStringLiteral("13:00"));
+    EXPECT_EQ(propios[0].nota, QStringLiteral("Negativos densos"));
 }
 
 TEST_F(Temporizador, DetenerPreguntaYSiguienteEtapaSalta) {
