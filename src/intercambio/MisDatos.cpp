@@ -86,8 +86,13 @@ BaseDatos& Abierta(BaseDatos* bd) {
 // ---------------------------------------------------------------------------------------------
 // Export
 
-std::vector<std::vector<ValorCsv>> Filas(BaseDatos& bd, const QString& sql, int columnas) {
+// The rows of a query on tabla; none when the file predates the table and could not be completed
+// (a read-only NotesDb still exports its personal notes).
+std::vector<std::vector<ValorCsv>> Filas(BaseDatos& bd, const QString& tabla, const QString& sql,
+                                         int columnas) {
     std::vector<std::vector<ValorCsv>> filas;
+    if (!bd.ExisteTabla(tabla))
+        return filas;
     for (Consulta c = bd.Consultar(sql); !c.Fin(); c.Siguiente()) {
         std::vector<ValorCsv> fila;
         for (int i = 0; i < columnas; ++i)
@@ -479,28 +484,29 @@ ArchivosPaquete ArchivosExportacion(ResumenExportacion& resumen) {
     BaseDatos& ref = Abierta(ReferenceDb());
     std::array<std::vector<std::vector<ValorCsv>>, kClasesDatos> filas;
     filas[size_t(ClaseDatos::TiemposPropios)] =
-        Filas(notas,
+        Filas(notas, QStringLiteral("TiemposPropios"),
               u"SELECT " + Definicion(ClaseDatos::TiemposPropios).columnas.join(u", ") +
                   u" FROM TiemposPropios ORDER BY IdTiempo",
               int(Definicion(ClaseDatos::TiemposPropios).columnas.size()));
     auto& nombres = filas[size_t(ClaseDatos::PeliculasReveladoresPropios)];
     nombres = Filas(
-        notas,
+        notas, QStringLiteral("PeliculasPropias"),
         QStringLiteral("SELECT 'Pelicula', Nombre, FechaModif FROM PeliculasPropias ORDER BY IdPelicula"), 3);
     for (auto& f :
-         Filas(notas,
+         Filas(notas, QStringLiteral("ReveladoresPropios"),
                QStringLiteral(
                    "SELECT 'Revelador', Nombre, FechaModif FROM ReveladoresPropios ORDER BY IdRevelador"),
                3))
         nombres.push_back(std::move(f));
     filas[size_t(ClaseDatos::NotasPeliculaRevelador)] = NotasPorNombre(ref, resumen);
     filas[size_t(ClaseDatos::NotasFormulas)] = Filas(
-        ref,
+        ref, QStringLiteral("Formulas"),
         QStringLiteral("SELECT Nombre, MisNotasFormulas FROM Formulas WHERE MisNotasFormulas IS NOT NULL AND "
                        "MisNotasFormulas <> '' ORDER BY IdFormula"),
         2);
     filas[size_t(ClaseDatos::NotasPersonales)] =
-        Filas(notas, QStringLiteral("SELECT Fecha, Titulo, Texto FROM NotasPersonales ORDER BY Id"), 3);
+        Filas(notas, QStringLiteral("NotasPersonales"),
+              QStringLiteral("SELECT Fecha, Titulo, Texto FROM NotasPersonales ORDER BY Id"), 3);
 
     ArchivosPaquete archivos;
     archivos[kArchivoManifiesto] =

@@ -208,12 +208,16 @@ TEST_F(MisDatosTest, UnMiembroQueSeInflaDeMasSeRechaza) {
 TEST_F(MisDatosTest, UnaNotaSinPeliculaEnLosDatosNoSeExportaPeroSeSenala) {
     CarpetaPruebas carpeta;
     datos_mios::LlenarReferencia();
+    // A NotesDb from before the own times, which could not be completed: its notes still go out.
+    NotesDb()->Ejecutar("DROP TABLE TiemposPropios");
+    NotesDb()->Insertar("NotasPersonales", {{"Titulo", "vieja"}});
     ReferenceDb()->Insertar("NotasMiasRevelador", {{"IdPelicula", 999}, {"IdRevelador", 20}, {"Texto", "huérfana"}});
     const QString ruta = fuera_.path() + QStringLiteral("/h.zip");
     const ResumenExportacion r = ExportarMisDatos(ruta);
     ASSERT_EQ(r.omitidas.size(), 1);
     EXPECT_THAT(TextoExportado(r, ruta).toStdString(), HasSubstr("película 999"));
     EXPECT_EQ(r.filas[size_t(ClaseDatos::NotasPeliculaRevelador)], 0);
+    EXPECT_EQ(r.filas[size_t(ClaseDatos::NotasPersonales)], 1);
 }
 
 TEST(EscribirCsv, LoEscritoSeLeeIgualConNullVacioComasComillasYSaltos) {
