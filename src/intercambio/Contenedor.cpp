@@ -147,7 +147,7 @@ ArchivosPaquete LeerZip(const QByteArray& zip, const QStringList& nombres, qint6
             continue;
         // A package zipped with its folder keeps the files one level down.
         const QString ruta = QString::fromUtf8(crudo);
-        const QString nombre = ruta.section(u'/', -1);
+        const QString nombre = QString(ruta).replace(u'\\', u'/').section(u'/', -1);
         if (!nombres.contains(nombre))
             continue;
         if (archivos.count(nombre))
