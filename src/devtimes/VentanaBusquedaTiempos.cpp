@@ -358,18 +358,24 @@ QString VentanaBusquedaTiempos::TextoItem() const {
 bool VentanaBusquedaTiempos::SeleccionarNombre(const QString& nombre) {
     for (size_t i = 0; i < itemsLista_.size(); ++i)
         if (itemsLista_[i].nombre.compare(nombre.trimmed(), Qt::CaseInsensitive) == 0) {
-            QListWidgetItem* entrada = lstItems_->item(int(i));
-            {
-                // Loaded once below, not again by the list's own signals.
-                const QSignalBlocker quieto(lstItems_);
-                lstItems_->setCurrentItem(entrada);
-                entrada->setSelected(true);
-            }
-            lstItems_->scrollToItem(entrada);
-            SeleccionarItem();
+            SeleccionarEntrada(int(i));
             return true;
         }
     return false;
+}
+
+void VentanaBusquedaTiempos::SeleccionarEntrada(int fila) {
+    QListWidgetItem* entrada = lstItems_->item(fila);
+    if (!entrada)
+        return;
+    {
+        // Loaded once below, not again by the list's own signals.
+        const QSignalBlocker quieto(lstItems_);
+        lstItems_->setCurrentItem(entrada);
+        entrada->setSelected(true);
+    }
+    lstItems_->scrollToItem(entrada);
+    SeleccionarItem();
 }
 
 QString VentanaBusquedaTiempos::Celda(int fila, int columna) const {

@@ -333,6 +333,10 @@ void frmPeliculasReveladores::MenuGrid(const QPoint& punto) {
 }
 
 void frmPeliculasReveladores::MenuLista(const QPoint& punto) {
+    // A right click on another entry loads it first, as the commands act on what is shown.
+    const QListWidgetItem* entrada = lstItems_->itemAt(punto);
+    if (entrada && !(entrada == lstItems_->currentItem() && entrada->isSelected()))
+        SeleccionarEntrada(lstItems_->row(entrada));
     // The list's commands act on the row shown in detail.
     HabilitarMenu(filaActual_ >= 1 ? filaActual_ : filasDatos_ >= 1 ? 1 : 0);
     menuLista_->popup(lstItems_->viewport()->mapToGlobal(punto));

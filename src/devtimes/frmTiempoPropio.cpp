@@ -81,7 +81,8 @@ void frmTiempoPropio::CrearControles() {
     auto poner = [&](const QString& titulo, QWidget* control, int columnas = 3) {
         auto* etiqueta = new QLabel(titulo + u':', this);
         etiqueta->setBuddy(control);
-        rejilla->addWidget(etiqueta, fila, 0);
+        // Beside the first line of a tall box, not its middle.
+        rejilla->addWidget(etiqueta, fila, 0, Qt::AlignLeft | Qt::AlignTop);
         rejilla->addWidget(control, fila++, 1, 1, columnas);
     };
     poner(QStringLiteral("Película"), cboPelicula_);
@@ -157,24 +158,18 @@ TiempoPropio frmTiempoPropio::Escrito() const {
 }
 
 QWidget* frmTiempoPropio::Campo(const QString& titulo) const {
-    if (titulo == u"Película")
-        return cboPelicula_;
-    if (titulo == u"Revelador")
-        return cboRevelador_;
-    if (titulo == u"Dilución")
-        return txtDilucion_;
-    if (titulo == u"EI")
-        return txtEI_;
-    if (titulo == u"120")
-        return txt120_;
-    if (titulo == u"Hoja")
-        return txtHoja_;
-    if (titulo == u"Temperatura")
-        return txtTemperatura_;
-    if (titulo == u"Agitación")
-        return txtAgitacion_;
-    if (titulo == u"Nota")
-        return txtNota_;
+    const std::pair<const char*, QWidget*> campos[] = {{"Película", cboPelicula_},
+                                                       {"Revelador", cboRevelador_},
+                                                       {"Dilución", txtDilucion_},
+                                                       {"EI", txtEI_},
+                                                       {"120", txt120_},
+                                                       {"Hoja", txtHoja_},
+                                                       {"Temperatura", txtTemperatura_},
+                                                       {"Agitación", txtAgitacion_},
+                                                       {"Nota", txtNota_}};
+    for (const auto& [nombre, control] : campos)
+        if (titulo == QString::fromUtf8(nombre))
+            return control;
     return txt35_;
 }
 

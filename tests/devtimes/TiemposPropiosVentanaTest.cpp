@@ -68,6 +68,16 @@ protected:
         c->lineEdit()->selectAll();
         c->lineEdit()->insert(texto);
     }
+    // The fields of a new time, as typed: developer, dilution, EI, one time box and its text, temperature.
+    static void Llenar(frmTiempoPropio* d, const QString& revelador, const QString& dilucion,
+                       const QString& ei, const char* cajaTiempo, const QString& tiempo,
+                       const QString& temperatura) {
+        Nombre(d, "cboRevelador", revelador);
+        Escribir(d, "txtDilucion", dilucion);
+        Escribir(d, "txtEI", ei);
+        Escribir(d, cajaTiempo, tiempo);
+        Escribir(d, "txtTemperatura", temperatura);
+    }
     static void Guardar(frmTiempoPropio* d) {
         QTest::mouseClick(d->findChild<QPushButton*>("btnGuardar"), Qt::LeftButton);
         QCoreApplication::processEvents();
@@ -146,16 +156,15 @@ TEST_F(TiemposPropiosVentana, CopiarUnaFilaDeReferenciaComoMiTiempoYEditarla) {
 
 TEST_F(TiemposPropiosVentana, UnaPeliculaPropiaEntraEnLaListaConSuFichaSinDatos) {
     Ventana v;
+    // A right click on an entry loads it, and the new time starts from it.
     Menu(v.Lista()->viewport(), QPoint(5, 5));
+    EXPECT_EQ(v.ventana->FilasDatos(), 2);
     Elegir(v, "mnuAnadirMiTiempo");
     frmTiempoPropio* d = Dialogo(v);
     ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->findChild<QComboBox*>("cboPelicula")->currentText(), "Kodak Tri-X 400");
     Nombre(d, "cboPelicula", QStringLiteral("Mi emulsión \U0001F600"));
-    Nombre(d, "cboRevelador", "Rodinal");
-    Escribir(d, "txtDilucion", "1+50");
-    Escribir(d, "txtEI", "1600");
-    Escribir(d, "txtHoja", "20");
-    Escribir(d, "txtTemperatura", "21");
+    Llenar(d, "Rodinal", "1+50", "1600", "txtHoja", "20", "21");
     Guardar(d);
     EXPECT_EQ(Contar("PeliculasPropias"), 1);
     EXPECT_EQ(Contar("ReveladoresPropios"), 0);
@@ -190,11 +199,7 @@ TEST_F(TiemposPropiosVentana, ElDialogoRechazaNombraElCampoYNoPierdeLoEscrito) {
     frmTiempoPropio* d = Dialogo(v);
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->findChild<QComboBox*>("cboPelicula")->currentText(), "Kodak Tri-X 400");
-    Nombre(d, "cboRevelador", "Rodinal");
-    Escribir(d, "txtDilucion", "1+25");
-    Escribir(d, "txtEI", "400");
-    Escribir(d, "txt35", "9:75");
-    Escribir(d, "txtTemperatura", "20");
+    Llenar(d, "Rodinal", "1+25", "400", "txt35", "9:75", "20");
     Guardar(d);
     ASSERT_EQ(Guion().llamadas.size(), 1u);
     EXPECT_TRUE(Guion().llamadas[0].texto.startsWith("35 mm:"));
@@ -216,11 +221,7 @@ TEST_F(TiemposPropiosVentana, ElDialogoRechazaNombraElCampoYNoPierdeLoEscrito) {
     MenuFila(v, 0);
     Elegir(v, "mnuAnadirMiTiempo");
     d = Dialogo(v);
-    Nombre(d, "cboRevelador", "rodinal");
-    Escribir(d, "txtDilucion", "1+25");
-    Escribir(d, "txtEI", "400");
-    Escribir(d, "txt35", "11");
-    Escribir(d, "txtTemperatura", "20");
+    Llenar(d, "rodinal", "1+25", "400", "txt35", "11", "20");
     Guion().llamadas.clear();
     Guion().respuestas = {Respuesta::No};
     Guardar(d);
