@@ -1,7 +1,7 @@
 #pragma once
 
-#include "datos/LectorCsv.h"
 #include "shell/BaseDatos.h"
+#include "shell/Csv.h"
 #include "shell/Esquema.h"
 
 #include <QString>

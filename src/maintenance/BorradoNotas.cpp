@@ -1,9 +1,11 @@
 #include "maintenance/BorradoNotas.h"
 
+#include "devtimes/TiemposPropios.h"
 #include "shell/AlmacenDatos.h"
 
 bool BorrarNotas(NotasUsuario notas) {
-    BaseDatos* bd = notas == NotasUsuario::Personales ? NotesDb() : ReferenceDb();
+    BaseDatos* bd =
+        notas == NotasUsuario::Personales || notas == NotasUsuario::Tiempos ? NotesDb() : ReferenceDb();
     if (!bd)
         return false;
     switch (notas) {
@@ -18,6 +20,9 @@ bool BorrarNotas(NotasUsuario notas) {
         break;
     case NotasUsuario::Personales:
         bd->Ejecutar(QStringLiteral("DELETE FROM NotasPersonales"));
+        break;
+    case NotasUsuario::Tiempos:
+        BorrarTodosMisTiempos();
         break;
     }
     return true;

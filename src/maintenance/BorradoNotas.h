@@ -5,7 +5,8 @@ enum class NotasUsuario {
     Peliculas,   // film view of the development-time search (ReferenceDb)
     Reveladores, // developer view of the development-time search (ReferenceDb)
     Formulas,    // notes per formula (ReferenceDb)
-    Personales   // dated personal notes (NotesDb)
+    Personales,  // dated personal notes (NotesDb)
+    Tiempos      // own times, films and developers (NotesDb), in one transaction
 };
 
 // Clears those notes. False when their database is closed; an engine failure raises ErrorBD.

@@ -1,5 +1,6 @@
 #include "maintenance/frmServicio.h"
 
+#include "intercambio/MisDatos.h"
 #include "maintenance/CopiaSeguridad.h"
 #include "maintenance/Fondos.h"
 #include "shell/Anfitrion.h"
@@ -13,6 +14,8 @@
 #include "shell/Tema.h"
 #include "shell/TextoAnsi.h"
 
+#include <QDate>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -21,6 +24,8 @@
 namespace {
 const QString kTituloBorrar = QStringLiteral("Borrar notas");
 const QString kClaveFondo = QStringLiteral("Fondo");
+const QString kTituloExportar = QStringLiteral("Exportar mis datos");
+const QString kTituloImportar = QStringLiteral("Importar mis datos");
 constexpr int kRolNumero = Qt::UserRole;
 constexpr int kRolNombre = Qt::UserRole + 1;
 constexpr double kAnchoBoton = 3840;
@@ -49,6 +54,16 @@ frmServicio::frmServicio(Anfitrion& anfitrion, QWidget* padre) : VentanaModulo(p
     auto* cmdCopia = CrearControl<QPushButton>(this, "cmdCopiaRespaldoBBDD", 240, 2880, kAnchoBoton, 495);
     cmdCopia->setText(QStringLiteral("Hacer copia de las bases de datos"));
     connect(cmdCopia, &QPushButton::clicked, this, [] { HacerCopiaSeguridad(); });
+    auto* cmdExportar = CrearControl<QPushButton>(this, "cmdExportarMisDatos", 240, 3480, kAnchoBoton, 495);
+    cmdExportar->setText(QStringLiteral("Exportar mis datos…"));
+    connect(cmdExportar, &QPushButton::clicked, this, &frmServicio::Exportar);
+    auto* cmdImportar = CrearControl<QPushButton>(this, "cmdImportarMisDatos", 240, 4080, kAnchoBoton, 495);
+    cmdImportar->setText(QStringLiteral("Importar mis datos…"));
+    connect(cmdImportar, &QPushButton::clicked, this, &frmServicio::Importar);
+    CrearBorrado("cmdBorrarTiemposPropios", 4680, QStringLiteral("Borrar todos mis tiempos"),
+                 NotasUsuario::Tiempos,
+                 QStringLiteral("Se borrarán todos mis tiempos, películas y reveladores propios."),
+                 QStringLiteral("Tiempos propios borrados."));
 
     auto* lblFondo = CrearControl<QLabel>(this, "lblFondo", 4320, 240, 5400, 255);
     lblFondo->setText(QStringLiteral("Elegir fondo de pantalla:"));
@@ -104,6 +119,74 @@ void frmServicio::ElegirFondo() {
     if (!GuardarCfg(kClaveFondo, nombre))
         Dialogo().Informar(QString(), QStringLiteral("No se pudo guardar el fondo elegido en garvola.cfg."),
                            Icono::Exclamacion);
+}
+
+void frmServicio::Exportar() {
+    const QString propuesta = QDir::homePath() + u"/mis_datos_garvola_" +
+                              QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + u".zip";
+    const auto ruta = Dialogo().PedirArchivoGuardar(
+        kTituloExportar, propuesta,
+        QStringLiteral("Archivo ZIP (*.zip);;Carpeta (cualquier nombre sin .zip) (*)"));
+    if (!ruta)
+        return;
+    try {
+        const ResumenExportacion resumen = ExportarMisDatos(*ruta);
+        Dialogo().Informar(kTituloExportar, TextoExportado(resumen, QDir::toNativeSeparators(*ruta)),
+                           resumen.omitidas.isEmpty() ? Icono::Informacion : Icono::Exclamacion);
+    } catch (const ErrorBD& e) {
+        Dialogo().Informar(kTituloExportar, u"No se pudieron exportar mis datos: " + e.Descripcion(),
+                           Icono::Critico);
+    }
+}
+
+void frmServicio::Importar() {
+    const auto ruta = Dialogo().PedirArchivoAbrir(kTituloImportar, QDir::homePath(),
+                                                  QStringLiteral("Mis datos (*.zip manifiesto.csv)"));
+    if (!ruta)
+        return;
+    PaqueteMisDatos paquete;
+    PlanImportacion plan;
+    try {
+        paquete = LeerMisDatos(*ruta);
+        plan = PlanificarImportacion(paquete);
+    } catch (const ErrorBD& e) {
+        Dialogo().Informar(kTituloImportar,
+                           u"No se puede importar " + QDir::toNativeSeparators(*ruta) + u":\n" +
+                               e.Descripcion() + u"\n\nNo se ha escrito nada.",
+                           Icono::Exclamacion);
+        return;
+    }
+    if (plan.Nuevos() == 0 && plan.Existentes() == 0) {
+        Dialogo().Informar(kTituloImportar, u"No hay nada que importar.\n\n" + TextoPlan(plan),
+                           Icono::Informacion);
+        return;
+    }
+    bool reemplazar = false;
+    if (plan.Existentes() == 0) {
+        if (Dialogo().PreguntarSiNo(kTituloImportar, TextoPlan(plan) + u"\n\n¿Añadir los datos nuevos?",
+                                    Icono::Pregunta) != Respuesta::Si)
+            return;
+    } else {
+        const Respuesta r = Dialogo().PreguntarSiNoCancelar(
+            kTituloImportar,
+            TextoPlan(plan) + u"\n\n¿Añadir los nuevos y conservar los que ya existen?\n"
+                              u"Sí: añadir los nuevos y conservar los existentes.\n"
+                              u"No: añadir los nuevos y reemplazar los existentes por los del archivo.\n"
+                              u"Cancelar: no importar nada.",
+            Icono::Pregunta);
+        if (r == Respuesta::Cancelar)
+            return;
+        reemplazar = r == Respuesta::No;
+    }
+    try {
+        const PlanImportacion hecho = ImportarMisDatos(paquete, reemplazar);
+        Dialogo().Informar(kTituloImportar, TextoImportado(hecho, reemplazar), Icono::Informacion);
+    } catch (const ErrorBD& e) {
+        Dialogo().Informar(kTituloImportar,
+                           u"No se pudieron importar mis datos: " + e.Descripcion() +
+                               u"\nNo se ha escrito nada.",
+                           Icono::Critico);
+    }
 }
 
 void frmServicio::CrearBorrado(const char* nombre, double arriba, const QString& titulo, NotasUsuario notas,

@@ -17,6 +17,8 @@ public:
 
 private Q_SLOTS:
     void ElegirFondo();
+    void Exportar();
+    void Importar();
 
 private:
     void CrearBorrado(const char* nombre, double arriba, const QString& titulo, NotasUsuario notas,

@@ -21,6 +21,12 @@ public:
     // The text typed, or nothing when the user cancelled.
     virtual std::optional<QString> PedirTexto(const QString& titulo, const QString& etiqueta,
                                               const QString& inicial) = 0;
+    // A file path chosen by the user, or nothing when cancelled. filtro: "Descripción (*.zip)", with
+    // ";;" between choices.
+    virtual std::optional<QString> PedirArchivoGuardar(const QString& titulo, const QString& inicial,
+                                                       const QString& filtro) = 0;
+    virtual std::optional<QString> PedirArchivoAbrir(const QString& titulo, const QString& inicial,
+                                                     const QString& filtro) = 0;
 };
 
 // The dialogs in use; none is installed until the program or a test installs one.

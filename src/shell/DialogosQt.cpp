@@ -1,6 +1,7 @@
 #include "shell/DialogosQt.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -79,4 +80,18 @@ std::optional<QString> DialogosQt::PedirTexto(const QString& titulo, const QStri
     if (d.exec() != QDialog::Accepted)
         return std::nullopt;
     return d.textValue();
+}
+
+std::optional<QString> DialogosQt::PedirArchivoGuardar(const QString& titulo, const QString& inicial,
+                                                       const QString& filtro) {
+    const QString r =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), Titulo(titulo), inicial, filtro);
+    return r.isEmpty() ? std::nullopt : std::optional<QString>(r);
+}
+
+std::optional<QString> DialogosQt::PedirArchivoAbrir(const QString& titulo, const QString& inicial,
+                                                     const QString& filtro) {
+    const QString r =
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), Titulo(titulo), inicial, filtro);
+    return r.isEmpty() ? std::nullopt : std::optional<QString>(r);
 }

@@ -10,4 +10,8 @@ public:
     void Informar(const QString& titulo, const QString& texto, Icono icono) override;
     std::optional<QString> PedirTexto(const QString& titulo, const QString& etiqueta,
                                       const QString& inicial) override;
+    std::optional<QString> PedirArchivoGuardar(const QString& titulo, const QString& inicial,
+                                               const QString& filtro) override;
+    std::optional<QString> PedirArchivoAbrir(const QString& titulo, const QString& inicial,
+                                             const QString& filtro) override;
 };

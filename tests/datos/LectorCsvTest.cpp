@@ -1,6 +1,6 @@
-#include "datos/LectorCsv.h"
 #include "datos/CargaDatos.h"
 #include "shell/BaseDatos.h"
+#include "shell/Csv.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

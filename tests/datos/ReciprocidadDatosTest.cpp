@@ -1,5 +1,5 @@
 #include "calculators/Reciprocidad.h"
-#include "datos/LectorCsv.h"
+#include "shell/Csv.h"
 
 #include <QDir>
 #include <QHash>

@@ -1,5 +1,5 @@
 #include "datos/CargaDatos.h"
-#include "datos/LectorCsv.h"
+#include "shell/Csv.h"
 
 #include <QDir>
 #include <QRegularExpression>

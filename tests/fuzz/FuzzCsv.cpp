@@ -1,6 +1,6 @@
 // The data set's CSV files: any bytes end in a table or in the one form of error, never a crash.
-#include "datos/LectorCsv.h"
 #include "shell/BaseDatos.h"
+#include "shell/Csv.h"
 
 #include <QByteArray>
 #include <cstddef>

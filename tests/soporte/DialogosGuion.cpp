@@ -39,3 +39,27 @@ std::optional<QString> DialogosGuion::PedirTexto(const QString& titulo, const QS
     textos.pop_front();
     return r;
 }
+
+namespace {
+std::optional<QString> SiguienteArchivo(DialogosGuion& d, const QString& titulo, const QString& inicial,
+                                        const QString& filtro) {
+    d.llamadas.push_back({DialogosGuion::Tipo::PedirArchivo, titulo, filtro, Icono::Ninguno, inicial});
+    if (d.archivos.empty()) {
+        ADD_FAILURE() << "Unexpected file dialog: " << titulo.toStdString();
+        return std::nullopt;
+    }
+    auto r = d.archivos.front();
+    d.archivos.pop_front();
+    return r;
+}
+} // namespace
+
+std::optional<QString> DialogosGuion::PedirArchivoGuardar(const QString& titulo, const QString& inicial,
+                                                          const QString& filtro) {
+    return SiguienteArchivo(*this, titulo, inicial, filtro);
+}
+
+std::optional<QString> DialogosGuion::PedirArchivoAbrir(const QString& titulo, const QString& inicial,
+                                                        const QString& filtro) {
+    return SiguienteArchivo(*this, titulo, inicial, filtro);
+}

@@ -9,13 +9,13 @@
 // A question with no answer queued fails the test and answers No (or Cancelar).
 class DialogosGuion : public Dialogos {
 public:
-    enum class Tipo { SiNo, SiNoCancelar, Informar, PedirTexto };
+    enum class Tipo { SiNo, SiNoCancelar, Informar, PedirTexto, PedirArchivo };
     struct Llamada {
         Tipo tipo;
         QString titulo;
         QString texto;
         Icono icono = Icono::Ninguno;
-        QString inicial; // PedirTexto: the proposed text
+        QString inicial; // PedirTexto and PedirArchivo: the proposed text or path
     };
 
     Respuesta PreguntarSiNo(const QString& titulo, const QString& texto, Icono icono) override;
@@ -23,9 +23,15 @@ public:
     void Informar(const QString& titulo, const QString& texto, Icono icono) override;
     std::optional<QString> PedirTexto(const QString& titulo, const QString& etiqueta,
                                       const QString& inicial) override;
+    // Both file dialogs answer from archivos; texto records the filter.
+    std::optional<QString> PedirArchivoGuardar(const QString& titulo, const QString& inicial,
+                                               const QString& filtro) override;
+    std::optional<QString> PedirArchivoAbrir(const QString& titulo, const QString& inicial,
+                                             const QString& filtro) override;
 
     std::deque<Respuesta> respuestas;
     std::deque<std::optional<QString>> textos;
+    std::deque<std::optional<QString>> archivos;
     std::vector<Llamada> llamadas;
 };
 

@@ -17,6 +17,7 @@ class LimpiarGuion : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override {
         g_guion->respuestas.clear();
         g_guion->textos.clear();
+        g_guion->archivos.clear();
         g_guion->llamadas.clear();
     }
 };

@@ -6,8 +6,9 @@
 #include <optional>
 #include <vector>
 
-// One CSV file of the data set: UTF-8, a header row, comma separated, RFC 4180 quoting. An
-// unquoted empty field is Null; a quoted empty field ("") is an empty text.
+// The program's CSV files (the data set, the user's exported data): UTF-8, a header row, comma
+// separated, RFC 4180 quoting. An unquoted empty field is Null; a quoted empty field ("") is an
+// empty text.
 using ValorCsv = std::optional<QString>;
 
 struct FilaCsv {
@@ -26,9 +27,14 @@ struct TablaCsv {
     ValorCsv Valor(const FilaCsv& fila, const QString& nombre) const;
 };
 
-// Malformed text raises ErrorBD with "archivo, línea N: motivo".
-TablaCsv AnalizarCsv(const QByteArray& texto, const QString& archivo);
+// Malformed text raises ErrorBD with "archivo, línea N: motivo". Line breaks inside a quoted field
+// become "\n" unless conservarFines keeps them as written ("\r\n" in an RTF body).
+TablaCsv AnalizarCsv(const QByteArray& texto, const QString& archivo, bool conservarFines = false);
 TablaCsv LeerCsv(const QString& ruta);
 
 // "archivo, línea N: motivo", the one form of every data-set error.
 QString UbicarError(const QString& archivo, int linea, const QString& motivo);
+
+// The text of a CSV file that AnalizarCsv reads back as it was: UTF-8, CR LF, a field quoted when
+// it holds a comma, a quote or a line break, or is an empty text (Null stays unquoted and empty).
+QByteArray EscribirCsv(const QStringList& cabecera, const std::vector<std::vector<ValorCsv>>& filas);

@@ -1,4 +1,4 @@
-#include "datos/LectorCsv.h"
+#include "shell/Csv.h"
 
 #include "shell/BaseDatos.h"
 
@@ -20,7 +20,8 @@ namespace {
 // Splits the text into records; a quoted field may span lines.
 class Analizador {
 public:
-    Analizador(const QString& texto, const QString& archivo) : t_(texto), archivo_(archivo) {}
+    Analizador(const QString& texto, const QString& archivo, bool conservarFines)
+        : t_(texto), archivo_(archivo), conservarFines_(conservarFines) {}
 
     // False at the end of the text. Blank lines are skipped.
     bool Siguiente(FilaCsv& fila) {
@@ -80,10 +81,14 @@ private:
             if (c == u'\n')
                 ++linea_;
             if (c == u'\r') {
-                if (p_ < t_.size() && t_[p_] == u'\n')
+                const bool crlf = p_ < t_.size() && t_[p_] == u'\n';
+                if (crlf)
                     ++p_;
                 ++linea_;
-                v += u'\n';
+                if (!conservarFines_)
+                    v += u'\n';
+                else
+                    v += crlf ? QStringLiteral("\r\n") : QStringLiteral("\r");
                 continue;
             }
             v += c;
@@ -99,22 +104,39 @@ private:
 
     const QString& t_;
     const QString& archivo_;
+    bool conservarFines_;
     qsizetype p_ = 0;
     int linea_ = 1;
 };
 
 } // namespace
 
-TablaCsv AnalizarCsv(const QByteArray& texto, const QString& archivo) {
+namespace {
+// The line of the first byte that is not UTF-8, for the message.
+int LineaNoUtf8(const QByteArray& texto) {
+    int linea = 1;
+    for (QByteArrayView resto(texto); !resto.isEmpty(); ++linea) {
+        const qsizetype fin = resto.indexOf('\n');
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString tramo = utf8(fin < 0 ? resto : resto.first(fin));
+        if (utf8.hasError() || fin < 0)
+            break;
+        resto = resto.sliced(fin + 1);
+    }
+    return linea;
+}
+} // namespace
+
+TablaCsv AnalizarCsv(const QByteArray& texto, const QString& archivo, bool conservarFines) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString decodificado = utf8(texto);
     if (utf8.hasError())
-        throw ErrorBD(archivo + u": el archivo no está en UTF-8");
+        throw ErrorBD(UbicarError(archivo, LineaNoUtf8(texto), QStringLiteral("el texto no está en UTF-8")));
     const QString limpio = decodificado.startsWith(QChar(0xFEFF)) ? decodificado.mid(1) : decodificado;
 
     TablaCsv tabla;
     tabla.archivo = archivo;
-    Analizador a(limpio, archivo);
+    Analizador a(limpio, archivo, conservarFines);
     FilaCsv fila;
     if (!a.Siguiente(fila))
         throw ErrorBD(archivo + u": falta la fila de cabecera");
@@ -143,4 +165,43 @@ TablaCsv LeerCsv(const QString& ruta) {
     if (!f.open(QIODevice::ReadOnly))
         throw ErrorBD(u"No se puede leer " + ruta + u": " + f.errorString());
     return AnalizarCsv(f.readAll(), QFileInfo(ruta).fileName());
+}
+
+namespace {
+void AnadirCampo(QString& salida, const ValorCsv& valor) {
+    if (!valor)
+        return;
+    const QString& v = *valor;
+    const bool comillas = v.isEmpty() || v.contains(u',') || v.contains(u'"') || v.contains(u'\n') ||
+                          v.contains(u'\r') || v.front().isSpace() || v.back().isSpace();
+    if (!comillas) {
+        salida += v;
+        return;
+    }
+    salida += u'"';
+    for (const QChar c : v) {
+        if (c == u'"')
+            salida += u'"';
+        salida += c;
+    }
+    salida += u'"';
+}
+
+void AnadirFila(QString& salida, const std::vector<ValorCsv>& campos) {
+    for (size_t i = 0; i < campos.size(); ++i) {
+        if (i > 0)
+            salida += u',';
+        AnadirCampo(salida, campos[i]);
+    }
+    salida += QStringLiteral("\r\n");
+}
+} // namespace
+
+QByteArray EscribirCsv(const QStringList& cabecera, const std::vector<std::vector<ValorCsv>>& filas) {
+    QString salida;
+    std::vector<ValorCsv> nombres(cabecera.begin(), cabecera.end());
+    AnadirFila(salida, nombres);
+    for (const auto& fila : filas)
+        AnadirFila(salida, fila);
+    return salida.toUtf8();
 }

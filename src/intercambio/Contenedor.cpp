@@ -1,0 +1,177 @@
+#include "intercambio/Contenedor.h"
+
+#include "shell/BaseDatos.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <zip.h>
+
+namespace {
+
+QString Megas(qint64 bytes) {
+    return QString::number(bytes / (1024 * 1024)) + u" MB";
+}
+
+QString MensajeZip(zip_error_t* error) {
+    return QString::fromLocal8Bit(zip_error_strerror(error));
+}
+
+// The zip handle, discarded (never written) on every way out.
+struct ZipLectura {
+    zip_t* z = nullptr;
+    ~ZipLectura() {
+        if (z)
+            zip_discard(z);
+    }
+};
+
+QByteArray LeerMiembro(zip_t* z, zip_uint64_t indice, const QString& nombre, qint64 limite) {
+    zip_stat_t st;
+    zip_stat_init(&st);
+    if (zip_stat_index(z, indice, 0, &st) == 0 && (st.valid & ZIP_STAT_SIZE) &&
+        st.size > zip_uint64_t(limite))
+        throw ErrorBD(nombre + u": ocupa más de " + Megas(limite) + u" descomprimido; no se importa.");
+    zip_file_t* f = zip_fopen_index(z, indice, 0);
+    if (!f)
+        throw ErrorBD(nombre + u": no se puede leer del archivo ZIP (" + MensajeZip(zip_get_error(z)) +
+                      u").");
+    QByteArray datos;
+    char bloque[65536];
+    for (;;) {
+        const zip_int64_t leidos = zip_fread(f, bloque, sizeof bloque);
+        if (leidos < 0) {
+            const QString motivo = MensajeZip(zip_file_get_error(f));
+            zip_fclose(f);
+            throw ErrorBD(nombre + u": el archivo ZIP está dañado (" + motivo + u").");
+        }
+        if (leidos == 0)
+            break;
+        // The declared size may lie: the bytes inflated are what counts.
+        if (datos.size() + leidos > limite) {
+            zip_fclose(f);
+            throw ErrorBD(nombre + u": ocupa más de " + Megas(limite) + u" descomprimido; no se importa.");
+        }
+        datos.append(bloque, qsizetype(leidos));
+    }
+    zip_fclose(f);
+    return datos;
+}
+
+void EscribirZip(const QString& ruta, const ArchivosPaquete& archivos) {
+    int codigo = 0;
+    zip_t* z = zip_open(QFile::encodeName(ruta).constData(), ZIP_CREATE | ZIP_TRUNCATE, &codigo);
+    if (!z) {
+        zip_error_t error;
+        zip_error_init_with_code(&error, codigo);
+        const QString motivo = MensajeZip(&error);
+        zip_error_fini(&error);
+        throw ErrorBD(u"No se puede crear " + ruta + u": " + motivo);
+    }
+    for (const auto& [nombre, datos] : archivos) {
+        // The buffers live in archivos until zip_close has written them.
+        zip_source_t* fuente = zip_source_buffer(z, datos.constData(), zip_uint64_t(datos.size()), 0);
+        if (!fuente ||
+            zip_file_add(z, nombre.toUtf8().constData(), fuente, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8) < 0) {
+            if (fuente)
+                zip_source_free(fuente);
+            const QString motivo = MensajeZip(zip_get_error(z));
+            zip_discard(z);
+            throw ErrorBD(u"No se puede escribir " + ruta + u": " + motivo);
+        }
+    }
+    // libzip writes a temporary file and renames it: a failure leaves no half-written package.
+    if (zip_close(z) < 0) {
+        const QString motivo = MensajeZip(zip_get_error(z));
+        zip_discard(z);
+        throw ErrorBD(u"No se puede escribir " + ruta + u": " + motivo);
+    }
+}
+
+void EscribirCarpeta(const QString& ruta, const ArchivosPaquete& archivos) {
+    if (!QDir().mkpath(ruta))
+        throw ErrorBD(u"No se puede crear la carpeta " + ruta);
+    for (const auto& [nombre, datos] : archivos) {
+        QSaveFile f(ruta + u'/' + nombre);
+        if (!f.open(QIODevice::WriteOnly) || f.write(datos) != datos.size() || !f.commit())
+            throw ErrorBD(u"No se puede escribir " + f.fileName() + u": " + f.errorString());
+    }
+}
+
+QByteArray LeerArchivo(const QString& ruta, qint64 limite) {
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly))
+        throw ErrorBD(u"No se puede leer " + ruta + u": " + f.errorString());
+    if (f.size() > limite)
+        throw ErrorBD(QFileInfo(ruta).fileName() + u": ocupa más de " + Megas(limite) + u"; no se importa.");
+    QByteArray datos = f.read(limite + 1);
+    if (datos.size() > limite)
+        throw ErrorBD(QFileInfo(ruta).fileName() + u": ocupa más de " + Megas(limite) + u"; no se importa.");
+    return datos;
+}
+
+} // namespace
+
+bool EsRutaZip(const QString& ruta) {
+    return ruta.endsWith(QStringLiteral(".zip"), Qt::CaseInsensitive);
+}
+
+void EscribirContenedor(const QString& ruta, const ArchivosPaquete& archivos) {
+    if (EsRutaZip(ruta))
+        EscribirZip(ruta, archivos);
+    else
+        EscribirCarpeta(ruta, archivos);
+}
+
+ArchivosPaquete LeerZip(const QByteArray& zip, const QStringList& nombres, qint64 limite) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* fuente = zip_source_buffer_create(zip.constData(), zip_uint64_t(zip.size()), 0, &error);
+    ZipLectura lectura;
+    if (fuente)
+        lectura.z = zip_open_from_source(fuente, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    if (!lectura.z) {
+        if (fuente)
+            zip_source_free(fuente);
+        const QString motivo = MensajeZip(&error);
+        zip_error_fini(&error);
+        throw ErrorBD(u"No es un archivo ZIP válido (" + motivo + u").");
+    }
+    zip_error_fini(&error);
+    ArchivosPaquete archivos;
+    const zip_int64_t miembros = zip_get_num_entries(lectura.z, 0);
+    for (zip_int64_t i = 0; i < miembros; ++i) {
+        const char* crudo = zip_get_name(lectura.z, zip_uint64_t(i), ZIP_FL_ENC_GUESS);
+        if (!crudo)
+            continue;
+        // A package zipped with its folder keeps the files one level down.
+        const QString ruta = QString::fromUtf8(crudo);
+        const QString nombre = QString(ruta).replace(u'\\', u'/').section(u'/', -1);
+        if (!nombres.contains(nombre))
+            continue;
+        if (archivos.count(nombre))
+            throw ErrorBD(nombre + u": está dos veces en el archivo ZIP.");
+        archivos[nombre] = LeerMiembro(lectura.z, zip_uint64_t(i), nombre, limite);
+    }
+    return archivos;
+}
+
+ArchivosPaquete LeerContenedor(const QString& ruta, const QStringList& nombres, qint64 limite) {
+    const QFileInfo info(ruta);
+    if (!info.exists())
+        throw ErrorBD(u"No existe " + ruta);
+    // One of the package's own files stands for the folder that holds it.
+    const QString carpeta = info.isDir()                        ? ruta
+                            : nombres.contains(info.fileName()) ? info.absolutePath()
+                                                                : QString();
+    if (carpeta.isEmpty())
+        return LeerZip(LeerArchivo(ruta, limite * std::max<qint64>(1, nombres.size())), nombres, limite);
+    ArchivosPaquete archivos;
+    for (const QString& nombre : nombres) {
+        const QString archivo = carpeta + u'/' + nombre;
+        if (QFileInfo(archivo).isFile())
+            archivos[nombre] = LeerArchivo(archivo, limite);
+    }
+    return archivos;
+}

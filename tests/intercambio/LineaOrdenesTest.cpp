@@ -1,0 +1,98 @@
+// garvola --exportar / --importar run as a separate process on a prepared program folder.
+#include "shell/AlmacenDatos.h"
+
+#include "intercambio/DatosMios.h"
+#include "soporte/CarpetaPruebas.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::HasSubstr;
+
+namespace {
+
+struct Salida {
+    int codigo = -1;
+    std::string salida, errores;
+};
+
+// The program copied into the folder works there, as an unpacked copy does.
+Salida Garvola(const CarpetaPruebas& carpeta, const QStringList& argumentos) {
+    const QString programa = carpeta.Archivo(QStringLiteral("garvola"));
+    if (!QFileInfo::exists(programa)) {
+        EXPECT_TRUE(QFile::copy(QStringLiteral(GARVOLA_PROGRAMA), programa));
+    }
+    CerrarBasesDatos();
+    QProcess p;
+    p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+    p.start(programa, argumentos);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    try {
+        AbrirBasesDatos();
+    } catch (const ErrorBD&) {
+        // A test that took a database away checks the program's answer, not the files.
+    }
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            p.readAllStandardOutput().toStdString(), p.readAllStandardError().toStdString()};
+}
+
+TEST(LineaOrdenes, ExportarEImportarSinVentana) {
+    QTemporaryDir fuera;
+    const QString paquete = fuera.path() + QStringLiteral("/mios.zip");
+    QStringList original;
+    {
+        CarpetaPruebas origen;
+        datos_mios::LlenarReferencia();
+        datos_mios::LlenarMisDatos();
+        original = datos_mios::Volcar();
+        const Salida s = Garvola(origen, {QStringLiteral("--exportar"), paquete});
+        EXPECT_EQ(s.codigo, 0) << s.errores;
+        EXPECT_THAT(s.salida, HasSubstr("Tiempos propios: 2"));
+        EXPECT_TRUE(QFileInfo(paquete).isFile());
+    }
+    CarpetaPruebas destino;
+    datos_mios::LlenarReferencia(7);
+    Salida s = Garvola(destino, {QStringLiteral("--importar"), paquete});
+    EXPECT_EQ(s.codigo, 0) << s.errores;
+    EXPECT_THAT(s.salida, HasSubstr("Importación terminada"));
+    EXPECT_EQ(datos_mios::Volcar(), original);
+
+    ReferenceDb()->Ejecutar("UPDATE NotasMiasPelicula SET Texto = 'mía de ahora'");
+    const QStringList cambiado = datos_mios::Volcar();
+    s = Garvola(destino, {QStringLiteral("--importar"), paquete});
+    EXPECT_EQ(s.codigo, 0) << s.errores;
+    EXPECT_THAT(s.salida, HasSubstr("conservados"));
+    EXPECT_EQ(datos_mios::Volcar(), cambiado);
+    s = Garvola(destino, {QStringLiteral("--importar"), paquete, QStringLiteral("--reemplazar")});
+    EXPECT_EQ(s.codigo, 0) << s.errores;
+    EXPECT_EQ(datos_mios::Volcar(), original);
+}
+
+TEST(LineaOrdenes, LosFallosVanAErroresConCodigoDistintoDeCero) {
+    CarpetaPruebas carpeta;
+    datos_mios::LlenarReferencia();
+    const QStringList antes = datos_mios::Volcar();
+    carpeta.Escribir(QStringLiteral("malo/manifiesto.csv"), "Formato,Version\r\nGarvola mis datos,1\r\n");
+    carpeta.Escribir(QStringLiteral("malo/notas_personales.csv"), "Fecha,Titulo,Texto\r\na,b,c\r\nd,e\r\n");
+    Salida s = Garvola(carpeta, {QStringLiteral("--importar"), carpeta.Archivo(QStringLiteral("malo"))});
+    EXPECT_EQ(s.codigo, 1);
+    EXPECT_THAT(s.errores, HasSubstr("notas_personales.csv, línea 3"));
+    EXPECT_TRUE(s.salida.empty()) << s.salida;
+    EXPECT_EQ(datos_mios::Volcar(), antes);
+
+    s = Garvola(carpeta, {QStringLiteral("--exportar")});
+    EXPECT_EQ(s.codigo, 2);
+    EXPECT_THAT(s.errores, HasSubstr("Uso: garvola --exportar FICHERO"));
+    CerrarBasesDatos();
+    QFile::remove(carpeta.Archivo(QStringLiteral("notasp.mdb")));
+    s = Garvola(carpeta, {QStringLiteral("--exportar"), carpeta.Archivo(QStringLiteral("x.zip"))});
+    EXPECT_EQ(s.codigo, 1);
+    EXPECT_THAT(s.errores, HasSubstr("notasp.mdb"));
+    EXPECT_FALSE(QFileInfo::exists(carpeta.Archivo(QStringLiteral("x.zip"))));
+}
+
+} // namespace
