@@ -1,6 +1,7 @@
 #include "intercambio/MisDatos.h"
 
 #include "devtimes/FormularioTiempoPropio.h"
+#include "devtimes/TiemposPropios.h"
 #include "shell/AlmacenDatos.h"
 
 #include <QDateTime>
@@ -549,6 +550,12 @@ PlanImportacion ImportarMisDatos(const PaqueteMisDatos& paquete, bool reemplazar
     PlanImportacion hecho = Importacion(notas, ref, true, reemplazar).Recorrer(paquete);
     txNotas.Confirmar();
     txRef.Confirmar();
+    try {
+        // Times of films the package names but does not list as own still reach the list.
+        RegistrarNombresPropios();
+    } catch (const ErrorBD&) {
+        // The next start registers them.
+    }
     return hecho;
 }
 
