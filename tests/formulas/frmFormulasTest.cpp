@@ -328,6 +328,9 @@ TEST_F(frmFormulasTest, LosAnchosDeColumnaSeRecuerdan) {
 // and no-break spaces, and a new window shows them as they were.
 TEST_F(frmFormulasTest, MisNotasLargasYExtranasVuelvenIguales) {
     const QString texto = TextoExtrano(10000, true);
+    Pegar(C("txtFiltro"), TextoExtrano(300));
+    EXPECT_TRUE(Items().isEmpty());
+    Pegar(C("txtFiltro"), QString());
     Clic("Kodak F-5");
     Pegar(C("txtMisNotas"), texto);
     QTest::mouseClick(C("btnGuardarMisNotas"), Qt::LeftButton);
