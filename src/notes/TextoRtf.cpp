@@ -903,7 +903,12 @@ void LeerRtf(QStringView rtf, QTextDocument& documento) {
     const bool deshacer = documento.isUndoRedoEnabled();
     documento.setUndoRedoEnabled(false);
     documento.clear();
+    // One edit block: outside one every insertion lays out its whole paragraph again, which made
+    // a paragraph of many formatting runs quadratic to read.
+    QTextCursor lote(&documento);
+    lote.beginEditBlock();
     LectorRtf(rtf, documento).Leer();
+    lote.endEditBlock();
     documento.setUndoRedoEnabled(deshacer);
 }
 
