@@ -12,9 +12,13 @@
 // modoPelicula: the list shows films and the grid developers; otherwise the reverse.
 
 struct ItemLista {
-    int id = 0; // 0 in the discontinued tables, which have names only
+    int id = 0; // 0 in the discontinued tables, which have names only; kIdPropio for own ones
     QString nombre;
+    bool propio = false; // the user's own film or developer, which the reference list lacks
 };
+
+// Id of a list entry that names an own film or developer: it has no reference id.
+inline constexpr int kIdPropio = -1;
 
 struct NotaMia {
     int idNota = 0;

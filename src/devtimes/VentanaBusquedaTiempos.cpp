@@ -1,6 +1,7 @@
 #include "devtimes/VentanaBusquedaTiempos.h"
 
 #include "devtimes/Disposicion.h"
+#include "devtimes/TiemposPropios.h"
 #include "filmsheet/frmImagenCompleta.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Controles.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 namespace {
@@ -200,23 +202,20 @@ void VentanaBusquedaTiempos::CargarLista() {
         return;
     lstItems_->setUpdatesEnabled(false);
     lstItems_->clear();
-    idsLista_.clear();
-    std::vector<ItemLista> items;
+    itemsLista_.clear();
     try {
-        items = LeerItems(txtFiltro_->text());
+        itemsLista_ = LeerItems(txtFiltro_->text());
     } catch (const ErrorBD& e) {
         InformarError(QStringLiteral("Error al cargar la lista: "), e);
     }
-    // Added in one insertion; each entry's id stands beside it, by row.
+    // Added in one insertion; what each entry stands for stays beside it, by row.
     QStringList nombres;
-    nombres.reserve(qsizetype(items.size()));
-    for (const ItemLista& i : items) {
-        nombres << i.nombre;
-        idsLista_.push_back(i.id);
-    }
+    nombres.reserve(qsizetype(itemsLista_.size()));
+    for (const ItemLista& i : itemsLista_)
+        nombres << (i.propio ? i.nombre + kMarcaPropio : i.nombre);
     lstItems_->addItems(nombres);
     lstItems_->setUpdatesEnabled(true);
-    lblConteo_->setText(TextoConteo(modoPelicula_, int(items.size())));
+    lblConteo_->setText(TextoConteo(modoPelicula_, int(itemsLista_.size())));
     LimpiarGrid();
     AlCargarLista();
 }
@@ -338,15 +337,39 @@ void VentanaBusquedaTiempos::SeleccionarFila(int fila) {
     filaActual_ = fila;
 }
 
-int VentanaBusquedaTiempos::IdItem() const {
+const ItemLista* VentanaBusquedaTiempos::ItemActual() const {
     const int fila = lstItems_->currentRow();
     const QListWidgetItem* actual = lstItems_->currentItem();
-    return actual && actual->isSelected() && fila < int(idsLista_.size()) ? idsLista_[size_t(fila)] : 0;
+    return actual && actual->isSelected() && fila >= 0 && fila < int(itemsLista_.size())
+               ? &itemsLista_[size_t(fila)]
+               : nullptr;
+}
+
+int VentanaBusquedaTiempos::IdItem() const {
+    const ItemLista* item = ItemActual();
+    return item ? item->id : 0;
 }
 
 QString VentanaBusquedaTiempos::TextoItem() const {
-    const QListWidgetItem* actual = lstItems_->currentItem();
-    return actual && actual->isSelected() ? actual->text() : QString();
+    const ItemLista* item = ItemActual();
+    return item ? item->nombre : QString();
+}
+
+bool VentanaBusquedaTiempos::SeleccionarNombre(const QString& nombre) {
+    for (size_t i = 0; i < itemsLista_.size(); ++i)
+        if (itemsLista_[i].nombre.compare(nombre.trimmed(), Qt::CaseInsensitive) == 0) {
+            QListWidgetItem* entrada = lstItems_->item(int(i));
+            {
+                // Loaded once below, not again by the list's own signals.
+                const QSignalBlocker quieto(lstItems_);
+                lstItems_->setCurrentItem(entrada);
+                entrada->setSelected(true);
+            }
+            lstItems_->scrollToItem(entrada);
+            SeleccionarItem();
+            return true;
+        }
+    return false;
 }
 
 QString VentanaBusquedaTiempos::Celda(int fila, int columna) const {

@@ -65,9 +65,13 @@ protected:
     virtual bool MostrarFilaAlLlenar() const = 0;
     virtual void Redistribuir(int W, int H, int T) = 0;
 
-    // The selected list entry: its id (0 when none) and its text ("" when none).
+    // The selected list entry: its id (0 when none) and its name ("" when none).
     int IdItem() const;
     QString TextoItem() const;
+    // Paints a data row in the highlight colour, and the previous one back in its own.
+    void SeleccionarFila(int fila);
+    // Selects the entry of that name (case-insensitive) and loads it, as a click would.
+    bool SeleccionarNombre(const QString& nombre);
     QString Celda(int fila, int columna) const;
     static void Colocar(QWidget* control, const QRect& twips);
     void ColocarComunes(const DisposicionComun& d);
@@ -93,9 +97,9 @@ private:
     void CargarTiempos();
     void LimpiarGrid();
     void PintarFila(int fila);
-    void SeleccionarFila(int fila);
     void MostrarFoto();
     QString RutaFoto() const;
+    const ItemLista* ItemActual() const;
 
 protected:
     Anfitrion& anfitrion_;
@@ -119,5 +123,5 @@ protected:
     QTableWidget* grdTiempos_;
 
 private:
-    std::vector<int> idsLista_; // id of each list entry, by row
+    std::vector<ItemLista> itemsLista_; // what each list entry stands for, by row
 };

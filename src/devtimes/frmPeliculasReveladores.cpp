@@ -1,6 +1,7 @@
 #include "devtimes/frmPeliculasReveladores.h"
 
 #include "devtimes/Disposicion.h"
+#include "devtimes/frmTiempoPropio.h"
 #include "filmsheet/frmPeliculasInfoTec.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Controles.h"
@@ -12,6 +13,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -51,16 +54,43 @@ frmPeliculasReveladores::frmPeliculasReveladores(Anfitrion& anfitrion, QWidget* 
                              padre) {
     setObjectName(QStringLiteral("frmPeliculasReveladores"));
     CrearNotas();
-    menuGrid_ = new QMenu(this);
-    menuGrid_->setObjectName(QStringLiteral("menuGrid"));
-    QAction* iniciar = menuGrid_->addAction(QStringLiteral("Iniciar temporizador"));
-    iniciar->setObjectName(QStringLiteral("mnuIniciarTemporizador"));
-    connect(iniciar, &QAction::triggered, this, [this] { IniciarTemporizador(filaMenu_); });
-    grdTiempos_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(grdTiempos_, &QTableWidget::customContextMenuRequested, this, &frmPeliculasReveladores::MenuGrid);
+    CrearMenus();
     connect(grdTiempos_, &QTableWidget::cellDoubleClicked, this,
             [this](int fila) { IniciarTemporizador(fila + 1); });
     resize(1000, 660);
+}
+
+void frmPeliculasReveladores::CrearMenus() {
+    auto accion = [this](const QString& texto, const char* nombre, auto metodo) {
+        auto* a = new QAction(texto, this);
+        a->setObjectName(QString::fromLatin1(nombre));
+        connect(a, &QAction::triggered, this, metodo);
+        return a;
+    };
+    accIniciar_ = accion(QStringLiteral("Iniciar temporizador"), "mnuIniciarTemporizador",
+                         [this] { IniciarTemporizador(filaMenu_); });
+    accAnadir_ = accion(QStringLiteral("Añadir mi tiempo…"), "mnuAnadirMiTiempo",
+                        &frmPeliculasReveladores::AnadirMiTiempo);
+    accEditar_ = accion(QStringLiteral("Editar mi tiempo…"), "mnuEditarMiTiempo",
+                        &frmPeliculasReveladores::EditarMiTiempo);
+    accBorrar_ = accion(QStringLiteral("Borrar mi tiempo"), "mnuBorrarMiTiempo",
+                        &frmPeliculasReveladores::BorrarMiTiempo);
+    accCopiar_ = accion(QStringLiteral("Copiar como mi tiempo…"), "mnuCopiarComoMiTiempo",
+                        &frmPeliculasReveladores::CopiarComoMiTiempo);
+    menuGrid_ = new QMenu(this);
+    menuGrid_->setObjectName(QStringLiteral("menuGrid"));
+    menuGrid_->addAction(accIniciar_);
+    menuLista_ = new QMenu(this);
+    menuLista_->setObjectName(QStringLiteral("menuLista"));
+    for (QMenu* m : {menuGrid_, menuLista_}) {
+        if (!m->isEmpty())
+            m->addSeparator();
+        m->addActions({accAnadir_, accEditar_, accBorrar_, accCopiar_});
+    }
+    grdTiempos_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grdTiempos_, &QTableWidget::customContextMenuRequested, this, &frmPeliculasReveladores::MenuGrid);
+    lstItems_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lstItems_, &QListWidget::customContextMenuRequested, this, &frmPeliculasReveladores::MenuLista);
 }
 
 void frmPeliculasReveladores::CrearNotas() {
@@ -108,25 +138,54 @@ void frmPeliculasReveladores::closeEvent(QCloseEvent* evento) {
     VentanaBusquedaTiempos::closeEvent(evento);
 }
 
+// The own data lives in the NotesDb: when it cannot be read, the reference data still shows.
+template <class F> static auto Propios(F leer) -> decltype(leer()) {
+    try {
+        return leer();
+    } catch (const ErrorBD&) {
+        return {};
+    }
+}
+
 std::vector<ItemLista> frmPeliculasReveladores::LeerItems(const QString& filtro) {
-    return LeerLista(modoPelicula_, filtro);
+    return MezclarLista(LeerLista(modoPelicula_, filtro),
+                        Propios([&] { return LeerNombresPropios(modoPelicula_, filtro); }));
 }
 
 QStringList frmPeliculasReveladores::LeerTemperaturasItem() {
-    return LeerTemperaturas(modoPelicula_, idSeleccion_);
+    const QStringList referencia =
+        idSeleccion_ > 0 ? LeerTemperaturas(modoPelicula_, idSeleccion_) : QStringList();
+    return MezclarTemperaturas(referencia,
+                               Propios([&] { return LeerTemperaturasPropias(modoPelicula_, TextoItem()); }));
 }
 
 std::vector<QStringList> frmPeliculasReveladores::LeerFilasItem(const QString& temperatura) {
-    return LeerTiempos(modoPelicula_, idSeleccion_, temperatura);
+    std::vector<QStringList> referencia;
+    if (idSeleccion_ > 0)
+        referencia = LeerTiempos(modoPelicula_, idSeleccion_, temperatura);
+    const auto propios = Propios([&] { return LeerTiemposPropios(modoPelicula_, TextoItem(), temperatura); });
+    std::vector<QStringList> textos;
+    idsPropios_.clear();
+    for (FilaTiempos& f : MezclarFilas(std::move(referencia), propios, modoPelicula_)) {
+        textos.push_back(std::move(f.textos));
+        idsPropios_.push_back(f.idPropio);
+    }
+    return textos;
 }
 
 void frmPeliculasReveladores::AlSeleccionarItem() {
     idSeleccion_ = IdItem();
-    if (idSeleccion_ > 0 && chkInfoTecnica_->isChecked())
+    if (idSeleccion_ != 0 && chkInfoTecnica_->isChecked())
         FichaTecnica(idSeleccion_);
 }
 
+qint64 frmPeliculasReveladores::IdPropio(int fila) const {
+    return fila >= 1 && fila <= int(idsPropios_.size()) ? idsPropios_[size_t(fila - 1)] : 0;
+}
+
 QColor frmPeliculasReveladores::ColorFila(int fila) const {
+    if (IdPropio(fila) != 0)
+        return ColorFilaPropia;
     return fila % 2 == 1 ? ColorFilaAlterna : ColorBlanco;
 }
 
@@ -176,6 +235,12 @@ void frmPeliculasReveladores::AlCambiarCabeceras() {
 void frmPeliculasReveladores::MostrarFila(int fila) {
     CargarNotaMia(fila);
     const bool dentro = fila >= 1 && fila <= filasDatos_;
+    if (dentro && IdPropio(fila) != 0) {
+        // The user's note is free text: it is shown as written, never read as codes.
+        const auto propio = Propios([&] { return LeerTiempoPropio(IdPropio(fila)); });
+        txtNotas_->setPlainText(propio ? DescribirTiempoPropio(*propio) : Celda(fila, 7));
+        return;
+    }
     const QString codigos = dentro ? Celda(fila, 7) : QString();
     if (codigos.trimmed().isEmpty()) {
         txtNotas_->clear();
@@ -191,7 +256,8 @@ void frmPeliculasReveladores::MostrarFila(int fila) {
 
 void frmPeliculasReveladores::CargarNotaMia(int fila) {
     VaciarNotas();
-    if (!ReferenceDb() || fila < 1 || fila > filasDatos_ || idSeleccion_ == 0)
+    // An own film or developer has no reference id for a note to hang on.
+    if (!ReferenceDb() || fila < 1 || fila > filasDatos_ || idSeleccion_ <= 0)
         return;
     try {
         const int otro = BuscarIdOtroLado(modoPelicula_, Celda(fila, 0));
@@ -236,13 +302,15 @@ void frmPeliculasReveladores::GuardarNotaMia() {
 void frmPeliculasReveladores::CambioInfoTecnica() {
     if (!chkInfoTecnica_->isChecked())
         FichaTecnica(0);
-    else if (idSeleccion_ > 0)
+    else if (idSeleccion_ != 0)
         FichaTecnica(idSeleccion_);
 }
 
 void frmPeliculasReveladores::FichaTecnica(int idPelicula) {
     if (idPelicula > 0)
         frmPeliculasInfoTec::MostrarPelicula(anfitrion_, idPelicula);
+    else if (idPelicula == kIdPropio)
+        frmPeliculasInfoTec::MostrarPelicula(anfitrion_, 0, TextoItem());
     else
         frmPeliculasInfoTec::Cerrar(anfitrion_);
 }
@@ -259,10 +327,108 @@ void frmPeliculasReveladores::Redistribuir(int W, int H, int T) {
 }
 
 void frmPeliculasReveladores::MenuGrid(const QPoint& punto) {
-    filaMenu_ = grdTiempos_->rowAt(punto.y()) + 1;
-    if (filaMenu_ < 1 || filaMenu_ > filasDatos_)
-        return;
+    const int fila = grdTiempos_->rowAt(punto.y()) + 1;
+    HabilitarMenu(fila >= 1 && fila <= filasDatos_ ? fila : 0);
     menuGrid_->popup(grdTiempos_->viewport()->mapToGlobal(punto));
+}
+
+void frmPeliculasReveladores::MenuLista(const QPoint& punto) {
+    // The list's commands act on the row shown in detail.
+    HabilitarMenu(filaActual_ >= 1 ? filaActual_ : filasDatos_ >= 1 ? 1 : 0);
+    menuLista_->popup(lstItems_->viewport()->mapToGlobal(punto));
+}
+
+void frmPeliculasReveladores::HabilitarMenu(int fila) {
+    filaMenu_ = fila;
+    const bool propia = IdPropio(fila) != 0;
+    accIniciar_->setEnabled(fila >= 1 && !Celda(fila, 0).trimmed().isEmpty());
+    accAnadir_->setEnabled(NotesDb() != nullptr);
+    accEditar_->setEnabled(propia);
+    accBorrar_->setEnabled(propia);
+    accCopiar_->setEnabled(fila >= 1 && !propia && NotesDb() != nullptr);
+}
+
+TiempoPropio frmPeliculasReveladores::TiempoDeFila(int fila) const {
+    TiempoPropio t;
+    (modoPelicula_ ? t.pelicula : t.revelador) = TextoItem();
+    if (fila < 1 || fila > filasDatos_)
+        return t;
+    (modoPelicula_ ? t.revelador : t.pelicula) = Celda(fila, 0);
+    t.dilucion = Celda(fila, 1);
+    t.ei = Celda(fila, 2);
+    t.tiempo35 = Celda(fila, 3);
+    t.tiempo120 = Celda(fila, 4);
+    t.tiempoHoja = Celda(fila, 5);
+    t.temperatura = Celda(fila, 6);
+    return t;
+}
+
+void frmPeliculasReveladores::AnadirMiTiempo() {
+    AbrirDialogo(TiempoDeFila(0));
+}
+
+void frmPeliculasReveladores::CopiarComoMiTiempo() {
+    AbrirDialogo(TiempoDeFila(filaMenu_));
+}
+
+void frmPeliculasReveladores::EditarMiTiempo() {
+    const qint64 id = IdPropio(filaMenu_);
+    if (id == 0)
+        return;
+    try {
+        if (const auto t = LeerTiempoPropio(id))
+            AbrirDialogo(*t);
+    } catch (const ErrorBD& e) {
+        InformarError(QStringLiteral("Error al leer mi tiempo: "), e);
+    }
+}
+
+void frmPeliculasReveladores::BorrarMiTiempo() {
+    const int fila = filaMenu_;
+    const qint64 id = IdPropio(fila);
+    if (id == 0)
+        return;
+    const TiempoPropio t = TiempoDeFila(fila);
+    const QString texto = u"Se borrará su tiempo de " + t.pelicula + u" en " + t.revelador + u' ' +
+                          t.dilucion + u" a EI " + t.ei + u".\n¿Continuar?";
+    if (Dialogo().PreguntarSiNo(QStringLiteral("Borrar mi tiempo"), texto, Icono::Pregunta) != Respuesta::Si)
+        return;
+    try {
+        BorrarTiempoPropio(id);
+    } catch (const ErrorBD& e) {
+        InformarError(QStringLiteral("Error al borrar mi tiempo: "), e);
+        return;
+    }
+    // An own item left without times stays listed while it is recorded as own.
+    MostrarGuardado(t);
+}
+
+void frmPeliculasReveladores::AbrirDialogo(const TiempoPropio& t) {
+    auto* dialogo = new frmTiempoPropio(t, this);
+    dialogo->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialogo, &frmTiempoPropio::Guardado, this, &frmPeliculasReveladores::MostrarGuardado);
+    dialogo->open();
+}
+
+void frmPeliculasReveladores::MostrarGuardado(const TiempoPropio& t) {
+    const QString nombre = modoPelicula_ ? t.pelicula : t.revelador;
+    CargarLista();
+    if (!SeleccionarNombre(nombre) && !txtFiltro_->text().isEmpty()) {
+        // The filter hides it: the whole list shows it.
+        llenando_ = true;
+        txtFiltro_->clear();
+        llenando_ = false;
+        CargarLista();
+        SeleccionarNombre(nombre);
+    }
+    for (int fila = 1; fila <= filasDatos_; ++fila)
+        if (t.id != 0 && IdPropio(fila) == t.id) {
+            grdTiempos_->setCurrentCell(fila - 1, 0, QItemSelectionModel::NoUpdate);
+            grdTiempos_->scrollToItem(grdTiempos_->item(fila - 1, 0));
+            SeleccionarFila(fila);
+            MostrarFila(fila);
+            break;
+        }
 }
 
 void frmPeliculasReveladores::IniciarTemporizador(int fila) {

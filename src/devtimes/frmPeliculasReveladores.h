@@ -1,5 +1,6 @@
 #pragma once
 
+#include "devtimes/TiemposPropios.h"
 #include "devtimes/VentanaBusquedaTiempos.h"
 
 class QCheckBox;
@@ -20,7 +21,7 @@ protected:
     std::vector<ItemLista> LeerItems(const QString& filtro) override;
     QStringList LeerTemperaturasItem() override;
     std::vector<QStringList> LeerFilasItem(const QString& temperatura) override;
-    bool HaySeleccion() const override { return idSeleccion_ > 0; }
+    bool HaySeleccion() const override { return idSeleccion_ != 0; }
     void AlSeleccionarItem() override;
     QColor ColorFila(int fila) const override;
     Qt::Alignment AlineacionUltima(const QString& texto) const override;
@@ -35,6 +36,11 @@ private Q_SLOTS:
     void CambioNotaPersonal();
     void CambioInfoTecnica();
     void MenuGrid(const QPoint& punto);
+    void MenuLista(const QPoint& punto);
+    void AnadirMiTiempo();
+    void EditarMiTiempo();
+    void BorrarMiTiempo();
+    void CopiarComoMiTiempo();
 
 private:
     void CrearNotas();
@@ -49,6 +55,15 @@ private:
     void FichaTecnica(int idPelicula);
     // Opens the development timer filled from a data row (numbered from 1).
     void IniciarTemporizador(int fila);
+    void CrearMenus();
+    // The own-time commands that apply to a data row (0: none), for both context menus.
+    void HabilitarMenu(int fila);
+    qint64 IdPropio(int fila) const;
+    // What a data row holds, as an own time of the selected item.
+    TiempoPropio TiempoDeFila(int fila) const;
+    void AbrirDialogo(const TiempoPropio& t);
+    // Shows the saved time: its item selected and its row highlighted.
+    void MostrarGuardado(const TiempoPropio& t);
 
     int idSeleccion_ = 0;
     int idNotaMia_ = 0;
@@ -64,5 +79,12 @@ private:
     QPushButton* btnGuardarNota_;
     QCheckBox* chkInfoTecnica_;
     QMenu* menuGrid_;
+    QMenu* menuLista_;
+    QAction* accIniciar_;
+    QAction* accAnadir_;
+    QAction* accEditar_;
+    QAction* accBorrar_;
+    QAction* accCopiar_;
     int filaMenu_ = 0;
+    std::vector<qint64> idsPropios_; // own time of each data row, 0 for reference rows
 };

@@ -1,6 +1,7 @@
 #include "filmsheet/frmPeliculasInfoTec.h"
 #include "shell/Tema.h"
 
+#include "devtimes/TiemposPropios.h"
 #include "filmsheet/FichaTecnica.h"
 #include "filmsheet/GraficaEspectral.h"
 #include "filmsheet/frmImagenCompleta.h"
@@ -137,11 +138,11 @@ void frmPeliculasInfoTec::AplicarFuentes() {
                 l->setFont(Fuente(Tema::FaceInterfaz, 6.75, true));
 }
 
-void frmPeliculasInfoTec::MostrarPelicula(Anfitrion& anfitrion, int idPelicula) {
+void frmPeliculasInfoTec::MostrarPelicula(Anfitrion& anfitrion, int idPelicula, const QString& nombrePropio) {
     QMdiArea* area = anfitrion.Area();
     QMdiSubWindow* activa = area ? area->activeSubWindow() : nullptr;
     frmPeliculasInfoTec* ficha = anfitrion.Abrir<frmPeliculasInfoTec>();
-    ficha->Mostrar(idPelicula);
+    ficha->Mostrar(idPelicula, nombrePropio);
     // The sheet stays in front while the keyboard stays with the window in use.
     if (activa) {
         area->setActiveSubWindow(activa);
@@ -154,11 +155,27 @@ void frmPeliculasInfoTec::Cerrar(Anfitrion& anfitrion) {
         ficha->Marco()->close();
 }
 
-void frmPeliculasInfoTec::Mostrar(int idPelicula) {
+void frmPeliculasInfoTec::Mostrar(int idPelicula, const QString& nombrePropio) {
     idPelicula_ = idPelicula;
     Marco()->show();
     Posicionar();
-    CargarDatos();
+    if (idPelicula != 0 || nombrePropio.isEmpty()) {
+        CargarDatos();
+        return;
+    }
+    LimpiarCampos();
+    rutaCurva_.clear();
+    picCurva_->setToolTip({});
+    nombrePelicula_ = nombrePropio;
+    lblNombre_->setText(nombrePropio + kMarcaPropio);
+    setWindowTitle(u"Info técnica: " + nombrePropio);
+    MostrarSinDatos(true);
+}
+
+void frmPeliculasInfoTec::MostrarSinDatos(bool sinDatos) {
+    lblSinDatos_->setVisible(sinDatos);
+    for (QWidget* p : {picCaract_, picEspectral_, picResolucion_})
+        p->setVisible(!sinDatos);
 }
 
 void frmPeliculasInfoTec::Posicionar() {
@@ -206,15 +223,9 @@ void frmPeliculasInfoTec::CargarDatos() {
     lblNombre_->setText(nombrePelicula_.isEmpty() ? u"Película " + QString::number(idPelicula_)
                                                   : nombrePelicula_);
     setWindowTitle(u"Info técnica: " + nombrePelicula_);
-    if (!datos) {
-        lblSinDatos_->show();
-        for (QWidget* p : {picCaract_, picEspectral_, picResolucion_})
-            p->hide();
+    MostrarSinDatos(!datos);
+    if (!datos)
         return;
-    }
-    lblSinDatos_->hide();
-    for (QWidget* p : {picCaract_, picEspectral_, picResolucion_})
-        p->show();
     const DatosFicha& d = *datos;
     lblFabric_->setText(FormatearValor(d.fabricante));
     lblIso_->setText(FormatearValor(d.isoNominal));

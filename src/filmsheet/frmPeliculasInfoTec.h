@@ -14,9 +14,10 @@ class frmPeliculasInfoTec : public VentanaModulo {
 public:
     explicit frmPeliculasInfoTec(Anfitrion& anfitrion, QWidget* padre = nullptr);
 
-    void Mostrar(int idPelicula);
+    // idPelicula 0 with a name: the user's own film, which has no technical data.
+    void Mostrar(int idPelicula, const QString& nombrePropio = {});
     // Opens (or reuses) the one sheet for a film without taking the focus from the window in use.
-    static void MostrarPelicula(Anfitrion& anfitrion, int idPelicula);
+    static void MostrarPelicula(Anfitrion& anfitrion, int idPelicula, const QString& nombrePropio = {});
     // Closes the sheet when it is open.
     static void Cerrar(Anfitrion& anfitrion);
 
@@ -31,6 +32,7 @@ private:
     void Posicionar();
     void CargarDatos();
     void LimpiarCampos();
+    void MostrarSinDatos(bool sinDatos);
     void PintarImagenAjustada(const QImage& imagen);
     void DibujarCurvaEstimada();
     void AbrirCurvaAmpliada();

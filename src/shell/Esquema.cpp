@@ -32,6 +32,14 @@ TablaEsquema NotasMias(const QString& tabla, const QStringList& indice) {
             {indice}};
 }
 
+TablaEsquema NombresPropios(const QString& tabla, const QString& clave) {
+    return {tabla,
+            {{clave, kClave},
+             {QStringLiteral("Nombre"), kTexto + u" NOT NULL"},
+             {QStringLiteral("FechaModif"), QStringLiteral("TEXT")}},
+            {{QStringLiteral("Nombre")}}};
+}
+
 TablaEsquema Discontinuados(const QString& tabla) {
     return {
         tabla,
@@ -127,6 +135,15 @@ const std::vector<TablaEsquema>& EsquemaNotas() {
                          {QStringLiteral("Segundos"), kEntero}},
                         Textos({"Agitacion", "Nota"})))),
          {{QStringLiteral("Fecha")}}},
+        NombresPropios(QStringLiteral("PeliculasPropias"), QStringLiteral("IdPelicula")),
+        NombresPropios(QStringLiteral("ReveladoresPropios"), QStringLiteral("IdRevelador")),
+        // Films and developers by name: an own time outlives the reference ids of any edition.
+        {QStringLiteral("TiemposPropios"),
+         Unir({{QStringLiteral("IdTiempo"), kClave}},
+              Unir(Textos({"Pelicula", "Revelador", "Dilucion", "EI", "Tiempo35", "Tiempo120", "TiempoHoja",
+                           "Temperatura", "Agitacion", "Nota"}),
+                   {{QStringLiteral("FechaModif"), QStringLiteral("TEXT")}})),
+         {{QStringLiteral("Pelicula")}, {QStringLiteral("Revelador")}}},
     };
     return esquema;
 }
@@ -163,6 +180,7 @@ void CompletarNotesDb() {
         return;
     try {
         CompletarEsquema(*bd, EsquemaNotas());
+        MarcarEdicionNotas(*bd);
     } catch (const ErrorBD&) {
         // A read-only file keeps working; only what needs the new table reports its failure.
     }
@@ -175,6 +193,15 @@ void CompletarEsquema(BaseDatos& bd, const std::vector<TablaEsquema>& esquema) {
             faltan.push_back(t);
     if (!faltan.empty())
         CrearEsquema(bd, faltan);
+}
+
+int EdicionEsquema(BaseDatos& bd) {
+    return bd.Consultar(QStringLiteral("PRAGMA user_version")).Campo(0).toInt();
+}
+
+void MarcarEdicionNotas(BaseDatos& bd) {
+    if (EdicionEsquema(bd) < kEdicionEsquemaNotas)
+        bd.Ejecutar(u"PRAGMA user_version = " + QString::number(kEdicionEsquemaNotas));
 }
 
 namespace {
@@ -204,5 +231,7 @@ std::unique_ptr<BaseDatos> CrearBaseReferencia(const QString& ruta) {
 }
 
 std::unique_ptr<BaseDatos> CrearBaseNotas(const QString& ruta) {
-    return CrearBase(ruta, {}, EsquemaNotas());
+    auto bd = CrearBase(ruta, {}, EsquemaNotas());
+    MarcarEdicionNotas(*bd);
+    return bd;
 }

@@ -26,6 +26,8 @@ struct TablaEsquema {
 // The schema's edition, kept in PRAGMA user_version (0, in a file made before it was recorded,
 // counts as 1) and in the table EdicionDatos of the ReferenceDb beside the data edition.
 inline constexpr int kEdicionEsquema = 2;
+// The NotesDb's edition, in its PRAGMA user_version: 2 added the own films, developers and times.
+inline constexpr int kEdicionEsquemaNotas = 2;
 
 const std::vector<TablaEsquema>& EsquemaReferencia();
 const std::vector<TablaEsquema>& EsquemaNotas();
@@ -39,6 +41,10 @@ void CrearTabla(BaseDatos& bd, const TablaEsquema& tabla);
 void CompletarEsquema(BaseDatos& bd, const std::vector<TablaEsquema>& esquema);
 // The same for the open NotesDb at start-up; a failure is left to the operations that need the table.
 void CompletarNotesDb();
+// PRAGMA user_version of a database; 0 when never recorded.
+int EdicionEsquema(BaseDatos& bd);
+// Records kEdicionEsquemaNotas in a NotesDb that has every table of it; a newer edition stays.
+void MarcarEdicionNotas(BaseDatos& bd);
 
 // New database files with the whole schema (the ReferenceDb keyed with its password). A file that
 // already exists is never touched: ErrorBD.

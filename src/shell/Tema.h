@@ -114,6 +114,7 @@ inline const QColor ColorTitulo{26, 58, 107};         // section titles, grid he
 inline const QColor ColorFilaAlterna{240, 244, 255};  // alternate data rows
 inline const QColor ColorBlanco{255, 255, 255};       // other data rows, header text
 inline const QColor ColorSeleccion{198, 217, 241};    // highlighted grid row
+inline const QColor ColorFilaPropia{232, 245, 222};   // the user's own development times
 inline const QColor ColorPanel{236, 241, 250};        // panel background of the notes window
 inline const QColor ColorEstiloActivo{255, 216, 192}; // a style button whose style the selection has
 

@@ -1,0 +1,233 @@
+#include "devtimes/TiemposPropios.h"
+#include "devtimes/frmPeliculasReveladores.h"
+#include "devtimes/frmTiempoPropio.h"
+#include "filmsheet/frmPeliculasInfoTec.h"
+#include "shell/Tema.h"
+
+#include "FixtureTiempos.h"
+#include "ManejoVentana.h"
+#include "soporte/DialogosGuion.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+using Ventana = ManejoVentana<frmPeliculasReveladores>;
+
+class TiemposPropiosVentana : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fixture::Pelicula(1, "Kodak Tri-X 400");
+        fixture::Revelador(10, "Rodinal");
+        fixture::Revelador(11, "D-76");
+        fixture::Tiempo(1, 11, "400", "20", "9:45", "[A]");
+        fixture::Tiempo(1, 10, "400", "20", "13:00");
+        fixture::Codigo("A", "agitar cada minuto");
+    }
+
+    // A right click on a data row (0: below the rows) or on the list; the command is then chosen.
+    static void Menu(QWidget* donde, const QPoint& punto) {
+        QContextMenuEvent evento(QContextMenuEvent::Mouse, punto, donde->mapToGlobal(punto));
+        QApplication::sendEvent(donde, &evento);
+    }
+    static void MenuFila(Ventana& v, int fila) {
+        const QPoint punto = fila >= 1 ? v.Grid()->visualItemRect(v.Grid()->item(fila - 1, 0)).center()
+                                       : QPoint(5, v.Grid()->viewport()->height() - 3);
+        Menu(v.Grid()->viewport(), punto);
+    }
+    static QAction* Accion(Ventana& v, const char* nombre) {
+        auto* a = v.ventana->findChild<QAction*>(QString::fromLatin1(nombre));
+        EXPECT_NE(a, nullptr) << nombre;
+        return a;
+    }
+    static void Elegir(Ventana& v, const char* nombre) {
+        for (auto* m : v.ventana->findChildren<QMenu*>())
+            m->hide();
+        Accion(v, nombre)->trigger();
+        QCoreApplication::processEvents();
+    }
+    static frmTiempoPropio* Dialogo(Ventana& v) { return v.ventana->findChild<frmTiempoPropio*>(); }
+    static void Escribir(frmTiempoPropio* d, const char* caja, const QString& texto) {
+        auto* c = d->findChild<QLineEdit*>(QString::fromLatin1(caja));
+        ASSERT_NE(c, nullptr) << caja;
+        c->selectAll();
+        QTest::keyClicks(c, texto);
+    }
+    static void Nombre(frmTiempoPropio* d, const char* combo, const QString& texto) {
+        auto* c = d->findChild<QComboBox*>(QString::fromLatin1(combo));
+        // Pasted, as text beyond ASCII has no key to type it with.
+        c->lineEdit()->selectAll();
+        c->lineEdit()->insert(texto);
+    }
+    static void Guardar(frmTiempoPropio* d) {
+        QTest::mouseClick(d->findChild<QPushButton*>("btnGuardar"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+    static int FilaPropia(Ventana& v) {
+        for (int f = 1; f <= v.ventana->FilasDatos(); ++f)
+            if (v.Fila(f)[7].startsWith("[PROPIO]"))
+                return f;
+        return 0;
+    }
+    static int Contar(const char* tabla) {
+        return NotesDb()->Consultar(QStringLiteral("SELECT COUNT(*) FROM ") + tabla).Campo(0).toInt();
+    }
+
+    CarpetaPruebas carpeta_;
+};
+
+} // namespace
+
+TEST_F(TiemposPropiosVentana, CopiarUnaFilaDeReferenciaComoMiTiempoYEditarla) {
+    Ventana v;
+    v.Clic("Kodak Tri-X 400");
+    ASSERT_EQ(v.Fila(1)[0], "D-76");
+    MenuFila(v, 1);
+    EXPECT_TRUE(Accion(v, "mnuCopiarComoMiTiempo")->isEnabled());
+    EXPECT_FALSE(Accion(v, "mnuEditarMiTiempo")->isEnabled());
+    EXPECT_FALSE(Accion(v, "mnuBorrarMiTiempo")->isEnabled());
+    Elegir(v, "mnuCopiarComoMiTiempo");
+    frmTiempoPropio* d = Dialogo(v);
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->findChild<QComboBox*>("cboRevelador")->currentText(), "D-76");
+    // One stop pushed: the EI is selected, ready to be typed over.
+    QTest::keyClicks(d->findChild<QLineEdit*>("txtEI"), "800");
+    Escribir(d, "txt35", "13,5");
+    d->findChild<QPlainTextEdit*>("txtNota")->setPlainText(
+        QStringLiteral("más contraste\n[sic] sin códigos"));
+    Guardar(d);
+    EXPECT_TRUE(Guion().llamadas.empty());
+    ASSERT_EQ(Contar("TiemposPropios"), 1);
+
+    // Beside the reference rows, in its own colour, highlighted and described.
+    EXPECT_EQ(v.ventana->FilasDatos(), 3);
+    const int fila = FilaPropia(v);
+    ASSERT_EQ(fila, 2);
+    EXPECT_EQ(v.Fila(fila).mid(0, 7), (QStringList{"D-76", "1+1", "800", "13:30", "9:00", "", "20"}));
+    EXPECT_EQ(v.Fila(fila)[7], QStringLiteral("[PROPIO] más contraste [sic] sin códigos"));
+    EXPECT_EQ(v.ventana->FilaActual(), fila);
+    EXPECT_EQ(v.Control<QPlainTextEdit>("txtNotas")->toPlainText(),
+              QStringLiteral("[PROPIO]  Tiempo propio del usuario  |  más contraste\n[sic] sin códigos"));
+    v.ClicFila(1);
+    EXPECT_EQ(v.ColorDeFila(fila), ColorFilaPropia);
+    EXPECT_EQ(v.ColorDeFila(3), ColorFilaAlterna);
+
+    // Edited in place: the same row changes.
+    MenuFila(v, fila);
+    EXPECT_FALSE(Accion(v, "mnuCopiarComoMiTiempo")->isEnabled());
+    Elegir(v, "mnuEditarMiTiempo");
+    d = Dialogo(v);
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->windowTitle(), "Editar mi tiempo");
+    Escribir(d, "txt120", "14");
+    Guardar(d);
+    EXPECT_EQ(Contar("TiemposPropios"), 1);
+    EXPECT_EQ(v.Fila(FilaPropia(v))[4], "14:00");
+
+    // Deleted after the question.
+    Guion().respuestas = {Respuesta::Si};
+    MenuFila(v, FilaPropia(v));
+    Elegir(v, "mnuBorrarMiTiempo");
+    ASSERT_EQ(Guion().llamadas.size(), 1u);
+    EXPECT_TRUE(Guion().llamadas[0].texto.contains("Kodak Tri-X 400"));
+    EXPECT_EQ(Contar("TiemposPropios"), 0);
+    EXPECT_EQ(FilaPropia(v), 0);
+    EXPECT_EQ(v.ventana->FilasDatos(), 2);
+}
+
+TEST_F(TiemposPropiosVentana, UnaPeliculaPropiaEntraEnLaListaConSuFichaSinDatos) {
+    Ventana v;
+    Menu(v.Lista()->viewport(), QPoint(5, 5));
+    Elegir(v, "mnuAnadirMiTiempo");
+    frmTiempoPropio* d = Dialogo(v);
+    ASSERT_NE(d, nullptr);
+    Nombre(d, "cboPelicula", QStringLiteral("Mi emulsión \U0001F600"));
+    Nombre(d, "cboRevelador", "Rodinal");
+    Escribir(d, "txtDilucion", "1+50");
+    Escribir(d, "txtEI", "1600");
+    Escribir(d, "txtHoja", "20");
+    Escribir(d, "txtTemperatura", "21");
+    Guardar(d);
+    EXPECT_EQ(Contar("PeliculasPropias"), 1);
+    EXPECT_EQ(Contar("ReveladoresPropios"), 0);
+    EXPECT_EQ(v.Items(),
+              (QStringList{"Kodak Tri-X 400", QStringLiteral("Mi emulsión \U0001F600  · propio")}));
+    EXPECT_EQ(v.Lista()->currentRow(), 1);
+    EXPECT_EQ(v.Opciones(), (QStringList{"(Todas)", "21"}));
+    EXPECT_EQ(v.Fila(1)[0], "Rodinal");
+    EXPECT_EQ(v.Estado().trimmed(), QStringLiteral("Mi emulsión \U0001F600  -  1 combinaciones"));
+    // Mis notas hangs on reference films only.
+    EXPECT_TRUE(v.Control<QPlainTextEdit>("txtNotaPersonal")->isReadOnly());
+
+    v.Control<QCheckBox>("chkInfoTecnica")->setChecked(true);
+    auto* ficha = v.anfitrion.Abierto<frmPeliculasInfoTec>();
+    ASSERT_NE(ficha, nullptr);
+    EXPECT_TRUE(ficha->findChild<QLabel*>("lblSinDatos")->isVisible());
+    EXPECT_EQ(ficha->windowTitle(), QStringLiteral("Info técnica: Mi emulsión \U0001F600"));
+
+    // From the developer side the own row stands under Rodinal with the reference one.
+    v.ventana->ModoRevelador();
+    v.Clic("Rodinal");
+    EXPECT_EQ(v.Columna(0), (QStringList{"Kodak Tri-X 400", QStringLiteral("Mi emulsión \U0001F600")}));
+    EXPECT_EQ(FilaPropia(v), 2);
+}
+
+TEST_F(TiemposPropiosVentana, ElDialogoRechazaNombraElCampoYNoPierdeLoEscrito) {
+    Ventana v;
+    v.Clic("Kodak Tri-X 400");
+    MenuFila(v, 0);
+    EXPECT_FALSE(Accion(v, "mnuEditarMiTiempo")->isEnabled());
+    Elegir(v, "mnuAnadirMiTiempo");
+    frmTiempoPropio* d = Dialogo(v);
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->findChild<QComboBox*>("cboPelicula")->currentText(), "Kodak Tri-X 400");
+    Nombre(d, "cboRevelador", "Rodinal");
+    Escribir(d, "txtDilucion", "1+25");
+    Escribir(d, "txtEI", "400");
+    Escribir(d, "txt35", "9:75");
+    Escribir(d, "txtTemperatura", "20");
+    Guardar(d);
+    ASSERT_EQ(Guion().llamadas.size(), 1u);
+    EXPECT_TRUE(Guion().llamadas[0].texto.startsWith("35 mm:"));
+    ASSERT_EQ(Dialogo(v), d);
+    EXPECT_EQ(d->findChild<QLineEdit*>("txt35")->text(), "9:75");
+    EXPECT_TRUE(d->findChild<QLineEdit*>("txt35")->hasFocus() || !d->isActiveWindow());
+
+    // Cancelling what was typed asks first; No keeps the dialog.
+    Guion().llamadas.clear();
+    Guion().respuestas = {Respuesta::No};
+    d->reject();
+    EXPECT_EQ(Guion().llamadas.size(), 1u);
+    ASSERT_EQ(Dialogo(v), d);
+
+    // An equal own time is replaced only when the user says so.
+    Escribir(d, "txt35", "10");
+    Guardar(d);
+    EXPECT_EQ(Contar("TiemposPropios"), 1);
+    MenuFila(v, 0);
+    Elegir(v, "mnuAnadirMiTiempo");
+    d = Dialogo(v);
+    Nombre(d, "cboRevelador", "rodinal");
+    Escribir(d, "txtDilucion", "1+25");
+    Escribir(d, "txtEI", "400");
+    Escribir(d, "txt35", "11");
+    Escribir(d, "txtTemperatura", "20");
+    Guion().llamadas.clear();
+    Guion().respuestas = {Respuesta::No};
+    Guardar(d);
+    EXPECT_TRUE(Guion().llamadas.back().texto.contains(QStringLiteral("¿Reemplazarlo")));
+    EXPECT_EQ(LeerTiemposPropios(true, "Kodak Tri-X 400", "")[0].tiempo35, "10:00");
+    Guion().respuestas = {Respuesta::Si};
+    Guardar(d);
+    EXPECT_EQ(Contar("TiemposPropios"), 1);
+    EXPECT_EQ(LeerTiemposPropios(true, "Kodak Tri-X 400", "")[0].tiempo35, "11:00");
+}
