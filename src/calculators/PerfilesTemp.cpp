@@ -88,8 +88,25 @@ QString NombrePerfilSeguro(const QString& nombre) {
     for (QChar& c : n)
         if (c == u'\r' || c == u'\n')
             c = u' ';
-    // What the file's code page cannot hold is shown as it will be stored.
-    return DesdeAnsi(HaciaAnsi(n.trimmed().left(kLargoNombrePerfil)));
+    return n.trimmed();
+}
+
+QString ProblemaNombrePerfil(const QString& nombre) {
+    if (nombre.size() > kLargoNombrePerfil)
+        return QStringLiteral("El nombre del perfil tiene %1 caracteres; el máximo es %2.")
+            .arg(nombre.size())
+            .arg(kLargoNombrePerfil);
+    QString ajenos;
+    for (qsizetype i = 0; i < nombre.size(); ++i) {
+        const qsizetype largo = nombre[i].isHighSurrogate() && i + 1 < nombre.size() ? 2 : 1;
+        const QString caracter = nombre.mid(i, largo);
+        i += largo - 1;
+        if (!CabeEnAnsi(caracter) && !ajenos.contains(caracter))
+            ajenos += caracter;
+    }
+    if (!ajenos.isEmpty())
+        return u"El archivo de perfiles no puede guardar estos caracteres del nombre: " + ajenos;
+    return {};
 }
 
 QString NombrePerfilPropuesto(const QDateTime& momento, int formula, int revelador) {

@@ -35,9 +35,11 @@ QByteArray EscribirLineaPerfil(const PerfilTemp& perfil);
 // choice, the temperatures are clamped to 10..30 and the time to 0..3659 s.
 PerfilTemp PerfilAplicable(const PerfilTemp& perfil);
 
-// A name as it will be stored: the field separator and line ends replaced, trimmed, cut to 50,
-// characters outside the file's code page as "?".
+// A name as it will be stored: the field separator and line ends replaced, trimmed.
 QString NombrePerfilSeguro(const QString& nombre);
+// Why the file cannot hold this name as it stands (longer than 50 characters, or characters the
+// file's code page lacks, named in the message); empty when it can.
+QString ProblemaNombrePerfil(const QString& nombre);
 // "yymmdd_hhnnss_<formula>_<developer>"
 QString NombrePerfilPropuesto(const QDateTime& momento, int formula, int revelador);
 

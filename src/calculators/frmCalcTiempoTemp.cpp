@@ -367,12 +367,22 @@ void frmCalcTiempoTemp::GuardarPerfil() {
         Dialogo().Informar(QString(), QStringLiteral("Máximo de perfiles alcanzado."), Icono::Exclamacion);
         return;
     }
-    const auto respuesta =
-        Dialogo().PedirTexto(QStringLiteral("Guardar perfil"), QStringLiteral("Nombre del perfil:"),
-                             NombrePerfilPropuesto(QDateTime::currentDateTime(), Formula(), Revelador()));
-    const QString nombre = NombrePerfilSeguro(respuesta.value_or(QString()));
-    if (nombre.isEmpty())
-        return;
+    QString nombre = NombrePerfilPropuesto(QDateTime::currentDateTime(), Formula(), Revelador());
+    // A name the file cannot hold is asked again with the text typed, never cut or altered.
+    for (;;) {
+        const auto respuesta = Dialogo().PedirTexto(QStringLiteral("Guardar perfil"),
+                                                    QStringLiteral("Nombre del perfil:"), nombre);
+        if (!respuesta)
+            return;
+        nombre = NombrePerfilSeguro(*respuesta);
+        if (nombre.isEmpty())
+            return;
+        const QString problema = ProblemaNombrePerfil(nombre);
+        if (problema.isEmpty())
+            break;
+        Dialogo().Informar(QString(), problema, Icono::Exclamacion);
+        nombre = *respuesta;
+    }
     PerfilTemp p;
     p.nombre = nombre;
     p.revelador = qint16(Revelador());

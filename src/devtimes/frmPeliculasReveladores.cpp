@@ -290,7 +290,7 @@ void frmPeliculasReveladores::GuardarNotaMia() {
     try {
         // The side the note was read on: a mode change may already have switched the window.
         idNotaMia_ = ::GuardarNotaMia(modoNota_, idNotaMia_, idPeliculaNota_, idReveladorNota_,
-                                      txtNotaPersonal_->toPlainText());
+                                      TextoEscrito(txtNotaPersonal_));
     } catch (const ErrorBD& e) {
         // The text stays in the box, and the button enabled, for another try.
         InformarError(QStringLiteral("Error al guardar notas: "), e);

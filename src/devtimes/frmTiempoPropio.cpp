@@ -153,7 +153,7 @@ TiempoPropio frmTiempoPropio::Escrito() const {
     t.tiempoHoja = txtHoja_->text();
     t.temperatura = txtTemperatura_->text();
     t.agitacion = txtAgitacion_->text();
-    t.nota = txtNota_->toPlainText();
+    t.nota = TextoEscrito(txtNota_);
     return t;
 }
 

@@ -368,7 +368,7 @@ void frmFormulas::ClicIdioma() {
     const int id = idActual;
     // The user's notes do not depend on the language: unsaved edits go along to the other one.
     const bool cambiadas = MisNotasCambiadas() && idMisNotas == id;
-    const QString notas = txtMisNotas_->toPlainText();
+    const QString notas = TextoEscrito(txtMisNotas_);
     if (cambiadas)
         btnGuardarMisNotas_->setEnabled(false);
     CargarLista();
@@ -440,7 +440,7 @@ bool frmFormulas::GuardarMisNotas() {
     if (!ReferenceDb() || idMisNotas == 0)
         return false;
     try {
-        formulas::GuardarMisNotas(idMisNotas, txtMisNotas_->toPlainText());
+        formulas::GuardarMisNotas(idMisNotas, TextoEscrito(txtMisNotas_));
     } catch (const ErrorBD& e) {
         Dialogo().Informar(QString(), QStringLiteral("Error al guardar notas: ") + e.Descripcion());
         return false;

@@ -479,8 +479,6 @@ private:
             valor += 65536;
         const char16_t c = (valor < 0 || valor > 0xFFFF) ? u'\xFFFD' : char16_t(valor);
         saltar_ = Actual().saltoUnicode;
-        if (c == 0)
-            return;
         if (QChar::isSurrogate(c))
             haySustitutos_ = true;
         Agregar(QStringView(&c, 1));
@@ -647,8 +645,8 @@ private:
     void Vaciar() {
         if (buffer_.isEmpty())
             return;
-        // Control characters and object marks are no text of a note, and the writer leaves them out.
-        buffer_.removeIf([](QChar c) { return (c.unicode() < 0x20 && c != u'\t') || c.unicode() == 0xFFFC; });
+        // An object mark without its object holds no text; control characters typed or pasted do.
+        buffer_.removeIf([](QChar c) { return c.unicode() == 0xFFFC; });
         if (buffer_.isEmpty())
             return;
         if (haySustitutos_) {
@@ -867,9 +865,9 @@ private:
             } else if (c == u'\xA0') {
                 Separar();
                 salida_ += "\\~";
-            } else if (c == u'\xFFFC' || c < 0x20) {
-                // Embedded objects and control characters have no text.
-            } else if (c < 0x80) {
+            } else if (c == u'\xFFFC') {
+                // An embedded object's mark: the object itself is not written.
+            } else if (c >= 0x20 && c < 0x80) {
                 Separar();
                 salida_ += char(c);
             } else {
@@ -905,7 +903,12 @@ void LeerRtf(QStringView rtf, QTextDocument& documento) {
     const bool deshacer = documento.isUndoRedoEnabled();
     documento.setUndoRedoEnabled(false);
     documento.clear();
+    // One edit block: outside one every insertion lays out its whole paragraph again, which made
+    // a paragraph of many formatting runs quadratic to read.
+    QTextCursor lote(&documento);
+    lote.beginEditBlock();
     LectorRtf(rtf, documento).Leer();
+    lote.endEditBlock();
     documento.setUndoRedoEnabled(deshacer);
 }
 

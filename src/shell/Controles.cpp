@@ -5,7 +5,9 @@
 
 #include <QHeaderView>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QTableView>
+#include <QTextDocument>
 #include <QWidget>
 
 void ColocarTwips(QWidget* control, double izquierda, double arriba, double ancho, double alto) {
@@ -56,4 +58,12 @@ void EstiloGrid(QTableView* grid) {
                        "border-right: 1px solid %5; border-bottom: 1px solid %5; padding: 1px 4px; }")
             .arg(Tema::LineasGrid.name(), ColorSeleccion.name(), ColorTitulo.name(), ColorBlanco.name(),
                  Tema::BordeCabecera.name()));
+}
+
+QString TextoEscrito(const QPlainTextEdit* caja) {
+    QString texto = caja->document()->toRawText();
+    for (QChar& c : texto)
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u'\n';
+    return texto;
 }

@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 
+class QPlainTextEdit;
 class QTableView;
 class QWidget;
 
@@ -34,3 +35,6 @@ void ColorFondo(QWidget* control, const QColor& color);
 // The look the data grids share: header in the title colour with white text, light grid lines,
 // whole-row single selection, no editing, columns the user can resize, no row header.
 void EstiloGrid(QTableView* grid);
+// The text of a box character for character, lines ended by "\n": toPlainText() would turn the
+// no-break spaces typed or pasted into plain blanks.
+QString TextoEscrito(const QPlainTextEdit* caja);

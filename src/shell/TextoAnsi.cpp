@@ -1,14 +1,17 @@
 #include "shell/TextoAnsi.h"
 
 #include <QFile>
+#include <QHash>
 #include <QSaveFile>
+#include <array>
 #include <cerrno>
 #include <iconv.h>
 
 namespace {
 
-// Converts with iconv; an unconvertible input unit is replaced and skipped.
-QByteArray Convertir(const char* desde, const char* hacia, const QByteArray& entrada, int anchoSalto,
+// Converts a single-byte or double-byte code page with iconv; a byte it cannot convert is replaced
+// and skipped.
+QByteArray Convertir(const char* desde, const char* hacia, const QByteArray& entrada,
                      const QByteArray& reemplazo) {
     iconv_t cd = iconv_open(hacia, desde);
     if (cd == reinterpret_cast<iconv_t>(-1))
@@ -23,15 +26,8 @@ QByteArray Convertir(const char* desde, const char* hacia, const QByteArray& ent
             break;
         if (errno != EILSEQ && errno != EINVAL)
             break;
-        // Skip one character of the input: a whole UTF-8 sequence or one byte.
-        size_t salto = 1;
-        if (anchoSalto == 0) {
-            const unsigned char c = static_cast<unsigned char>(*in);
-            salto = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-        }
-        salto = std::min(salto, inLeft);
-        in += salto;
-        inLeft -= salto;
+        ++in;
+        --inLeft;
         for (char r : reemplazo) {
             *out++ = r;
             --outLeft;
@@ -42,20 +38,66 @@ QByteArray Convertir(const char* desde, const char* hacia, const QByteArray& ent
     return salida;
 }
 
+// The code page as a table, taken once from the system's converter: a call per line of a file
+// would open a converter each time.
+const std::array<char16_t, 256>& TablaAnsi() {
+    static const std::array<char16_t, 256> tabla = [] {
+        std::array<char16_t, 256> t;
+        for (int b = 0; b < 256; ++b) {
+            const QString c =
+                QString::fromUtf8(Convertir("WINDOWS-1252", "UTF-8", QByteArray(1, char(b)), {}));
+            t[b] = c.size() == 1 ? c[0].unicode() : u'\xFFFD';
+        }
+        return t;
+    }();
+    return tabla;
+}
+
+// The byte of a character beyond ASCII, 0 when the code page has none.
+char ByteAnsi(char16_t c) {
+    static const QHash<char16_t, char> bytes = [] {
+        QHash<char16_t, char> h;
+        for (int b = 0x80; b < 256; ++b)
+            if (TablaAnsi()[b] != u'\xFFFD')
+                h.insert(TablaAnsi()[b], char(b));
+        return h;
+    }();
+    return bytes.value(c, 0);
+}
+
 } // namespace
 
 QString DesdeAnsi(const QByteArray& bytes) {
-    return QString::fromUtf8(Convertir("WINDOWS-1252", "UTF-8", bytes, 1, "\xEF\xBF\xBD"));
+    const auto& tabla = TablaAnsi();
+    QString texto(bytes.size(), Qt::Uninitialized);
+    char16_t* destino = reinterpret_cast<char16_t*>(texto.data());
+    for (const char b : bytes)
+        *destino++ = tabla[static_cast<unsigned char>(b)];
+    return texto;
 }
 
 QString DesdeCodigoPagina(const QByteArray& bytes, int codigoPagina) {
     const QByteArray nombre =
         codigoPagina == 10000 ? QByteArray("MACINTOSH") : "CP" + QByteArray::number(codigoPagina);
-    return QString::fromUtf8(Convertir(nombre.constData(), "UTF-8", bytes, 1, "\xEF\xBF\xBD"));
+    return QString::fromUtf8(Convertir(nombre.constData(), "UTF-8", bytes, "\xEF\xBF\xBD"));
 }
 
 QByteArray HaciaAnsi(const QString& texto) {
-    return Convertir("UTF-8", "WINDOWS-1252", texto.toUtf8(), 0, "?");
+    QByteArray bytes;
+    bytes.reserve(texto.size());
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const QChar c = texto[i];
+        if (c.unicode() < 0x80) {
+            bytes += char(c.unicode());
+            continue;
+        }
+        // A character beyond the code page is one "?", even when it takes two UTF-16 units.
+        if (c.isHighSurrogate() && i + 1 < texto.size() && texto[i + 1].isLowSurrogate())
+            ++i;
+        const char b = c.isSurrogate() ? 0 : ByteAnsi(c.unicode());
+        bytes += b != 0 ? b : '?';
+    }
+    return bytes;
 }
 
 bool CabeEnAnsi(const QString& texto) {

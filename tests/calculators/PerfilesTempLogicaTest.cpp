@@ -61,9 +61,13 @@ TEST(PerfilesTemp, LineasDelArchivo) {
 
 TEST(PerfilesTemp, NombresSegurosYPropuestos) {
     EXPECT_EQ(NombrePerfilSeguro("  a|b  "), QStringLiteral("a\u00A6b"));
-    EXPECT_EQ(NombrePerfilSeguro(QString(60, u'x')).size(), 50);
     EXPECT_EQ(NombrePerfilSeguro("x\r\ny"), "x  y");
-    EXPECT_EQ(NombrePerfilSeguro(QStringLiteral("Tánico→20°")), QStringLiteral("Tánico?20°"));
+    // Nothing is cut or turned into "?": a name the file cannot hold is refused, saying why.
+    EXPECT_EQ(NombrePerfilSeguro(QString(60, u'x')).size(), 60);
+    EXPECT_EQ(ProblemaNombrePerfil(QString(47, u'x') + u"\u0001\u20ac\u00f1"), QString());
+    EXPECT_TRUE(ProblemaNombrePerfil(QString(50, u'x') + u"\u00f1").contains(u"máximo es 50"));
+    const QString ajenos = ProblemaNombrePerfil(QStringLiteral("Tánico→20° \U0001F600 \u05e9\u05e9"));
+    EXPECT_TRUE(ajenos.endsWith(QStringLiteral(": →\U0001F600\u05e9"))) << ajenos.toStdString();
     EXPECT_EQ(NombrePerfilPropuesto(QDateTime(QDate(2025, 3, 15), QTime(14, 30, 22)), 0, 1),
               "250315_143022_Regla7_HC110");
     EXPECT_EQ(NombrePerfilPropuesto(QDateTime(QDate(2031, 12, 1), QTime(9, 5, 0)), 1, 3),

@@ -192,6 +192,42 @@ TEST_F(CalcTiempoTemp, GuardarPerfil) {
               "uno|1|2|20.0|425|1|22.5\r\ndos|0|1|20.0|600|0|20.0\r\nnuevo\xA6raro|1|1|20.0|600|0|20.0\r\n");
 }
 
+// Names the file cannot hold are refused with the reason and asked again with the text typed;
+// what it can hold (accents, the euro sign, control characters) comes back exact after reopening.
+TEST_F(CalcTiempoTemp, NombresLargosOAjenosAlArchivo) {
+    Abrir();
+    QString largo;
+    while (largo.size() < 10000)
+        largo += QStringLiteral("Rodinal 1+50 \U0001F4F7 ");
+    const QString ajeno = QStringLiteral("\u05e9\u05dc\u05d5\u05dd \u202eD-76 \U0001F1EA\U0001F1F8");
+    const QString bueno = QStringLiteral("Ñandú € \u0001\u001b\tfin") + QString(50 - 14, u'x');
+    ASSERT_EQ(bueno.size(), 50);
+    Guion().textos = {largo, ajeno, bueno};
+    Clic("btnGuardarPerfil");
+    const auto& l = Guion().llamadas;
+    ASSERT_EQ(l.size(), 6u);
+    EXPECT_TRUE(l[1].texto.contains(QStringLiteral("máximo es 50"))) << l[1].texto.toStdString();
+    EXPECT_EQ(l[1].icono, Icono::Exclamacion);
+    EXPECT_EQ(l[2].inicial, largo);
+    EXPECT_TRUE(l[3].texto.contains(QStringLiteral("\u05e9")) &&
+                l[3].texto.contains(QStringLiteral("\U0001F1EA")))
+        << l[3].texto.toStdString();
+    EXPECT_EQ(l[4].inicial, ajeno);
+    EXPECT_EQ(l[5].texto, "Perfil guardado.");
+
+    // Cancelling the question asked again saves nothing.
+    Guion().textos = {largo, std::nullopt};
+    Clic("btnGuardarPerfil");
+    EXPECT_EQ(C<QListWidget>("lstPerfiles")->count(), 1);
+
+    ASSERT_TRUE(w->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(VentanaPrueba::Abrir());
+    auto* lista = C<QListWidget>("lstPerfiles");
+    ASSERT_EQ(lista->count(), 1);
+    EXPECT_EQ(lista->item(0)->text(), bueno);
+}
+
 // Each save and delete reaches the file at once, and a write that fails is reported.
 TEST_F(CalcTiempoTemp, PerfilesEscritosAlMomentoYFalloDeEscrituraAvisado) {
     Abrir("uno|0|1|20.0|600|0|20.0\r\n");

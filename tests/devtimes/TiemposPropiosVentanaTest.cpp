@@ -2,11 +2,13 @@
 #include "devtimes/frmPeliculasReveladores.h"
 #include "devtimes/frmTiempoPropio.h"
 #include "filmsheet/frmPeliculasInfoTec.h"
+#include "shell/Controles.h"
 #include "shell/Tema.h"
 
 #include "FixtureTiempos.h"
 #include "ManejoVentana.h"
 #include "soporte/DialogosGuion.h"
+#include "soporte/TextoExtrano.h"
 
 #include <QAction>
 #include <QApplication>
@@ -231,4 +233,42 @@ TEST_F(TiemposPropiosVentana, ElDialogoRechazaNombraElCampoYNoPierdeLoEscrito) {
     Guardar(d);
     EXPECT_EQ(Contar("TiemposPropios"), 1);
     EXPECT_EQ(LeerTiemposPropios(true, "Kodak Tri-X 400", "")[0].tiempo35, "11:00");
+}
+
+// Names with emoji and right-to-left text, and a 10,000-character note: control characters in the
+// note are refused with a message that leaves the text in the box; without them every character
+// is kept, no-break spaces and tabs included.
+TEST_F(TiemposPropiosVentana, TextoLargoYExtranoEnElDialogo) {
+    Ventana v;
+    v.Clic("Kodak Tri-X 400");
+    MenuFila(v, 0);
+    Elegir(v, "mnuAnadirMiTiempo");
+    frmTiempoPropio* d = Dialogo(v);
+    ASSERT_NE(d, nullptr);
+    const QString revelador = QStringLiteral("Rodinal \u05e9\u05dc\u05d5\u05dd \u202e1+50\u202c \U0001F4F7");
+    Nombre(d, "cboRevelador", revelador);
+    Escribir(d, "txtDilucion", "1+50");
+    Escribir(d, "txtEI", "400");
+    Escribir(d, "txt35", "11");
+    Escribir(d, "txtTemperatura", "20");
+    auto* nota = d->findChild<QPlainTextEdit*>("txtNota");
+    ASSERT_NE(nota, nullptr);
+    const QString conControles = TextoExtrano(10000, true);
+    Pegar(nota, conControles);
+    Guardar(d);
+    ASSERT_EQ(Guion().llamadas.size(), 1u);
+    EXPECT_TRUE(Guion().llamadas[0].texto.startsWith("Nota:")) << Guion().llamadas[0].texto.toStdString();
+    ASSERT_EQ(Dialogo(v), d);
+    EXPECT_EQ(TextoEscrito(nota), conControles);
+
+    QString limpio = conControles;
+    limpio.remove(QChar(0x01)).remove(QChar(0x07)).remove(QChar(0x1b));
+    Pegar(nota, limpio);
+    Guardar(d);
+    EXPECT_EQ(Guion().llamadas.size(), 1u);
+    EXPECT_EQ(Contar("TiemposPropios"), 1);
+    const auto guardados = LeerTiemposPropios(true, "Kodak Tri-X 400", "");
+    ASSERT_EQ(guardados.size(), 1u);
+    EXPECT_EQ(guardados[0].revelador, revelador);
+    EXPECT_EQ(guardados[0].nota, limpio);
 }

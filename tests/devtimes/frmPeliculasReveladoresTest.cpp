@@ -7,7 +7,9 @@
 
 #include "FixtureTiempos.h"
 #include "ManejoVentana.h"
+#include "shell/Controles.h"
 #include "soporte/DialogosGuion.h"
+#include "soporte/TextoExtrano.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -463,4 +465,28 @@ TEST_F(frmPeliculasReveladoresTest, TeclasDeLaListaCarganElElemento) {
     v.Clic("O'Brien 50");
     EXPECT_EQ(v.Columna(0), QStringList{"Rodinal"});
     EXPECT_TRUE(Guion().llamadas.empty());
+}
+
+// Ten thousand characters of emoji, right-to-left text, control characters and no-break spaces,
+// pasted into the note and the filter: the note comes back whole in a new window.
+TEST_F(frmPeliculasReveladoresTest, NotaMiaLargaYExtranaVuelveIgual) {
+    const QString texto = TextoExtrano(10000, true);
+    {
+        Ventana v;
+        Pegar(v.Control<QLineEdit>("txtFiltro"), TextoExtrano(300));
+        EXPECT_TRUE(v.Items().isEmpty());
+        Pegar(v.Control<QLineEdit>("txtFiltro"), QString());
+        v.Clic("Kodak Tri-X 400");
+        v.ClicFila(3);
+        Pegar(v.Control<QPlainTextEdit>("txtNotaPersonal"), texto);
+        QTest::mouseClick(v.Control<QPushButton>("btnGuardarNota"), Qt::LeftButton);
+        EXPECT_TRUE(Guion().llamadas.empty());
+        EXPECT_EQ(Notas("NotasMiasPelicula"), QStringList{texto});
+        v.ventana->Marco()->close();
+    }
+    Ventana v;
+    v.Clic("Kodak Tri-X 400");
+    v.ClicFila(3);
+    EXPECT_EQ(TextoEscrito(v.Control<QPlainTextEdit>("txtNotaPersonal")), texto);
+    EXPECT_FALSE(v.Control<QPushButton>("btnGuardarNota")->isEnabled());
 }

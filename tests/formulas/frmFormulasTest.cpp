@@ -1,10 +1,13 @@
 #include "formulas/frmFormulas.h"
 
 #include "FixtureFormulas.h"
+#include "shell/Controles.h"
 #include "shell/Rueda.h"
 #include "shell/Tema.h"
 #include "soporte/AnfitrionPrueba.h"
 #include "soporte/DialogosGuion.h"
+#include "soporte/TextoExtrano.h"
+#include "soporte/VentanaPrueba.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -319,4 +322,24 @@ TEST_F(frmFormulasTest, LosAnchosDeColumnaSeRecuerdan) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Abrir();
     EXPECT_EQ(Grid()->columnWidth(1), 300);
+}
+
+// The formula's own notes take 10,000 characters of emoji, right-to-left text, control characters
+// and no-break spaces, and a new window shows them as they were.
+TEST_F(frmFormulasTest, MisNotasLargasYExtranasVuelvenIguales) {
+    const QString texto = TextoExtrano(10000, true);
+    Pegar(C("txtFiltro"), TextoExtrano(300));
+    EXPECT_TRUE(Items().isEmpty());
+    Pegar(C("txtFiltro"), QString());
+    Clic("Kodak F-5");
+    Pegar(C("txtMisNotas"), texto);
+    QTest::mouseClick(C("btnGuardarMisNotas"), Qt::LeftButton);
+    EXPECT_TRUE(Guion().llamadas.empty());
+    EXPECT_EQ(NotasGuardadas(4), texto);
+    ASSERT_TRUE(w->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Abrir();
+    Clic("Kodak F-5");
+    EXPECT_EQ(TextoEscrito(C<QPlainTextEdit>("txtMisNotas")), texto);
+    EXPECT_FALSE(Guardable());
 }

@@ -1,5 +1,6 @@
 // garvola.cfg: any bytes read as the settings file; an entry written is the entry read back.
 #include "shell/Configuracion.h"
+#include "shell/TextoAnsi.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,12 +10,14 @@
 #include <string>
 
 namespace {
-// A key and value the file can hold as typed: Windows-1252 printable, no "=" in the key.
+// A key and value the file can hold as typed: Windows-1252 without control characters or blanks
+// other than the space (reading trims), no "=" in the key.
 bool Representable(const QString& clave, const QString& valor) {
-    for (QChar c : QString(clave + valor))
-        if (c.unicode() < 0x20 || c.unicode() > 0x7e)
+    const QString todo = clave + valor;
+    for (QChar c : todo)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || (c.isSpace() && c != u' '))
             return false;
-    return !clave.contains(u'=') && !clave.trimmed().isEmpty();
+    return CabeEnAnsi(todo) && !clave.contains(u'=') && !clave.trimmed().isEmpty();
 }
 } // namespace
 

@@ -81,7 +81,20 @@ TEST(TextoRtf, UnicodeConSaltosYCodigosDePagina) {
                    doc),
               QStringLiteral("Да \u00B7\u00B7"));
     EXPECT_EQ(Leer(QStringLiteral("{\\rtf1\\ansi\\ansicpg1250 \\'9a}"), doc), QStringLiteral("š"));
-    EXPECT_EQ(Leer(QStringLiteral("{\\rtf1 a\\u1?\\'07b\\u65532?c}"), doc), QStringLiteral("abc"));
+    // Control characters are text someone typed or pasted; only an object mark without its object goes.
+    EXPECT_EQ(Leer(QStringLiteral("{\\rtf1 a\\u1?\\'07b\\u65532?c\\u0?}"), doc),
+              QStringLiteral("a\u0001\u0007bc") + QChar(0));
+
+    QTextDocument escrito;
+    QString controles;
+    for (char16_t c = 0; c < 0x20; ++c)
+        if (c != u'\n' && c != u'\r')
+            controles += QChar(c);
+    QTextCursor(&escrito).insertText(u"antes " + controles + u" despu\u00e9s");
+    const QString rtf = EscribirRtf(escrito);
+    EXPECT_TRUE(rtf.contains(QStringLiteral("\\u27?"))) << "written as an escape, never raw";
+    EXPECT_EQ(Leer(rtf, doc), escrito.toPlainText());
+    EXPECT_EQ(doc.toPlainText().size(), 6 + controles.size() + 8);
 }
 
 TEST(TextoRtf, DestinosIgnoradosYPalabrasDesconocidas) {

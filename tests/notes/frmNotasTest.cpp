@@ -7,6 +7,8 @@
 #include "soporte/AnfitrionPrueba.h"
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/DialogosGuion.h"
+#include "soporte/TextoExtrano.h"
+#include "soporte/VentanaPrueba.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -350,4 +352,31 @@ TEST_F(Notas, NotaBorradaPorElMantenimientoSeGuardaDeNuevo) {
     EXPECT_EQ(Lista()->currentRow(), 0);
     EXPECT_TRUE(Cuerpo(lista[0].id).contains("sigue 1"));
     EXPECT_EQ(Estado(), "Guardado.");
+}
+
+// A 10,000-character title and body with emoji, right-to-left text and control characters, pasted
+// in, saved and read again by a new window: every character comes back.
+TEST_F(Notas, TextoLargoYExtranoVuelveIgual) {
+    Abrir();
+    const QString titulo = TextoExtrano();
+    const QString cuerpo = TextoExtrano(10000, true);
+    Pegar(Titulo(), titulo);
+    Pegar(Editor(), cuerpo);
+    ASSERT_EQ(Titulo()->text(), titulo) << "nothing cut on the way in";
+    // toPlainText() would show the no-break spaces as blanks.
+    const auto escrito = [&] {
+        return Editor()->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
+    };
+    ASSERT_EQ(escrito(), cuerpo);
+    Clic("btnGuardar");
+    EXPECT_TRUE(Guion().llamadas.empty());
+    EXPECT_EQ(Estado(), "Guardado.");
+    ASSERT_TRUE(w->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    Abrir();
+    EXPECT_EQ(Titulo()->text(), titulo);
+    EXPECT_EQ(escrito(), cuerpo);
+    EXPECT_EQ(Entradas(), QStringList{kHoy + u"  " + titulo});
+    EXPECT_EQ(Botones(), "110") << "what was read is what was saved";
 }

@@ -2,11 +2,22 @@
 
 #include "AnfitrionPrueba.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
+
+// Replaces what a text box holds by pasting, as from another program: every character arrives,
+// even those no key types (control characters, surrogate pairs).
+inline void Pegar(QWidget* caja, const QString& texto) {
+    QGuiApplication::clipboard()->setText(texto);
+    caja->setFocus();
+    QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(caja, Qt::Key_V, Qt::ControlModifier);
+}
 
 // Drives one module window as a user does: opened through a host, its controls found by name.
 template <class V> class VentanaPrueba {

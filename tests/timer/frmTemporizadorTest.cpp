@@ -8,6 +8,7 @@
 #include "shell/AlmacenDatos.h"
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/DialogosGuion.h"
+#include "soporte/TextoExtrano.h"
 #include "soporte/VentanaPrueba.h"
 #include "timer/CuadernoRevelado.h"
 
@@ -218,6 +219,27 @@ TEST_F(Temporizador, EsquemaYCompensacionRecordadosEntreMarchas) {
     EXPECT_EQ(Texto("txtEtapa3"), QStringLiteral("20:00"));
     EXPECT_EQ(C<QComboBox>("cboFamilia")->currentIndex(), 3);
     EXPECT_EQ(C<QComboBox>("cboEsquema")->itemText(0), QStringLiteral("Reposo largo"));
+}
+
+// Scheme names are kept in the user's settings file: 10,000 characters, emoji, right-to-left text
+// and control characters are listed again, exact, by a new window.
+TEST_F(Temporizador, NombresDeEsquemaLargosYExtranos) {
+    Abrir();
+    const QStringList nombres = {TextoExtrano(),
+                                 QStringLiteral("\u05e9\u05dc\u05d5\u05dd \U0001F4F7 = [a] ; #1 \u0001")};
+    for (const QString& n : nombres) {
+        Guion().textos.push_back(n);
+        Clic("btnGuardarEsquema");
+    }
+    EXPECT_EQ(Guion().llamadas.size(), 2u) << "no message, only the two questions";
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(w, nullptr);
+    Abrir();
+    auto* lista = C<QComboBox>("cboEsquema");
+    ASSERT_EQ(lista->count(), 2);
+    EXPECT_EQ(lista->itemText(0), nombres[0]);
+    EXPECT_EQ(lista->itemText(1), nombres[1]);
 }
 
 TEST_F(Temporizador, LaCalculadoraEntregaSuResultado) {

@@ -1,0 +1,31 @@
+#include "shell/TextoAnsi.h"
+
+#include <gtest/gtest.h>
+
+TEST(TextoAnsi, CadaByteIdaYVuelta) {
+    QByteArray todos;
+    for (int b = 0; b < 256; ++b)
+        todos += char(b);
+    const QString texto = DesdeAnsi(todos);
+    ASSERT_EQ(texto.size(), 256);
+    EXPECT_EQ(texto[0x80], QChar(0x20AC));
+    EXPECT_EQ(texto[0x9F], QChar(0x0178));
+    EXPECT_EQ(texto[0xE9], QChar(0x00E9));
+    EXPECT_EQ(texto[0x01], QChar(0x0001));
+    // Bytes the code page leaves undefined.
+    for (int b : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
+        EXPECT_EQ(texto[b], QChar(0xFFFD)) << b;
+    for (int b = 0; b < 256; ++b) {
+        if (texto[b] != QChar(0xFFFD)) {
+            EXPECT_EQ(HaciaAnsi(texto.mid(b, 1)), QByteArray(1, char(b))) << b;
+        }
+    }
+}
+
+TEST(TextoAnsi, LoQueNoCabeEsUnaInterrogacionPorCaracter) {
+    EXPECT_EQ(HaciaAnsi(QStringLiteral("a\U0001F600\u010D\u05E9b")), QByteArray("a???b"));
+    EXPECT_EQ(HaciaAnsi(QString(QChar(0xD800)) + u'x'), QByteArray("?x"));
+    EXPECT_TRUE(CabeEnAnsi(QStringLiteral("año 20 € \u0001")));
+    EXPECT_FALSE(CabeEnAnsi(QStringLiteral("\U0001F600")));
+    EXPECT_FALSE(CabeEnAnsi(QString(QChar(0xFFFD))));
+}
