@@ -479,9 +479,10 @@ private:
             valor += 65536;
         const char16_t c = (valor < 0 || valor > 0xFFFF) ? u'\xFFFD' : char16_t(valor);
         saltar_ = Actual().saltoUnicode;
+        Agregar(QStringView(&c, 1));
+        // After adding: a change of format empties the buffer, and with it the flag.
         if (QChar::isSurrogate(c))
             haySustitutos_ = true;
-        Agregar(QStringView(&c, 1));
     }
 
     int CodigoActual() const {

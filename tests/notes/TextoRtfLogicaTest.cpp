@@ -213,3 +213,19 @@ TEST(TextoRtf, BytesDeArchivoEnWindows1252) {
     LeerRtf(QByteArray("{\\rtf1 caf\xe9 \\'e1}"), doc);
     EXPECT_EQ(doc.toPlainText(), "café á");
 }
+
+// Inputs the fuzzer found: what is read writes out again and reads back the same.
+TEST(TextoRtf, HallazgosReleenIgual) {
+    const QByteArray hallazgos[] = {
+        QByteArray::fromBase64(
+            "LVxydGx7XGYwXGZjMlx1LTgzNjRcJzhld2F0byAxMC0uMC4xOTBoXCc4ZXdhdG8gMTAtLjAuMTkwaGE9bnRc"
+            "cWpccAAy//8LCjgzNjQ="),
+    };
+    for (const QByteArray& entrada : hallazgos) {
+        QTextDocument doc;
+        LeerRtf(entrada, doc);
+        QTextDocument vuelta;
+        LeerRtf(QStringView(EscribirRtf(doc)), vuelta);
+        EXPECT_EQ(vuelta.toRawText(), doc.toRawText()) << EscribirRtf(doc).toStdString();
+    }
+}
