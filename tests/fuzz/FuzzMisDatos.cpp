@@ -51,8 +51,13 @@ void Preparar() {
     CrearBaseReferencia(RutaBDReferencia());
     CrearBaseNotas(RutaBDNotas());
     AbrirBasesDatos();
-    for (BaseDatos* bd : {ReferenceDb(), NotesDb()})
+    // Durability is not what is fuzzed: without a lock and a journal file per transaction, an
+    // input runs several times faster. Rollback still works, from memory.
+    for (BaseDatos* bd : {ReferenceDb(), NotesDb()}) {
         bd->Ejecutar(QStringLiteral("PRAGMA synchronous = OFF"));
+        bd->Ejecutar(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
+        bd->Ejecutar(QStringLiteral("PRAGMA journal_mode = MEMORY"));
+    }
     ReferenceDb()->Insertar(QStringLiteral("Peliculas"), {{QStringLiteral("Nombre"), QStringLiteral("HP5")}});
     ReferenceDb()->Insertar(QStringLiteral("Reveladores"),
                             {{QStringLiteral("Nombre"), QStringLiteral("Rodinal")}});
