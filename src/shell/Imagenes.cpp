@@ -1,5 +1,6 @@
 #include "shell/Imagenes.h"
 
+#include "shell/DimensionesGif.h"
 #include "shell/Numeros.h"
 #include "shell/Rutas.h"
 
@@ -41,6 +42,17 @@ void LimitarLectorQt() {
     Q_UNUSED(fijado);
 }
 
+// The size Qt's reader announces. A GIF's is read from its blocks, as Qt's reader decodes the
+// whole first frame to answer: the guard would allocate what it guards against.
+// Known by its first bytes: Qt's GIF reader takes any data that begins as a GIF, whatever the
+// name of the file or the version it claims.
+QSize TamanoAnunciadoQt(QImageReader& lector, const QString& ruta) {
+    QFile archivo(ruta);
+    if (archivo.open(QIODevice::ReadOnly) && archivo.peek(3) == "GIF")
+        return DimensionesGif(archivo).value_or(QSize());
+    return lector.size();
+}
+
 FREE_IMAGE_FORMAT FormatoPorNombre(const QByteArray& nombre) {
     const FREE_IMAGE_FORMAT fif = FreeImage_GetFIFFromFilename(nombre.constData());
     return fif != FIF_UNKNOWN && FreeImage_FIFSupportsReading(fif) ? fif : FIF_UNKNOWN;
@@ -64,8 +76,10 @@ std::optional<Cabecera> LeerCabecera(FREE_IMAGE_FORMAT fif, const QString& ruta,
         c.alto = int(FreeImage_GetHeight(mapa.get()));
         c.girada = fif == FIF_JPEG && Orientacion(mapa.get()) >= 5 && Orientacion(mapa.get()) <= 8;
     } else {
-        // GIF: FreeImage cannot read its header alone, Qt's reader can.
-        const QSize s = QImageReader(ruta).size();
+        // GIF: FreeImage cannot read its header alone.
+        LimitarLectorQt();
+        QImageReader lector(ruta);
+        const QSize s = TamanoAnunciadoQt(lector, ruta);
         c.ancho = s.width();
         c.alto = s.height();
     }
@@ -180,7 +194,7 @@ QImage CargarImagen(const QString& ruta) {
     LimitarLectorQt();
     QImageReader lector(ruta);
     lector.setAutoTransform(true);
-    const QSize anunciado = lector.size();
+    const QSize anunciado = TamanoAnunciadoQt(lector, ruta);
     if (anunciado.isValid() && !TamanoAdmisible(anunciado.width(), anunciado.height()))
         return {};
     QImage imagen = lector.read();
@@ -197,7 +211,8 @@ std::optional<QSize> TamanoCabecera(const QString& ruta) {
     const FREE_IMAGE_FORMAT fif = FormatoPorNombre(nombre);
     if (fif == FIF_UNKNOWN) {
         LimitarLectorQt();
-        const QSize s = QImageReader(ruta).size();
+        QImageReader lector(ruta);
+        const QSize s = TamanoAnunciadoQt(lector, ruta);
         if (!s.isValid() || !TamanoAdmisible(s.width(), s.height()))
             return std::nullopt;
         return s;

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QImageReader>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -180,6 +181,26 @@ TEST_F(ImagenesTest, CabeceraDemasiadoGrandeNoSeDecodifica) {
     const QString normal = Escribir("normal.jpg", JpegQueAnuncia(16, 16));
     EXPECT_EQ(CargarImagen(normal).size(), QSize(16, 16));
     EXPECT_EQ(CargarImagenEscalada(normal, 8, 8).size(), QSize(8, 8));
+}
+
+TEST_F(ImagenesTest, LaCabeceraDeUnGifSeLeeSinDecodificarlo) {
+    // Found by fuzzing: Qt's reader decoded a GIF's whole first frame only to tell its size. With
+    // no room left for any picture, the header must still be read.
+    const QByteArray cabecera = QByteArray::fromBase64("R0lGODlBAgQAYHwAASwAAAAAAAAAAAAC");
+    const QString gif = Escribir("pantalla.gif", cabecera);
+    const QString otra = Escribir("sin_extension_conocida.qqq", cabecera);
+    ASSERT_EQ(TamanoCabecera(gif), QSize(1026, 24576));
+    const int limite = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(1);
+    EXPECT_EQ(TamanoCabecera(gif), QSize(1026, 24576));
+    EXPECT_EQ(TamanoCabecera(otra), QSize(1026, 24576));
+    QImageReader::setAllocationLimit(limite);
+    // Beyond the limit nothing is decoded.
+    QByteArray grande = cabecera;
+    grande.replace(6, 4, QByteArray("ÿÿÿÿ", 4));
+    EXPECT_FALSE(TamanoCabecera(Escribir("enorme.gif", grande)));
+    EXPECT_TRUE(CargarImagen(Ruta("enorme.gif")).isNull());
+    EXPECT_TRUE(CargarImagenEscalada(Ruta("enorme.gif"), 10, 10).isNull());
 }
 
 TEST_F(ImagenesTest, TamanosEnHiMetricYTwips) {
