@@ -42,14 +42,15 @@ void LimitarLectorQt() {
     Q_UNUSED(fijado);
 }
 
-// The size Qt's reader announces. A GIF's is read from its blocks, as Qt's reader decodes the
-// whole first frame to answer: the guard would allocate what it guards against.
-// Known by its first bytes: Qt's GIF reader takes any data that begins as a GIF, whatever the
-// name of the file or the version it claims.
-QSize TamanoAnunciadoQt(QImageReader& lector, const QString& ruta) {
+// The size Qt's reader announces, invalid when it cannot tell. A GIF's is read from its blocks, as
+// Qt's reader decodes the whole first frame to answer: the guard would allocate what it guards
+// against. That reader takes any file named .gif, whatever it holds, and any data that begins as a
+// GIF, whatever its name; nothing when such a file holds no frame it could measure.
+std::optional<QSize> TamanoAnunciadoQt(QImageReader& lector, const QString& ruta) {
     QFile archivo(ruta);
-    if (archivo.open(QIODevice::ReadOnly) && archivo.peek(3) == "GIF")
-        return DimensionesGif(archivo).value_or(QSize());
+    const bool abierto = archivo.open(QIODevice::ReadOnly);
+    if (ruta.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive) || (abierto && archivo.peek(3) == "GIF"))
+        return abierto ? DimensionesGif(archivo) : std::nullopt;
     return lector.size();
 }
 
@@ -79,9 +80,11 @@ std::optional<Cabecera> LeerCabecera(FREE_IMAGE_FORMAT fif, const QString& ruta,
         // GIF: FreeImage cannot read its header alone.
         LimitarLectorQt();
         QImageReader lector(ruta);
-        const QSize s = TamanoAnunciadoQt(lector, ruta);
-        c.ancho = s.width();
-        c.alto = s.height();
+        const std::optional<QSize> s = TamanoAnunciadoQt(lector, ruta);
+        if (!s)
+            return std::nullopt;
+        c.ancho = s->width();
+        c.alto = s->height();
     }
     if (!TamanoAdmisible(c.ancho, c.alto))
         return std::nullopt;
@@ -194,10 +197,10 @@ QImage CargarImagen(const QString& ruta) {
     LimitarLectorQt();
     QImageReader lector(ruta);
     lector.setAutoTransform(true);
-    const QSize anunciado = TamanoAnunciadoQt(lector, ruta);
-    if (anunciado.isValid() && !TamanoAdmisible(anunciado.width(), anunciado.height()))
+    const std::optional<QSize> anunciado = TamanoAnunciadoQt(lector, ruta);
+    if (anunciado && anunciado->isValid() && !TamanoAdmisible(anunciado->width(), anunciado->height()))
         return {};
-    QImage imagen = lector.read();
+    const QImage imagen = anunciado ? lector.read() : QImage();
     if (!imagen.isNull())
         return imagen;
     const QString webp = RutaGemelaWebP(ruta);
@@ -212,8 +215,8 @@ std::optional<QSize> TamanoCabecera(const QString& ruta) {
     if (fif == FIF_UNKNOWN) {
         LimitarLectorQt();
         QImageReader lector(ruta);
-        const QSize s = TamanoAnunciadoQt(lector, ruta);
-        if (!s.isValid() || !TamanoAdmisible(s.width(), s.height()))
+        const std::optional<QSize> s = TamanoAnunciadoQt(lector, ruta);
+        if (!s || !s->isValid() || !TamanoAdmisible(s->width(), s->height()))
             return std::nullopt;
         return s;
     }

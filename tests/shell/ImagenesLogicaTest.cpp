@@ -194,6 +194,12 @@ TEST_F(ImagenesTest, LaCabeceraDeUnGifSeLeeSinDecodificarlo) {
     QImageReader::setAllocationLimit(1);
     EXPECT_EQ(TamanoCabecera(gif), QSize(1026, 24576));
     EXPECT_EQ(TamanoCabecera(otra), QSize(1026, 24576));
+    // Also found by fuzzing: named .gif but not beginning as one. Qt's reader decoded its frame of
+    // 65535 x 65535; the blocks say nothing, so there is no picture and nothing is decoded.
+    const QString falso = Escribir("falso.gif", QByteArray::fromBase64("R0lEPDlBAgQAAHv/+CwAAAAA/////wA="));
+    EXPECT_FALSE(TamanoCabecera(falso));
+    EXPECT_TRUE(CargarImagen(falso).isNull());
+    EXPECT_TRUE(CargarImagenEscalada(falso, 10, 10).isNull());
     QImageReader::setAllocationLimit(limite);
     // Beyond the limit nothing is decoded.
     QByteArray grande = cabecera;
