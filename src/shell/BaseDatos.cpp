@@ -2,6 +2,7 @@
 
 #include "shell/DialectoJet.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <sqlite3.h>
 
@@ -52,27 +53,82 @@ QString Identificador(const QString& nombre) {
 
 } // namespace
 
+// Statements kept compiled between uses, by their text: compiling costs more than running most of
+// the program's queries, and an import repeats the same few for every row. A statement in use is
+// out of the reserve, so two queries of the same text at once each have their own.
+class ReservaSentencias {
+public:
+    ReservaSentencias() = default;
+    ReservaSentencias(const ReservaSentencias&) = delete;
+    ReservaSentencias& operator=(const ReservaSentencias&) = delete;
+    ~ReservaSentencias() { Vaciar(); }
+
+    sqlite3_stmt* Tomar(const QByteArray& sql) { return libres_.take(sql); }
+
+    void Devolver(sqlite3_stmt* stmt) {
+        if (!stmt)
+            return;
+        // A reset statement holds no lock and no value of its last run.
+        sqlite3_reset(stmt);
+        sqlite3_clear_bindings(stmt);
+        const QByteArray sql(sqlite3_sql(stmt));
+        // A pragma may carry the key; the rest of them run once.
+        if (sql.trimmed().left(6).toUpper() == "PRAGMA" || libres_.contains(sql)) {
+            sqlite3_finalize(stmt);
+            return;
+        }
+        if (libres_.size() >= kMaximo)
+            Vaciar();
+        libres_.insert(sql, stmt);
+    }
+
+private:
+    static constexpr qsizetype kMaximo = 64;
+
+    void Vaciar() {
+        for (sqlite3_stmt* stmt : std::as_const(libres_))
+            sqlite3_finalize(stmt);
+        libres_.clear();
+    }
+
+    QHash<QByteArray, sqlite3_stmt*> libres_;
+};
+
+namespace {
+
+void Soltar(sqlite3_stmt* stmt, const std::weak_ptr<ReservaSentencias>& reserva) {
+    if (const auto r = reserva.lock())
+        r->Devolver(stmt);
+    else
+        sqlite3_finalize(stmt);
+}
+
+} // namespace
+
 // ---------------------------------------------------------------------------------------------
 
-Consulta::Consulta(sqlite3_stmt* stmt, sqlite3* db) : stmt_(stmt), db_(db) {
+Consulta::Consulta(sqlite3_stmt* stmt, sqlite3* db, std::weak_ptr<ReservaSentencias> reserva)
+    : stmt_(stmt), db_(db), reserva_(std::move(reserva)) {
     Paso();
 }
 
 Consulta::Consulta(Consulta&& otra) noexcept
-    : stmt_(std::exchange(otra.stmt_, nullptr)), db_(otra.db_), fin_(std::exchange(otra.fin_, true)) {}
+    : stmt_(std::exchange(otra.stmt_, nullptr)), db_(otra.db_), reserva_(std::move(otra.reserva_)),
+      fin_(std::exchange(otra.fin_, true)) {}
 
 Consulta& Consulta::operator=(Consulta&& otra) noexcept {
     if (this != &otra) {
-        sqlite3_finalize(stmt_);
+        Soltar(stmt_, reserva_);
         stmt_ = std::exchange(otra.stmt_, nullptr);
         db_ = otra.db_;
+        reserva_ = std::move(otra.reserva_);
         fin_ = std::exchange(otra.fin_, true);
     }
     return *this;
 }
 
 Consulta::~Consulta() {
-    sqlite3_finalize(stmt_);
+    Soltar(stmt_, reserva_);
 }
 
 void Consulta::Paso() {
@@ -144,9 +200,12 @@ QVariant Consulta::Campo(int i) const {
 
 // ---------------------------------------------------------------------------------------------
 
-BaseDatos::BaseDatos(sqlite3* db, QString ruta) : db_(db), ruta_(std::move(ruta)) {}
+BaseDatos::BaseDatos(sqlite3* db, QString ruta)
+    : db_(db), ruta_(std::move(ruta)), reserva_(std::make_shared<ReservaSentencias>()) {}
 
 BaseDatos::~BaseDatos() {
+    // A query still open keeps the connection until it ends; the engine closes it then.
+    reserva_.reset();
     sqlite3_close_v2(db_);
 }
 
@@ -187,9 +246,9 @@ bool BaseDatos::SoloLectura() const {
 }
 
 sqlite3_stmt* BaseDatos::Preparar(const QString& sql, const QVariantList& parametros) {
-    sqlite3_stmt* stmt = nullptr;
     const QByteArray texto = sql.toUtf8();
-    if (sqlite3_prepare_v2(db_, texto.constData(), int(texto.size()), &stmt, nullptr) != SQLITE_OK)
+    sqlite3_stmt* stmt = reserva_->Tomar(texto);
+    if (!stmt && sqlite3_prepare_v2(db_, texto.constData(), int(texto.size()), &stmt, nullptr) != SQLITE_OK)
         Fallar(db_);
     for (int i = 0; i < parametros.size(); ++i)
         Enlazar(stmt, i + 1, parametros[i]);
@@ -197,7 +256,7 @@ sqlite3_stmt* BaseDatos::Preparar(const QString& sql, const QVariantList& parame
 }
 
 Consulta BaseDatos::Consultar(const QString& sql, const QVariantList& parametros) {
-    return Consulta(Preparar(sql, parametros), db_);
+    return Consulta(Preparar(sql, parametros), db_, reserva_);
 }
 
 void BaseDatos::Ejecutar(const QString& sql, const QVariantList& parametros) {
@@ -205,9 +264,11 @@ void BaseDatos::Ejecutar(const QString& sql, const QVariantList& parametros) {
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
     }
-    sqlite3_finalize(stmt);
-    if (rc != SQLITE_DONE)
+    if (rc != SQLITE_DONE) {
+        sqlite3_finalize(stmt);
         Fallar(db_);
+    }
+    reserva_->Devolver(stmt);
 }
 
 qint64 BaseDatos::Insertar(const QString& tabla, const Campos& campos) {

@@ -10,6 +10,7 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+class ReservaSentencias;
 
 // The one exception of the data store; carries the engine's description for "prefix + description".
 // The engine's result codes the program tells apart.
@@ -48,12 +49,14 @@ public:
 
 private:
     friend class BaseDatos;
-    Consulta(sqlite3_stmt* stmt, sqlite3* db);
+    Consulta(sqlite3_stmt* stmt, sqlite3* db, std::weak_ptr<ReservaSentencias> reserva);
     int Indice(const QString& columna) const;
     void Paso();
 
     sqlite3_stmt* stmt_ = nullptr;
     sqlite3* db_ = nullptr;
+    // Where the statement goes back when the query ends; gone when the database was closed first.
+    std::weak_ptr<ReservaSentencias> reserva_;
     bool fin_ = true;
 };
 
@@ -104,6 +107,7 @@ private:
 
     sqlite3* db_;
     QString ruta_;
+    std::shared_ptr<ReservaSentencias> reserva_;
 };
 
 // Rolls back unless Confirmar was called; the schema and bulk loads are written in one of these.

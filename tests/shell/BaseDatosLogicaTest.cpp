@@ -136,6 +136,60 @@ TEST_F(BaseDatosTest, TablaNotasMiasSeCreaUnaVezConClaveAutomatica) {
               QStringList{"0123"});
 }
 
+// Statements are kept compiled between uses; nothing of one use may reach the next.
+TEST_F(BaseDatosTest, UnaSentenciaReutilizadaEmpiezaDeCero) {
+    const QString porPatron = "SELECT Nombre FROM Peliculas WHERE Nombre LIKE ? ORDER BY IdPelicula";
+    const auto filtrar = [&](const QString& patron) {
+        QStringList r;
+        for (Consulta c = bd_->Consultar(porPatron, {patron}); !c.Fin(); c.Siguiente())
+            r << c.Campo(0).toString();
+        return r;
+    };
+    // The compiled pattern of the last run is not applied to the next.
+    EXPECT_EQ(filtrar("kodak*"), (QStringList{"Kodak Tri-X 400", "Kodak T-Max 100"}));
+    EXPECT_EQ(filtrar("*ilford*"), QStringList{"ILFORD HP5 Plus"});
+    EXPECT_THROW(filtrar("*[abc*"), ErrorBD);
+    EXPECT_EQ(filtrar("Fomapan*"), QStringList{"Fomapan 100"});
+
+    // Two queries of the same text open at once each keep their own rows.
+    const QString porId = "SELECT Nombre FROM Peliculas WHERE IdPelicula = ?";
+    Consulta exterior = bd_->Consultar(porId, {1});
+    {
+        Consulta interior = bd_->Consultar(porId, {2});
+        EXPECT_EQ(interior.Campo(0).toString(), "Kodak Tri-X 400");
+    }
+    EXPECT_EQ(exterior.Campo(0).toString(), "ILFORD HP5 Plus");
+    exterior = bd_->Consultar(porId, {3});
+    EXPECT_EQ(exterior.Campo(0).toString(), "Fomapan 100");
+
+    // A statement that failed runs again; a repeated query sees what changed since.
+    const QString cuantas = "SELECT COUNT(*) FROM Peliculas";
+    EXPECT_EQ(bd_->Consultar(cuantas).Campo(0).toInt(), 10);
+    EXPECT_THROW(bd_->Insertar("Peliculas", {{"IdPelicula", 1}, {"Nombre", "repetida"}}), ErrorBD);
+    EXPECT_EQ(bd_->Insertar("Peliculas", {{"IdPelicula", 11}, {"Nombre", "nueva"}}), 11);
+    EXPECT_EQ(bd_->Consultar(cuantas).Campo(0).toInt(), 11);
+
+    // Many different texts: the reserve stays bounded and every query still answers.
+    for (int i = 0; i < 200; ++i)
+        ASSERT_EQ(bd_->Consultar("SELECT " + QString::number(i)).Campo(0).toInt(), i);
+    EXPECT_EQ(bd_->Consultar(cuantas).Campo(0).toInt(), 11);
+}
+
+TEST(AperturaBases, UnaConsultaPuedeDurarMasQueSuBase) {
+    CarpetaPruebas carpeta(false);
+    BaseDatos::Opciones o;
+    o.crear = true;
+    auto bd = BaseDatos::Abrir(carpeta.Archivo("suelta.db"), o);
+    bd->Ejecutar("CREATE TABLE T (N INTEGER)");
+    bd->Ejecutar("INSERT INTO T VALUES (1), (2)");
+    Consulta c = bd->Consultar("SELECT N FROM T ORDER BY N");
+    bd.reset();
+    // The connection is closed once the last query ends.
+    EXPECT_EQ(c.Campo(0).toInt(), 1);
+    c.Siguiente();
+    EXPECT_EQ(c.Campo(0).toInt(), 2);
+}
+
 TEST(TraduccionDDL, SoloTiposFueraDeTextos) {
     EXPECT_EQ(TraducirDDL("CREATE TABLE T (Id COUNTER, N LONG, M memo, D 'COUNTER', [LONG] TEXT)"),
               "CREATE TABLE T (Id INTEGER, N INTEGER, M TEXT, D 'COUNTER', [LONG] TEXT)");
