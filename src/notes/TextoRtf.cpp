@@ -25,7 +25,10 @@ constexpr int kSaltoUnicodeMaximo = 8;
 constexpr int kMediosPuntosMaximo = 3276;
 constexpr int kCodigoSimbolo = -2;
 
-enum class Destino : unsigned char { Texto, Fuentes, Colores, Ignorar };
+// Nota: a footnote's text, shown inline in brackets where its mark stands, so it keeps its place
+// in a note that has no pages to put it at the foot of. Forma: a drawing whose only text of the
+// note is its text box.
+enum class Destino : unsigned char { Texto, Nota, Fuentes, Colores, Forma, Ignorar };
 
 struct Caracter {
     int fuente = -1; // -1: the document's default face
@@ -34,14 +37,23 @@ struct Caracter {
     bool negrita = false;
     bool cursiva = false;
     bool subrayado = false;
+    // Hidden text and text deleted under change tracking are not shown. The editor's document
+    // cannot hold text it does not show, so saving the note leaves them out: the author's
+    // deletions stay deleted.
+    bool oculto = false;
+    bool borrado = false;
     bool operator==(const Caracter&) const = default;
 };
+
+// What the end of a group closes besides its state.
+enum class Cierre : unsigned char { Nada, Nota, Cuadro };
 
 struct Estado {
     Caracter car;
     Qt::Alignment alineacion = Qt::AlignLeft;
     Destino destino = Destino::Texto;
     int saltoUnicode = 1;
+    Cierre cierre = Cierre::Nada;
 };
 
 struct Marca {
@@ -54,8 +66,25 @@ struct FuenteRtf {
     int codigoPagina = 0; // 0: the document's
 };
 
+bool Admitido(int cp) {
+    const QList<int>& lista = CodigosPaginaRtf();
+    return std::find(lista.begin(), lista.end(), cp) != lista.end();
+}
+
 bool EsDbcs(int cp) {
     return cp == 932 || cp == 936 || cp == 949 || cp == 950 || cp == 1361;
+}
+
+// The bytes that begin a character of two bytes in a double-byte page.
+bool EsPrimerByte(int cp, unsigned char b) {
+    switch (cp) {
+    case 932:
+        return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    case 1361:
+        return (b >= 0x84 && b <= 0xD3) || (b >= 0xD8 && b <= 0xDE) || (b >= 0xE0 && b <= 0xF9);
+    default:
+        return b >= 0x81 && b <= 0xFE;
+    }
 }
 
 int CodigoDeCharset(int charset) {
@@ -100,7 +129,8 @@ int CodigoDeCharset(int charset) {
     }
 }
 
-// Destinations whose content is never text of the note.
+// Destinations whose content is never text of the note (a drawing's result is a copy of it for
+// readers that do not know drawings).
 bool DestinoIgnorado(QStringView palabra) {
     static const QStringList ignorados = {QStringLiteral("stylesheet"),
                                           QStringLiteral("info"),
@@ -114,7 +144,6 @@ bool DestinoIgnorado(QStringView palabra) {
                                           QStringLiteral("footerl"),
                                           QStringLiteral("footerr"),
                                           QStringLiteral("footerf"),
-                                          QStringLiteral("footnote"),
                                           QStringLiteral("annotation"),
                                           QStringLiteral("fldinst"),
                                           QStringLiteral("xe"),
@@ -132,6 +161,7 @@ bool DestinoIgnorado(QStringView palabra) {
                                           QStringLiteral("xmlnstbl"),
                                           QStringLiteral("filetbl"),
                                           QStringLiteral("nonshppict"),
+                                          QStringLiteral("shprslt"),
                                           QStringLiteral("falt"),
                                           QStringLiteral("panose"),
                                           QStringLiteral("template"),
@@ -165,10 +195,10 @@ char16_t CaracterDePalabra(QStringView p) {
         char16_t caracter;
     };
     static constexpr Par pares[] = {
-        {u"tab", u'\t'},          {u"cell", u'\t'},       {u"line", u'\x2028'},    {u"bullet", u'\x2022'},
-        {u"emdash", u'\x2014'},   {u"endash", u'\x2013'}, {u"emspace", u'\x2003'}, {u"enspace", u'\x2002'},
-        {u"qmspace", u'\x2005'},  {u"lquote", u'\x2018'}, {u"rquote", u'\x2019'},  {u"ldblquote", u'\x201C'},
-        {u"rdblquote", u'\x201D'}};
+        {u"tab", u'\t'},           {u"cell", u'\t'},         {u"nestcell", u'\t'},   {u"line", u'\x2028'},
+        {u"bullet", u'\x2022'},    {u"emdash", u'\x2014'},   {u"endash", u'\x2013'}, {u"emspace", u'\x2003'},
+        {u"enspace", u'\x2002'},   {u"qmspace", u'\x2005'},  {u"lquote", u'\x2018'}, {u"rquote", u'\x2019'},
+        {u"ldblquote", u'\x201C'}, {u"rdblquote", u'\x201D'}};
     for (const Par& par : pares)
         if (p == QStringView(par.palabra))
             return par.caracter;
@@ -212,9 +242,10 @@ private:
         saltar_ = 0;
         inicioGrupo_ = true;
         asterisco_ = false;
-        if (pila_.size() < kProfundidadMaxima && desborde_ == 0)
+        if (pila_.size() < kProfundidadMaxima && desborde_ == 0) {
             pila_.push_back(pila_.back());
-        else
+            pila_.back().cierre = Cierre::Nada;
+        } else
             ++desborde_;
     }
 
@@ -232,7 +263,12 @@ private:
             return;
         if (Actual().destino == Destino::Fuentes)
             CerrarFuente();
+        const Cierre cierre = Actual().cierre;
+        if (cierre == Cierre::Cuadro)
+            ApartarParrafo();
         pila_.pop_back();
+        if (cierre == Cierre::Nota)
+            Agregar(u"]");
     }
 
     // A run of plain characters.
@@ -253,6 +289,11 @@ private:
             trozo = trozo.mid(saltados);
         }
         inicioGrupo_ = false;
+        // A double-byte character's second byte may be written as the ASCII letter it equals.
+        if (!bytes_.isEmpty() && !trozo.isEmpty() && trozo[0].unicode() < 0x80) {
+            Byte(static_cast<unsigned char>(trozo[0].unicode()));
+            trozo = trozo.mid(1);
+        }
         if (!trozo.isEmpty())
             Agregar(trozo);
     }
@@ -285,7 +326,10 @@ private:
         case u'\\':
         case u'{':
         case u'}':
-            Agregar(QStringView(&c, 1));
+            if (!bytes_.isEmpty())
+                Byte(static_cast<unsigned char>(c.unicode())); // a second byte such as 0x5C
+            else
+                Agregar(QStringView(&c, 1));
             break;
         case u'~':
             Agregar(u"\u00A0");
@@ -378,6 +422,32 @@ private:
     bool Destinos(QStringView nombre, bool enInicio, bool conAsterisco) {
         if (!enInicio || desborde_ > 0 || pila_.size() < 3)
             return false;
+        Estado& e = Actual();
+        if (nombre == u"footnote") {
+            VaciarBytes();
+            if (e.destino == Destino::Texto) {
+                Agregar(u"[");
+                e.destino = Destino::Nota;
+                e.cierre = Cierre::Nota;
+                inicioNota_ = true;
+                espacioNota_ = false;
+            } else if (e.destino != Destino::Nota) {
+                e.destino = Destino::Ignorar;
+            }
+            return true;
+        }
+        if (nombre == u"shpinst" || nombre == u"shptxt") {
+            VaciarBytes();
+            if (nombre == u"shptxt" && e.destino == Destino::Forma) {
+                e.destino = Destino::Texto;
+                e.cierre = Cierre::Cuadro;
+                ApartarParrafo();
+            } else if (nombre == u"shpinst" && (e.destino == Destino::Texto || e.destino == Destino::Nota))
+                e.destino = Destino::Forma;
+            else if (e.destino != Destino::Texto && e.destino != Destino::Nota)
+                e.destino = Destino::Ignorar;
+            return true;
+        }
         Destino nuevo;
         if (nombre == u"fonttbl")
             nuevo = Destino::Fuentes;
@@ -405,7 +475,7 @@ private:
             } else if (p == u"fcharset") {
                 codigoDefinido_ = CodigoDeCharset(valor);
             } else if (p == u"cpg") {
-                codigoDefinido_ = valor;
+                codigoDefinido_ = Admitido(valor) ? valor : 0;
             } else if (p == u"u" && hayParametro) {
                 Unicode(valor);
             }
@@ -421,10 +491,10 @@ private:
                 azul_ = componente, hayComponente_ = true;
             return;
         }
-        if (e.destino == Destino::Ignorar)
+        if (e.destino == Destino::Ignorar || e.destino == Destino::Forma)
             return;
 
-        if (p == u"par" || p == u"row" || p == u"page" || p == u"sect") {
+        if (p == u"par" || p == u"row" || p == u"nestrow" || p == u"page" || p == u"sect") {
             Parrafo();
         } else if (const char16_t car = CaracterDePalabra(p)) {
             Agregar(QStringView(&car, 1));
@@ -440,6 +510,10 @@ private:
             e.car.subrayado = activo;
         } else if (p == u"ulnone") {
             e.car.subrayado = false;
+        } else if (p == u"v") {
+            e.car.oculto = activo;
+        } else if (p == u"deleted") {
+            e.car.borrado = activo;
         } else if (p == u"fs") {
             e.car.medios = std::clamp(valor, 0, kMediosPuntosMaximo);
         } else if (p == u"f") {
@@ -463,7 +537,7 @@ private:
         } else if (p == u"deff") {
             fuenteDefecto_ = std::max(valor, 0);
         } else if (p == u"ansicpg") {
-            if (valor > 0)
+            if (Admitido(valor))
                 codigoDocumento_ = valor;
         } else if (p == u"mac") {
             codigoDocumento_ = 10000;
@@ -478,6 +552,7 @@ private:
         if (valor < 0)
             valor += 65536;
         const char16_t c = (valor < 0 || valor > 0xFFFF) ? u'\xFFFD' : char16_t(valor);
+        VaciarBytes();
         saltar_ = Actual().saltoUnicode;
         Agregar(QStringView(&c, 1));
         // After adding: a change of format empties the buffer, and with it the flag.
@@ -506,11 +581,14 @@ private:
                 VaciarBytes();
             } else {
                 VaciarBytes();
-                if (b >= 0x81) {
+                // Below 0x80 every Windows double-byte page is ASCII.
+                if (b < 0x80) {
+                    Agregar(QString(QChar(b)));
+                } else {
                     bytes_.append(char(b));
                     codigoBytes_ = cp;
-                } else {
-                    Agregar(QString(QChar(b)));
+                    if (!EsPrimerByte(cp, b))
+                        VaciarBytes(); // a character of one byte, such as half-width katakana
                 }
             }
             return;
@@ -531,24 +609,20 @@ private:
         Agregar(texto);
     }
 
-    const std::array<char16_t, 256>& Tabla(int cp) {
-        auto it = tablas_.find(cp);
-        if (it != tablas_.end())
-            return it->second;
-        std::array<char16_t, 256> tabla;
-        for (int i = 0; i < 256; ++i)
-            tabla[i] = char16_t(i);
-        if (cp != kCodigoSimbolo) {
-            QByteArray todos(256, Qt::Uninitialized);
+    static const std::array<char16_t, 256>& Tabla(int cp) {
+        // A symbol face's bytes are its glyphs' codes.
+        static const std::array<char16_t, 256> simbolo = [] {
+            std::array<char16_t, 256> t;
             for (int i = 0; i < 256; ++i)
-                todos[i] = char(i);
-            QString texto = DesdeCodigoPagina(todos, cp);
-            if (texto.size() != 256)
-                texto = DesdeAnsi(todos); // unknown code page: Windows-1252
-            for (int i = 0; i < 256 && i < texto.size(); ++i)
-                tabla[i] = texto[i].unicode();
-        }
-        return tablas_.emplace(cp, tabla).first->second;
+                t[i] = char16_t(i);
+            return t;
+        }();
+        if (cp == kCodigoSimbolo)
+            return simbolo;
+        if (const auto* tabla = TablaCodigoPagina(cp))
+            return *tabla;
+        const auto* ansi = TablaCodigoPagina(1252);
+        return ansi ? *ansi : simbolo;
     }
 
     void Agregar(QStringView texto) {
@@ -572,10 +646,17 @@ private:
             }
             return;
         case Destino::Ignorar:
+        case Destino::Forma:
             return;
+        case Destino::Nota:
+            if (!AjustarNota(texto))
+                return;
+            break;
         case Destino::Texto:
             break;
         }
+        if (e.car.oculto || e.car.borrado)
+            return;
         if (!marcas_.empty()) {
             Vaciar();
             // Each new paragraph takes the properties of the mark that ends it.
@@ -600,10 +681,38 @@ private:
         nombreFuente_.clear();
     }
 
+    // A footnote is one line: no leading blanks, its paragraphs joined by one blank.
+    bool AjustarNota(QStringView& texto) {
+        if (inicioNota_) {
+            while (!texto.isEmpty() && texto[0] == u' ')
+                texto = texto.mid(1);
+            if (texto.isEmpty())
+                return false;
+            inicioNota_ = false;
+        }
+        if (espacioNota_) {
+            espacioNota_ = false;
+            if (texto[0] != u' ')
+                Agregar(u" ");
+        }
+        return true;
+    }
+
+    // A text box's paragraphs stand apart from the text around its anchor.
+    void ApartarParrafo() {
+        if (marcas_.empty() && (!buffer_.isEmpty() || cursor_.block().length() > 1))
+            Parrafo();
+    }
+
     // Paragraph marks wait for the text that follows, so the last one adds no empty paragraph.
     void Parrafo() {
         VaciarBytes();
-        if (Actual().destino != Destino::Texto)
+        const Estado& e = Actual();
+        if (e.car.oculto || e.car.borrado)
+            return;
+        if (e.destino == Destino::Nota)
+            espacioNota_ = !inicioNota_;
+        if (e.destino != Destino::Texto)
             return;
         Vaciar();
         if (marcas_.empty())
@@ -698,7 +807,6 @@ private:
     int rojo_ = 0, verde_ = 0, azul_ = 0;
     bool hayComponente_ = false;
 
-    std::map<int, std::array<char16_t, 256>> tablas_;
     QByteArray bytes_;
     int codigoBytes_ = 0;
 
@@ -707,6 +815,8 @@ private:
     Qt::Alignment alineacionBuffer_ = Qt::AlignLeft;
     bool haySustitutos_ = false;
     std::vector<Marca> marcas_;
+    bool inicioNota_ = false;
+    bool espacioNota_ = false;
 };
 
 // ---- Writing ----
@@ -899,6 +1009,13 @@ private:
 };
 
 } // namespace
+
+const QList<int>& CodigosPaginaRtf() {
+    static const QList<int> lista = {437,  737,  775,  850,  852,  855,  857,  860,  861,  862,  863,
+                                     864,  865,  866,  869,  874,  932,  936,  949,  950,  1250, 1251,
+                                     1252, 1253, 1254, 1255, 1256, 1257, 1258, 1361, 10000};
+    return lista;
+}
 
 void LeerRtf(QStringView rtf, QTextDocument& documento) {
     const bool deshacer = documento.isUndoRedoEnabled();

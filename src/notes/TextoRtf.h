@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -15,6 +16,10 @@ class QTextDocument;
 void LeerRtf(QStringView rtf, QTextDocument& documento);
 // A file's bytes: characters outside escapes are Windows-1252.
 void LeerRtf(const QByteArray& rtf, QTextDocument& documento);
+
+// The code pages the reader decodes (document, face and character-set pages); a document in any
+// other page is read as Windows-1252. Double-byte pages: 932, 936, 949, 950, 1361.
+const QList<int>& CodigosPaginaRtf();
 
 // The document as 7-bit RTF that word processors open: a font table of the faces used, a colour
 // table, sizes in half points, characters beyond ASCII as \uN?.

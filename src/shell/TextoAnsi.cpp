@@ -6,6 +6,9 @@
 #include <array>
 #include <cerrno>
 #include <iconv.h>
+#include <map>
+#include <mutex>
+#include <optional>
 
 namespace {
 
@@ -33,22 +36,50 @@ QByteArray Convertir(const char* desde, const char* hacia, const QByteArray& ent
             --outLeft;
         }
     }
+    // Some decoders (Hebrew, Vietnamese) hold a letter back in case a combining mark follows.
+    iconv(cd, nullptr, nullptr, &out, &outLeft);
     iconv_close(cd);
     salida.truncate(salida.size() - qsizetype(outLeft));
     return salida;
 }
 
-// The code page as a table, taken once from the system's converter: a call per line of a file
-// would open a converter each time.
+QByteArray NombreIconv(int codigoPagina) {
+    return codigoPagina == 10000 ? QByteArray("MACINTOSH") : "CP" + QByteArray::number(codigoPagina);
+}
+
+// Each byte on its own, so that a combining mark is never merged into the letter before it.
+std::optional<std::array<char16_t, 256>> LeerTabla(int codigoPagina) {
+    iconv_t cd = iconv_open("UTF-8", NombreIconv(codigoPagina).constData());
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return std::nullopt;
+    std::array<char16_t, 256> tabla;
+    for (int b = 0; b < 256; ++b) {
+        char byte = char(b);
+        char* in = &byte;
+        size_t inLeft = 1;
+        char salida[16];
+        char* out = salida;
+        size_t outLeft = sizeof salida;
+        bool convertido = iconv(cd, &in, &inLeft, &out, &outLeft) != size_t(-1) && inLeft == 0;
+        // Flushes what the decoder held back, and returns it to its initial state.
+        convertido = iconv(cd, nullptr, nullptr, &out, &outLeft) != size_t(-1) && convertido;
+        const QString c = QString::fromUtf8(salida, out - salida);
+        tabla[b] = convertido && c.size() == 1 ? c[0].unicode() : u'\xFFFD';
+    }
+    iconv_close(cd);
+    return tabla;
+}
+
+// Taken once per code page from the system's converter: a call per line of a file would open a
+// converter each time.
 const std::array<char16_t, 256>& TablaAnsi() {
     static const std::array<char16_t, 256> tabla = [] {
-        std::array<char16_t, 256> t;
-        for (int b = 0; b < 256; ++b) {
-            const QString c =
-                QString::fromUtf8(Convertir("WINDOWS-1252", "UTF-8", QByteArray(1, char(b)), {}));
-            t[b] = c.size() == 1 ? c[0].unicode() : u'\xFFFD';
-        }
-        return t;
+        if (const auto* t = TablaCodigoPagina(1252))
+            return *t;
+        std::array<char16_t, 256> latin1; // a system without code pages
+        for (int b = 0; b < 256; ++b)
+            latin1[b] = char16_t(b);
+        return latin1;
     }();
     return tabla;
 }
@@ -77,9 +108,18 @@ QString DesdeAnsi(const QByteArray& bytes) {
 }
 
 QString DesdeCodigoPagina(const QByteArray& bytes, int codigoPagina) {
-    const QByteArray nombre =
-        codigoPagina == 10000 ? QByteArray("MACINTOSH") : "CP" + QByteArray::number(codigoPagina);
-    return QString::fromUtf8(Convertir(nombre.constData(), "UTF-8", bytes, "\xEF\xBF\xBD"));
+    return QString::fromUtf8(
+        Convertir(NombreIconv(codigoPagina).constData(), "UTF-8", bytes, "\xEF\xBF\xBD"));
+}
+
+const std::array<char16_t, 256>* TablaCodigoPagina(int codigoPagina) {
+    static std::mutex cerrojo;
+    static std::map<int, std::optional<std::array<char16_t, 256>>> tablas;
+    const std::lock_guard<std::mutex> guarda(cerrojo);
+    auto it = tablas.find(codigoPagina);
+    if (it == tablas.end())
+        it = tablas.emplace(codigoPagina, LeerTabla(codigoPagina)).first;
+    return it->second ? &*it->second : nullptr;
 }
 
 QByteArray HaciaAnsi(const QString& texto) {

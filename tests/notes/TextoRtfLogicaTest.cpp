@@ -115,6 +115,50 @@ TEST(TextoRtf, DestinosIgnoradosYPalabrasDesconocidas) {
     EXPECT_FALSE(Negrita(En(doc, Posicion(doc, "llano"))));
 }
 
+TEST(TextoRtf, TextoOcultoYBorradoNoSeVenNiVuelvenAlGuardar) {
+    QTextDocument doc;
+    // Deleted under change tracking (with its paragraph mark), hidden; inserted text stays.
+    const QString rtf = QStringLiteral(
+        "{\\rtf1\\ansi{\\*\\revtbl{Unknown;}{Ana;}}uno {\\deleted\\revauthdel1\\revdttmdel1 borrado }"
+        "{\\revised\\revauth1 nuevo }dos\\par{\\deleted tres\\par}cuatro {\\v oculto}\\v x\\v0 y"
+        "{\\v z\\plain w}}");
+    EXPECT_EQ(Leer(rtf, doc), QStringLiteral("uno nuevo dos\ncuatro yw"));
+    QTextDocument vuelta;
+    const QString guardado = EscribirRtf(doc);
+    EXPECT_FALSE(guardado.contains(QStringLiteral("borrado")));
+    EXPECT_FALSE(guardado.contains(QStringLiteral("oculto")));
+    EXPECT_EQ(Leer(guardado, vuelta), doc.toPlainText());
+}
+
+TEST(TextoRtf, CeldasAnidadasNotasAlPieYCuadrosDeTexto) {
+    QTextDocument doc;
+    // A table nested in a cell: its cells are apart, its rows end as the outer ones do.
+    EXPECT_EQ(
+        Leer(QStringLiteral("{\\rtf1\\trowd\\cellx4000\\pard\\intbl A\\cell\\pard\\intbl\\itap2 B\\nestcell C"
+                            "\\nestcell{\\*\\nesttableprops\\trowd\\cellx500\\nestrow}{\\nonesttables\\par}"
+                            "\\pard\\intbl\\itap1 D\\cell\\row fin B\\nestcell\\nestrow E}"),
+             doc),
+        QStringLiteral("A\tB\tC\t\nD\t\nfin B\t\nE"));
+    // A footnote in brackets where its mark is, its paragraphs joined; one in a header stays out.
+    EXPECT_EQ(
+        Leer(QStringLiteral("{\\rtf1 Texto{\\super\\chftn}{\\footnote\\pard\\plain{\\super\\chftn} Nota al "
+                            "\\b pie\\b0 .\\par Segunda.\\par} sigue{\\header{\\footnote no}}"
+                            "{\\v{\\footnote oculta}}}"),
+             doc),
+        QStringLiteral("Texto[Nota al pie. Segunda.] sigue"));
+    EXPECT_TRUE(Negrita(En(doc, Posicion(doc, "pie"))));
+    EXPECT_FALSE(Negrita(En(doc, Posicion(doc, "] sigue"))));
+    // A drawing's text box keeps its text once; its picture and the copy for older readers do not.
+    EXPECT_EQ(
+        Leer(QStringLiteral("{\\rtf1 antes {\\shp{\\*\\shpinst\\shpleft0{\\sp{\\sn shapeType}{\\sv 202}}"
+                            "{\\shptxt \\pard caja\\par dos}}{\\shprslt{\\*\\do\\dobxcolumn{\\dptxbxtext "
+                            "caja}}}}despues}"),
+             doc),
+        QStringLiteral("antes \ncaja\ndos\ndespues"));
+    EXPECT_EQ(Leer(QStringLiteral("{\\rtf1 {\\shp{\\*\\shpinst{\\shptxt caja\\par}}}despues}"), doc),
+              QStringLiteral("caja\ndespues"));
+}
+
 TEST(TextoRtf, IdaYVuelta) {
     QTextDocument doc;
     doc.setDefaultFont(QFont(QStringLiteral("Arial"), 11));

@@ -29,3 +29,14 @@ TEST(TextoAnsi, LoQueNoCabeEsUnaInterrogacionPorCaracter) {
     EXPECT_FALSE(CabeEnAnsi(QStringLiteral("\U0001F600")));
     EXPECT_FALSE(CabeEnAnsi(QString(QChar(0xFFFD))));
 }
+
+TEST(TextoAnsi, OtrasPaginasNoPierdenLaUltimaLetra) {
+    // The decoder holds a Hebrew letter back in case a point follows; the end of the text flushes it.
+    EXPECT_EQ(DesdeCodigoPagina("\xf9\xec\xe5\xed", 1255), QStringLiteral("\u05E9\u05DC\u05D5\u05DD"));
+    EXPECT_EQ(DesdeCodigoPagina("\xc3\xd0", 1258), QStringLiteral("\u0102\u0110"));
+    const auto* hebreo = TablaCodigoPagina(1255);
+    ASSERT_NE(hebreo, nullptr);
+    EXPECT_EQ((*hebreo)[0xFA], u'\u05EA');
+    EXPECT_EQ((*hebreo)[0xFF], u'\xFFFD') << "a byte the page leaves undefined";
+    EXPECT_EQ(TablaCodigoPagina(99999), nullptr);
+}
