@@ -594,7 +594,11 @@ private:
             return;
         }
         VaciarBytes();
-        const char16_t c = Tabla(cp)[b];
+        if (cp != codigoTabla_) {
+            tabla_ = &Tabla(cp);
+            codigoTabla_ = cp;
+        }
+        const char16_t c = (*tabla_)[b];
         Agregar(QStringView(&c, 1));
     }
 
@@ -809,6 +813,8 @@ private:
 
     QByteArray bytes_;
     int codigoBytes_ = 0;
+    const std::array<char16_t, 256>* tabla_ = nullptr; // the last page's, without asking for it per byte
+    int codigoTabla_ = INT32_MIN;
 
     QString buffer_;
     Caracter carBuffer_;
