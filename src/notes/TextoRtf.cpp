@@ -436,16 +436,19 @@ private:
             }
             return true;
         }
-        if (nombre == u"shpinst" || nombre == u"shptxt") {
+        // A drawing, and its text box; older files write them as drawing objects.
+        const bool forma = nombre == u"shpinst" || nombre == u"do";
+        if (forma || nombre == u"shptxt" || nombre == u"dptxbxtext") {
             VaciarBytes();
-            if (nombre == u"shptxt" && e.destino == Destino::Forma) {
+            if (!forma && e.destino == Destino::Forma) {
                 e.destino = Destino::Texto;
                 e.cierre = Cierre::Cuadro;
                 ApartarParrafo();
-            } else if (nombre == u"shpinst" && (e.destino == Destino::Texto || e.destino == Destino::Nota))
+            } else if (forma && (e.destino == Destino::Texto || e.destino == Destino::Nota)) {
                 e.destino = Destino::Forma;
-            else if (e.destino != Destino::Texto && e.destino != Destino::Nota)
+            } else if (e.destino != Destino::Texto && e.destino != Destino::Nota) {
                 e.destino = Destino::Ignorar;
+            }
             return true;
         }
         Destino nuevo;

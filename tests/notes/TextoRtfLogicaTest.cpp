@@ -157,6 +157,10 @@ TEST(TextoRtf, CeldasAnidadasNotasAlPieYCuadrosDeTexto) {
         QStringLiteral("antes \ncaja\ndos\ndespues"));
     EXPECT_EQ(Leer(QStringLiteral("{\\rtf1 {\\shp{\\*\\shpinst{\\shptxt caja\\par}}}despues}"), doc),
               QStringLiteral("caja\ndespues"));
+    EXPECT_EQ(Leer(QStringLiteral("{\\rtf1 {\\*\\do\\dobxcolumn\\dptxbx{\\dptxbxtext\\pard vieja\\par}"
+                                  "\\dpx0}fin}"),
+                   doc),
+              QStringLiteral("vieja\nfin"));
 }
 
 TEST(TextoRtf, IdaYVuelta) {
