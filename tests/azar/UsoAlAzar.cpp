@@ -110,7 +110,15 @@ bool CopiarCarpeta(const QString& origen, const QString& destino) {
 QString Describir(const QWidget* w) {
     if (!w)
         return QStringLiteral("(nada)");
-    QString nombre = w->objectName();
+    // Unnamed parts (a grid's scroll bar) are named by the control that holds them.
+    QString nombre;
+    for (const QWidget* p = w; p && !p->isWindow(); p = p->parentWidget()) {
+        const QString este =
+            p->objectName().isEmpty() ? QString::fromLatin1(p->metaObject()->className()) : p->objectName();
+        nombre = nombre.isEmpty() ? este : este + u'.' + nombre;
+        if (!p->objectName().isEmpty() && !p->objectName().startsWith(u"qt_"))
+            break;
+    }
     if (nombre.isEmpty())
         nombre = QString::fromLatin1(w->metaObject()->className());
     // The module window inside its sub-window, or the top-level window.
@@ -130,6 +138,16 @@ QString Describir(const QWidget* w) {
 // runs its own loop is acted on from inside it, as a user would.
 class Conductor : public QObject {
 public:
+    // Counts resizes per widget within one action: a layout that never settles shows as thousands.
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::Resize && objeto->isWidgetType() && ++redimensiones_[objeto] == 2000) {
+            ++gFallos;
+            fprintf(stderr, "uso_azar: FALLO: «%s»: %s cambia de tamaño sin parar\n", gUltima,
+                    qPrintable(Describir(static_cast<QWidget*>(objeto))));
+        }
+        return false;
+    }
+
     Conductor(quint32 semilla, int acciones, int limiteMs, bool detalle)
         : azar_(semilla), semilla_(semilla), total_(acciones), limiteMs_(limiteMs), detalle_(detalle) {}
 
@@ -147,6 +165,7 @@ public:
         InstalarAbridorEscritorio([this](const QString&) { return azar_.bounded(2) == 1; });
 
         const int fallosAntes = gFallos;
+        qApp->installEventFilter(this);
         if (!Arrancar())
             return false;
         // Every module once through its menu, so that none is left out.
@@ -165,6 +184,7 @@ public:
         terminado = true;
         vigia.join();
 
+        qApp->removeEventFilter(this);
         const bool intactas = ComprobarBases();
         delete principal_;
         CerrarBasesDatos();
@@ -192,6 +212,7 @@ private:
     void Marcar(const QString& que) {
         snprintf(gUltima, sizeof gUltima, "semilla %u, acción %d: %s", semilla_, hechas_, qPrintable(que));
         latido_ = Ahora();
+        redimensiones_.clear();
         if (detalle_)
             fprintf(stderr, "%s\n", gUltima);
     }
@@ -561,6 +582,7 @@ private:
     int hechas_ = 0;
     int reinicios_ = 0;
     std::atomic<qint64> latido_{0};
+    QHash<QObject*, int> redimensiones_;
     clockid_t relojVentana_ = CLOCK_THREAD_CPUTIME_ID;
     QPointer<frmMDI> principal_;
     QEventLoop bucle_;
