@@ -67,3 +67,9 @@ QString TextoEscrito(const QPlainTextEdit* caja) {
             c = u'\n';
     return texto;
 }
+
+void AjustarALineas(QPlainTextEdit* caja) {
+    caja->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    caja->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    caja->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
