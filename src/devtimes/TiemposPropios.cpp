@@ -3,6 +3,7 @@
 #include "shell/AlmacenDatos.h"
 #include "shell/DialectoJet.h"
 #include "shell/Numeros.h"
+#include "shell/OrdenAlfabetico.h"
 
 #include <QDateTime>
 #include <QSet>
@@ -17,10 +18,6 @@ QString TablaNombres(bool modoPelicula) {
 }
 QString ColumnaLado(bool modoPelicula) {
     return modoPelicula ? QStringLiteral("Pelicula") : QStringLiteral("Revelador");
-}
-
-int Comparar(const QString& a, const QString& b) {
-    return CompararSinMayusculas(a.toStdString(), b.toStdString());
 }
 
 QString Plegado(const QString& texto) {
@@ -134,12 +131,14 @@ std::vector<ItemLista> MezclarLista(std::vector<ItemLista> referencia, const QSt
         }
     if (extra.empty())
         return referencia;
-    std::sort(extra.begin(), extra.end(),
-              [](const ItemLista& a, const ItemLista& b) { return Comparar(a.nombre, b.nombre) < 0; });
+    std::sort(extra.begin(), extra.end(), [](const ItemLista& a, const ItemLista& b) {
+        return CompararAlfabetico(a.nombre, b.nombre) < 0;
+    });
     std::vector<ItemLista> todos;
     todos.reserve(referencia.size() + extra.size());
-    std::merge(referencia.begin(), referencia.end(), extra.begin(), extra.end(), std::back_inserter(todos),
-               [](const ItemLista& a, const ItemLista& b) { return Comparar(a.nombre, b.nombre) < 0; });
+    std::merge(
+        referencia.begin(), referencia.end(), extra.begin(), extra.end(), std::back_inserter(todos),
+        [](const ItemLista& a, const ItemLista& b) { return CompararAlfabetico(a.nombre, b.nombre) < 0; });
     return todos;
 }
 
@@ -170,7 +169,7 @@ QStringList MezclarTemperaturas(const QStringList& referencia, const QStringList
     if (todas.size() == referencia.size())
         return todas;
     std::stable_sort(todas.begin(), todas.end(),
-                     [](const QString& a, const QString& b) { return Comparar(a, b) < 0; });
+                     [](const QString& a, const QString& b) { return CompararAlfabetico(a, b) < 0; });
     return todas;
 }
 
@@ -224,7 +223,7 @@ std::vector<FilaTiempos> MezclarFilas(std::vector<QStringList> referencia,
     filas.reserve(referencia.size() + propios.size());
     // Both inputs are in (name, EI) order; an own row goes after the reference rows it ties with.
     auto antes = [](const QString& nombreA, const QString& eiA, const QString& nombreB, const QString& eiB) {
-        const int c = Comparar(nombreA, nombreB);
+        const int c = CompararAlfabetico(nombreA, nombreB);
         return c != 0 ? c < 0 : LeerNumeroInicial(eiA) < LeerNumeroInicial(eiB);
     };
     size_t i = 0;

@@ -1,10 +1,12 @@
 #include "documents/Documentos.h"
 
 #include "shell/Numeros.h"
+#include "shell/OrdenAlfabetico.h"
 #include "shell/Rutas.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 ClaseDocumento ClaseDeTipo(const QString& tipo) {
     if (tipo == u"PDF")
@@ -31,7 +33,10 @@ ListadoDocumentos ListarDocumentos(const QString& carpetaDocs, const QString& fi
         listado.conteo = u"Carpeta '" + carpetaDocs + u"' no encontrada";
         return listado;
     }
-    const QFileInfoList archivos = carpeta.entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QFileInfoList archivos = carpeta.entryInfoList(QDir::Files);
+    std::sort(archivos.begin(), archivos.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        return AntesAlfabetico(a.fileName(), b.fileName());
+    });
     for (const QFileInfo& archivo : archivos) {
         const QString nombre = archivo.fileName();
         if (!buscado.isEmpty() && !nombre.toLower().contains(buscado))

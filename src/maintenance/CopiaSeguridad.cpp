@@ -194,7 +194,7 @@ QString InformeRespaldo(const ResultadoRespaldo& resultado) {
            LineaInforme(kReferencia, resultado.referencia) + u'\n' + LineaInforme(kNotas, resultado.notas);
 }
 
-void HacerCopiaSeguridad(const QDateTime& momento) {
+void HacerCopiaSeguridad(const std::function<QDateTime()>& reloj) {
     const QString pregunta =
         QStringLiteral("AVISO: asegúrese de haber guardado cualquier dato que esté editando antes de "
                        "continuar.\n\nSe cerrarán las bases de datos, se copiarán y se compactarán las "
@@ -203,7 +203,7 @@ void HacerCopiaSeguridad(const QDateTime& momento) {
         return;
 
     PunteroOcupado puntero;
-    const QString carpeta = CarpetaRespaldo(momento);
+    const QString carpeta = CarpetaRespaldo(reloj ? reloj() : QDateTime::currentDateTime());
     if (!CrearCarpetaRespaldo(carpeta)) {
         puntero.Quitar();
         Dialogo().Informar(kTitulo, QStringLiteral("No se pudo crear la carpeta:\n") + carpeta,

@@ -25,8 +25,9 @@ struct ResultadoRespaldo {
 };
 
 // The whole command: the question, the busy pointer, the backup and its report, all through
-// Dialogo(). momento names the folder.
-void HacerCopiaSeguridad(const QDateTime& momento = QDateTime::currentDateTime());
+// Dialogo(). The folder is named by reloj (the system clock when empty), read once the question is
+// answered: the user may take a while to answer.
+void HacerCopiaSeguridad(const std::function<QDateTime()>& reloj = {});
 
 // "respaldo_de_datos/YYMMDD HHMMSS/" beside the program, as a native path.
 QString CarpetaRespaldo(const QDateTime& momento);

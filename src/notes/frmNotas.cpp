@@ -8,6 +8,7 @@
 #include "shell/Dialogos.h"
 #include "shell/Fuentes.h"
 #include "shell/Numeros.h"
+#include "shell/OrdenAlfabetico.h"
 #include "shell/Posiciones.h"
 #include "shell/Tema.h"
 
@@ -166,7 +167,7 @@ void frmNotas::LlenarListas() {
         for (const QString& familia : QFontDatabase::families())
             if (!kFuentes.contains(familia) && CharsetFuente(familia) == 2)
                 simbolos << familia;
-        std::sort(simbolos.begin(), simbolos.end());
+        std::sort(simbolos.begin(), simbolos.end(), AntesAlfabetico);
         cmbFont_->addItems(simbolos);
     }
 }

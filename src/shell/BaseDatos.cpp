@@ -209,6 +209,30 @@ BaseDatos::~BaseDatos() {
     sqlite3_close_v2(db_);
 }
 
+namespace {
+
+// The edition of NOCASE's order the file's indexes were built with. It lives in the header's
+// application id because user_version holds the schema's edition; a copy that loses it only
+// rebuilds its indexes once more.
+constexpr int kOrdenIndices = 1;
+
+// An index keeps its entries in the collation's order; built under an earlier order, lookups
+// through it would miss rows, so it is rebuilt once.
+void ReordenarIndices(BaseDatos& bd) {
+    try {
+        if (bd.Consultar(QStringLiteral("PRAGMA application_id")).Campo(0).toInt() == kOrdenIndices)
+            return;
+        Transaccion tx(bd);
+        bd.Ejecutar(QStringLiteral("REINDEX NOCASE"));
+        bd.Ejecutar(u"PRAGMA application_id = " + QString::number(kOrdenIndices));
+        tx.Confirmar();
+    } catch (const ErrorBD&) {
+        // A read-only or busy file is read as it is; the next opening tries again.
+    }
+}
+
+} // namespace
+
 std::unique_ptr<BaseDatos> BaseDatos::Abrir(const QString& ruta, const QString& clave) {
     Opciones o;
     o.clave = clave;
@@ -238,6 +262,8 @@ std::unique_ptr<BaseDatos> BaseDatos::Abrir(const QString& ruta, const Opciones&
     bd->Consultar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
     // A save that returned is on disk, and one cut short by a crash rolls back from the journal.
     bd->Ejecutar(QStringLiteral("PRAGMA synchronous = FULL"));
+    if (!opciones.soloLectura)
+        ReordenarIndices(*bd);
     return bd;
 }
 

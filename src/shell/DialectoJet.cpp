@@ -1,6 +1,7 @@
 #include "shell/DialectoJet.h"
 
 #include "shell/Numeros.h"
+#include "shell/OrdenAlfabetico.h"
 
 #include <QChar>
 #include <algorithm>
@@ -95,8 +96,8 @@ void FuncionVal(sqlite3_context* ctx, int, sqlite3_value** argv) {
 }
 
 int ColacionNocase(void*, int na, const void* a, int nb, const void* b) {
-    return CompararSinMayusculas(std::string_view(static_cast<const char*>(a), size_t(na)),
-                                 std::string_view(static_cast<const char*>(b), size_t(nb)));
+    return CompararAlfabetico(std::string_view(static_cast<const char*>(a), size_t(na)),
+                              std::string_view(static_cast<const char*>(b), size_t(nb)));
 }
 
 } // namespace
@@ -121,22 +122,6 @@ void DecodificarPlegado(std::string_view utf8, std::vector<char32_t>& salida) {
     const auto fin = p + utf8.size();
     while (p < fin)
         salida.push_back(LeerPlegado(p, fin));
-}
-
-int CompararSinMayusculas(std::string_view a, std::string_view b) {
-    auto pa = reinterpret_cast<const unsigned char*>(a.data());
-    auto pb = reinterpret_cast<const unsigned char*>(b.data());
-    const auto fa = pa + a.size(), fb = pb + b.size();
-    while (pa < fa && pb < fb) {
-        const char32_t ca = LeerPlegado(pa, fa), cb = LeerPlegado(pb, fb);
-        if (ca != cb)
-            return ca < cb ? -1 : 1;
-    }
-    if (pa < fa)
-        return 1;
-    if (pb < fb)
-        return -1;
-    return 0;
 }
 
 void RegistrarDialectoJet(sqlite3* db) {

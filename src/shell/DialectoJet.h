@@ -10,7 +10,9 @@
 struct sqlite3;
 
 // Registers on a connection what the stored queries expect of the engine: LIKE with the stored
-// dialect's patterns, Val(text), and NOCASE comparing with Unicode case folding.
+// dialect's patterns, Val(text), and NOCASE: equal after Unicode case folding, ordered as
+// CompararAlfabetico. Indexes built under an earlier order are rebuilt
+// when the file is opened for writing (BaseDatos::Abrir).
 void RegistrarDialectoJet(sqlite3* db);
 
 // A text for a quoted literal of a statement: every single quote doubled.
@@ -22,8 +24,6 @@ bool FiltroValido(const QString& filtro);
 char32_t PlegarMayusculas(char32_t c);
 // UTF-8 text decoded and case-folded into salida (replaced).
 void DecodificarPlegado(std::string_view utf8, std::vector<char32_t>& salida);
-// Compares two UTF-8 texts after case folding: <0, 0, >0.
-int CompararSinMayusculas(std::string_view a, std::string_view b);
 
 // A LIKE pattern: "*" any run, "?" one character, "#" one digit, "[abc]", "[a-z]", "[!abc]".
 class PatronJet {

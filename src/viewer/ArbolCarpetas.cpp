@@ -1,5 +1,7 @@
 #include "viewer/ArbolCarpetas.h"
 
+#include "shell/OrdenAlfabetico.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -36,10 +38,8 @@ void AgregarSubcarpetas(NodoCarpeta& nodo, std::vector<QString>& reales) {
         encontradas.push_back(std::move(s));
     }
     // This platform lists a folder in no useful order; the tree shows names in order.
-    std::sort(encontradas.begin(), encontradas.end(), [](const Subcarpeta& a, const Subcarpeta& b) {
-        const int c = QString::compare(a.nombre, b.nombre, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a.nombre < b.nombre;
-    });
+    std::sort(encontradas.begin(), encontradas.end(),
+              [](const Subcarpeta& a, const Subcarpeta& b) { return AntesAlfabetico(a.nombre, b.nombre); });
     if (encontradas.size() > size_t(kMaxSubcarpetas))
         encontradas.resize(kMaxSubcarpetas);
 

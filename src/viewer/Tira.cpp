@@ -2,6 +2,7 @@
 
 #include "shell/Imagenes.h"
 #include "shell/Numeros.h"
+#include "shell/OrdenAlfabetico.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -28,10 +29,7 @@ QStringList ListarImagenes(const QString& carpeta) {
     QStringList rutas;
     const QString base = carpeta.endsWith(QDir::separator()) ? carpeta : carpeta + QDir::separator();
     for (QStringList& nombres : porTipo) {
-        std::sort(nombres.begin(), nombres.end(), [](const QString& a, const QString& b) {
-            const int c = QString::compare(a, b, Qt::CaseInsensitive);
-            return c != 0 ? c < 0 : a < b;
-        });
+        std::sort(nombres.begin(), nombres.end(), AntesAlfabetico);
         for (const QString& n : nombres) {
             if (rutas.size() == kMaxImagenes)
                 return rutas;

@@ -56,23 +56,23 @@ TEST_P(TiemposFabricante, CoincideConLaHoja) {
 
 // Kodak prints quarters of a minute (7 1/2) and the data writes them as m:ss (7:30).
 const TiempoHoja kCasos[] = {
-    {"kodak_t-max_100.pdf p2, small tank, T-MAX 1:4, 68 F", 15, 11, "1+4", "100", "20", "7:30", "7:30", ""},
-    {"kodak_t-max_100.pdf p2, small tank, D-76 1:1, 65 F", 15, 8, "1+1", "100", "18", "11:00", "11:00", ""},
-    {"kodak_t-max_100.pdf p2, small tank and tray, XTOL, 75 F", 15, 10, "stock", "100", "24", "5:00", "5:00",
+    {"kodak_t-max_100.pdf p3, small tank, T-MAX 1:4, 68 F", 15, 11, "1+4", "100", "20", "7:30", "7:30", ""},
+    {"kodak_t-max_100.pdf p3, small tank, D-76 1:1, 65 F", 15, 8, "1+1", "100", "18", "11:00", "11:00", ""},
+    {"kodak_t-max_100.pdf p3, small tank and tray, XTOL, 75 F", 15, 10, "stock", "100", "24", "5:00", "5:00",
      "4:30"},
-    {"kodak_t-max_100.pdf p4, push small tank, HC-110 (B), EI 400, 75 F", 15, 9, "B", "400", "24", "7:45",
+    {"kodak_t-max_100.pdf p5, push small tank, HC-110 (B), EI 400, 75 F", 15, 9, "B", "400", "24", "7:45",
      "7:45", ""},
-    {"kodak_t-max_400.pdf p2-3, small tank and tray, D-76 1:1, 70 F", 16, 8, "1+1", "400", "21", "9:30",
+    {"kodak_t-max_400.pdf p3-4, small tank and tray, D-76 1:1, 70 F", 16, 8, "1+1", "400", "21", "9:30",
      "9:30", "8:45"},
-    {"kodak_t-max_400.pdf p2-3, small tank and tray, XTOL 1:1, 72 F", 16, 10, "1+1", "400", "22", "7:45",
+    {"kodak_t-max_400.pdf p3-4, small tank and tray, XTOL 1:1, 72 F", 16, 10, "1+1", "400", "22", "7:45",
      "7:45", "7:15"},
-    {"kodak_t-max_400.pdf p4, push small tank, T-MAX, EI 3200, 75 F", 16, 11, "1+4", "3200", "24", "8:15",
+    {"kodak_t-max_400.pdf p5, push small tank, T-MAX, EI 3200, 75 F", 16, 11, "1+4", "3200", "24", "8:15",
      "8:15", ""},
-    {"kodak_t-max_3200.pdf p3, small tank, T-MAX, EI 3200, 68 F", 17, 11, "1+4", "3200", "20", "12:00",
+    {"kodak_t-max_3200.pdf p4, small tank, T-MAX, EI 3200, 68 F", 17, 11, "1+4", "3200", "20", "12:00",
      "12:00", ""},
-    {"kodak_t-max_3200.pdf p3, small tank, HC-110 (B), EI 400, 85 F", 17, 9, "B", "400", "29", "3:45", "3:45",
+    {"kodak_t-max_3200.pdf p4, small tank, HC-110 (B), EI 400, 85 F", 17, 9, "B", "400", "29", "3:45", "3:45",
      ""},
-    {"kodak_t-max_3200.pdf p3, small tank, XTOL 1:1, EI 25000, 80 F", 17, 10, "1+1", "25000", "27", "16:00",
+    {"kodak_t-max_3200.pdf p4, small tank, XTOL 1:1, EI 25000, 80 F", 17, 10, "1+1", "25000", "27", "16:00",
      "16:00", ""},
     {"ilford_ilfotec_ddx.pdf p4 (Aug 2019), DELTA 100, EI 200, 20 C", 3, 2, "1+4", "200", "20", "12:00",
      "12:00", ""},
@@ -93,6 +93,20 @@ const TiempoHoja kCasos[] = {
      "24", "", "8:00", "6:15"},
     {"kodak_film_processing.pdf p2, sheets in trays, TRI-X 320, HC-110 (B), 68 F", 14, 9, "B", "320", "20",
      "", "", "3:15"},
+    // T-MAX 400 in HC-110 (B) is exposed at EI 320 (exposure-index table, p2).
+    {"kodak_t-max_400.pdf p2-4, HC-110 (B) at EI 320, small tank and tray, 65 F", 16, 9, "B", "320", "18",
+     "6:15", "6:15", "5:45"},
+    {"kodak_t-max_400.pdf p2-4, HC-110 (B) at EI 320, small tank and tray, 75 F", 16, 9, "B", "320", "24",
+     "4:30", "4:30", "4:30"},
+    // Pushed T-MAX 100 in XTOL: rolls from its own sheet, sheets in trays from J-109 table 5.
+    {"kodak_t-max_100.pdf p5 and kodak_xtol.pdf p14, XTOL, EI 200, 68 F", 15, 10, "stock", "200", "20",
+     "7:30", "7:30", "7:15"},
+    {"kodak_t-max_100.pdf p5 and kodak_xtol.pdf p14, XTOL, EI 800, 75 F", 15, 10, "stock", "800", "24",
+     "7:15", "7:15", "7:15"},
+    {"kodak_xtol.pdf p14, table 5, T-MAX 100, EI 400, 70 F (sheets only)", 15, 10, "stock", "400", "21", "",
+     "", "8:30"},
+    {"kodak_xtol.pdf p14, table 5, TRI-X 320, EI 640, 65 F", 14, 10, "stock", "640", "18", "", "", "9:45"},
+    {"kodak_xtol.pdf p14, table 5, TRI-X 320, EI 640, 1:1, 75 F", 14, 10, "1+1", "640", "24", "", "", "8:45"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Hojas, TiemposFabricante, ::testing::ValuesIn(kCasos));
@@ -101,6 +115,25 @@ int Segundos(const QString& tiempo) {
     static const QRegularExpression mss(QStringLiteral("^(\\d+):(\\d\\d)"));
     const auto m = mss.match(tiempo);
     return m.hasMatch() ? m.captured(1).toInt() * 60 + m.captured(2).toInt() : -1;
+}
+
+// Kodak gives HC-110 (B) an exposure index of 320 for T-MAX 400: no row of its sheet files it at
+// the nominal 400, and each one says why it is 320.
+TEST(TiemposDatos, TMax400EnHc110SeExponeAEi320) {
+    const TablaCsv tabla = Tiempos();
+    QStringList isos;
+    for (const FilaCsv& f : tabla.filas) {
+        if (Campo(tabla, f, "IdPelicula") != "16" || Campo(tabla, f, "IdRevelador") != "9" ||
+            Campo(tabla, f, "Dilucion") != "B")
+            continue;
+        const QString iso = Campo(tabla, f, "ISO");
+        isos << iso + u'@' + Campo(tabla, f, "Temperatura");
+        EXPECT_EQ(CodigosNotas(Campo(tabla, f, "Notas")).contains(QStringLiteral("EI-KO-HC110")),
+                  iso == "320")
+            << f.linea;
+    }
+    isos.sort();
+    EXPECT_EQ(isos, QStringList({"1600@20", "1600@24", "320@18", "320@20", "320@21", "320@22", "320@24"}));
 }
 
 // One notation for dilutions, one row per combination, and the warning on every short time.

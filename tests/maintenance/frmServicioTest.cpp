@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -251,11 +252,14 @@ TEST_F(frmServicioTest, CopiaDesdeLaVentanaYLaVentanaSigueLeyendo) {
 class HacerCopiaSeguridadTest : public frmServicioTest {
 protected:
     const QDateTime momento_{QDate(2024, 3, 7), QTime(9, 5, 2)};
+    std::function<QDateTime()> Reloj() const {
+        return [this] { return momento_; };
+    }
 };
 
 TEST_F(HacerCopiaSeguridadTest, PreguntaYAvisoExactos) {
     Guion().respuestas = {Respuesta::No};
-    HacerCopiaSeguridad(momento_);
+    HacerCopiaSeguridad(Reloj());
     ASSERT_EQ(Guion().llamadas.size(), 1u);
     EXPECT_EQ(Guion().llamadas[0].texto,
               "AVISO: asegúrese de haber guardado cualquier dato que esté editando antes de continuar.\n\n"
@@ -263,16 +267,37 @@ TEST_F(HacerCopiaSeguridadTest, PreguntaYAvisoExactos) {
     EXPECT_FALSE(QFileInfo::exists(carpeta_.Archivo("respaldo_de_datos")));
 
     Guion().respuestas = {Respuesta::Si};
-    HacerCopiaSeguridad(momento_);
+    HacerCopiaSeguridad(Reloj());
     const QString b = QDir::toNativeSeparators(carpeta_.Archivo("respaldo_de_datos/240307 090502/"));
     EXPECT_EQ(Ultima().texto, "Copia realizada en:\n" + b + "\n\ntz.mdb: OK\nnotasp.mdb: OK");
     EXPECT_TRUE(QFileInfo(b + "tz.mdb").isFile());
 }
 
+// The folder takes the time the copy starts, after the user answered, not the time of the click.
+TEST_F(HacerCopiaSeguridadTest, LaCarpetaTomaLaHoraDeLaRespuesta) {
+    std::vector<size_t> preguntasAlLeer;
+    QDateTime ahora = momento_;
+    const auto reloj = [&] {
+        preguntasAlLeer.push_back(Guion().llamadas.size());
+        return ahora;
+    };
+    Guion().respuestas = {Respuesta::No};
+    HacerCopiaSeguridad(reloj);
+    EXPECT_TRUE(preguntasAlLeer.empty());
+
+    Guion().llamadas.clear();
+    Guion().respuestas = {Respuesta::Si};
+    ahora = momento_.addSecs(75); // the user thought it over
+    HacerCopiaSeguridad(reloj);
+    ASSERT_EQ(preguntasAlLeer, std::vector<size_t>{1});
+    EXPECT_TRUE(QFileInfo(carpeta_.Archivo("respaldo_de_datos/240307 090617/tz.mdb")).isFile());
+    EXPECT_FALSE(QFileInfo::exists(carpeta_.Archivo("respaldo_de_datos/240307 090502")));
+}
+
 TEST_F(HacerCopiaSeguridadTest, CarpetaQueNoSePuedeCrear) {
     carpeta_.Escribir("respaldo_de_datos", "un archivo, no una carpeta");
     Guion().respuestas = {Respuesta::Si};
-    HacerCopiaSeguridad(momento_);
+    HacerCopiaSeguridad(Reloj());
     ASSERT_EQ(Guion().llamadas.size(), 2u);
     EXPECT_TRUE(Ultima().texto.startsWith("No se pudo crear la carpeta:\n"));
     EXPECT_EQ(Ultima().icono, Icono::Exclamacion);
@@ -284,7 +309,7 @@ TEST_F(HacerCopiaSeguridadTest, LaReaperturaFallidaSeDiceEnseguida) {
     CerrarBasesDatos();
     carpeta_.Escribir("notasp.mdb", QByteArray(4096, '\x01'));
     Guion().respuestas = {Respuesta::Si};
-    HacerCopiaSeguridad(momento_);
+    HacerCopiaSeguridad(Reloj());
     ASSERT_EQ(Guion().llamadas.size(), 3u);
     EXPECT_TRUE(
         Guion().llamadas[1].texto.startsWith("No se pudo volver a abrir la base de datos notasp.mdb:\n"))
