@@ -518,6 +518,9 @@ TEST_F(frmPeliculasReveladoresTest, UnGuardadoFallidoNoPierdeMisNotas) {
     v.ClicFila(1); // D-76
     EXPECT_EQ(nota->toPlainText(), "importante");
     EXPECT_TRUE(guardar->isEnabled());
+    // A picture to look at, when asked for: GARVOLA_CAPTURAS=/tmp/...
+    if (const QString capturas = qEnvironmentVariable("GARVOLA_CAPTURAS"); !capturas.isEmpty())
+        v.ventana->Marco()->grab().save(capturas + "/busqueda_misnotas.png");
     ReferenceDb()->Ejecutar("DROP TRIGGER falla");
     QTest::mouseClick(guardar, Qt::LeftButton);
     EXPECT_FALSE(guardar->isEnabled());
