@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
 #include <QStatusBar>
@@ -165,6 +166,11 @@ void frmMDI::Salir() {
 }
 
 void frmMDI::closeEvent(QCloseEvent* evento) {
+    // Every question is asked before any window closes: a "Cancelar" leaves them all open.
+    if (!cerrando_ && !PermitirCierres()) {
+        evento->ignore();
+        return;
+    }
     // Every child runs its own closing first, so each saves what it must.
     area_->closeAllSubWindows();
     if (!area_->subWindowList().isEmpty()) {
@@ -177,6 +183,20 @@ void frmMDI::closeEvent(QCloseEvent* evento) {
         CerrarBasesDatos();
     }
     evento->accept();
+}
+
+bool frmMDI::PermitirCierres() {
+    std::vector<VentanaModulo*> ventanas;
+    for (QMdiSubWindow* sub : area_->subWindowList())
+        if (auto* v = qobject_cast<VentanaModulo*>(sub->widget()))
+            ventanas.push_back(v);
+    for (VentanaModulo* v : ventanas)
+        if (!v->PermitirCierre()) {
+            for (VentanaModulo* w : ventanas)
+                w->OlvidarCierre();
+            return false;
+        }
+    return true;
 }
 
 void frmMDI::ConectarModulos() {

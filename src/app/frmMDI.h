@@ -44,6 +44,8 @@ private:
     // Wires each module command to its window; commands of modules not built yet stay disabled.
     void ConectarModulos();
     void Salir();
+    // Asks every module window whether it may close; false (nothing closed) when one says no.
+    bool PermitirCierres();
 
     AreaMDI* area_;
     QLabel* lblStatus_;

@@ -124,3 +124,27 @@ std::variant<TiempoPropio, CampoInvalido> ValidarTiempoPropio(const TiempoPropio
                              QStringLiteral("Nota: tiene caracteres de control; escríbala de nuevo.")};
     return t;
 }
+
+TiempoPropio CopiaDeReferencia(const TiempoPropio& fila) {
+    TiempoPropio t = fila;
+    QStringList dichos;
+    static const QRegularExpression par(QStringLiteral("^\\s*(\\d+)\\s*/\\s*\\d+\\s*$"));
+    if (const auto m = par.match(t.ei); m.hasMatch()) {
+        dichos << u"EI " + t.ei.trimmed() + u" (se copia " + m.captured(1) + u')';
+        t.ei = m.captured(1);
+    }
+    static const QRegularExpression rango(QStringLiteral("^\\s*([^-\\s]+)\\s*-\\s*([^-\\s]+)\\s*$"));
+    for (auto [campo, valor] : {std::pair{"35 mm", &t.tiempo35}, std::pair{"120", &t.tiempo120},
+                                std::pair{"Hoja", &t.tiempoHoja}}) {
+        const auto m = rango.match(*valor);
+        if (!m.hasMatch() || !NormalizarTiempo(m.captured(1)) || !NormalizarTiempo(m.captured(2)))
+            continue;
+        dichos << QString::fromUtf8(campo) + u' ' + valor->trimmed() + u" (se copia " + m.captured(1) + u')';
+        *valor = m.captured(1);
+    }
+    if (!dichos.isEmpty()) {
+        const QString nota = u"Según la referencia: " + dichos.join(QStringLiteral("; ")) + u'.';
+        t.nota = t.nota.trimmed().isEmpty() ? nota : t.nota + u'\n' + nota;
+    }
+    return t;
+}

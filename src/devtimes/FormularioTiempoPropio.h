@@ -25,3 +25,7 @@ inline constexpr int kMaxCampoCorto = 100;
 inline constexpr int kMaxNotaPropia = 10000;
 
 std::variant<TiempoPropio, CampoInvalido> ValidarTiempoPropio(const TiempoPropio& escrito);
+
+// A reference row as an own time the dialog accepts: an EI pair ("100/200") gives its first EI and
+// a range of times ("5:00-6:00") its lower end; the note says what the reference gave.
+TiempoPropio CopiaDeReferencia(const TiempoPropio& fila);

@@ -1,6 +1,7 @@
 #include "devtimes/TiemposPropios.h"
 
 #include "shell/AlmacenDatos.h"
+#include "shell/AvisoDatosPropios.h"
 #include "shell/DialectoJet.h"
 #include "shell/Numeros.h"
 #include "shell/OrdenAlfabetico.h"
@@ -116,6 +117,8 @@ int RegistrarNombresPropios() {
         anadidos += int(faltan.size());
     }
     tx.Confirmar();
+    if (anadidos > 0)
+        AvisarDatosPropiosCambiados();
     return anadidos;
 }
 
@@ -166,10 +169,16 @@ QStringList MezclarTemperaturas(const QStringList& referencia, const QStringList
     for (const QString& t : propias)
         if (!todas.contains(t, Qt::CaseInsensitive))
             todas << t;
-    if (todas.size() == referencia.size())
-        return todas;
-    std::stable_sort(todas.begin(), todas.end(),
-                     [](const QString& a, const QString& b) { return CompararAlfabetico(a, b) < 0; });
+    // By value (8 before 24, "20,5" between 20 and 21); texts without a number after every number.
+    auto clave = [](const QString& t) {
+        const QString limpio = t.trimmed();
+        const bool numero = !limpio.isEmpty() && limpio.front().isDigit();
+        return std::pair{!numero, numero ? LeerNumeroInicial(limpio, true) : 0.0};
+    };
+    std::stable_sort(todas.begin(), todas.end(), [&](const QString& a, const QString& b) {
+        const auto ka = clave(a), kb = clave(b);
+        return ka != kb ? ka < kb : CompararAlfabetico(a, b) < 0;
+    });
     return todas;
 }
 
@@ -280,12 +289,15 @@ qint64 GuardarTiempoPropio(const TiempoPropio& t) {
     if (id == 0 || bd->Actualizar(kTablaTiempos, QStringLiteral("IdTiempo"), id, CamposDe(t)) == 0)
         id = bd->Insertar(kTablaTiempos, CamposDe(t));
     tx.Confirmar();
+    AvisarDatosPropiosCambiados();
     return id;
 }
 
 void BorrarTiempoPropio(qint64 id) {
-    if (BaseDatos* bd = NotesDb())
+    if (BaseDatos* bd = NotesDb()) {
         bd->Ejecutar(u"DELETE FROM " + kTablaTiempos + u" WHERE IdTiempo = ?", {id});
+        AvisarDatosPropiosCambiados();
+    }
 }
 
 void BorrarTodosMisTiempos() {
@@ -296,4 +308,5 @@ void BorrarTodosMisTiempos() {
     for (const QString& tabla : {kTablaTiempos, TablaNombres(true), TablaNombres(false)})
         bd->Ejecutar(u"DELETE FROM " + tabla);
     tx.Confirmar();
+    AvisarDatosPropiosCambiados();
 }

@@ -30,6 +30,7 @@ struct FilaTiempos {
 };
 
 // Running them on the NotesDb: empty results while it is closed; engine failures raise ErrorBD.
+// Every write announces itself (AvisarDatosPropiosCambiados), so that open windows reload.
 
 // Own names on the searched side (films or developers) that match the list filter.
 QStringList LeerNombresPropios(bool modoPelicula, const QString& filtro);
@@ -43,7 +44,7 @@ std::vector<ItemLista> MezclarLista(std::vector<ItemLista> referencia, const QSt
 bool EsNombreReferencia(bool modoPelicula, const QString& nombre);
 
 QStringList LeerTemperaturasPropias(bool modoPelicula, const QString& nombre);
-// One list, no text twice, in text order.
+// One list, no text twice, in order of the number of degrees.
 QStringList MezclarTemperaturas(const QStringList& referencia, const QStringList& propias);
 
 // temperatura empty: every temperature. In the order of the grid: other side's name, then EI.

@@ -1,9 +1,12 @@
 #include "devtimes/frmPeliculasReveladores.h"
 
 #include "devtimes/Disposicion.h"
+#include "devtimes/FormularioTiempoPropio.h"
 #include "devtimes/frmTiempoPropio.h"
 #include "filmsheet/frmPeliculasInfoTec.h"
 #include "shell/AlmacenDatos.h"
+#include "shell/AvisoDatosPropios.h"
+#include "shell/CajaNotas.h"
 #include "shell/Controles.h"
 #include "shell/Dialogos.h"
 #include "shell/Tema.h"
@@ -18,28 +21,10 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyleOptionButton>
-#include <QStylePainter>
+#include <QScrollBar>
 #include <QTableWidget>
 
 namespace {
-
-// A narrow button whose caption wraps onto several lines.
-class BotonAjustado : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QStylePainter p(this);
-        QStyleOptionButton opcion;
-        initStyleOption(&opcion);
-        opcion.text.clear();
-        p.drawControl(QStyle::CE_PushButton, opcion);
-        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-        p.drawText(rect().adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
-    }
-};
 
 // Inside the notes panel, in twips; the widths follow the window.
 constexpr int kIzquierdaCajas = 960;
@@ -57,6 +42,8 @@ frmPeliculasReveladores::frmPeliculasReveladores(Anfitrion& anfitrion, QWidget* 
     CrearMenus();
     connect(grdTiempos_, &QTableWidget::cellDoubleClicked, this,
             [this](int fila) { IniciarTemporizador(fila + 1); });
+    connect(&AvisoDatosPropios::Instancia(), &AvisoDatosPropios::Cambiados, this,
+            &frmPeliculasReveladores::RecargarPropios);
     resize(1000, 660);
 }
 
@@ -106,35 +93,35 @@ void frmPeliculasReveladores::CrearNotas() {
     lblNotaPersonal_ = new QLabel(QStringLiteral("Mis notas:"), picNotas_);
     lblNotaPersonal_->setObjectName(QStringLiteral("lblNotaPersonal"));
     Colocar(lblNotaPersonal_, QRect(60, 1320, 840, 285));
-    txtNotaPersonal_ = new QPlainTextEdit(picNotas_);
-    txtNotaPersonal_->setObjectName(QStringLiteral("txtNotaPersonal"));
-    txtNotaPersonal_->installEventFilter(this);
-    btnGuardarNota_ = new BotonAjustado(QStringLiteral("Guardar mis notas"), picNotas_);
-    btnGuardarNota_->setObjectName(QStringLiteral("btnGuardarNota"));
-    btnGuardarNota_->setEnabled(false);
+    notaMia_ = new CajaNotas(picNotas_, "txtNotaPersonal", "btnGuardarNota", true);
+    notaMia_->Caja()->installEventFilter(this);
 
     chkInfoTecnica_ = new QCheckBox(QStringLiteral("Ver info técnica película"), this);
     chkInfoTecnica_->setObjectName(QStringLiteral("chkInfoTecnica"));
     ColorFondo(chkInfoTecnica_, Tema::FondoChkInfoTecnica);
 
-    connect(btnGuardarNota_, &QPushButton::clicked, this, &frmPeliculasReveladores::GuardarNotaMia);
-    connect(txtNotaPersonal_, &QPlainTextEdit::textChanged, this,
-            &frmPeliculasReveladores::CambioNotaPersonal);
     connect(chkInfoTecnica_, &QCheckBox::toggled, this, &frmPeliculasReveladores::CambioInfoTecnica);
 }
 
 bool frmPeliculasReveladores::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == txtNotaPersonal_ && evento->type() == QEvent::KeyPress &&
+    if (objeto == notaMia_->Caja() && evento->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Escape) {
-        if (!txtNotaPersonal_->isReadOnly())
-            txtNotaPersonal_->clear();
+        if (!notaMia_->Caja()->isReadOnly())
+            notaMia_->Caja()->clear();
         return true;
     }
     return VentanaBusquedaTiempos::eventFilter(objeto, evento);
 }
 
+bool frmPeliculasReveladores::PreguntarCierre() {
+    return notaMia_->Resolver();
+}
+
 void frmPeliculasReveladores::closeEvent(QCloseEvent* evento) {
-    PreguntarPorNota();
+    if (!ConfirmarCierre()) {
+        evento->ignore();
+        return;
+    }
     VentanaBusquedaTiempos::closeEvent(evento);
 }
 
@@ -175,7 +162,7 @@ std::vector<QStringList> frmPeliculasReveladores::LeerFilasItem(const QString& t
 
 void frmPeliculasReveladores::AlSeleccionarItem() {
     idSeleccion_ = IdItem();
-    if (idSeleccion_ != 0 && chkInfoTecnica_->isChecked())
+    if (idSeleccion_ != 0 && chkInfoTecnica_->isChecked() && !recargando_)
         FichaTecnica(idSeleccion_);
 }
 
@@ -198,31 +185,21 @@ Qt::Alignment frmPeliculasReveladores::AlineacionUltima(const QString& texto) co
 
 void frmPeliculasReveladores::AlCargarLista() {
     idSeleccion_ = 0;
+    filaMostrada_ = 0;
     txtNotas_->clear();
     VaciarNotas();
 }
 
-void frmPeliculasReveladores::VaciarNotas() {
-    PreguntarPorNota();
+bool frmPeliculasReveladores::VaciarNotas() {
+    if (recargando_ && notaMia_->Cambiada())
+        return false;
+    if (!notaMia_->Resolver())
+        return false;
     // The emptied box belongs to no row: a later save must not land on the previous one, and
     // nothing typed into it could be saved anywhere.
-    const bool llenandoAntes = llenando_;
-    llenando_ = true;
-    txtNotaPersonal_->clear();
-    llenando_ = llenandoAntes;
-    txtNotaPersonal_->setReadOnly(true);
+    notaMia_->Vaciar();
     idNotaMia_ = idPeliculaNota_ = idReveladorNota_ = 0;
-    btnGuardarNota_->setEnabled(false);
-}
-
-void frmPeliculasReveladores::PreguntarPorNota() {
-    if (!btnGuardarNota_->isEnabled())
-        return;
-    if (Dialogo().PreguntarSiNo(kTituloAplicacion,
-                                QStringLiteral("Hay cambios sin guardar en Mis notas. ¿Guardar?"),
-                                Icono::Pregunta) == Respuesta::Si)
-        GuardarNotaMia();
-    btnGuardarNota_->setEnabled(false);
+    return true;
 }
 
 void frmPeliculasReveladores::AlCambiarCabeceras() {
@@ -233,7 +210,10 @@ void frmPeliculasReveladores::AlCambiarCabeceras() {
 }
 
 void frmPeliculasReveladores::MostrarFila(int fila) {
-    CargarNotaMia(fila);
+    filaMostrada_ = fila;
+    // While reloading, unsaved notes stay in the box for their own film and developer.
+    if (!(recargando_ && notaMia_->Cambiada()))
+        CargarNotaMia(fila);
     const bool dentro = fila >= 1 && fila <= filasDatos_;
     if (dentro && IdPropio(fila) != 0) {
         // The user's note is free text: it is shown as written, never read as codes.
@@ -255,7 +235,9 @@ void frmPeliculasReveladores::MostrarFila(int fila) {
 }
 
 void frmPeliculasReveladores::CargarNotaMia(int fila) {
-    VaciarNotas();
+    // A text that could not be saved stays in the box, still for its own row.
+    if (!VaciarNotas())
+        return;
     // An own film or developer has no reference id for a note to hang on.
     if (!ReferenceDb() || fila < 1 || fila > filasDatos_ || idSeleccion_ <= 0)
         return;
@@ -263,40 +245,25 @@ void frmPeliculasReveladores::CargarNotaMia(int fila) {
         const int otro = BuscarIdOtroLado(modoPelicula_, Celda(fila, 0));
         if (otro == 0)
             return;
-        idPeliculaNota_ = modoPelicula_ ? idSeleccion_ : otro;
-        idReveladorNota_ = modoPelicula_ ? otro : idSeleccion_;
-        modoNota_ = modoPelicula_;
-        txtNotaPersonal_->setReadOnly(false);
-        if (const auto nota = LeerNotaMia(modoPelicula_, idPeliculaNota_, idReveladorNota_)) {
-            idNotaMia_ = nota->idNota;
-            llenando_ = true;
-            txtNotaPersonal_->setPlainText(nota->texto);
-            llenando_ = false;
-        }
+        const int pelicula = modoPelicula_ ? idSeleccion_ : otro;
+        const int revelador = modoPelicula_ ? otro : idSeleccion_;
+        const bool modo = modoPelicula_;
+        const auto nota = LeerNotaMia(modo, pelicula, revelador);
+        idPeliculaNota_ = pelicula;
+        idReveladorNota_ = revelador;
+        idNotaMia_ = nota ? nota->idNota : 0;
+        // The side the note was read on: a mode change may already have switched the window.
+        auto guardar = [this, modo, pelicula, revelador](const QString& texto) {
+            if (!ReferenceDb())
+                throw ErrorBD(QStringLiteral("la base de datos de referencia está cerrada."));
+            idNotaMia_ = ::GuardarNotaMia(modo, idNotaMia_, pelicula, revelador, texto);
+        };
+        notaMia_->Mostrar(
+            QStringLiteral("%1/%2/%3").arg(modo ? u"Pelicula" : u"Revelador").arg(pelicula).arg(revelador),
+            nota ? nota->texto : QString(), guardar);
     } catch (const ErrorBD& e) {
-        llenando_ = false;
         InformarError(QStringLiteral("Error al leer mis notas: "), e);
     }
-}
-
-void frmPeliculasReveladores::CambioNotaPersonal() {
-    if (!llenando_ && idPeliculaNota_ != 0 && idReveladorNota_ != 0)
-        btnGuardarNota_->setEnabled(true);
-}
-
-void frmPeliculasReveladores::GuardarNotaMia() {
-    if (!ReferenceDb() || idPeliculaNota_ == 0 || idReveladorNota_ == 0)
-        return;
-    try {
-        // The side the note was read on: a mode change may already have switched the window.
-        idNotaMia_ = ::GuardarNotaMia(modoNota_, idNotaMia_, idPeliculaNota_, idReveladorNota_,
-                                      TextoEscrito(txtNotaPersonal_));
-    } catch (const ErrorBD& e) {
-        // The text stays in the box, and the button enabled, for another try.
-        InformarError(QStringLiteral("Error al guardar notas: "), e);
-        return;
-    }
-    btnGuardarNota_->setEnabled(false);
 }
 
 void frmPeliculasReveladores::CambioInfoTecnica() {
@@ -321,8 +288,8 @@ void frmPeliculasReveladores::Redistribuir(int W, int H, int T) {
     Colocar(picNotas_, d.picNotas);
     Colocar(txtNotas_, QRect(kIzquierdaCajas, 60, d.anchoNotas, 1140));
     const QRect notaPersonal(kIzquierdaCajas, 1320, d.anchoNotaPersonal, 1275);
-    Colocar(txtNotaPersonal_, notaPersonal);
-    Colocar(btnGuardarNota_, DisponerBotonNota(notaPersonal));
+    Colocar(notaMia_->Caja(), notaPersonal);
+    Colocar(notaMia_->Boton(), DisponerBotonNota(notaPersonal));
     Colocar(chkInfoTecnica_, d.chkInfoTecnica);
 }
 
@@ -372,25 +339,39 @@ void frmPeliculasReveladores::AnadirMiTiempo() {
 }
 
 void frmPeliculasReveladores::CopiarComoMiTiempo() {
-    AbrirDialogo(TiempoDeFila(filaMenu_));
+    AbrirDialogo(CopiaDeReferencia(TiempoDeFila(filaMenu_)));
 }
 
 void frmPeliculasReveladores::EditarMiTiempo() {
     const qint64 id = IdPropio(filaMenu_);
     if (id == 0)
         return;
+    if (const auto t = LeerPropioVigente(id))
+        AbrirDialogo(*t);
+}
+
+std::optional<TiempoPropio> frmPeliculasReveladores::LeerPropioVigente(qint64 id) {
     try {
-        if (const auto t = LeerTiempoPropio(id))
-            AbrirDialogo(*t);
+        if (auto t = LeerTiempoPropio(id))
+            return t;
     } catch (const ErrorBD& e) {
         InformarError(QStringLiteral("Error al leer mi tiempo: "), e);
+        return std::nullopt;
     }
+    Dialogo().Informar(QStringLiteral("Mi tiempo"),
+                       QStringLiteral("Ese tiempo propio ya no existe: se borró o se reemplazó después de "
+                                      "mostrarlo. Se muestran los tiempos guardados ahora."),
+                       Icono::Exclamacion);
+    RecargarPropios();
+    return std::nullopt;
 }
 
 void frmPeliculasReveladores::BorrarMiTiempo() {
     const int fila = filaMenu_;
     const qint64 id = IdPropio(fila);
     if (id == 0)
+        return;
+    if (!LeerPropioVigente(id))
         return;
     const TiempoPropio t = TiempoDeFila(fila);
     const QString texto = u"Se borrará su tiempo de " + t.pelicula + u" en " + t.revelador + u' ' +
@@ -433,6 +414,44 @@ void frmPeliculasReveladores::MostrarGuardado(const TiempoPropio& t) {
             MostrarFila(fila);
             break;
         }
+}
+
+void frmPeliculasReveladores::RecargarPropios() {
+    if (!ReferenceDb() || recargando_)
+        return;
+    const QString nombre = TextoItem();
+    const int fila = filaMostrada_ >= 1 && filaMostrada_ <= filasDatos_ ? filaMostrada_ : 0;
+    const qint64 propia = IdPropio(fila);
+    QStringList textos;
+    for (int c = 0; fila >= 1 && c < grdTiempos_->columnCount(); ++c)
+        textos << Celda(fila, c);
+    const bool pintada = fila >= 1 && filaActual_ == fila;
+    const int desplazamientoLista = lstItems_->verticalScrollBar()->value();
+    const int desplazamientoGrid = grdTiempos_->verticalScrollBar()->value();
+
+    recargando_ = true;
+    CargarLista();
+    if (!nombre.isEmpty())
+        SeleccionarNombre(nombre);
+    // The same row: an own one by its id, a reference one by its texts.
+    int igual = 0;
+    for (int f = 1; fila >= 1 && f <= filasDatos_ && igual == 0; ++f) {
+        QStringList otra;
+        for (int c = 0; c < grdTiempos_->columnCount(); ++c)
+            otra << Celda(f, c);
+        if (propia != 0 ? IdPropio(f) == propia : IdPropio(f) == 0 && otra == textos)
+            igual = f;
+    }
+    if (igual >= 1) {
+        grdTiempos_->setCurrentCell(igual - 1, 0, QItemSelectionModel::NoUpdate);
+        if (pintada)
+            SeleccionarFila(igual);
+        if (igual != filaMostrada_)
+            MostrarFila(igual);
+    }
+    lstItems_->verticalScrollBar()->setValue(desplazamientoLista);
+    grdTiempos_->verticalScrollBar()->setValue(desplazamientoGrid);
+    recargando_ = false;
 }
 
 void frmPeliculasReveladores::IniciarTemporizador(int fila) {

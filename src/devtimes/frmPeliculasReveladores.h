@@ -3,10 +3,10 @@
 #include "devtimes/TiemposPropios.h"
 #include "devtimes/VentanaBusquedaTiempos.h"
 
+class CajaNotas;
 class QCheckBox;
 class QMenu;
 class QPlainTextEdit;
-class QPushButton;
 
 // Development times searched by film or by developer, with the readable note codes and the
 // user's own note of the current row, and the film's technical sheet kept in step.
@@ -17,6 +17,7 @@ public:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    bool PreguntarCierre() override;
     void closeEvent(QCloseEvent* evento) override;
     std::vector<ItemLista> LeerItems(const QString& filtro) override;
     QStringList LeerTemperaturasItem() override;
@@ -32,8 +33,6 @@ protected:
     void Redistribuir(int W, int H, int T) override;
 
 private Q_SLOTS:
-    void GuardarNotaMia();
-    void CambioNotaPersonal();
     void CambioInfoTecnica();
     void MenuGrid(const QPoint& punto);
     void MenuLista(const QPoint& punto);
@@ -41,15 +40,17 @@ private Q_SLOTS:
     void EditarMiTiempo();
     void BorrarMiTiempo();
     void CopiarComoMiTiempo();
+    // The own data changed (here, in another window or module): the list, the times and the row
+    // shown are read again, keeping the item, temperature and row on screen and whatever was
+    // typed in "Mis notas".
+    void RecargarPropios();
 
 private:
     void CrearNotas();
     void CargarNotaMia(int fila);
-    // Empties "Mis notas", after asking whether to save what was typed in it.
-    void VaciarNotas();
-    // Unsaved changes in "Mis notas" are saved to their own film and developer, or dropped, as
-    // the user answers.
-    void PreguntarPorNota();
+    // Empties "Mis notas", after asking whether to save what was typed in it. False when that
+    // save failed: the box keeps the text, for its own film and developer.
+    bool VaciarNotas();
     // The technical sheet follows the selected film through this one call: a film id opens or
     // refreshes it beside this window, 0 closes it.
     void FichaTecnica(int idPelicula);
@@ -64,19 +65,20 @@ private:
     void AbrirDialogo(const TiempoPropio& t);
     // Shows the saved time: its item selected and its row highlighted.
     void MostrarGuardado(const TiempoPropio& t);
+    // The own time of a row as stored now; when it is gone (deleted or replaced elsewhere), says
+    // so and reloads.
+    std::optional<TiempoPropio> LeerPropioVigente(qint64 id);
 
     int idSeleccion_ = 0;
     int idNotaMia_ = 0;
     int idPeliculaNota_ = 0;
     int idReveladorNota_ = 0;
-    bool modoNota_ = true; // the side the loaded note belongs to
 
     QWidget* picNotas_;
     QLabel* lblNotasTitulo_;
     QPlainTextEdit* txtNotas_;
     QLabel* lblNotaPersonal_;
-    QPlainTextEdit* txtNotaPersonal_;
-    QPushButton* btnGuardarNota_;
+    CajaNotas* notaMia_; // txtNotaPersonal and btnGuardarNota
     QCheckBox* chkInfoTecnica_;
     QMenu* menuGrid_;
     QMenu* menuLista_;
@@ -86,5 +88,7 @@ private:
     QAction* accBorrar_;
     QAction* accCopiar_;
     int filaMenu_ = 0;
+    int filaMostrada_ = 0;           // the row whose notes are shown
+    bool recargando_ = false;        // RecargarPropios at work: the notes box and technical sheet stay
     std::vector<qint64> idsPropios_; // own time of each data row, 0 for reference rows
 };

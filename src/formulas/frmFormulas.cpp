@@ -3,6 +3,7 @@
 #include "formulas/EscalaFormula.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Anfitrion.h"
+#include "shell/CajaNotas.h"
 #include "shell/Controles.h"
 #include "shell/Dialogos.h"
 #include "shell/Numeros.h"
@@ -26,7 +27,6 @@
 namespace {
 
 const QString kTodas = QStringLiteral("(Todas)");
-const QString kPreguntaMisNotas = QStringLiteral("Hay cambios sin guardar en Mis notas. ¿Guardar?");
 constexpr int kColumnas = 4;
 constexpr int kColumnaCantidad = 2;
 constexpr int kAnchos[kColumnas] = {750, 3000, 1050, 900};
@@ -157,10 +157,10 @@ void frmFormulas::CrearControles() {
     lblInsLbl_ = Etiqueta(d, "lblInsLbl", QStringLiteral("Instrucciones:"), 6140, 2760, 1500, 270);
     txtInstrucciones_ = Caja(d, "txtInstrucciones", 2640, true);
     lblMisNotasLbl_ = Etiqueta(d, "lblMisNotasLbl", QStringLiteral("Mis notas:"), 0, 7980, 1500, 255);
-    txtMisNotas_ = Caja(d, "txtMisNotas", 900, false);
-    btnGuardarMisNotas_ = CrearControl<QPushButton>(d, "btnGuardarMisNotas", 0, 0, kAnchoBoton, 420);
-    btnGuardarMisNotas_->setText(QStringLiteral("Guardar mis notas"));
-    btnGuardarMisNotas_->setEnabled(false);
+    misNotas_ = new CajaNotas(d, "txtMisNotas", "btnGuardarMisNotas");
+    ColocarTwips(misNotas_->Caja(), 0, 0, 2000, 900);
+    misNotas_->Caja()->setFont(FuenteInterfaz());
+    ColocarTwips(misNotas_->Boton(), 0, 0, kAnchoBoton, 420);
 
     txtFiltro_->installEventFilter(this);
     lstFormulas_->installEventFilter(this);
@@ -168,8 +168,6 @@ void frmFormulas::CrearControles() {
     connect(cboCat_, &QComboBox::currentIndexChanged, this, &frmFormulas::ClicCategoria);
     connect(chkES_, &QCheckBox::toggled, this, &frmFormulas::ClicIdioma);
     connect(lstFormulas_, &QListWidget::itemClicked, this, &frmFormulas::ClicLista);
-    connect(txtMisNotas_, &QPlainTextEdit::textChanged, this, &frmFormulas::CambioMisNotas);
-    connect(btnGuardarMisNotas_, &QPushButton::clicked, this, &frmFormulas::ClicGuardarMisNotas);
     connect(txtVolumen_, &QLineEdit::textChanged, this, &frmFormulas::CambioVolumen);
     connect(cboUnidadVolumen_, &QComboBox::currentIndexChanged, this, &frmFormulas::CambioVolumen);
 }
@@ -279,7 +277,7 @@ void frmFormulas::LimpiarDetalle() {
     for (QPlainTextEdit* t : {txtInstrucciones_, txtUso_, txtNotas_})
         t->clear();
     idMisNotas = 0;
-    PonerMisNotas(QString(), false);
+    misNotas_->Vaciar();
     filas_.clear();
     LlenarGrid();
     idActual = 0;
@@ -301,8 +299,7 @@ void frmFormulas::MostrarFormula(int id) {
         txtInstrucciones_->setPlainText(d->instrucciones);
         txtUso_->setPlainText(d->uso);
         txtNotas_->setPlainText(d->notas);
-        idMisNotas = id;
-        PonerMisNotas(formulas::CargarMisNotas(id), false);
+        PonerMisNotas(id, formulas::CargarMisNotas(id));
         idActual = id;
         CargarIngredientes();
     } catch (const ErrorBD& e) {
@@ -368,20 +365,21 @@ void frmFormulas::ClicIdioma() {
     const int id = idActual;
     // The user's notes do not depend on the language: unsaved edits go along to the other one.
     const bool cambiadas = MisNotasCambiadas() && idMisNotas == id;
-    const QString notas = TextoEscrito(txtMisNotas_);
+    const QString notas = misNotas_->Texto();
     if (cambiadas)
-        btnGuardarMisNotas_->setEnabled(false);
+        misNotas_->Vaciar();
     CargarLista();
     if (id >= 1 && SeleccionarId(id)) {
         MostrarFormula(id);
         if (cambiadas && idMisNotas == id)
-            PonerMisNotas(notas, true);
-    } else if (cambiadas && Dialogo().PreguntarSiNo(kTituloAplicacion, kPreguntaMisNotas, Icono::Pregunta) ==
-                                Respuesta::Si) {
-        try {
-            formulas::GuardarMisNotas(id, notas);
-        } catch (const ErrorBD& e) {
-            Dialogo().Informar(QString(), QStringLiteral("Error al guardar notas: ") + e.Descripcion());
+            misNotas_->PonerSinGuardar(notas);
+    } else if (cambiadas) {
+        // The formula is not listed in this language: its notes stay until saved or dropped.
+        PonerMisNotas(id, QString());
+        misNotas_->PonerSinGuardar(notas);
+        if (ResolverMisNotas()) {
+            idMisNotas = 0;
+            misNotas_->Vaciar();
         }
     }
 }
@@ -400,15 +398,6 @@ void frmFormulas::ClicLista() {
     MostrarFormula(id);
 }
 
-void frmFormulas::CambioMisNotas() {
-    if (!cargando)
-        btnGuardarMisNotas_->setEnabled(true);
-}
-
-void frmFormulas::ClicGuardarMisNotas() {
-    GuardarMisNotas();
-}
-
 void frmFormulas::CambioVolumen() {
     const auto volumen = formulas::LeerVolumen(txtVolumen_->text(), cboUnidadVolumen_->currentText());
     factor_ = volumen ? *volumen / formulas::kVolumenPublicado : 1.0;
@@ -424,38 +413,21 @@ void frmFormulas::CambioVolumen() {
 }
 
 bool frmFormulas::MisNotasCambiadas() const {
-    return idMisNotas != 0 && btnGuardarMisNotas_->isEnabled();
+    return idMisNotas != 0 && misNotas_->Cambiada();
 }
 
 bool frmFormulas::ResolverMisNotas() {
-    if (!MisNotasCambiadas())
-        return true;
-    if (Dialogo().PreguntarSiNo(kTituloAplicacion, kPreguntaMisNotas, Icono::Pregunta) != Respuesta::Si)
-        return true;
-    return GuardarMisNotas();
+    return misNotas_->Resolver();
 }
 
-bool frmFormulas::GuardarMisNotas() {
-    // Nothing can be written: the notes stay as edited.
-    if (!ReferenceDb() || idMisNotas == 0)
-        return false;
-    try {
-        formulas::GuardarMisNotas(idMisNotas, TextoEscrito(txtMisNotas_));
-    } catch (const ErrorBD& e) {
-        Dialogo().Informar(QString(), QStringLiteral("Error al guardar notas: ") + e.Descripcion());
-        return false;
-    }
-    btnGuardarMisNotas_->setEnabled(false);
-    return true;
-}
-
-void frmFormulas::PonerMisNotas(const QString& texto, bool cambiadas) {
-    cargando = true;
-    txtMisNotas_->setPlainText(texto);
-    cargando = false;
-    // No formula, nowhere to store them: nothing can be typed.
-    txtMisNotas_->setReadOnly(idMisNotas == 0);
-    btnGuardarMisNotas_->setEnabled(cambiadas);
+void frmFormulas::PonerMisNotas(int id, const QString& texto) {
+    idMisNotas = id;
+    auto guardar = [id](const QString& notas) {
+        if (!ReferenceDb())
+            throw ErrorBD(QStringLiteral("la base de datos de referencia está cerrada."));
+        formulas::GuardarMisNotas(id, notas);
+    };
+    misNotas_->Mostrar(u"Formula/" + QString::number(id), texto, guardar);
 }
 
 int frmFormulas::IdSeleccionado() const {
@@ -472,8 +444,12 @@ bool frmFormulas::SeleccionarId(int id) {
     return true;
 }
 
+bool frmFormulas::PreguntarCierre() {
+    return ResolverMisNotas();
+}
+
 void frmFormulas::closeEvent(QCloseEvent* evento) {
-    if (!ResolverMisNotas()) {
+    if (!ConfirmarCierre()) {
         evento->ignore();
         return;
     }
@@ -592,9 +568,9 @@ void frmFormulas::DistribuirDetalle() {
     y += Alto(lblDilucion_) + 300;
     Mover(lblMisNotasLbl_, 0, y, Ancho(lblMisNotasLbl_));
     y += Alto(lblMisNotasLbl_) + 60;
-    const int anchoMisNotas = E - Ancho(btnGuardarMisNotas_) - 120;
-    Mover(txtMisNotas_, 0, y, anchoMisNotas);
-    Mover(btnGuardarMisNotas_, anchoMisNotas + 120, y, Ancho(btnGuardarMisNotas_));
+    const int anchoMisNotas = E - Ancho(misNotas_->Boton()) - 120;
+    Mover(misNotas_->Caja(), 0, y, anchoMisNotas);
+    Mover(misNotas_->Boton(), anchoMisNotas + 120, y, Ancho(misNotas_->Boton()));
 
     const int X = PixelesATwips(txtNotas_->x());
     Mover(lblNotasLbl_, X, kGridArriba - 300, Ancho(lblNotasLbl_));

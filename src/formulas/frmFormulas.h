@@ -7,13 +7,13 @@
 #include <vector>
 
 class Anfitrion;
+class CajaNotas;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
-class QPushButton;
 class QTableWidget;
 
 // The formula library: search, category and language above, the list on the left, and the chosen
@@ -29,6 +29,7 @@ public:
     void RecargarLista();
 
 protected:
+    bool PreguntarCierre() override;
     void closeEvent(QCloseEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
     bool event(QEvent* evento) override;
@@ -38,8 +39,6 @@ private Q_SLOTS:
     void ClicCategoria();
     void ClicIdioma();
     void ClicLista();
-    void CambioMisNotas();
-    void ClicGuardarMisNotas();
     void CambioVolumen();
 
 private:
@@ -56,8 +55,8 @@ private:
     // Unsaved notes: asks whether to save them. False when the save failed, so that the caller
     // keeps the notes on screen.
     bool ResolverMisNotas();
-    bool GuardarMisNotas();
-    void PonerMisNotas(const QString& texto, bool cambiadas);
+    // The stored notes of formula id into the box.
+    void PonerMisNotas(int id, const QString& texto);
     bool MisNotasCambiadas() const;
     int IdSeleccionado() const;
     bool SeleccionarId(int id);
@@ -100,6 +99,5 @@ private:
     QLabel* lblNotasLbl_;
     QPlainTextEdit* txtNotas_;
     QLabel* lblMisNotasLbl_;
-    QPlainTextEdit* txtMisNotas_;
-    QPushButton* btnGuardarMisNotas_;
+    CajaNotas* misNotas_; // txtMisNotas and btnGuardarMisNotas
 };

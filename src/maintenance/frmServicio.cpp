@@ -4,6 +4,7 @@
 #include "maintenance/CopiaSeguridad.h"
 #include "maintenance/Fondos.h"
 #include "shell/Anfitrion.h"
+#include "shell/AvisoDatosPropios.h"
 #include "shell/BaseDatos.h"
 #include "shell/Configuracion.h"
 #include "shell/Controles.h"
@@ -187,6 +188,7 @@ void frmServicio::Importar() {
                                u"\nNo se ha escrito nada.",
                            Icono::Critico);
     }
+    AvisarDatosPropiosCambiados();
 }
 
 void frmServicio::CrearBorrado(const char* nombre, double arriba, const QString& titulo, NotasUsuario notas,

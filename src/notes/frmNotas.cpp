@@ -172,15 +172,19 @@ void frmNotas::LlenarListas() {
     }
 }
 
+bool frmNotas::PreguntarCierre() {
+    if (!modificada)
+        return true;
+    const Respuesta r = Dialogo().PreguntarSiNoCancelar(
+        kTituloAplicacion, QStringLiteral("Hay cambios sin guardar. Guardar antes de cerrar?"));
+    // A save that failed keeps the window open, so the text is not lost.
+    return r == Respuesta::No || (r == Respuesta::Si && Guardar());
+}
+
 void frmNotas::closeEvent(QCloseEvent* evento) {
-    if (modificada) {
-        const Respuesta r = Dialogo().PreguntarSiNoCancelar(
-            kTituloAplicacion, QStringLiteral("Hay cambios sin guardar. Guardar antes de cerrar?"));
-        // A save that failed keeps the window open, so the text is not lost.
-        if (r == Respuesta::Cancelar || (r == Respuesta::Si && !Guardar())) {
-            evento->ignore();
-            return;
-        }
+    if (!ConfirmarCierre()) {
+        evento->ignore();
+        return;
     }
     GuardarPosicionVentana(kClave, this);
     VentanaModulo::closeEvent(evento);

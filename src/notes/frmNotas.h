@@ -23,6 +23,7 @@ public:
     void Cargar() override;
 
 protected:
+    bool PreguntarCierre() override;
     void closeEvent(QCloseEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;

@@ -7,3 +7,15 @@ QWidget* VentanaModulo::Marco() {
         return sub;
     return this;
 }
+
+bool VentanaModulo::PermitirCierre() {
+    if (!cierrePermitido_)
+        cierrePermitido_ = PreguntarCierre();
+    return cierrePermitido_;
+}
+
+bool VentanaModulo::ConfirmarCierre() {
+    const bool permitido = cierrePermitido_ || PreguntarCierre();
+    cierrePermitido_ = false;
+    return permitido;
+}

@@ -22,6 +22,20 @@ public:
     }
     void FijarTamanoDisenado(const QSize& tamano) { tamanoDisenado_ = tamano; }
 
+    // Shut-down asks every window before it closes any, so that "Cancelar" in one leaves them all
+    // open: each asks its questions here and answers whether it may close. A window that said yes
+    // is not asked again by the closing that follows.
+    bool PermitirCierre();
+    // The shut-down was called off: the next closing asks again.
+    void OlvidarCierre() { cierrePermitido_ = false; }
+
+protected:
+    // The window's questions before closing (unsaved text, a run under way); false keeps it open.
+    virtual bool PreguntarCierre() { return true; }
+    // For closeEvent: asks unless the shut-down already did, and forgets that answer.
+    bool ConfirmarCierre();
+
 private:
     QSize tamanoDisenado_;
+    bool cierrePermitido_ = false;
 };

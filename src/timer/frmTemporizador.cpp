@@ -628,9 +628,13 @@ void frmTemporizador::MenuCuaderno(const QPoint& punto) {
     menu->popup(lstCuaderno_->viewport()->mapToGlobal(punto));
 }
 
+bool frmTemporizador::PreguntarCierre() {
+    return !marcha_ || Dialogo().PreguntarSiNo(QString(), QStringLiteral("¿Detener el temporizador?"),
+                                               Icono::Pregunta) == Respuesta::Si;
+}
+
 void frmTemporizador::closeEvent(QCloseEvent* evento) {
-    if (marcha_ && Dialogo().PreguntarSiNo(QString(), QStringLiteral("¿Detener el temporizador?"),
-                                           Icono::Pregunta) != Respuesta::Si) {
+    if (!ConfirmarCierre()) {
         evento->ignore();
         return;
     }

@@ -41,6 +41,7 @@ public:
     void Refrescar();
 
 protected:
+    bool PreguntarCierre() override;
     void closeEvent(QCloseEvent* evento) override;
 
 private Q_SLOTS:

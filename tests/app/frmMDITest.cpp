@@ -1,4 +1,5 @@
 #include "app/frmMDI.h"
+#include "app/frmBotonesDirectos.h"
 #include "shell/AjustesUsuario.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Numeros.h"
@@ -14,9 +15,11 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -246,4 +249,40 @@ TEST(frmMDITest, MosaicoApilaLasVentanasHorizontalmente) {
     EXPECT_FALSE(a->Marco()->isMaximized());
     EXPECT_EQ(a->Marco()->geometry(), arriba);
     EXPECT_EQ(b->Marco()->geometry(), abajo);
+}
+
+// Every question is asked before any window closes: "Cancelar" leaves them all open, and the
+// next "Salir" asks again, once.
+TEST(frmMDITest, CancelarAlSalirDejaTodasLasVentanasAbiertas) {
+    CarpetaPruebas carpeta(false);
+    frmMDI w;
+    w.Cargar();
+    w.show();
+    w.Accion("mnuVerNotas")->trigger();
+    auto* titulo = w.findChild<QLineEdit*>("txtTitulo");
+    ASSERT_NE(titulo, nullptr);
+    QTest::keyClicks(titulo, "sin guardar");
+    auto abiertas = [&w] {
+        int n = 0;
+        for (QMdiSubWindow* sub : w.Area()->subWindowList())
+            n += sub->isVisible();
+        return n;
+    };
+    ASSERT_EQ(abiertas(), 2);
+
+    Guion().respuestas = {Respuesta::Si, Respuesta::Cancelar};
+    w.Accion("mnuSalir")->trigger();
+    ASSERT_EQ(Guion().llamadas.size(), 2u);
+    EXPECT_EQ(Guion().llamadas[1].tipo, DialogosGuion::Tipo::SiNoCancelar);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(abiertas(), 2);
+    EXPECT_NE(w.Abierto<frmBotonesDirectos>(), nullptr);
+    EXPECT_EQ(titulo->text(), "sin guardar");
+    EXPECT_NE(ReferenceDb(), nullptr);
+
+    Guion().respuestas = {Respuesta::Si, Respuesta::No};
+    w.Accion("mnuSalir")->trigger();
+    EXPECT_EQ(Guion().llamadas.size(), 4u) << "la ventana de notas contesta una vez";
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(ReferenceDb(), nullptr);
 }

@@ -168,3 +168,37 @@ TEST_F(TiemposPropiosTest, UnTiempoConNombreDesconocidoEntraEnLaListaAlRegistrar
     EXPECT_EQ(LeerNombresPropios(false, ""), QStringList{"Otro"});
     EXPECT_EQ(RegistrarNombresPropios(), 0);
 }
+
+// Every form the reference data gives beyond one EI and one time is copied as something the
+// dialog accepts; what is already acceptable is left alone.
+TEST(FormularioTiempoPropio, LaCopiaDeUnaFilaDeReferenciaSeAcepta) {
+    TiempoPropio fila = Tiempo("Kodak Tri-X 400", "Xtol", "25/50", "20", "9:00-10:00");
+    fila.tiempo120 = "11:00-13:30";
+    fila.tiempoHoja = "8";
+    const TiempoPropio copia = CopiaDeReferencia(fila);
+    EXPECT_EQ(copia.ei, "25");
+    EXPECT_EQ(copia.tiempo35, "9:00");
+    EXPECT_EQ(copia.tiempo120, "11:00");
+    EXPECT_EQ(copia.tiempoHoja, "8");
+    EXPECT_EQ(copia.nota, "Según la referencia: EI 25/50 (se copia 25); 35 mm 9:00-10:00 (se copia 9:00); "
+                          "120 11:00-13:30 (se copia 11:00).");
+    EXPECT_TRUE(std::holds_alternative<TiempoPropio>(ValidarTiempoPropio(copia)));
+
+    // A plain row is copied as it stands; a note already there stays first.
+    fila = Tiempo("Kodak Tri-X 400", "Xtol", "400", "20", "7:30");
+    EXPECT_EQ(CopiaDeReferencia(fila).nota, "");
+    EXPECT_EQ(CopiaDeReferencia(fila).ei, "400");
+    fila.ei = " 320 / 640 ";
+    fila.nota = "mía";
+    EXPECT_EQ(CopiaDeReferencia(fila).nota, "mía\nSegún la referencia: EI 320 / 640 (se copia 320).");
+    // What is not a range of two times is left for the dialog to point out.
+    fila.tiempo35 = "unos-8";
+    EXPECT_EQ(CopiaDeReferencia(fila).tiempo35, "unos-8");
+}
+
+// Degrees by value: 8 before 24, decimals in their place, words after the numbers.
+TEST(TiemposPropiosOrden, LasTemperaturasVanPorValor) {
+    EXPECT_EQ(MezclarTemperaturas({"20", "24", "27", "8"}, {}), (QStringList{"8", "20", "24", "27"}));
+    EXPECT_EQ(MezclarTemperaturas({"20", "8"}, {"20,5", "ambiente", "20", "18"}),
+              (QStringList{"8", "18", "20", "20,5", "ambiente"}));
+}

@@ -298,7 +298,11 @@ TEST_F(frmPeliculasReveladoresTest, BaseCerradaYReabiertaMientrasLaVentanaSigueA
     CerrarBasesDatos();
     QTest::keyClicks(nota, "sin base");
     QTest::mouseClick(v.Control<QPushButton>("btnGuardarNota"), Qt::LeftButton);
-    // Nothing was written: the text stays for a later save.
+    // Nothing was written, and the user is told: the text stays for a later save.
+    ASSERT_EQ(Guion().llamadas.size(), 1u);
+    EXPECT_EQ(Guion().llamadas[0].texto,
+              QStringLiteral("Error al guardar notas: la base de datos de referencia está cerrada."));
+    Guion().llamadas.clear();
     EXPECT_EQ(nota->toPlainText(), "sin base");
     EXPECT_TRUE(v.Control<QPushButton>("btnGuardarNota")->isEnabled());
     v.ElegirTemperatura("24");
@@ -489,4 +493,39 @@ TEST_F(frmPeliculasReveladoresTest, NotaMiaLargaYExtranaVuelveIgual) {
     v.ClicFila(3);
     EXPECT_EQ(TextoEscrito(v.Control<QPlainTextEdit>("txtNotaPersonal")), texto);
     EXPECT_FALSE(v.Control<QPushButton>("btnGuardarNota")->isEnabled());
+}
+
+// "Mis notas" that cannot be saved stay: Yes to the question keeps the window open, and the text
+// stays for its own film and developer, even when another row is clicked.
+TEST_F(frmPeliculasReveladoresTest, UnGuardadoFallidoNoPierdeMisNotas) {
+    Ventana v;
+    auto* nota = v.Control<QPlainTextEdit>("txtNotaPersonal");
+    auto* guardar = v.Control<QPushButton>("btnGuardarNota");
+    v.Clic("Kodak Tri-X 400");
+    v.ClicFila(3); // Rodinal
+    QTest::keyClicks(nota, "importante");
+    ReferenceDb()->Ejecutar("CREATE TRIGGER falla BEFORE INSERT ON NotasMiasPelicula "
+                            "BEGIN SELECT RAISE(ABORT, 'disco lleno'); END");
+    Guion().respuestas = {Respuesta::Si};
+    EXPECT_FALSE(v.ventana->Marco()->close());
+    EXPECT_TRUE(v.ventana->isVisible());
+    ASSERT_EQ(Guion().llamadas.size(), 2u);
+    EXPECT_EQ(Guion().llamadas[1].texto, "Error al guardar notas: disco lleno");
+    EXPECT_EQ(nota->toPlainText(), "importante");
+    EXPECT_TRUE(guardar->isEnabled());
+
+    Guion().respuestas = {Respuesta::Si};
+    v.ClicFila(1); // D-76
+    EXPECT_EQ(nota->toPlainText(), "importante");
+    EXPECT_TRUE(guardar->isEnabled());
+    // A picture to look at, when asked for: GARVOLA_CAPTURAS=/tmp/...
+    if (const QString capturas = qEnvironmentVariable("GARVOLA_CAPTURAS"); !capturas.isEmpty())
+        v.ventana->Marco()->grab().save(capturas + "/busqueda_misnotas.png");
+    ReferenceDb()->Ejecutar("DROP TRIGGER falla");
+    QTest::mouseClick(guardar, Qt::LeftButton);
+    EXPECT_FALSE(guardar->isEnabled());
+    EXPECT_EQ(Notas("NotasMiasPelicula"), QStringList{"importante"});
+    Consulta c = ReferenceDb()->Consultar("SELECT IdPelicula, IdRevelador FROM NotasMiasPelicula");
+    EXPECT_EQ(c.Campo(1).toInt(), 10);
+    EXPECT_TRUE(v.ventana->Marco()->close());
 }

@@ -256,6 +256,9 @@ TEST_F(frmFormulasTest, UnGuardadoFallidoConservaTextoYBoton) {
     EXPECT_EQ(Guion().llamadas[0].texto, "Error al guardar notas: disco lleno");
     EXPECT_EQ(Texto("txtMisNotas"), "importante");
     EXPECT_TRUE(Guardable());
+    // A picture to look at, when asked for: GARVOLA_CAPTURAS=/tmp/...
+    if (const QString capturas = qEnvironmentVariable("GARVOLA_CAPTURAS"); !capturas.isEmpty())
+        w->Marco()->grab().save(capturas + "/formulas_misnotas.png");
 
     // Answering Yes to the question: the failed save keeps the formula and the window.
     Guion().respuestas = {Respuesta::Si};

@@ -1,0 +1,180 @@
+#include "devtimes/FormularioTiempoPropio.h"
+#include "devtimes/TiemposPropios.h"
+#include "devtimes/frmPeliculasReveladores.h"
+#include "devtimes/frmTiempoPropio.h"
+#include "intercambio/MisDatos.h"
+#include "maintenance/frmServicio.h"
+#include "timer/CuadernoRevelado.h"
+#include "timer/frmTemporizador.h"
+
+#include "FixtureTiempos.h"
+#include "ManejoVentana.h"
+#include "soporte/DialogosGuion.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+
+using Ventana = ManejoVentana<frmPeliculasReveladores>;
+
+// An open search window follows every change of the own data, whichever window makes it.
+class RecargaPropios : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fixture::Pelicula(1, "Kodak Tri-X 400");
+        fixture::Revelador(10, "Rodinal");
+        fixture::Revelador(11, "D-76");
+        fixture::Revelador(12, "Xtol");
+        fixture::Tiempo(1, 11, "400", "20", "9:45");
+        fixture::Tiempo(1, 10, "400", "20", "13:00");
+    }
+    static void Menu(QWidget* donde, const QPoint& punto) {
+        QContextMenuEvent evento(QContextMenuEvent::Mouse, punto, donde->mapToGlobal(punto));
+        QApplication::sendEvent(donde, &evento);
+        for (auto* m : donde->window()->findChildren<QMenu*>())
+            m->hide();
+    }
+    static void Elegir(QWidget* ventana, const char* accion) {
+        auto* a = ventana->findChild<QAction*>(QString::fromLatin1(accion));
+        ASSERT_NE(a, nullptr) << accion;
+        a->trigger();
+        QCoreApplication::processEvents();
+    }
+    static void MenuFila(Ventana& v, int fila) {
+        Menu(v.Grid()->viewport(), v.Grid()->visualItemRect(v.Grid()->item(fila - 1, 0)).center());
+    }
+    static void Guardar(frmTiempoPropio* d) {
+        ASSERT_NE(d, nullptr);
+        QTest::mouseClick(d->findChild<QPushButton*>("btnGuardar"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+    static QStringList Propias(Ventana& v) {
+        QStringList r;
+        for (int f = 1; f <= v.ventana->FilasDatos(); ++f)
+            if (v.Fila(f)[7].startsWith("[PROPIO]"))
+                r << v.Fila(f)[0] + u' ' + v.Fila(f)[2];
+        return r;
+    }
+    static TiempoPropio Propio(const QString& revelador, const QString& ei) {
+        TiempoPropio t;
+        t.pelicula = "Kodak Tri-X 400";
+        t.revelador = revelador;
+        t.dilucion = "1+50";
+        t.ei = ei;
+        t.tiempo35 = "15:00";
+        t.temperatura = "20";
+        return t;
+    }
+
+    CarpetaPruebas carpeta_;
+};
+
+} // namespace
+
+// Saved from the timer's log: the open search window shows it, keeping the row the user looks at.
+TEST_F(RecargaPropios, UnTiempoDelCuadernoApareceEnLaBusquedaAbierta) {
+    Ventana v;
+    v.Clic("Kodak Tri-X 400");
+    v.ClicFila(2);
+    ASSERT_EQ(v.Fila(2)[0], "Rodinal");
+    EntradaCuaderno e;
+    e.pelicula = "Kodak Tri-X 400";
+    e.revelador = "Rodinal";
+    e.dilucion = "1+50";
+    e.ei = "800";
+    e.formato = "35 mm";
+    e.decimasBase = e.decimasBano = 200;
+    e.segundosBase = e.segundos = 960;
+    ASSERT_NE(GuardarEnCuaderno(e), 0);
+
+    auto* t = v.anfitrion.Abrir<frmTemporizador>();
+    QCoreApplication::processEvents();
+    auto* log = t->findChild<QListWidget*>("lstCuaderno");
+    ASSERT_EQ(log->count(), 1);
+    Menu(log->viewport(), log->visualItemRect(log->item(0)).center());
+    Elegir(t, "mnuGuardarComoMiTiempo");
+    Guardar(t->findChild<frmTiempoPropio*>());
+    EXPECT_TRUE(Guion().llamadas.empty());
+
+    EXPECT_EQ(Propias(v), QStringList{"Rodinal 800"});
+    EXPECT_EQ(v.ventana->FilaActual(), 2);
+    EXPECT_EQ(v.Fila(2)[0], "Rodinal");
+}
+
+// Clearing in the service window takes the own rows away at once; a row made stale behind the
+// window's back is not edited silently.
+TEST_F(RecargaPropios, BorrarTodosYUnaFilaQueYaNoExiste) {
+    GuardarTiempoPropio(Propio("Rodinal", "800"));
+    Ventana v;
+    v.Clic("Kodak Tri-X 400");
+    ASSERT_EQ(Propias(v), QStringList{"Rodinal 800"});
+
+    auto* servicio = v.anfitrion.Abrir<frmServicio>();
+    Guion().respuestas = {Respuesta::Si};
+    QTest::mouseClick(servicio->findChild<QPushButton*>("cmdBorrarTiemposPropios"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Guion().llamadas.back().texto, "Tiempos propios borrados.");
+    EXPECT_TRUE(Propias(v).isEmpty());
+    EXPECT_EQ(v.ventana->FilasDatos(), 2);
+
+    // Another program (or copy) deletes it: the window cannot know until asked to edit it.
+    GuardarTiempoPropio(Propio("Xtol", "1600"));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Propias(v), QStringList{"Xtol 1600"});
+    NotesDb()->Ejecutar("DELETE FROM TiemposPropios");
+    Guion().llamadas.clear();
+    MenuFila(v, 3);
+    Elegir(v.ventana, "mnuEditarMiTiempo");
+    ASSERT_EQ(Guion().llamadas.size(), 1u);
+    EXPECT_EQ(Guion().llamadas[0].tipo, DialogosGuion::Tipo::Informar);
+    EXPECT_TRUE(Guion().llamadas[0].texto.startsWith("Ese tiempo propio ya no existe"));
+    EXPECT_EQ(v.ventana->findChild<frmTiempoPropio*>(), nullptr);
+    EXPECT_TRUE(Propias(v).isEmpty());
+}
+
+// An import through the service window shows what it brought in the open search window.
+TEST_F(RecargaPropios, ImportarRecargaLaBusquedaAbierta) {
+    QTemporaryDir fuera;
+    const QString paquete = fuera.path() + "/mios.zip";
+    GuardarTiempoPropio(Propio("D-76", "1600"));
+    ExportarMisDatos(paquete);
+    BorrarTodosMisTiempos();
+    Ventana v;
+    v.Clic("Kodak Tri-X 400");
+    ASSERT_TRUE(Propias(v).isEmpty());
+
+    auto* servicio = v.anfitrion.Abrir<frmServicio>();
+    Guion().archivos = {paquete};
+    Guion().respuestas = {Respuesta::Si};
+    QTest::mouseClick(servicio->findChild<QPushButton*>("cmdImportarMisDatos"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Propias(v), QStringList{"D-76 1600"});
+}
+
+// A reference row with an EI pair and a range of times is copied as a time the dialog takes as it
+// stands, the note saying what the reference gave.
+TEST_F(RecargaPropios, CopiarUnaFilaConParDeEIYRangoDeTiempos) {
+    fixture::Tiempo(1, 12, "100/200", "20", "5:00-6:00");
+    Ventana v;
+    v.Clic("Kodak Tri-X 400");
+    ASSERT_EQ(v.Fila(3)[2], "100/200");
+    MenuFila(v, 3);
+    Elegir(v.ventana, "mnuCopiarComoMiTiempo");
+    Guardar(v.ventana->findChild<frmTiempoPropio*>());
+    EXPECT_TRUE(Guion().llamadas.empty());
+    const auto propios = LeerTiemposPropios(true, "Kodak Tri-X 400", {});
+    ASSERT_EQ(propios.size(), 1u);
+    EXPECT_EQ(propios[0].ei, "100");
+    EXPECT_EQ(propios[0].tiempo35, "5:00");
+    EXPECT_EQ(propios[0].tiempo120, "9:00");
+    EXPECT_EQ(propios[0].nota,
+              "Según la referencia: EI 100/200 (se copia 100); 35 mm 5:00-6:00 (se copia 5:00).");
+    EXPECT_EQ(Propias(v), QStringList{"Xtol 100"});
+}
