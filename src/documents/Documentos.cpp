@@ -1,10 +1,11 @@
 #include "documents/Documentos.h"
 
+#include "shell/EntradasCarpeta.h"
 #include "shell/Numeros.h"
 #include "shell/Rutas.h"
 
-#include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 ClaseDocumento ClaseDeTipo(const QString& tipo) {
     if (tipo == u"PDF")
@@ -26,21 +27,26 @@ QString FormatoTamano(qint64 bytes) {
 ListadoDocumentos ListarDocumentos(const QString& carpetaDocs, const QString& filtro) {
     ListadoDocumentos listado;
     const QString buscado = filtro.trimmed().toLower();
-    const QDir carpeta(RutaPrograma(carpetaDocs));
-    if (!QFileInfo(carpeta.path()).isDir()) {
+    const QString carpeta = RutaPrograma(carpetaDocs);
+    if (!QFileInfo(carpeta).isDir()) {
         listado.conteo = u"Carpeta '" + carpetaDocs + u"' no encontrada";
         return listado;
     }
-    const QFileInfoList archivos = carpeta.entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& archivo : archivos) {
-        const QString nombre = archivo.fileName();
+    std::vector<EntradaCarpeta> archivos = ListarCarpeta(carpeta);
+    std::erase_if(archivos, [](const EntradaCarpeta& e) { return !e.archivo || e.nombre.startsWith(u'.'); });
+    std::sort(archivos.begin(), archivos.end(), [](const EntradaCarpeta& a, const EntradaCarpeta& b) {
+        return NombreAntes(a.nombre, b.nombre);
+    });
+    for (const EntradaCarpeta& archivo : archivos) {
+        const QString nombre = NombreVisible(archivo.nombre);
         if (!buscado.isEmpty() && !nombre.toLower().contains(buscado))
             continue;
         const qsizetype punto = nombre.lastIndexOf(u'.');
         const QString tipo = punto < 0 ? QString() : nombre.mid(punto + 1).toUpper();
         if (ClaseDeTipo(tipo) == ClaseDocumento::Ninguna)
             continue;
-        listado.documentos.push_back({nombre, tipo, FormatoTamano(archivo.size()), archivo.filePath()});
+        listado.documentos.push_back(
+            {nombre, tipo, FormatoTamano(archivo.tamano), UnirRuta(carpeta, archivo.nombre)});
     }
     listado.conteo = QString::number(listado.documentos.size()) + u" documentos";
     return listado;
