@@ -195,7 +195,7 @@ void frmVisorImagenes::DibujarRanura(int ranura, const QImage* imagen) {
     const QRect destino = SituarEnCaja(caja, t.width(), t.height());
     if (destino.isEmpty())
         return;
-    picTira_->Imagen(destino.x(), destino.y(), destino.width(), destino.height(), *imagen);
+    picTira_->DibujarEstirado(destino.x(), destino.y(), destino.width(), destino.height(), *imagen);
     for (const QLine& l : BordesHueco(caja, destino))
         picTira_->Linea(l.x1(), l.y1(), l.x2(), l.y2(), ColorBordeMiniatura);
 }
