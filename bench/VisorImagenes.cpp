@@ -1,6 +1,7 @@
 // The image viewer on a large collection: a strip of 12 thumbnails from 24-megapixel JPEGs
-// against decoding each whole and scaling it, the memory the thumbnail cache holds, and the folder
-// tree of 10,000 folders against a bare QDirIterator walk of the same folders.
+// against decoding each whole and scaling it, the memory the thumbnail cache holds, the folder
+// tree of 10,000 folders against a bare QDirIterator walk of the same folders, and the window
+// opening on a program folder with a link to "/" or eight sister folders linked to each other.
 #include "FotoSintetica.h"
 #include "shell/Anfitrion.h"
 #include "shell/Imagenes.h"
@@ -18,12 +19,16 @@
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <benchmark/benchmark.h>
 
 namespace {
 
 QStringList g_fotos; // 12 JPEGs of 6000 x 4000
 QString g_arbol;     // 100 folders of 99 folders each: 10,000 folders
+QString g_conRaiz;   // a program folder whose imag/ holds a link to "/"
+QString g_hermanas;  // a program folder with eight sisters, each linking to the seven others
 
 QSize CajaMiniatura() {
     return {TwipsAPixeles(kAnchoCaja), TwipsAPixeles(kAltoCaja)};
@@ -75,10 +80,28 @@ void BM_TiraDecodificandoEnteras(benchmark::State& estado) {
 }
 BENCHMARK(BM_TiraDecodificandoEnteras)->Unit(benchmark::kMillisecond)->Iterations(2);
 
+// Every folder opened, as a user opening them all would.
+int AbrirTodo(ArbolCarpetas& arbol) {
+    std::vector<NodoCarpeta> pendientes{arbol.Raiz()};
+    int n = 1;
+    while (!pendientes.empty()) {
+        const NodoCarpeta c = pendientes.back();
+        pendientes.pop_back();
+        for (NodoCarpeta& h : arbol.Subcarpetas(c)) {
+            ++n;
+            if (h.conSubcarpetas)
+                pendientes.push_back(std::move(h));
+        }
+    }
+    return n;
+}
+
 void BM_ArbolCarpetas(benchmark::State& estado) {
     int n = 0;
-    for (auto _ : estado)
-        n = ContarCarpetas(ConstruirArbolCarpetas(g_arbol));
+    for (auto _ : estado) {
+        ArbolCarpetas arbol(g_arbol);
+        n = AbrirTodo(arbol);
+    }
     estado.counters["folders"] = n;
 }
 BENCHMARK(BM_ArbolCarpetas)->Unit(benchmark::kMillisecond)->Iterations(10);
@@ -120,6 +143,42 @@ void BM_VisorCargaElArbol(benchmark::State& estado) {
 }
 BENCHMARK(BM_VisorCargaElArbol)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// Until the window is shown and ready for a click, with the linked folder opened once.
+void AbrirVisorEn(benchmark::State& estado, const QString& programa, const QString& abrir) {
+    AnfitrionBanco anfitrion;
+    FijarCarpetaPrograma(programa);
+    int nodos = 0;
+    for (auto _ : estado) {
+        frmVisorImagenes visor(anfitrion);
+        visor.Cargar();
+        visor.show();
+        QCoreApplication::processEvents();
+        auto* arbol = visor.findChild<QTreeWidget*>(QStringLiteral("tvCarpetas"));
+        QTreeWidgetItem* nodo = arbol->topLevelItem(0);
+        for (const QString& parte : abrir.split(u'/')) {
+            for (int i = 0; i < nodo->childCount(); ++i)
+                if (nodo->child(i)->text(0) == parte)
+                    nodo = nodo->child(i);
+            nodo->setExpanded(true);
+        }
+        QCoreApplication::processEvents();
+        nodos = 0;
+        for (QTreeWidgetItemIterator it(arbol); *it; ++it)
+            ++nodos;
+    }
+    estado.counters["nodes"] = nodos;
+}
+
+void BM_VisorConEnlaceARaiz(benchmark::State& estado) {
+    AbrirVisorEn(estado, g_conRaiz, QStringLiteral("imag/x"));
+}
+BENCHMARK(BM_VisorConEnlaceARaiz)->Unit(benchmark::kMillisecond)->Iterations(9);
+
+void BM_VisorConOchoHermanasEnlazadas(benchmark::State& estado) {
+    AbrirVisorEn(estado, g_hermanas, QStringLiteral("h0/a1"));
+}
+BENCHMARK(BM_VisorConOchoHermanasEnlazadas)->Unit(benchmark::kMillisecond)->Iterations(9);
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -144,6 +203,18 @@ int main(int argc, char** argv) {
         for (int j = 0; j < 99; ++j)
             QDir().mkdir(c + QStringLiteral("/sub%1").arg(j, 2, 10, QChar(u'0')));
     }
+    g_conRaiz = carpeta.filePath(QStringLiteral("con_raiz"));
+    QDir().mkpath(g_conRaiz + QStringLiteral("/imag/films"));
+    if (!QFile::link(QStringLiteral("/"), g_conRaiz + QStringLiteral("/imag/x")))
+        return 1;
+    g_hermanas = carpeta.filePath(QStringLiteral("hermanas"));
+    for (int i = 0; i < 8; ++i)
+        QDir().mkpath(g_hermanas + QStringLiteral("/h%1").arg(i));
+    for (int i = 0; i < 8; ++i)
+        for (int j = 0; j < 8; ++j)
+            if (i != j && !QFile::link(g_hermanas + QStringLiteral("/h%1").arg(j),
+                                       g_hermanas + QStringLiteral("/h%1/a%2").arg(i).arg(j)))
+                return 1;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -1,10 +1,9 @@
 #include "documents/Documentos.h"
 
+#include "shell/EntradasCarpeta.h"
 #include "shell/Numeros.h"
-#include "shell/OrdenAlfabetico.h"
 #include "shell/Rutas.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -28,24 +27,26 @@ QString FormatoTamano(qint64 bytes) {
 ListadoDocumentos ListarDocumentos(const QString& carpetaDocs, const QString& filtro) {
     ListadoDocumentos listado;
     const QString buscado = filtro.trimmed().toLower();
-    const QDir carpeta(RutaPrograma(carpetaDocs));
-    if (!QFileInfo(carpeta.path()).isDir()) {
+    const QString carpeta = RutaPrograma(carpetaDocs);
+    if (!QFileInfo(carpeta).isDir()) {
         listado.conteo = u"Carpeta '" + carpetaDocs + u"' no encontrada";
         return listado;
     }
-    QFileInfoList archivos = carpeta.entryInfoList(QDir::Files);
-    std::sort(archivos.begin(), archivos.end(), [](const QFileInfo& a, const QFileInfo& b) {
-        return AntesAlfabetico(a.fileName(), b.fileName());
+    std::vector<EntradaCarpeta> archivos = ListarCarpeta(carpeta);
+    std::erase_if(archivos, [](const EntradaCarpeta& e) { return !e.archivo || e.nombre.startsWith(u'.'); });
+    std::sort(archivos.begin(), archivos.end(), [](const EntradaCarpeta& a, const EntradaCarpeta& b) {
+        return NombreAntes(a.nombre, b.nombre);
     });
-    for (const QFileInfo& archivo : archivos) {
-        const QString nombre = archivo.fileName();
+    for (const EntradaCarpeta& archivo : archivos) {
+        const QString nombre = NombreVisible(archivo.nombre);
         if (!buscado.isEmpty() && !nombre.toLower().contains(buscado))
             continue;
         const qsizetype punto = nombre.lastIndexOf(u'.');
         const QString tipo = punto < 0 ? QString() : nombre.mid(punto + 1).toUpper();
         if (ClaseDeTipo(tipo) == ClaseDocumento::Ninguna)
             continue;
-        listado.documentos.push_back({nombre, tipo, FormatoTamano(archivo.size()), archivo.filePath()});
+        listado.documentos.push_back(
+            {nombre, tipo, FormatoTamano(archivo.tamano), UnirRuta(carpeta, archivo.nombre)});
     }
     listado.conteo = QString::number(listado.documentos.size()) + u" documentos";
     return listado;

@@ -6,10 +6,10 @@
 
 // One file of a document folder as the list shows it.
 struct Documento {
-    QString nombre; // with its extension
+    QString nombre; // with its extension, as shown (bytes that are not UTF-8 as U+FFFD)
     QString tipo;   // the extension in upper case, without the point
     QString tamano; // FormatoTamano of its length
-    QString ruta;   // full path
+    QString ruta;   // full path, its bytes kept (RutaDeBytes)
 };
 
 struct ListadoDocumentos {

@@ -1,5 +1,7 @@
 #include "documents/Escritorio.h"
 
+#include "shell/EntradasCarpeta.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -13,7 +15,14 @@ AbridorEscritorio& Abridor() {
 bool AbrirConEscritorio(const QString& ruta) {
     if (Abridor())
         return Abridor()(ruta);
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(ruta));
+    return QDesktopServices::openUrl(UrlDeArchivo(ruta));
+}
+
+QUrl UrlDeArchivo(const QString& ruta) {
+    if (!RutaConBytesSueltos(ruta))
+        return QUrl::fromLocalFile(ruta);
+    // Percent-encoded bytes that are not UTF-8 stay as they are in the URL.
+    return QUrl::fromEncoded("file://" + BytesDeRuta(ruta).toPercentEncoding("/"));
 }
 
 AbridorEscritorio InstalarAbridorEscritorio(AbridorEscritorio abridor) {

@@ -80,7 +80,7 @@ void frmImagenCompleta::DibujarImagen() {
     QImage imagen = CargarImagenEscalada(rutaImagen_, pw, ph);
     if (!imagen.isNull()) {
         const QSize t = TamanoTwips(imagen);
-        picImg_->Imagen((sw - t.width()) / 2, (sh - t.height()) / 2, t.width(), t.height(), imagen);
+        picImg_->DibujarEstirado((sw - t.width()) / 2, (sh - t.height()) / 2, t.width(), t.height(), imagen);
         return;
     }
     picImg_->ImagenAjustada(CargarImagen(rutaImagen_));

@@ -1,20 +1,31 @@
 #include "maintenance/Fondos.h"
 
 #include "maintenance/DimensionesJpeg.h"
-#include "shell/OrdenAlfabetico.h"
+#include "shell/EntradasCarpeta.h"
 #include "shell/Rutas.h"
 
-#include <QDir>
+#include <QFile>
 #include <algorithm>
 
 std::vector<Fondo> ListarFondos() {
-    // Sorted by name, as users know the list from other systems; the pattern ignores case.
-    const QDir carpeta(RutaPrograma(QStringLiteral("imag")));
+    const QString carpeta = RutaPrograma(QStringLiteral("imag"));
+    std::vector<EntradaCarpeta> archivos = ListarCarpeta(carpeta);
+    // The pattern "tz_fnd_*.jpg" ignores case.
+    std::erase_if(archivos, [](const EntradaCarpeta& e) {
+        return !e.archivo || !e.nombre.startsWith(u"tz_fnd_", Qt::CaseInsensitive) ||
+               !e.nombre.endsWith(u".jpg", Qt::CaseInsensitive);
+    });
+    // Sorted by name, as users know the list from other systems.
+    std::sort(archivos.begin(), archivos.end(), [](const EntradaCarpeta& a, const EntradaCarpeta& b) {
+        return NombreAntes(a.nombre, b.nombre);
+    });
     std::vector<Fondo> fondos;
-    QStringList nombres = carpeta.entryList({QStringLiteral("tz_fnd_*.jpg")}, QDir::Files);
-    std::sort(nombres.begin(), nombres.end(), AntesAlfabetico);
-    for (const QString& nombre : nombres)
-        fondos.push_back({nombre, LineaFondo(nombre, DimensionesJpeg(carpeta.filePath(nombre)))});
+    for (const EntradaCarpeta& e : archivos) {
+        QFile archivo;
+        const std::optional<QSize> tamano =
+            AbrirParaLeer(archivo, UnirRuta(carpeta, e.nombre)) ? DimensionesJpeg(archivo) : std::nullopt;
+        fondos.push_back({e.nombre, LineaFondo(NombreVisible(e.nombre), tamano)});
+    }
     return fondos;
 }
 

@@ -7,8 +7,9 @@
 
 // The background pictures "tz_fnd_*.jpg" of the images folder, as the service window lists them.
 struct Fondo {
-    QString nombre; // file name inside imag\ .
-    QString linea;  // the name padded or cut to 30 characters, then "width x height" or "?"
+    QString nombre; // file name inside imag\ , its bytes kept (RutaDeBytes)
+    QString linea;  // the name as shown (stray bytes as U+FFFD) padded or cut to 30 characters, then "width x
+                    // height" or "?"
 };
 
 inline constexpr int kAnchoNombreFondo = 30;

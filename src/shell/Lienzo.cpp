@@ -205,7 +205,7 @@ QSizeF Lienzo::MedirTexto(const QString& texto, double puntos, bool negrita, con
     return caja.size() * kTwipsPorPixel;
 }
 
-void Lienzo::Imagen(double x, double y, double ancho, double alto, const QImage& imagen) {
+void Lienzo::DibujarEstirado(double x, double y, double ancho, double alto, const QImage& imagen) {
     AjustarBuffer();
     if (imagen.isNull() || buffer_.isNull())
         return;
@@ -264,6 +264,6 @@ bool Lienzo::ImagenAjustada(const QImage& imagen) {
     const QSize t = TamanoTwips(imagen);
     const auto caja = CajaAjustada(AnchoTwips(), AltoTwips(), t.width(), t.height());
     if (caja)
-        Imagen(caja->x(), caja->y(), caja->width(), caja->height(), imagen);
+        DibujarEstirado(caja->x(), caja->y(), caja->width(), caja->height(), imagen);
     return caja.has_value();
 }

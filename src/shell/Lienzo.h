@@ -56,7 +56,7 @@ public:
                       const QString& familia = Tema::FaceInterfaz) const;
     // The picture stretched into the pixel rectangle at (px, py) of ancho / 15 x alto / 15 pixels
     // (rounded, at least 1), with smooth (area-averaging) resampling.
-    void Imagen(double x, double y, double ancho, double alto, const QImage& imagen);
+    void DibujarEstirado(double x, double y, double ancho, double alto, const QImage& imagen);
     // The picture (its size in twips) enlarged or reduced to fit the whole canvas, proportions
     // kept, centred with integer division. False when the picture has no size.
     bool ImagenAjustada(const QImage& imagen);

@@ -1,78 +1,56 @@
 #include "viewer/ArbolCarpetas.h"
 
-#include "shell/OrdenAlfabetico.h"
+#include "shell/EntradasCarpeta.h"
 
 #include <QDir>
-#include <QDirIterator>
-#include <QFileInfo>
 #include <algorithm>
+#include <sys/stat.h>
 
-namespace {
-
-QString Unir(const QString& carpeta, const QString& nombre) {
-    return carpeta.endsWith(u'/') ? QString(carpeta + nombre) : QString(carpeta + u'/' + nombre);
+ArbolCarpetas::ArbolCarpetas(const QString& raiz) {
+    raiz_.nombre = NombreVisible(QDir::toNativeSeparators(raiz));
+    const QString nativa = QDir::toNativeSeparators(raiz);
+    raiz_.ruta = nativa.endsWith(QDir::separator()) ? nativa : nativa + QDir::separator();
+    struct stat st {};
+    if (::stat(BytesDeRuta(raiz_.ruta).constData(), &st) == 0 && S_ISDIR(st.st_mode))
+        raiz_.conSubcarpetas = Reclamar({st.st_dev, st.st_ino}, raiz_.ruta);
 }
 
-struct Subcarpeta {
-    QString nombre;
-    // The real folder; empty for a link that must not be entered.
-    QString real;
-};
+bool ArbolCarpetas::Reclamar(const Identidad& id, const QString& ruta) {
+    const auto it = duenos_.find(id);
+    if (it != duenos_.end())
+        return it->second == ruta;
+    if (int(duenos_.size()) >= kMaxCarpetasArbol)
+        return false;
+    duenos_.emplace(id, ruta);
+    return true;
+}
 
-// `reales`: the real (canonical) paths of the folders from the root down to this one.
-void AgregarSubcarpetas(NodoCarpeta& nodo, std::vector<QString>& reales) {
-    std::vector<Subcarpeta> encontradas;
-    QDirIterator it(nodo.ruta, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-    while (it.hasNext()) {
-        const QFileInfo entrada = it.nextFileInfo();
-        Subcarpeta s{entrada.fileName(), {}};
-        if (!entrada.isSymLink()) {
-            s.real = Unir(reales.back(), s.nombre);
-        } else {
-            const QString destino = entrada.canonicalFilePath();
-            if (destino.isEmpty())
-                continue; // broken link
-            if (std::find(reales.begin(), reales.end(), destino) == reales.end())
-                s.real = destino;
-        }
-        encontradas.push_back(std::move(s));
+std::vector<NodoCarpeta> ArbolCarpetas::Subcarpetas(const NodoCarpeta& carpeta) {
+    std::vector<EntradaCarpeta> entradas;
+    struct stat st {};
+    // Only a folder this tree entered from that very place is read.
+    if (::stat(BytesDeRuta(carpeta.ruta).constData(), &st) == 0) {
+        const auto it = duenos_.find({st.st_dev, st.st_ino});
+        if (it != duenos_.end() && it->second == carpeta.ruta)
+            entradas = ListarCarpeta(carpeta.ruta);
     }
-    // This platform lists a folder in no useful order; the tree shows names in order.
-    std::sort(encontradas.begin(), encontradas.end(),
-              [](const Subcarpeta& a, const Subcarpeta& b) { return AntesAlfabetico(a.nombre, b.nombre); });
-    if (encontradas.size() > size_t(kMaxSubcarpetas))
-        encontradas.resize(kMaxSubcarpetas);
+    std::erase_if(entradas, [](const EntradaCarpeta& e) { return !e.carpeta; });
+    std::sort(entradas.begin(), entradas.end(), [](const EntradaCarpeta& a, const EntradaCarpeta& b) {
+        return NombreAntes(a.nombre, b.nombre);
+    });
+    if (entradas.size() > size_t(kMaxSubcarpetas))
+        entradas.resize(kMaxSubcarpetas);
 
-    nodo.hijos.reserve(encontradas.size());
-    for (Subcarpeta& s : encontradas) {
-        NodoCarpeta& hijo = nodo.hijos.emplace_back();
-        hijo.ruta = nodo.ruta + s.nombre + QDir::separator();
-        hijo.nombre = std::move(s.nombre);
-        if (s.real.isEmpty())
-            continue;
-        reales.push_back(std::move(s.real));
-        AgregarSubcarpetas(hijo, reales);
-        reales.pop_back();
+    std::vector<NodoCarpeta> hijos(entradas.size());
+    for (size_t i = 0; i < entradas.size(); ++i) {
+        hijos[i].nombre = NombreVisible(entradas[i].nombre);
+        hijos[i].ruta = carpeta.ruta + entradas[i].nombre + QDir::separator();
     }
-}
-
-} // namespace
-
-NodoCarpeta ConstruirArbolCarpetas(const QString& raiz) {
-    NodoCarpeta nodo;
-    nodo.nombre = QDir::toNativeSeparators(raiz);
-    nodo.ruta = nodo.nombre.endsWith(QDir::separator()) ? nodo.nombre : nodo.nombre + QDir::separator();
-    const QString real = QFileInfo(raiz).canonicalFilePath();
-    if (real.isEmpty())
-        return nodo;
-    std::vector<QString> reales{real};
-    AgregarSubcarpetas(nodo, reales);
-    return nodo;
-}
-
-int ContarCarpetas(const NodoCarpeta& nodo) {
-    int n = 1;
-    for (const NodoCarpeta& h : nodo.hijos)
-        n += ContarCarpetas(h);
-    return n;
+    // Real sub-folders claim their folder before links do.
+    for (const bool enlaces : {false, true})
+        for (size_t i = 0; i < entradas.size(); ++i)
+            if (entradas[i].enlace == enlaces &&
+                Reclamar({entradas[i].dispositivo, entradas[i].nodo}, hijos[i].ruta))
+                hijos[i].conSubcarpetas = TieneSubcarpetas(hijos[i].ruta);
+    return hijos;
 }

@@ -1,8 +1,11 @@
 #include "viewer/DecodificadorImagenes.h"
 
+#include "shell/EntradasCarpeta.h"
 #include "shell/Imagenes.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QImageReader>
 #include <QMutex>
 #include <QSet>
 #include <QThread>
@@ -13,9 +16,26 @@ QString Clave(DecodificadorImagenes::Clase clase, const QString& ruta, const QSi
     return QString::number(int(clase)) + u'|' + QString::number(caja.width()) + u'x' +
            QString::number(caja.height()) + u'|' + ruta;
 }
+// A name Qt's file classes cannot spell: opened by its bytes and read by Qt's readers alone.
+QImage CargarPorBytes(const QString& ruta, const QSize& caja) {
+    QFile archivo;
+    if (!AbrirParaLeer(archivo, ruta))
+        return {};
+    QImageReader lector(&archivo);
+    lector.setAutoTransform(true);
+    const QSize anunciado = lector.size();
+    if (!anunciado.isValid() || qint64(anunciado.width()) * anunciado.height() > kMaxPixelesImagen)
+        return {};
+    const QImage imagen = lector.read();
+    if (imagen.isNull() || caja.isEmpty())
+        return {};
+    return imagen.scaled(caja, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
 } // namespace
 
 QImage CargarReducida(const QString& ruta, const QSize& caja) {
+    if (RutaConBytesSueltos(ruta))
+        return CargarPorBytes(ruta, caja);
     QImage imagen = CargarImagenEscalada(ruta, caja.width(), caja.height());
     if (!imagen.isNull())
         return imagen;

@@ -1,11 +1,10 @@
 #include "viewer/Tira.h"
 
+#include "shell/EntradasCarpeta.h"
 #include "shell/Imagenes.h"
 #include "shell/Numeros.h"
-#include "shell/OrdenAlfabetico.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <algorithm>
 #include <array>
 
@@ -15,21 +14,21 @@ QStringList ListarImagenes(const QString& carpeta) {
                                               QStringLiteral("webp")};
     // One pass over the folder, sorted into the types.
     std::array<QStringList, 5> porTipo;
-    QDirIterator it(carpeta, QDir::Files | QDir::Hidden);
-    while (it.hasNext()) {
-        const QString nombre = it.nextFileInfo().fileName();
-        const qsizetype punto = nombre.lastIndexOf(u'.');
+    for (const EntradaCarpeta& e : ListarCarpeta(carpeta)) {
+        if (!e.archivo)
+            continue;
+        const qsizetype punto = e.nombre.lastIndexOf(u'.');
         if (punto < 0)
             continue;
-        const QStringView extension = QStringView(nombre).mid(punto + 1);
+        const QStringView extension = QStringView(e.nombre).mid(punto + 1);
         for (size_t t = 0; t < tipos.size(); ++t)
             if (extension.compare(tipos[t], Qt::CaseInsensitive) == 0)
-                porTipo[t] << nombre;
+                porTipo[t] << e.nombre;
     }
     QStringList rutas;
     const QString base = carpeta.endsWith(QDir::separator()) ? carpeta : carpeta + QDir::separator();
     for (QStringList& nombres : porTipo) {
-        std::sort(nombres.begin(), nombres.end(), AntesAlfabetico);
+        std::sort(nombres.begin(), nombres.end(), NombreAntes);
         for (const QString& n : nombres) {
             if (rutas.size() == kMaxImagenes)
                 return rutas;

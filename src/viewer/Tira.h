@@ -16,7 +16,7 @@ inline constexpr int kAltoCaja = 1020;
 
 // The pictures of a folder (a path ending in the separator): ".jpg", ".jpeg", ".png", ".bmp" and
 // ".webp" files in that order of types, each type in name order, extensions in any case; at most
-// kMaxImagenes.
+// kMaxImagenes. Paths keep the bytes of names that are not UTF-8 (RutaDeBytes).
 QStringList ListarImagenes(const QString& carpeta);
 
 // Slots that fit in a strip of that width in twips (the outer width when the inner one is not

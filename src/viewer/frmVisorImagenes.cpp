@@ -3,6 +3,7 @@
 #include "filmsheet/frmImagenCompleta.h"
 #include "shell/Anfitrion.h"
 #include "shell/Controles.h"
+#include "shell/EntradasCarpeta.h"
 #include "shell/Imagenes.h"
 #include "shell/Lienzo.h"
 #include "shell/Numeros.h"
@@ -10,7 +11,7 @@
 #include "shell/Tema.h"
 #include "viewer/ArbolCarpetas.h"
 
-#include <QFileInfo>
+#include <QDir>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,12 +22,21 @@
 
 namespace {
 constexpr int kRutaNodo = Qt::UserRole;
+constexpr int kNodoLleno = Qt::UserRole + 1;
 constexpr int kAltoTira = 1200;
 // Around each thumbnail box. Three twips would be a fifth of a pixel, and the selection unseen.
 constexpr int kMarco = 2 * kTwipsPorPixel;
 
 QString NombreArchivo(const QString& ruta) {
-    return QFileInfo(ruta).fileName();
+    return NombreVisible(ruta.mid(ruta.lastIndexOf(QDir::separator()) + 1));
+}
+
+QTreeWidgetItem* CrearNodo(const NodoCarpeta& carpeta) {
+    auto* nodo = new QTreeWidgetItem({carpeta.nombre});
+    nodo->setData(0, kRutaNodo, carpeta.ruta);
+    nodo->setChildIndicatorPolicy(carpeta.conSubcarpetas ? QTreeWidgetItem::ShowIndicator
+                                                         : QTreeWidgetItem::DontShowIndicator);
+    return nodo;
 }
 
 QSize CajaMiniaturaPx() {
@@ -64,7 +74,20 @@ frmVisorImagenes::frmVisorImagenes(Anfitrion& anfitrion, QWidget* padre)
     lblInfo_->setTextFormat(Qt::PlainText);
 
     picTira_->installEventFilter(this);
-    connect(tvCarpetas_, &QTreeWidget::currentItemChanged, this, &frmVisorImagenes::NodoElegido);
+    tvCarpetas_->viewport()->installEventFilter(this);
+    // Selection, not the current item: the tree makes its first item current when it gets focus,
+    // and that is no choice of the user's.
+    connect(tvCarpetas_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const auto elegidos = tvCarpetas_->selectedItems();
+        if (!elegidos.isEmpty())
+            NodoElegido(elegidos.front());
+    });
+    // A click on the folder already chosen changes no selection; it reads the folder again.
+    connect(tvCarpetas_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* nodo) {
+        if (nodo == elegidoAntesDelClic_)
+            NodoElegido(nodo);
+    });
+    connect(tvCarpetas_, &QTreeWidget::itemExpanded, this, &frmVisorImagenes::LlenarNodo);
     connect(picTira_, &Lienzo::Pulsado, this, [this](double x, double) { PulsarTira(x); });
     connect(picTira_, &Lienzo::Movido, this, [this](double x, double) { MoverSobreTira(x); });
     connect(hscTira_, &QScrollBar::valueChanged, this, &frmVisorImagenes::BarraMovida);
@@ -73,6 +96,8 @@ frmVisorImagenes::frmVisorImagenes(Anfitrion& anfitrion, QWidget* padre)
     resize(TwipsAPixeles(16005), TwipsAPixeles(9600));
 }
 
+frmVisorImagenes::~frmVisorImagenes() = default;
+
 void frmVisorImagenes::Cargar() {
     seleccionado_ = -1;
     clics_.Olvidar();
@@ -80,32 +105,34 @@ void frmVisorImagenes::Cargar() {
     hscTira_->setRange(0, 0);
     hscTira_->setValue(0);
 
-    const QSignalBlocker bloqueo(tvCarpetas_);
+    elegidoAntesDelClic_ = nullptr;
     tvCarpetas_->clear();
-    const NodoCarpeta arbol = ConstruirArbolCarpetas(CarpetaPrograma());
-    auto* raiz = new QTreeWidgetItem(tvCarpetas_, {arbol.nombre});
-    raiz->setData(0, kRutaNodo, arbol.ruta);
-    AgregarNodos(raiz, arbol);
+    // Read one folder at a time, as the tree is opened: a link to "/" costs one listing.
+    arbol_ = std::make_unique<ArbolCarpetas>(CarpetaPrograma());
+    QTreeWidgetItem* raiz = CrearNodo(arbol_->Raiz());
+    tvCarpetas_->addTopLevelItem(raiz);
     raiz->setExpanded(true);
 }
 
-void frmVisorImagenes::AgregarNodos(QTreeWidgetItem* padre, const NodoCarpeta& carpeta) {
+void frmVisorImagenes::LlenarNodo(QTreeWidgetItem* nodo) {
+    if (!arbol_ || nodo->data(0, kNodoLleno).toBool())
+        return;
+    nodo->setData(0, kNodoLleno, true);
+    NodoCarpeta carpeta;
+    carpeta.ruta = nodo->data(0, kRutaNodo).toString();
     QList<QTreeWidgetItem*> hijos;
-    hijos.reserve(qsizetype(carpeta.hijos.size()));
-    for (const NodoCarpeta& c : carpeta.hijos) {
-        auto* nodo = new QTreeWidgetItem({c.nombre});
-        nodo->setData(0, kRutaNodo, c.ruta);
-        AgregarNodos(nodo, c);
-        hijos << nodo;
-    }
-    padre->addChildren(hijos);
+    for (const NodoCarpeta& c : arbol_->Subcarpetas(carpeta))
+        hijos << CrearNodo(c);
+    nodo->addChildren(hijos);
+    if (hijos.isEmpty())
+        nodo->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
 }
 
 void frmVisorImagenes::NodoElegido(QTreeWidgetItem* nodo) {
     if (!nodo)
         return;
     const QString ruta = nodo->data(0, kRutaNodo).toString();
-    lblRuta_->setText(ruta);
+    lblRuta_->setText(NombreVisible(ruta));
     CargarCarpeta(ruta);
 }
 
@@ -115,6 +142,11 @@ void frmVisorImagenes::CargarCarpeta(const QString& ruta) {
     archivos_ = ListarImagenes(ruta);
     cache_.Vaciar();
     primero_ = 0;
+    {
+        // The strip of another folder starts at its first picture.
+        const QSignalBlocker bloqueo(hscTira_);
+        hscTira_->setValue(0);
+    }
     seleccionado_ = -1;
     clics_.Olvidar();
     rutaVista_.clear();
@@ -163,7 +195,7 @@ void frmVisorImagenes::DibujarRanura(int ranura, const QImage* imagen) {
     const QRect destino = SituarEnCaja(caja, t.width(), t.height());
     if (destino.isEmpty())
         return;
-    picTira_->Imagen(destino.x(), destino.y(), destino.width(), destino.height(), *imagen);
+    picTira_->DibujarEstirado(destino.x(), destino.y(), destino.width(), destino.height(), *imagen);
     for (const QLine& l : BordesHueco(caja, destino))
         picTira_->Linea(l.x1(), l.y1(), l.x2(), l.y2(), ColorBordeMiniatura);
 }
@@ -238,6 +270,10 @@ void frmVisorImagenes::AbrirImagenCompleta(const QString& ruta) {
 
 bool frmVisorImagenes::eventFilter(QObject* objeto, QEvent* evento) {
     // The second press of a quick double click comes as a double click only; it is a press here.
+    if (objeto == tvCarpetas_->viewport() && evento->type() == QEvent::MouseButtonPress) {
+        const auto elegidos = tvCarpetas_->selectedItems();
+        elegidoAntesDelClic_ = elegidos.isEmpty() ? nullptr : elegidos.front();
+    }
     if (objeto == picTira_ && evento->type() == QEvent::MouseButtonDblClick)
         PulsarTira(static_cast<QMouseEvent*>(evento)->position().x() * kTwipsPorPixel);
     return VentanaModulo::eventFilter(objeto, evento);

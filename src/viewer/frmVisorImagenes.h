@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QStringList>
+#include <memory>
 
 class Anfitrion;
 class Lienzo;
@@ -15,7 +16,7 @@ class QLabel;
 class QScrollBar;
 class QTreeWidget;
 class QTreeWidgetItem;
-struct NodoCarpeta;
+class ArbolCarpetas;
 
 // Browses the pictures under the program folder: a tree of its folders, the pictures of the
 // chosen folder as a strip of thumbnails, and the one clicked as a large preview. A second click
@@ -24,6 +25,7 @@ class frmVisorImagenes : public VentanaModulo {
     Q_OBJECT
 public:
     explicit frmVisorImagenes(Anfitrion& anfitrion, QWidget* padre = nullptr);
+    ~frmVisorImagenes() override;
     void Cargar() override;
 
 protected:
@@ -39,7 +41,8 @@ private Q_SLOTS:
                       const QImage& imagen);
 
 private:
-    void AgregarNodos(QTreeWidgetItem* padre, const NodoCarpeta& carpeta);
+    // A folder's sub-folders, read when it is first opened.
+    void LlenarNodo(QTreeWidgetItem* nodo);
     void CargarCarpeta(const QString& ruta);
     void CalcularVisibles();
     void AjustarBarra();
@@ -60,7 +63,9 @@ private:
     QScrollBar* hscTira_;
     QLabel* lblInfo_;
 
-    QStringList archivos_;
+    std::unique_ptr<ArbolCarpetas> arbol_;
+    QTreeWidgetItem* elegidoAntesDelClic_ = nullptr;
+    QStringList archivos_; // paths with their bytes kept (RutaDeBytes)
     int primero_ = 0;
     int visibles_ = 1;
     int seleccionado_ = -1;

@@ -1,5 +1,8 @@
 #include "documents/Documentos.h"
+#include "documents/Escritorio.h"
+#include "shell/EntradasCarpeta.h"
 #include "shell/Rutas.h"
+#include "soporte/NombresCrudos.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,4 +91,25 @@ TEST_F(ListaDocumentos, CarpetaQueFaltaYArchivoDeTresGigas) {
     const ListadoDocumentos grande = ListarDocumentos("datasheets", "");
     ASSERT_EQ(grande.documentos.size(), 1u);
     EXPECT_EQ(grande.documentos[0].tamano, "3072.0 MB");
+}
+
+TEST_F(ListaDocumentos, UnNombreQueNoEsUtf8SeListaYSeAbrePorSusBytes) {
+    const BorradoCrudo borrado(dir_.path());
+    Crear("datasheets/Kodak_TriX.pdf");
+    const QByteArray carpeta = QFile::encodeName(dir_.filePath("datasheets"));
+    ASSERT_TRUE(CrearArchivoCrudo(carpeta + "/Hoja_\xe9xito.pdf", "%PDF-1"));
+    const ListadoDocumentos l = ListarDocumentos("datasheets", "");
+    ASSERT_EQ(l.documentos.size(), 2u);
+    EXPECT_EQ(l.conteo, "2 documentos");
+    const Documento& hoja = l.documentos[0];
+    EXPECT_EQ(hoja.nombre, QStringLiteral("Hoja_\uFFFDxito.pdf"));
+    EXPECT_EQ(hoja.tipo, "PDF");
+    EXPECT_EQ(hoja.tamano, "6 B");
+    EXPECT_EQ(BytesDeRuta(hoja.ruta), carpeta + "/Hoja_\xe9xito.pdf");
+    EXPECT_EQ(Nombres("XITO"), QStringList({QStringLiteral("Hoja_\uFFFDxito.pdf")}));
+    // The desktop is handed the real bytes.
+    EXPECT_EQ(UrlDeArchivo(hoja.ruta).toEncoded(),
+              "file://" + carpeta.toPercentEncoding("/") + "/Hoja_%E9xito.pdf");
+    EXPECT_EQ(UrlDeArchivo(l.documentos[1].ruta),
+              QUrl::fromLocalFile(dir_.filePath("datasheets/Kodak_TriX.pdf")));
 }

@@ -3,12 +3,14 @@
 #include "filmsheet/frmImagenCompleta.h"
 #include "shell/AjustesUsuario.h"
 #include "shell/Controles.h"
+#include "shell/EntradasCarpeta.h"
 #include "shell/Numeros.h"
 
 #include "soporte/AnfitrionPrueba.h"
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/DialogosGuion.h"
 #include "soporte/ImagenesPrueba.h"
+#include "soporte/NombresCrudos.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -185,4 +187,18 @@ TEST_F(VerDocumentos, AlRedimensionarLaListaYLaPrimeraColumnaSiguenLaVentana) {
     const QRect antes = lv->geometry();
     w->resize(TwipsAPixeles(1995), TwipsAPixeles(6000));
     EXPECT_EQ(lv->geometry(), antes);
+}
+
+TEST_F(VerDocumentos, UnNombreQueNoEsUtf8SeVeYSeAbrePorSusBytes) {
+    const BorradoCrudo borrado(carpeta_.Ruta());
+    const QByteArray carpeta = QFile::encodeName(carpeta_.Archivo("datasheets"));
+    ASSERT_TRUE(CrearArchivoCrudo(carpeta + "/Hoja_\xe9xito.pdf", "%PDF"));
+    frmVerDocumentos* w = Abrir("datasheets", "Documentos de referencia");
+    EXPECT_EQ(Nombres(w), QStringList({"curva_hp5.png", QStringLiteral("Hoja_\uFFFDxito.pdf"),
+                                       "Ilford_HP5_datasheet.pdf", "Kodak_TriX.pdf"}));
+    EXPECT_EQ(C<QLabel>(w, "lblConteo")->text(), "4 documentos");
+    DobleClic(w, QStringLiteral("Hoja_\uFFFDxito.pdf"));
+    ASSERT_EQ(abiertos_.size(), 1);
+    EXPECT_EQ(BytesDeRuta(abiertos_[0]), carpeta + "/Hoja_\xe9xito.pdf");
+    EXPECT_TRUE(Guion().llamadas.empty());
 }

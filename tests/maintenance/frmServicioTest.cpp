@@ -8,7 +8,9 @@
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/DialogosGuion.h"
 #include "soporte/ImagenesPrueba.h"
+#include "soporte/NombresCrudos.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
@@ -164,6 +166,21 @@ TEST_F(frmServicioTest, ListaDeFondosConTamanoYElActualMarcadoSinAplicarlo) {
     const QColor c = CentroPreview();
     EXPECT_LT(c.red(), 40);
     EXPECT_GT(c.blue(), 200);
+}
+
+TEST_F(frmServicioTest, UnFondoCuyoNombreNoEsUtf8SeListaConSuTamano) {
+    const BorradoCrudo borrado(carpeta_.Ruta());
+    Fondo("tz_fnd_01.jpg", Qt::red);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(ImagenLisa(200, 100, Qt::blue).save(&buffer, "JPG"));
+    ASSERT_TRUE(
+        CrearArchivoCrudo(QFile::encodeName(carpeta_.Archivo("imag")) + "/tz_fnd_\xe9t\xe9.jpg", jpeg));
+    Abrir();
+    EXPECT_EQ(Lineas(),
+              QStringList({"tz_fnd_01.jpg                 120 x 60",
+                           QStringLiteral("tz_fnd_\uFFFDt\uFFFD.jpg").leftJustified(30) + "200 x 100"}));
 }
 
 TEST_F(frmServicioTest, SinFondosOFondoConOtrasMayusculasNadaQuedaMarcado) {

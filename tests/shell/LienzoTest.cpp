@@ -145,7 +145,7 @@ TEST_F(LienzoTest, ImagenEstiradaYPromediada) {
     cuatro.setPixelColor(1, 0, Qt::green);
     cuatro.setPixelColor(0, 1, Qt::blue);
     cuatro.setPixelColor(1, 1, Qt::black);
-    lienzo_.Imagen(150, 150, 600, 600, cuatro);
+    lienzo_.DibujarEstirado(150, 150, 600, 600, cuatro);
     EXPECT_EQ(P(12, 12), QColor(Qt::red));
     EXPECT_EQ(P(47, 47), QColor(Qt::black));
     EXPECT_EQ(P(10, 49), QColor(Qt::blue));
@@ -157,10 +157,10 @@ TEST_F(LienzoTest, ImagenEstiradaYPromediada) {
     for (int x = 0; x < 100; ++x)
         for (int y = 0; y < 100; ++y)
             tablero.setPixelColor(x, y, (x + y) % 2 ? Qt::white : Qt::black);
-    lienzo_.Imagen(1500, 0, 150, 150, tablero);
+    lienzo_.DibujarEstirado(1500, 0, 150, 150, tablero);
     for (int x = 100; x < 110; x += 3)
         EXPECT_NEAR(P(x, 5).red(), 128, 10);
-    lienzo_.Imagen(0, 0, 100, 100, QImage());
+    lienzo_.DibujarEstirado(0, 0, 100, 100, QImage());
 }
 
 TEST_F(LienzoTest, PersisteTapadoYAlCrecer) {

@@ -3,6 +3,11 @@
 #include "viewer/DecodificadorImagenes.h"
 #include "viewer/Tira.h"
 
+#include "shell/EntradasCarpeta.h"
+#include "soporte/EnlacesPrueba.h"
+#include "soporte/ImagenesPrueba.h"
+#include "soporte/NombresCrudos.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -26,77 +31,167 @@ void CrearArchivo(const QTemporaryDir& dir, const QString& relativo) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
 }
 
-QStringList Nombres(const NodoCarpeta& n) {
+QStringList Nombres(const std::vector<NodoCarpeta>& nodos) {
     QStringList r;
-    for (const NodoCarpeta& h : n.hijos)
+    for (const NodoCarpeta& h : nodos)
         r << h.nombre;
     return r;
 }
 
-const NodoCarpeta* Hijo(const NodoCarpeta& n, const QString& nombre) {
-    for (const NodoCarpeta& h : n.hijos)
+const NodoCarpeta* Hijo(const std::vector<NodoCarpeta>& nodos, const QString& nombre) {
+    for (const NodoCarpeta& h : nodos)
         if (h.nombre == nombre)
             return &h;
     return nullptr;
 }
 
+// Everything a user reaches by opening every folder that shows an expander: the folders entered.
+int AbrirTodo(ArbolCarpetas& arbol, int* listados = nullptr) {
+    std::vector<NodoCarpeta> pendientes{arbol.Raiz()};
+    int entradas = 0;
+    while (!pendientes.empty()) {
+        const NodoCarpeta n = pendientes.back();
+        pendientes.pop_back();
+        ++entradas;
+        for (const NodoCarpeta& h : arbol.Subcarpetas(n)) {
+            if (listados)
+                ++*listados;
+            if (h.conSubcarpetas)
+                pendientes.push_back(h);
+        }
+    }
+    return entradas;
+}
+
 } // namespace
 
-TEST(ArbolCarpetasTest, TodasLasCarpetasEnOrdenConSusRutas) {
+TEST(ArbolCarpetasTest, CadaCarpetaSeLeeAlAbrirlaEnOrdenConSusRutas) {
     QTemporaryDir dir;
     for (const char* c : {"imag/films/discont", "imag/devs", "Datasheets", ".oculta", "otrosdoc"})
         CrearCarpeta(dir, c);
     CrearArchivo(dir, "imag/films/foto.jpg");
-    const NodoCarpeta raiz = ConstruirArbolCarpetas(dir.path());
-    EXPECT_EQ(raiz.nombre, QDir::toNativeSeparators(dir.path()));
-    EXPECT_EQ(raiz.ruta, Sep(dir.path()));
+    ArbolCarpetas arbol(dir.path());
+    EXPECT_EQ(arbol.Raiz().nombre, QDir::toNativeSeparators(dir.path()));
+    EXPECT_EQ(arbol.Raiz().ruta, Sep(dir.path()));
+    const auto raiz = arbol.Subcarpetas(arbol.Raiz());
     EXPECT_EQ(Nombres(raiz), QStringList({".oculta", "Datasheets", "imag", "otrosdoc"}));
-    const NodoCarpeta* imag = Hijo(raiz, "imag");
-    ASSERT_NE(imag, nullptr);
-    EXPECT_EQ(Nombres(*imag), QStringList({"devs", "films"}));
-    const NodoCarpeta* films = Hijo(*imag, "films");
-    ASSERT_NE(films, nullptr);
-    ASSERT_EQ(films->hijos.size(), 1u);
-    EXPECT_EQ(films->hijos[0].ruta, Sep(dir.filePath("imag/films/discont")));
-    EXPECT_EQ(ContarCarpetas(raiz), 8);
+    // Only what holds folders shows an expander; nothing under imag is read yet.
+    EXPECT_EQ(arbol.Carpetas(), 5);
+    EXPECT_TRUE(Hijo(raiz, "imag")->conSubcarpetas);
+    EXPECT_FALSE(Hijo(raiz, "otrosdoc")->conSubcarpetas);
+    const auto imag = arbol.Subcarpetas(*Hijo(raiz, "imag"));
+    EXPECT_EQ(Nombres(imag), QStringList({"devs", "films"}));
+    EXPECT_TRUE(Hijo(imag, "films")->conSubcarpetas); // a file beside a folder
+    EXPECT_FALSE(Hijo(imag, "devs")->conSubcarpetas);
+    const auto films = arbol.Subcarpetas(*Hijo(imag, "films"));
+    ASSERT_EQ(films.size(), 1u);
+    EXPECT_EQ(films[0].ruta, Sep(dir.filePath("imag/films/discont")));
+    // Asked again, the same answer: the folders stay theirs.
+    EXPECT_EQ(Nombres(arbol.Subcarpetas(*Hijo(raiz, "imag"))), Nombres(imag));
+    EXPECT_TRUE(arbol.Subcarpetas(*Hijo(imag, "films")).front().ruta == films[0].ruta);
 }
 
 TEST(ArbolCarpetasTest, Como201SubcarpetasPorCarpeta) {
     QTemporaryDir dir;
     for (int i = 0; i < 205; ++i)
         CrearCarpeta(dir, QStringLiteral("c%1/x").arg(i, 3, 10, QChar(u'0')));
-    const NodoCarpeta raiz = ConstruirArbolCarpetas(dir.path());
-    ASSERT_EQ(raiz.hijos.size(), size_t(kMaxSubcarpetas));
-    EXPECT_EQ(raiz.hijos.front().nombre, "c000");
-    EXPECT_EQ(raiz.hijos.back().nombre, "c200");
-    EXPECT_EQ(raiz.hijos.back().hijos.size(), 1u);
+    ArbolCarpetas arbol(dir.path());
+    const auto raiz = arbol.Subcarpetas(arbol.Raiz());
+    ASSERT_EQ(raiz.size(), size_t(kMaxSubcarpetas));
+    EXPECT_EQ(raiz.front().nombre, "c000");
+    EXPECT_EQ(raiz.back().nombre, "c200");
+    EXPECT_EQ(arbol.Subcarpetas(raiz.back()).size(), 1u);
 }
 
-TEST(ArbolCarpetasTest, UnEnlaceQueVuelveArribaNoSeRecorre) {
-    QTemporaryDir dir;
+TEST(ArbolCarpetasTest, CadaCarpetaRealSeEntraDesdeUnSoloSitio) {
+    QTemporaryDir dir, fuera;
     CrearCarpeta(dir, "imag/films");
     CrearCarpeta(dir, "otrosdoc/planos");
-    // A loop back to the root, one to the folder itself, one sideways, and a broken one.
+    CrearCarpeta(fuera, "lejos/mas");
+    // Back to the root, to the folder itself, sideways to a folder the tree lists, out of the tree,
+    // twice to the same outside folder, and nowhere.
     ASSERT_TRUE(QFile::link(dir.path(), dir.filePath("imag/films/arriba")));
     ASSERT_TRUE(QFile::link(dir.filePath("imag/films"), dir.filePath("imag/films/yo")));
     ASSERT_TRUE(QFile::link(dir.filePath("otrosdoc"), dir.filePath("imag/docs")));
+    ASSERT_TRUE(QFile::link(fuera.filePath("lejos"), dir.filePath("imag/a_fuera")));
+    ASSERT_TRUE(QFile::link(fuera.filePath("lejos"), dir.filePath("imag/b_fuera")));
     ASSERT_TRUE(QFile::link(dir.filePath("no_existe"), dir.filePath("imag/roto")));
-    const NodoCarpeta raiz = ConstruirArbolCarpetas(dir.path());
-    const NodoCarpeta* imag = Hijo(raiz, "imag");
-    ASSERT_NE(imag, nullptr);
-    EXPECT_EQ(Nombres(*imag), QStringList({"docs", "films"}));
-    // Followed: it leads nowhere above itself.
-    const NodoCarpeta* docs = Hijo(*imag, "docs");
-    ASSERT_NE(docs, nullptr);
-    EXPECT_EQ(Nombres(*docs), QStringList({"planos"}));
-    EXPECT_EQ(docs->hijos[0].ruta, Sep(dir.filePath("imag/docs/planos")));
-    // Listed, not entered.
-    const NodoCarpeta* films = Hijo(*imag, "films");
-    ASSERT_NE(films, nullptr);
-    EXPECT_EQ(Nombres(*films), QStringList({"arriba", "yo"}));
-    for (const NodoCarpeta& h : films->hijos)
-        EXPECT_TRUE(h.hijos.empty()) << h.nombre.toStdString();
-    EXPECT_EQ(ContarCarpetas(raiz), 9);
+    ArbolCarpetas arbol(dir.path());
+    const auto raiz = arbol.Subcarpetas(arbol.Raiz());
+    const auto imag = arbol.Subcarpetas(*Hijo(raiz, "imag"));
+    EXPECT_EQ(Nombres(imag), QStringList({"a_fuera", "b_fuera", "docs", "films"}));
+    // otrosdoc was listed first, at the root: its link is shown, not entered.
+    EXPECT_FALSE(Hijo(imag, "docs")->conSubcarpetas);
+    EXPECT_TRUE(arbol.Subcarpetas(*Hijo(imag, "docs")).empty());
+    EXPECT_TRUE(Hijo(imag, "a_fuera")->conSubcarpetas);
+    EXPECT_FALSE(Hijo(imag, "b_fuera")->conSubcarpetas);
+    EXPECT_EQ(arbol.Subcarpetas(*Hijo(imag, "a_fuera")).front().ruta, Sep(dir.filePath("imag/a_fuera/mas")));
+    const auto films = arbol.Subcarpetas(*Hijo(imag, "films"));
+    EXPECT_EQ(Nombres(films), QStringList({"arriba", "yo"}));
+    for (const NodoCarpeta& h : films)
+        EXPECT_FALSE(h.conSubcarpetas) << h.nombre.toStdString();
+    // Entered, each once: the root, imag, otrosdoc, a_fuera and films.
+    ArbolCarpetas otro(dir.path());
+    EXPECT_EQ(AbrirTodo(otro), 5);
+}
+
+TEST(ArbolCarpetasTest, OchoHermanasEnlazadasEntreSiSeLeenUnaVezCadaUna) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(CrearHermanasEnlazadas(dir.path()));
+    ArbolCarpetas arbol(dir.path());
+    int listados = 0;
+    // Every path through the links would be 8! of them; each real folder is read once.
+    EXPECT_EQ(AbrirTodo(arbol, &listados), 9);
+    EXPECT_EQ(listados, 8 + 8 * 7);
+    EXPECT_EQ(arbol.Carpetas(), 9);
+}
+
+TEST(ArbolCarpetasTest, UnEnlaceALaRaizDelDiscoSeAbrePasoAPaso) {
+    QTemporaryDir dir;
+    CrearCarpeta(dir, "imag");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/"), dir.filePath("imag/x")));
+    ArbolCarpetas arbol(dir.path());
+    const auto imag = arbol.Subcarpetas(arbol.Subcarpetas(arbol.Raiz()).front());
+    ASSERT_EQ(Nombres(imag), QStringList({"x"}));
+    EXPECT_TRUE(imag[0].conSubcarpetas);
+    // Down from "/" to the program folder itself: listed there, entered only as the root.
+    NodoCarpeta nodo = imag[0];
+    const QStringList partes = QFileInfo(dir.path()).canonicalFilePath().split(u'/', Qt::SkipEmptyParts);
+    for (const QString& parte : partes) {
+        ASSERT_TRUE(nodo.conSubcarpetas) << nodo.ruta.toStdString();
+        const auto hijos = arbol.Subcarpetas(nodo);
+        const NodoCarpeta* siguiente = Hijo(hijos, parte);
+        ASSERT_NE(siguiente, nullptr) << parte.toStdString();
+        nodo = *siguiente;
+    }
+    EXPECT_EQ(nodo.ruta, Sep(dir.filePath("imag/x") + QFileInfo(dir.path()).canonicalFilePath()));
+    EXPECT_FALSE(nodo.conSubcarpetas);
+    EXPECT_TRUE(arbol.Subcarpetas(nodo).empty());
+    EXPECT_LE(arbol.Carpetas(), kMaxCarpetasArbol);
+}
+
+TEST(ArbolCarpetasTest, NombresQueNoSonUtf8SeVenYSeAbrenPorSusBytes) {
+    QTemporaryDir dir;
+    const BorradoCrudo borrado(dir.path());
+    const QByteArray base = QFile::encodeName(dir.path());
+    ASSERT_TRUE(CrearCarpetaCruda(base + "/carp\xe9"));
+    ASSERT_TRUE(CrearCarpetaCruda(base + "/carp\xe9/dentro"));
+    ASSERT_TRUE(GuardarImagenCruda(ImagenLisa(40, 30, Qt::blue), base + "/carp\xe9/foto_\xe9.png", "PNG"));
+    ArbolCarpetas arbol(dir.path());
+    const auto raiz = arbol.Subcarpetas(arbol.Raiz());
+    ASSERT_EQ(raiz.size(), 1u);
+    EXPECT_EQ(raiz[0].nombre, QStringLiteral("carp\uFFFD"));
+    EXPECT_EQ(BytesDeRuta(raiz[0].ruta), base + "/carp\xe9/");
+    EXPECT_TRUE(raiz[0].conSubcarpetas);
+    EXPECT_EQ(Nombres(arbol.Subcarpetas(raiz[0])), QStringList({"dentro"}));
+
+    const QStringList fotos = ListarImagenes(raiz[0].ruta);
+    ASSERT_EQ(fotos.size(), 1);
+    EXPECT_EQ(BytesDeRuta(fotos[0]), base + "/carp\xe9/foto_\xe9.png");
+    const QImage reducida = CargarReducida(fotos[0], QSize(20, 20));
+    ASSERT_FALSE(reducida.isNull());
+    EXPECT_EQ(reducida.size(), QSize(20, 15));
+    EXPECT_EQ(reducida.pixelColor(10, 7), QColor(Qt::blue));
 }
 
 TEST(ListarImagenesTest, TiposEnOrdenCadaUnoPorNombreYComoMucho501) {

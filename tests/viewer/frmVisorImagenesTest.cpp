@@ -7,10 +7,13 @@
 
 #include "soporte/AnfitrionPrueba.h"
 #include "soporte/CarpetaPruebas.h"
+#include "soporte/EnlacesPrueba.h"
 #include "soporte/ImagenesPrueba.h"
+#include "soporte/NombresCrudos.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
@@ -49,20 +52,30 @@ protected:
         EXPECT_NE(c, nullptr) << nombre;
         return c;
     }
-    QString Ruta(const QString& relativo) { return QDir::toNativeSeparators(carpeta_.Archivo(relativo)); }
+    QString Ruta(const QString& relativo) {
+        return QDir::toNativeSeparators(relativo.isEmpty() ? carpeta_.Ruta() : carpeta_.Archivo(relativo));
+    }
+    // The folder's node, its parents opened as a user opens them (which reads them).
     QTreeWidgetItem* Nodo(const QString& relativo) {
-        const QString buscada = Ruta(relativo) + QDir::separator();
-        for (QTreeWidgetItemIterator it(C<QTreeWidget>("tvCarpetas")); *it; ++it)
-            if ((*it)->data(0, Qt::UserRole).toString() == buscada)
-                return *it;
-        return nullptr;
+        QTreeWidgetItem* nodo = C<QTreeWidget>("tvCarpetas")->topLevelItem(0);
+        QString ruta = Ruta(QString());
+        for (const QString& parte : relativo.split(u'/')) {
+            nodo->setExpanded(true);
+            ruta += QDir::separator() + parte;
+            QTreeWidgetItem* hijo = nullptr;
+            for (int i = 0; i < nodo->childCount() && !hijo; ++i)
+                if (nodo->child(i)->data(0, Qt::UserRole).toString() == ruta + QDir::separator())
+                    hijo = nodo->child(i);
+            if (!hijo)
+                return nullptr;
+            nodo = hijo;
+        }
+        return nodo;
     }
     // Clicks the folder's node as a user does, its parents opened first.
     void ElegirCarpeta(const QString& relativo) {
         QTreeWidgetItem* nodo = Nodo(relativo);
         ASSERT_NE(nodo, nullptr) << relativo.toStdString();
-        for (QTreeWidgetItem* p = nodo->parent(); p; p = p->parent())
-            p->setExpanded(true);
         auto* arbol = C<QTreeWidget>("tvCarpetas");
         arbol->scrollToItem(nodo);
         QTest::mouseClick(arbol->viewport(), Qt::LeftButton, {}, arbol->visualItemRect(nodo).center());
@@ -273,4 +286,97 @@ TEST_F(VisorImagenes, UnBucleDeEnlacesAbreYCierra) {
     w_->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(ventana.isNull());
+}
+
+TEST_F(VisorImagenes, AlRecibirElFocoNoSeEligeNingunaCarpeta) {
+    Abrir();
+    auto* arbol = C<QTreeWidget>("tvCarpetas");
+    QFocusEvent foco(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(arbol, &foco);
+    EXPECT_EQ(C<QLabel>("lblRuta")->text(), "(ninguna carpeta seleccionada)");
+    EXPECT_EQ(Info(), "");
+    // The keyboard still chooses: down from the root to its first folder.
+    arbol->setCurrentItem(arbol->topLevelItem(0));
+    QTest::keyClick(arbol, Qt::Key_Down);
+    EXPECT_EQ(C<QLabel>("lblRuta")->text(), Ruta("imag") + QDir::separator());
+    EXPECT_EQ(Info(), "0 imágenes encontradas");
+}
+
+TEST_F(VisorImagenes, UnClicEnLaCarpetaYaElegidaLaVuelveALeer) {
+    Abrir();
+    ElegirCarpeta("imag/films");
+    EXPECT_EQ(Info(), "5 imágenes encontradas");
+    Guardar("imag/films/nueva.png", ImagenLisa(40, 30, Qt::red));
+    ElegirCarpeta("imag/films");
+    EXPECT_EQ(Info(), "6 imágenes encontradas");
+}
+
+TEST_F(VisorImagenes, OtraCarpetaEmpiezaPorSuPrimeraImagen) {
+    for (int i = 0; i < 12; ++i)
+        Guardar(QStringLiteral("imag/otras/o%1.png").arg(i, 2, 10, QChar(u'0')),
+                ImagenLisa(40, 30, kColores[i % 6]));
+    Abrir();
+    ElegirCarpeta("imag/muchas");
+    auto* barra = C<QScrollBar>("hscTira");
+    barra->setValue(12);
+    ElegirCarpeta("imag/otras");
+    EXPECT_EQ(barra->value(), 0);
+    EXPECT_EQ(barra->maximum(), 12 - 8);
+    ClicRanura(0);
+    EXPECT_EQ(Info(), "o00.png");
+    EXPECT_EQ(Marco(0), ColorMarcoElegida);
+}
+
+TEST_F(VisorImagenes, EnlacesARaizYEntreHermanasAbrenEnseguidaYSinRepetir) {
+    ASSERT_TRUE(QFile::link(QStringLiteral("/"), carpeta_.Archivo("imag/x")));
+    ASSERT_TRUE(CrearHermanasEnlazadas(carpeta_.Archivo("hermanas")));
+    Abrir();
+    // Nothing below the root's folders is read until a folder is opened.
+    QTreeWidgetItem* x = Nodo("imag/x");
+    ASSERT_NE(x, nullptr);
+    EXPECT_EQ(x->childCount(), 0);
+    EXPECT_EQ(x->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    x->setExpanded(true);
+    const int enLaRaiz = int(QDir(QDir::rootPath())
+                                 .entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
+                                 .size());
+    EXPECT_EQ(x->childCount(), std::min(enLaRaiz, 201));
+    // Each sister is entered once, from where the tree lists it; its links are leaves.
+    QTreeWidgetItem* h0 = Nodo("hermanas/h0");
+    ASSERT_NE(h0, nullptr);
+    h0->setExpanded(true);
+    ASSERT_EQ(h0->childCount(), 7);
+    for (int i = 0; i < h0->childCount(); ++i)
+        EXPECT_EQ(h0->child(i)->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
+    ElegirCarpeta("hermanas/h0/a1");
+    EXPECT_EQ(Info(), "0 imágenes encontradas");
+}
+
+TEST_F(VisorImagenes, NombresQueNoSonUtf8EnElArbolYEnLaTira) {
+    const BorradoCrudo borrado(carpeta_.Ruta());
+    const QByteArray imag = QFile::encodeName(carpeta_.Archivo("imag"));
+    ASSERT_TRUE(CrearCarpetaCruda(imag + "/viaje_\xe9t\xe9"));
+    ASSERT_TRUE(GuardarImagenCruda(ImagenLisa(400, 300, Qt::cyan),
+                                   imag + "/viaje_\xe9t\xe9/Hoja_\xe9xito.png", "PNG"));
+    Abrir();
+    QTreeWidgetItem* nodo = Nodo("imag");
+    ASSERT_NE(nodo, nullptr);
+    nodo->setExpanded(true);
+    QTreeWidgetItem* viaje = nullptr;
+    for (int i = 0; i < nodo->childCount(); ++i)
+        if (nodo->child(i)->text(0) == QStringLiteral("viaje_\uFFFDt\uFFFD"))
+            viaje = nodo->child(i);
+    ASSERT_NE(viaje, nullptr);
+    auto* arbol = C<QTreeWidget>("tvCarpetas");
+    arbol->scrollToItem(viaje);
+    QTest::mouseClick(arbol->viewport(), Qt::LeftButton, {}, arbol->visualItemRect(viaje).center());
+    EXPECT_EQ(C<QLabel>("lblRuta")->text(), Ruta("imag") + QStringLiteral("/viaje_\uFFFDt\uFFFD/"));
+    EXPECT_EQ(Info(), "1 imágenes encontradas");
+    Esperar();
+    EXPECT_EQ(EnRanura(0), QColor(Qt::cyan));
+    ClicRanura(0);
+    EXPECT_EQ(Info(), QStringLiteral("Hoja_\uFFFDxito.png"));
+    Esperar();
+    auto* vista = C<Lienzo>("picPreview");
+    EXPECT_EQ(vista->Buffer().pixelColor(vista->width() / 2, vista->height() / 2), QColor(Qt::cyan));
 }
