@@ -90,6 +90,7 @@ void frmPeliculasReveladores::CrearNotas() {
     txtNotas_ = new QPlainTextEdit(picNotas_);
     txtNotas_->setObjectName(QStringLiteral("txtNotas"));
     txtNotas_->setReadOnly(true);
+    AjustarALineas(txtNotas_);
     lblNotaPersonal_ = new QLabel(QStringLiteral("Mis notas:"), picNotas_);
     lblNotaPersonal_->setObjectName(QStringLiteral("lblNotaPersonal"));
     Colocar(lblNotaPersonal_, QRect(60, 1320, 840, 285));

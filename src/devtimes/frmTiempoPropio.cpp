@@ -70,6 +70,7 @@ void frmTiempoPropio::CrearControles() {
     txtNota_ = new QPlainTextEdit(this);
     txtNota_->setObjectName(QStringLiteral("txtNota"));
     txtNota_->setTabChangesFocus(true);
+    AjustarALineas(txtNota_);
     btnGuardar_ = new QPushButton(QStringLiteral("Guardar"), this);
     btnGuardar_->setObjectName(QStringLiteral("btnGuardar"));
     btnGuardar_->setDefault(true);

@@ -51,6 +51,7 @@ QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, int i
 QPlainTextEdit* Caja(QWidget* padre, const char* nombre, int alto, bool soloLectura) {
     auto* c = CrearControl<QPlainTextEdit>(padre, nombre, 0, 0, 2000, alto);
     c->setReadOnly(soloLectura);
+    AjustarALineas(c);
     c->setFont(FuenteInterfaz());
     return c;
 }

@@ -34,6 +34,7 @@ CajaNotas::CajaNotas(QWidget* padre, const char* nombreCaja, const char* nombreB
     : QObject(padre), caja_(new QPlainTextEdit(padre)),
       boton_(botonEstrecho ? new BotonEstrecho(padre) : new QPushButton(padre)) {
     caja_->setObjectName(QString::fromLatin1(nombreCaja));
+    AjustarALineas(caja_);
     boton_->setObjectName(QString::fromLatin1(nombreBoton));
     boton_->setText(QStringLiteral("Guardar mis notas"));
     Vaciar();

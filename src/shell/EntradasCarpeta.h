@@ -38,7 +38,7 @@ struct EntradaCarpeta {
 std::vector<EntradaCarpeta> ListarCarpeta(const QString& carpeta);
 // Whether the folder holds at least one folder (or link to one); reads no further than that.
 bool TieneSubcarpetas(const QString& carpeta);
-// The order of every list of names: case ignored, then the exact name to break ties.
+// The order of every list of names: the alphabetical order of the rest of the program.
 bool NombreAntes(const QString& a, const QString& b);
 // The path with "/" between it and the name unless it ends in one.
 QString UnirRuta(const QString& carpeta, const QString& nombre);
