@@ -3,6 +3,7 @@
 #include "shell/AlmacenDatos.h"
 
 #include <QDateTime>
+#include <sqlite3.h>
 
 namespace {
 
@@ -50,22 +51,23 @@ std::optional<Nota> LeerNota(qint64 id) {
     BaseDatos* bd = NotesDb();
     if (!bd)
         return std::nullopt;
-    Consulta c =
-        bd->Consultar(u"SELECT Id, Titulo, Texto FROM NotasPersonales WHERE Id=" + QString::number(id));
+    Consulta c = bd->Consultar(u"SELECT Id, Fecha, Titulo, Texto FROM NotasPersonales WHERE Id=" +
+                               QString::number(id));
     if (c.Fin())
         return std::nullopt;
-    return Nota{c.Campo(QStringLiteral("Id")).toLongLong(), TextoSeguro(c.Campo(QStringLiteral("Titulo"))),
+    return Nota{c.Campo(QStringLiteral("Id")).toLongLong(), c.Campo(QStringLiteral("Fecha")),
+                TextoSeguro(c.Campo(QStringLiteral("Titulo"))),
                 TextoSeguro(c.Campo(QStringLiteral("Texto")))};
 }
 
-qint64 ActualizarNota(qint64 id, const QString& titulo, const QString& cuerpo) {
+qint64 ActualizarNota(qint64 id, const QVariant& fecha, const QString& titulo, const QString& cuerpo) {
     BaseDatos* bd = NotesDb();
     if (!bd)
         return 0;
-    const int cambiadas = bd->Actualizar(
-        kTabla, QStringLiteral("Id"), id,
-        {{QStringLiteral("Titulo"), TituloGuardado(titulo)}, {QStringLiteral("Texto"), cuerpo}});
-    return cambiadas > 0 ? id : InsertarNota(titulo, cuerpo);
+    // One statement checks and writes, so nothing can come between.
+    bd->Ejecutar(QStringLiteral("UPDATE NotasPersonales SET Titulo=?, Texto=? WHERE Id=? AND Fecha IS ?"),
+                 {TituloGuardado(titulo), cuerpo, id, fecha});
+    return sqlite3_changes(bd->Nativo()) > 0 ? id : InsertarNota(titulo, cuerpo);
 }
 
 qint64 InsertarNota(const QString& titulo, const QString& cuerpo) {

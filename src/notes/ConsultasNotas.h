@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 #include <optional>
 #include <vector>
 
@@ -16,6 +17,9 @@ struct ItemNota {
 
 struct Nota {
     qint64 id = 0;
+    // As stored. Set once when the note is first kept, so with the Id it tells this note from one that
+    // took its Id in a file whose ids were reused (an older file, a restored copy).
+    QVariant fecha;
     QString titulo;
     QString texto; // RTF, or plain text in older rows
 };
@@ -23,10 +27,11 @@ struct Nota {
 // Newest first by date, or by title.
 std::vector<ItemNota> ListarNotas(OrdenNotas orden);
 std::optional<Nota> LeerNota(qint64 id);
-// Rewrites title and body and returns the note's Id. A row that has vanished meanwhile (the notes
-// were cleared while this one was open) is inserted anew, so the text survives: the Id returned is
-// then the new one. 0 while the NotesDb is closed.
-qint64 ActualizarNota(qint64 id, const QString& titulo, const QString& cuerpo);
+// Rewrites title and body of the note with that Id and stored date (as LeerNota gave them) and returns
+// its Id. When no such row is left (the notes were cleared while this one was open, whether or not
+// another note has taken its Id since) the note is inserted anew, so the text survives and no other
+// note is written over: the Id returned is then the new one. 0 while the NotesDb is closed.
+qint64 ActualizarNota(qint64 id, const QVariant& fecha, const QString& titulo, const QString& cuerpo);
 // Adds a note dated now; returns its new Id, 0 while the NotesDb is closed.
 qint64 InsertarNota(const QString& titulo, const QString& cuerpo);
 // The note's date as "dd/mm/yyyy"; empty when no row has that id.

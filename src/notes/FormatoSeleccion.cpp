@@ -10,6 +10,7 @@ struct Rasgos {
     double puntos;
     QString fuente;
     bool negrita, cursiva, subrayado;
+    QColor color;
 };
 
 Rasgos Resolver(const QTextCharFormat& f, const QFont& base) {
@@ -17,7 +18,9 @@ Rasgos Resolver(const QTextCharFormat& f, const QFont& base) {
     return {f.fontPointSize() > 0 ? f.fontPointSize() : base.pointSizeF(),
             familias.isEmpty() || familias.first().isEmpty() ? base.family() : familias.first(),
             f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() >= QFont::DemiBold : base.bold(),
-            f.fontItalic(), f.fontUnderline()};
+            f.fontItalic(),
+            f.fontUnderline(),
+            f.foreground().style() != Qt::NoBrush ? f.foreground().color() : QColor()};
 }
 
 } // namespace
@@ -27,7 +30,7 @@ FormatoSeleccion LeerFormatoSeleccion(const QTextCursor& cursor) {
     const QFont base = doc ? doc->defaultFont() : QFont();
     if (!cursor.hasSelection()) {
         const Rasgos r = Resolver(cursor.charFormat(), base);
-        return {r.puntos, r.fuente, r.negrita, r.cursiva, r.subrayado};
+        return {r.puntos, r.fuente, r.negrita, r.cursiva, r.subrayado, r.color};
     }
     const int inicio = cursor.selectionStart(), fin = cursor.selectionEnd();
     FormatoSeleccion s;
@@ -39,7 +42,7 @@ FormatoSeleccion LeerFormatoSeleccion(const QTextCursor& cursor) {
                 continue;
             const Rasgos r = Resolver(fr.charFormat(), base);
             if (primero) {
-                s = {r.puntos, r.fuente, r.negrita, r.cursiva, r.subrayado};
+                s = {r.puntos, r.fuente, r.negrita, r.cursiva, r.subrayado, r.color};
                 primero = false;
                 continue;
             }
@@ -50,6 +53,8 @@ FormatoSeleccion LeerFormatoSeleccion(const QTextCursor& cursor) {
             s.negrita = s.negrita && r.negrita;
             s.cursiva = s.cursiva && r.cursiva;
             s.subrayado = s.subrayado && r.subrayado;
+            if (s.color != r.color)
+                s.color = QColor();
         }
     }
     return s;

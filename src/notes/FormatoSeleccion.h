@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 class QTextCursor;
@@ -12,6 +13,7 @@ struct FormatoSeleccion {
     bool negrita = false; // each style is on only when the whole selection has it
     bool cursiva = false;
     bool subrayado = false;
+    QColor color; // invalid when the text has the automatic colour or the selection mixes colours
 };
 
 FormatoSeleccion LeerFormatoSeleccion(const QTextCursor& cursor);

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QColor>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -92,7 +93,7 @@ void frmNotas::CrearControles() {
     rtfNota_->setFont(Fuente(Tema::FaceSinSerifa, 11));
     rtfNota_->setTabChangesFocus(false);
 
-    frmModTexto_ = CrearControl<QGroupBox>(this, "frmModTexto", 4770, 5910, 4860, 480);
+    frmModTexto_ = CrearControl<QGroupBox>(this, "frmModTexto", 4545, 5910, 5310, 480);
     cmdNegrita_ = CrearControl<QPushButton>(frmModTexto_, "cmdNegrita", 60, 75, 390, 330);
     cmdCursiva_ = CrearControl<QPushButton>(frmModTexto_, "cmdCursiva", 480, 75, 390, 330);
     cmdSubrayado_ = CrearControl<QPushButton>(frmModTexto_, "cmdSubrayado", 900, 75, 390, 330);
@@ -100,6 +101,8 @@ void frmNotas::CrearControles() {
     cmbSize_->setPlaceholderText(QStringLiteral("Tamaño"));
     cmbFont_ = CrearControl<QComboBox>(frmModTexto_, "cmbFont", 2340, 75, 2460, 330);
     cmbFont_->setPlaceholderText(QStringLiteral("Fuentes"));
+    cmdColor_ = CrearControl<QPushButton>(frmModTexto_, "cmdColor", 4860, 75, 390, 330);
+    cmdColor_->setToolTip(QStringLiteral("Color del texto"));
 
     picEstado_ = CrearControl<QWidget>(this, "picEstado", 0, kAlto - kAltoEstado, kAncho, kAltoEstado);
     lblEstado_ = CrearControl<QLabel>(picEstado_, "lblEstado", 60, 30, kAncho - 120, 270);
@@ -122,6 +125,7 @@ void frmNotas::CrearControles() {
     connect(cmdNegrita_, &QPushButton::clicked, this, &frmNotas::CambiarNegrita);
     connect(cmdCursiva_, &QPushButton::clicked, this, &frmNotas::CambiarCursiva);
     connect(cmdSubrayado_, &QPushButton::clicked, this, &frmNotas::CambiarSubrayado);
+    connect(cmdColor_, &QPushButton::clicked, this, &frmNotas::ElegirColor);
     connect(cmbSize_, &QComboBox::activated, this, &frmNotas::ElegirTamano);
     connect(cmbFont_, &QComboBox::activated, this, &frmNotas::ElegirFuente);
 }
@@ -137,6 +141,8 @@ void frmNotas::Cargar() {
     cmdCursiva_->setText(QStringLiteral("C"));
     cmdSubrayado_->setFont(subrayada);
     cmdSubrayado_->setText(QStringLiteral("S"));
+    cmdColor_->setFont(negrita);
+    cmdColor_->setText(QStringLiteral("A"));
 
     btnGuardar_->setEnabled(false);
     for (QWidget* w : {picToolbar_, static_cast<QWidget*>(optFecha_), static_cast<QWidget*>(opTitulo_),
@@ -146,7 +152,7 @@ void frmNotas::Cargar() {
     const FormatoSeleccion f = LeerFormatoSeleccion(rtfNota_->textCursor());
     ElegirIgual(cmbSize_, f.puntos > 0 ? QString::number(RedondearEntero(f.puntos)) : QStringLiteral("11"));
     ElegirIgual(cmbFont_, f.fuente.isEmpty() ? Tema::FaceSinSerifa : f.fuente);
-    ColorearEstilos(f.negrita, f.cursiva, f.subrayado);
+    ColorearEstilos(f);
 
     RestaurarPosicionVentana(kClave, this);
 
@@ -251,8 +257,10 @@ void frmNotas::CargarNota() {
     if (nota) {
         silenciar = true;
         idNota = nota->id;
+        fechaNota = nota->fecha;
         txtTitulo_->setText(nota->titulo);
-        rtfNota_->clear();
+        // A plain body takes the window's face, not the format the cursor had in the note before.
+        VaciarEditor();
         if (EsRtf(nota->texto))
             LeerRtf(QStringView(nota->texto), *rtfNota_->document());
         else
@@ -260,6 +268,7 @@ void frmNotas::CargarNota() {
         rtfNota_->document()->clearUndoRedoStacks();
         rtfNota_->moveCursor(QTextCursor::Start);
         silenciar = false;
+        CambioSeleccion();
     }
     EstadoGuardado(QString());
 }
@@ -273,12 +282,14 @@ void frmNotas::ClicNueva() {
 
 void frmNotas::NuevaNota() {
     idNota = 0;
+    fechaNota.clear();
     silenciar = true;
     // No saved note is shown, so none is selected: a click on any entry leaves the new one.
     lstNotas_->setCurrentRow(-1);
     txtTitulo_->clear();
-    rtfNota_->clear();
+    VaciarEditor();
     silenciar = false;
+    CambioSeleccion();
     rtfGuardado.clear();
     tituloGuardado.clear();
     modificada = false;
@@ -306,24 +317,16 @@ bool frmNotas::Guardar() {
     const QString cuerpo = EscribirRtf(*rtfNota_->document());
     try {
         if (idNota != 0) {
-            const qint64 id = ActualizarNota(idNota, titulo, cuerpo);
+            const qint64 id = ActualizarNota(idNota, fechaNota, titulo, cuerpo);
             if (id == idNota) {
                 if (QListWidgetItem* item = lstNotas_->item(FilaDe(idNota)))
                     item->setText(FechaNota(idNota) + u"  " + titulo);
             } else {
                 // The row was gone (the notes were cleared meanwhile) and the note was added anew.
-                idNota = id;
-                silenciar = true;
-                LlenarLista();
-                lstNotas_->setCurrentRow(FilaDe(idNota));
-                silenciar = false;
+                MostrarInsertada(id);
             }
         } else {
-            idNota = InsertarNota(titulo, cuerpo);
-            silenciar = true;
-            LlenarLista();
-            lstNotas_->setCurrentRow(FilaDe(idNota));
-            silenciar = false;
+            MostrarInsertada(InsertarNota(titulo, cuerpo));
         }
     } catch (const ErrorBD& e) {
         silenciar = false;
@@ -333,6 +336,16 @@ bool frmNotas::Guardar() {
     }
     EstadoGuardado(QStringLiteral("Guardado."));
     return true;
+}
+
+void frmNotas::MostrarInsertada(qint64 id) {
+    idNota = id;
+    const std::optional<Nota> nota = LeerNota(id);
+    fechaNota = nota ? nota->fecha : QVariant();
+    silenciar = true;
+    LlenarLista();
+    lstNotas_->setCurrentRow(FilaDe(idNota));
+    silenciar = false;
 }
 
 void frmNotas::EstadoGuardado(const QString& estado) {
@@ -436,12 +449,13 @@ void frmNotas::Revertir() {
     silenciar = true;
     if (idNota == 0) {
         txtTitulo_->clear();
-        rtfNota_->clear();
+        VaciarEditor();
     } else {
         txtTitulo_->setText(tituloGuardado);
         LeerRtf(QStringView(rtfGuardado), *rtfNota_->document());
     }
     silenciar = false;
+    CambioSeleccion();
     modificada = false;
     rtfGuardado = EscribirRtf(*rtfNota_->document());
     tituloGuardado = txtTitulo_->text();
@@ -453,19 +467,32 @@ void frmNotas::Revertir() {
 }
 
 void frmNotas::CambioSeleccion() {
+    // While the window fills the editor its cursor is not to be trusted: it is read once filled.
+    if (silenciar)
+        return;
     const FormatoSeleccion f = LeerFormatoSeleccion(rtfNota_->textCursor());
     if (f.puntos > 0)
         ElegirIgual(cmbSize_, QString::number(RedondearEntero(f.puntos)));
     if (!f.fuente.isEmpty())
         ElegirIgual(cmbFont_, f.fuente);
-    ColorearEstilos(f.negrita, f.cursiva, f.subrayado);
+    ColorearEstilos(f);
 }
 
-void frmNotas::ColorearEstilos(bool negrita, bool cursiva, bool subrayado) {
+void frmNotas::ColorearEstilos(const FormatoSeleccion& f) {
     const QColor apagado = QApplication::palette().color(QPalette::Base);
-    ColorFondo(cmdNegrita_, negrita ? ColorEstiloActivo : apagado);
-    ColorFondo(cmdCursiva_, cursiva ? ColorEstiloActivo : apagado);
-    ColorFondo(cmdSubrayado_, subrayado ? ColorEstiloActivo : apagado);
+    ColorFondo(cmdNegrita_, f.negrita ? ColorEstiloActivo : apagado);
+    ColorFondo(cmdCursiva_, f.cursiva ? ColorEstiloActivo : apagado);
+    ColorFondo(cmdSubrayado_, f.subrayado ? ColorEstiloActivo : apagado);
+    // The "A" shows the colour of the selection; the editor's own for the automatic one or a mix.
+    QPalette paleta = cmdColor_->palette();
+    paleta.setColor(QPalette::ButtonText,
+                    f.color.isValid() ? f.color : rtfNota_->palette().color(QPalette::Text));
+    cmdColor_->setPalette(paleta);
+}
+
+void frmNotas::VaciarEditor() {
+    rtfNota_->clear();
+    rtfNota_->setCurrentCharFormat(QTextCharFormat());
 }
 
 void frmNotas::Aplicar(const QTextCharFormat& formato) {
@@ -504,6 +531,20 @@ void frmNotas::ElegirTamano(int indice) {
 void frmNotas::ElegirFuente(int indice) {
     QTextCharFormat f;
     f.setFontFamilies({cmbFont_->itemText(indice)});
+    Aplicar(f);
+}
+
+void frmNotas::ElegirColor() {
+    const QColor actual = LeerFormatoSeleccion(rtfNota_->textCursor()).color;
+    const std::optional<QColor> color =
+        Dialogo().PedirColor(QStringLiteral("Color del texto"),
+                             actual.isValid() ? actual : rtfNota_->palette().color(QPalette::Text));
+    if (!color) {
+        rtfNota_->setFocus();
+        return;
+    }
+    QTextCharFormat f;
+    f.setForeground(*color);
     Aplicar(f);
 }
 

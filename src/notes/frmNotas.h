@@ -3,7 +3,10 @@
 #include "notes/ConsultasNotas.h"
 #include "shell/VentanaModulo.h"
 
+#include <QVariant>
+
 class Anfitrion;
+struct FormatoSeleccion;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -42,6 +45,7 @@ private Q_SLOTS:
     void CambiarSubrayado();
     void ElegirTamano(int indice);
     void ElegirFuente(int indice);
+    void ElegirColor();
 
 private:
     void CrearControles();
@@ -54,7 +58,11 @@ private:
     void Revertir();
     void EstadoGuardado(const QString& estado);
     void Aplicar(const QTextCharFormat& formato);
-    void ColorearEstilos(bool negrita, bool cursiva, bool subrayado);
+    // Empties the editor; what is typed next has the window's own face, size and colour.
+    void VaciarEditor();
+    // Records a note just inserted as the one shown, selected in the refilled list.
+    void MostrarInsertada(qint64 id);
+    void ColorearEstilos(const FormatoSeleccion& f);
     void Redistribuir();
     int FilaDe(qint64 id) const;
     OrdenNotas Orden() const;
@@ -74,6 +82,7 @@ private:
     QPushButton* cmdNegrita_;
     QPushButton* cmdCursiva_;
     QPushButton* cmdSubrayado_;
+    QPushButton* cmdColor_;
     QComboBox* cmbSize_;
     QComboBox* cmbFont_;
     QListWidget* lstNotas_;
@@ -82,6 +91,7 @@ private:
     QLabel* lblEstado_;
 
     qint64 idNota = 0;
+    QVariant fechaNota; // the stored date that, with idNota, identifies the note being edited
     bool modificada = false;
     bool silenciar = false;
     QString rtfGuardado;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -27,6 +28,8 @@ public:
                                                        const QString& filtro) = 0;
     virtual std::optional<QString> PedirArchivoAbrir(const QString& titulo, const QString& inicial,
                                                      const QString& filtro) = 0;
+    // A colour chosen by the user, starting from inicial; nothing when cancelled.
+    virtual std::optional<QColor> PedirColor(const QString& titulo, const QColor& inicial) = 0;
 };
 
 // The dialogs in use; none is installed until the program or a test installs one.

@@ -1,6 +1,7 @@
 #include "shell/DialogosQt.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -94,4 +95,12 @@ std::optional<QString> DialogosQt::PedirArchivoAbrir(const QString& titulo, cons
     const QString r =
         QFileDialog::getOpenFileName(QApplication::activeWindow(), Titulo(titulo), inicial, filtro);
     return r.isEmpty() ? std::nullopt : std::optional<QString>(r);
+}
+
+std::optional<QColor> DialogosQt::PedirColor(const QString& titulo, const QColor& inicial) {
+    QColorDialog d(inicial, QApplication::activeWindow());
+    d.setWindowTitle(Titulo(titulo));
+    if (d.exec() != QDialog::Accepted || !d.selectedColor().isValid())
+        return std::nullopt;
+    return d.selectedColor();
 }

@@ -14,4 +14,5 @@ public:
                                                const QString& filtro) override;
     std::optional<QString> PedirArchivoAbrir(const QString& titulo, const QString& inicial,
                                              const QString& filtro) override;
+    std::optional<QColor> PedirColor(const QString& titulo, const QColor& inicial) override;
 };

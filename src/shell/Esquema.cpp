@@ -9,6 +9,8 @@ namespace {
 const QString kTexto = QStringLiteral("TEXT COLLATE NOCASE");
 const QString kEntero = QStringLiteral("INTEGER");
 const QString kClave = QStringLiteral("INTEGER PRIMARY KEY");
+// A key the engine never gives again, even after its row and every later one were deleted.
+const QString kClaveSinReuso = QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
 
 std::vector<ColumnaEsquema> Textos(std::initializer_list<const char*> nombres) {
     std::vector<ColumnaEsquema> r;
@@ -121,7 +123,7 @@ const std::vector<TablaEsquema>& EsquemaReferencia() {
 const std::vector<TablaEsquema>& EsquemaNotas() {
     static const std::vector<TablaEsquema> esquema = {
         {QStringLiteral("NotasPersonales"),
-         {{QStringLiteral("Id"), kClave},
+         {{QStringLiteral("Id"), kClaveSinReuso},
           {QStringLiteral("Fecha"), QStringLiteral("TEXT")},
           {QStringLiteral("Titulo"), kTexto},
           {QStringLiteral("Texto"), kTexto}},
@@ -157,6 +159,10 @@ const TablaEsquema* BuscarTabla(const std::vector<TablaEsquema>& esquema, const 
 
 void CrearTabla(BaseDatos& bd, const TablaEsquema& t) {
     bd.Ejecutar(t.Crear());
+    CrearIndices(bd, t);
+}
+
+void CrearIndices(BaseDatos& bd, const TablaEsquema& t) {
     for (const QStringList& columnas : t.indices) {
         QStringList nombres;
         for (const QString& c : columnas)
@@ -174,13 +180,60 @@ void CrearEsquema(BaseDatos& bd, const std::vector<TablaEsquema>& esquema) {
     tx.Confirmar();
 }
 
+namespace {
+
+const QString kNotasPersonales = QStringLiteral("NotasPersonales");
+
+bool TieneAutoincremento(BaseDatos& bd, const QString& tabla) {
+    Consulta c =
+        bd.Consultar(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = ? "
+                                    "COLLATE NOCASE"),
+                     {tabla});
+    return !c.Fin() && TextoSeguro(c.Campo(0)).contains(QLatin1String("AUTOINCREMENT"), Qt::CaseInsensitive);
+}
+
+// The table as the schema has it, every row copied with its id: the engine then counts on from the
+// highest id kept. Columns an older file has beyond the schema's are kept too.
+void ReconstruirNotasPersonales(BaseDatos& bd) {
+    TablaEsquema nueva = *BuscarTabla(EsquemaNotas(), kNotasPersonales);
+    const QStringList propias = nueva.NombresColumnas();
+    QStringList copiadas;
+    for (Consulta c = bd.Consultar(QStringLiteral("PRAGMA table_info([NotasPersonales])")); !c.Fin();
+         c.Siguiente()) {
+        const QString nombre = TextoSeguro(c.Campo(QStringLiteral("name")));
+        if (!propias.contains(nombre, Qt::CaseInsensitive))
+            nueva.columnas.push_back({nombre, TextoSeguro(c.Campo(QStringLiteral("type")))});
+        copiadas << u'[' + nombre + u']';
+    }
+    const TablaEsquema definitiva = nueva;
+    nueva.nombre = kNotasPersonales + u"_nueva";
+    bd.Ejecutar(nueva.Crear());
+    bd.Ejecutar(u"INSERT INTO [" + nueva.nombre + u"] (" + copiadas.join(u", ") + u") SELECT " +
+                copiadas.join(u", ") + u" FROM [NotasPersonales]");
+    bd.Ejecutar(QStringLiteral("DROP TABLE [NotasPersonales]"));
+    bd.Ejecutar(u"ALTER TABLE [" + nueva.nombre + u"] RENAME TO [NotasPersonales]");
+    CrearIndices(bd, definitiva);
+}
+
+} // namespace
+
+void ActualizarEsquemaNotas(BaseDatos& bd) {
+    Transaccion tx(bd);
+    for (const auto& t : EsquemaNotas())
+        if (!bd.ExisteTabla(t.nombre))
+            CrearTabla(bd, t);
+    if (EdicionEsquema(bd) < kEdicionEsquemaNotas && !TieneAutoincremento(bd, kNotasPersonales))
+        ReconstruirNotasPersonales(bd);
+    MarcarEdicionNotas(bd);
+    tx.Confirmar();
+}
+
 void CompletarNotesDb() {
     BaseDatos* bd = NotesDb();
     if (!bd)
         return;
     try {
-        CompletarEsquema(*bd, EsquemaNotas());
-        MarcarEdicionNotas(*bd);
+        ActualizarEsquemaNotas(*bd);
     } catch (const ErrorBD&) {
         // A read-only file keeps working; only what needs the new table reports its failure.
     }

@@ -26,8 +26,9 @@ struct TablaEsquema {
 // The schema's edition, kept in PRAGMA user_version (0, in a file made before it was recorded,
 // counts as 1) and in the table EdicionDatos of the ReferenceDb beside the data edition.
 inline constexpr int kEdicionEsquema = 2;
-// The NotesDb's edition, in its PRAGMA user_version: 2 added the own films, developers and times.
-inline constexpr int kEdicionEsquemaNotas = 2;
+// The NotesDb's edition, in its PRAGMA user_version: 2 added the own films, developers and times; 3
+// gives no personal note an id that another note ever had.
+inline constexpr int kEdicionEsquemaNotas = 3;
 
 const std::vector<TablaEsquema>& EsquemaReferencia();
 const std::vector<TablaEsquema>& EsquemaNotas();
@@ -37,8 +38,13 @@ const TablaEsquema* BuscarTabla(const std::vector<TablaEsquema>& esquema, const 
 void CrearEsquema(BaseDatos& bd, const std::vector<TablaEsquema>& esquema);
 // One table and its indexes, inside the caller's transaction.
 void CrearTabla(BaseDatos& bd, const TablaEsquema& tabla);
+void CrearIndices(BaseDatos& bd, const TablaEsquema& tabla);
 // Creates the tables of the schema that a database made by an older version lacks.
 void CompletarEsquema(BaseDatos& bd, const std::vector<TablaEsquema>& esquema);
+// Brings a NotesDb of an older edition up to this one in one transaction, keeping every row and id:
+// the missing tables are created, and the personal notes' table is rebuilt so that ids are never
+// given again. Nothing changes on failure (ErrorBD).
+void ActualizarEsquemaNotas(BaseDatos& bd);
 // The same for the open NotesDb at start-up; a failure is left to the operations that need the table.
 void CompletarNotesDb();
 // PRAGMA user_version of a database; 0 when never recorded.

@@ -37,7 +37,8 @@ int main(int argc, char* argv[]) {
             AbrirBasesDatos();
         for (qint64 i = 1;; ++i) {
             if (std::strcmp(tipo, kNotaPersonal) == 0) {
-                ActualizarNota(1, TituloPaso(i), CuerpoPaso(i));
+                static const QVariant fecha = LeerNota(1).value_or(Nota{}).fecha;
+                ActualizarNota(1, fecha, TituloPaso(i), CuerpoPaso(i));
             } else if (std::strcmp(tipo, kNotaPeliRev) == 0) {
                 GuardarNotaMia(true, 1, 1, 1, CuerpoPaso(i));
             } else if (std::strcmp(tipo, kTiempoPropio) == 0) {

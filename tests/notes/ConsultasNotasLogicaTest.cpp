@@ -1,5 +1,6 @@
 #include "notes/ConsultasNotas.h"
 
+#include "maintenance/BorradoNotas.h"
 #include "shell/AlmacenDatos.h"
 #include "soporte/CarpetaPruebas.h"
 
@@ -55,8 +56,11 @@ TEST_F(NotasPersonales, InsertarYActualizarNormalizanElTituloYConservanLaFecha) 
     EXPECT_EQ(FechaNota(id), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
 
     NotesDb()->Ejecutar(QStringLiteral("UPDATE NotasPersonales SET Fecha='2020-02-03 04:05:06'"));
-    EXPECT_EQ(ActualizarNota(id, QStringLiteral("  Revelado HC-110  "), QStringLiteral("{\\rtf1 dos}")), id);
-    EXPECT_EQ(ActualizarNota(id, QStringLiteral("Revelado"), QStringLiteral("{\\rtf1 tres}")), id);
+    const QVariant fecha = LeerNota(id)->fecha;
+    EXPECT_EQ(fecha, "2020-02-03 04:05:06");
+    EXPECT_EQ(
+        ActualizarNota(id, fecha, QStringLiteral("  Revelado HC-110  "), QStringLiteral("{\\rtf1 dos}")), id);
+    EXPECT_EQ(ActualizarNota(id, fecha, QStringLiteral("Revelado"), QStringLiteral("{\\rtf1 tres}")), id);
     EXPECT_EQ(FechaNota(id), "03/02/2020");
     const auto nota = LeerNota(id);
     ASSERT_TRUE(nota);
@@ -72,12 +76,54 @@ TEST_F(NotasPersonales, InsertarYActualizarNormalizanElTituloYConservanLaFecha) 
 
 TEST_F(NotasPersonales, LaNotaBorradaMientrasSeEditaSeGuardaDeNuevo) {
     const qint64 id = InsertarNota(QStringLiteral("Viaje"), QStringLiteral("{\\rtf1 texto}"));
+    const QVariant fecha = LeerNota(id)->fecha;
     NotesDb()->Ejecutar(QStringLiteral("DELETE FROM NotasPersonales"));
-    const qint64 nuevo = ActualizarNota(id, QStringLiteral("Viaje"), QStringLiteral("{\\rtf1 texto largo}"));
+    const qint64 nuevo =
+        ActualizarNota(id, fecha, QStringLiteral("Viaje"), QStringLiteral("{\\rtf1 texto largo}"));
     EXPECT_NE(nuevo, 0);
     ASSERT_TRUE(LeerNota(nuevo));
     EXPECT_EQ(LeerNota(nuevo)->texto, "{\\rtf1 texto largo}");
     EXPECT_FALSE(FechaNota(nuevo).isEmpty());
+}
+
+// A cleared table gives new notes ids above every id it ever gave.
+TEST_F(NotasPersonales, LosIdsNoSeVuelvenADar) {
+    const qint64 a = InsertarNota(QStringLiteral("a"), QString());
+    const qint64 b = InsertarNota(QStringLiteral("b"), QString());
+    BorrarNota(b);
+    const qint64 c = InsertarNota(QStringLiteral("c"), QString());
+    EXPECT_GT(c, b);
+    ASSERT_TRUE(BorrarNotas(NotasUsuario::Personales));
+    const qint64 d = InsertarNota(QStringLiteral("d"), QString());
+    EXPECT_GT(d, c);
+    EXPECT_NE(d, a);
+}
+
+// A row that took the Id of the note being edited (written by an older version, or in a copy put
+// back) is another note: the save goes to a new row and leaves that one alone.
+TEST_F(NotasPersonales, UnaNotaQueTomoElIdNoSeSobrescribe) {
+    const qint64 id = InsertarNota(QStringLiteral("Mía"), QStringLiteral("{\\rtf1 mía}"));
+    const QVariant fecha = LeerNota(id)->fecha;
+    NotesDb()->Ejecutar(QStringLiteral("DELETE FROM NotasPersonales"));
+    NotesDb()->Ejecutar(QStringLiteral("INSERT INTO NotasPersonales (Id, Fecha, Titulo, Texto) "
+                                       "VALUES (?, '2019-09-09 09:09:09', 'Bienvenido a Garvola', 'hola')"),
+                        {id});
+    const qint64 nuevo = ActualizarNota(id, fecha, QStringLiteral("Mía"), QStringLiteral("{\\rtf1 mía 2}"));
+    EXPECT_NE(nuevo, id);
+    EXPECT_EQ(LeerNota(id)->titulo, "Bienvenido a Garvola");
+    EXPECT_EQ(LeerNota(id)->texto, "hola");
+    ASSERT_TRUE(LeerNota(nuevo));
+    EXPECT_EQ(LeerNota(nuevo)->texto, "{\\rtf1 mía 2}");
+
+    // A row of an older version without a date is still the same note when saved.
+    const qint64 sinFecha = Fila(QString(), QStringLiteral("vieja"), QStringLiteral("llano"));
+    NotesDb()->Ejecutar(QStringLiteral("UPDATE NotasPersonales SET Fecha=NULL WHERE Id=?"), {sinFecha});
+    const QVariant nula = LeerNota(sinFecha)->fecha;
+    EXPECT_TRUE(nula.isNull());
+    EXPECT_EQ(ActualizarNota(sinFecha, nula, QStringLiteral("vieja"), QStringLiteral("{\\rtf1 x}")),
+              sinFecha);
+    EXPECT_EQ(LeerNota(sinFecha)->texto, "{\\rtf1 x}");
+    EXPECT_EQ(ListarNotas(OrdenNotas::Fecha).size(), 3u);
 }
 
 TEST_F(NotasPersonales, IdInexistenteYBorrar) {
@@ -101,7 +147,7 @@ TEST(NotasPersonalesCerrada, NadaSinBaseDeNotas) {
     EXPECT_TRUE(ListarNotas(OrdenNotas::Titulo).empty());
     EXPECT_FALSE(LeerNota(1));
     EXPECT_EQ(InsertarNota(QStringLiteral("a"), QStringLiteral("b")), 0);
-    EXPECT_EQ(ActualizarNota(1, QStringLiteral("a"), QStringLiteral("b")), 0);
+    EXPECT_EQ(ActualizarNota(1, QVariant(), QStringLiteral("a"), QStringLiteral("b")), 0);
     EXPECT_EQ(FechaNota(1), "");
     BorrarNota(1);
 }

@@ -25,7 +25,7 @@ TEST(EntradaExtrana, NotaPersonalDeDiezMilCaracteres) {
     LeerRtf(QStringView(nota->texto), leido);
     EXPECT_EQ(leido.toRawText(), texto);
 
-    ASSERT_EQ(ActualizarNota(id, texto + texto, nota->texto), id);
+    ASSERT_EQ(ActualizarNota(id, nota->fecha, texto + texto, nota->texto), id);
     EXPECT_EQ(LeerNota(id)->titulo.size(), 20000);
 }
 

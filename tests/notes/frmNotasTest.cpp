@@ -1,8 +1,10 @@
 #include "notes/frmNotas.h"
 
+#include "maintenance/BorradoNotas.h"
 #include "notes/ConsultasNotas.h"
 #include "notes/TextoRtf.h"
 #include "shell/AlmacenDatos.h"
+#include "shell/Numeros.h"
 #include "shell/Tema.h"
 #include "soporte/AnfitrionPrueba.h"
 #include "soporte/CarpetaPruebas.h"
@@ -13,12 +15,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <gtest/gtest.h>
@@ -26,6 +30,24 @@
 namespace {
 
 const QString kHoy = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
+// The welcome note as shipped: a bold 12 pt dark-blue heading over plain text.
+const QString kBienvenida =
+    QStringLiteral("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Georgia;}}{\\colortbl ;\\red0\\green32\\blue96;}"
+                   "\\f0\\fs24\\b\\cf1 Bienvenido a Garvola\\b0\\cf0\\fs22\\par Notas de revelado.\\par}");
+
+// Every character of the document in the editor's own face, size and colour, not bold.
+bool FormatoDeLaVentana(const QTextDocument& doc) {
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            if (f.fontWeight() > QFont::Normal || f.foreground().style() != Qt::NoBrush ||
+                (f.fontPointSize() > 0 && f.fontPointSize() != 11) ||
+                (!f.fontFamilies().toStringList().isEmpty() &&
+                 f.fontFamilies().toStringList().first() != Tema::FaceSinSerifa))
+                return false;
+        }
+    return true;
+}
 
 class Notas : public ::testing::Test {
 protected:
@@ -65,6 +87,14 @@ protected:
         QTest::mouseClick(Lista()->viewport(), Qt::LeftButton, {}, Lista()->visualItemRect(item).center());
     }
     void Escribir(QWidget* caja, const QString& texto) { QTest::keyClicks(caja, texto); }
+    QColor ColorBoton() { return C("cmdColor")->palette().color(QPalette::ButtonText); }
+    QColor ColorEstilo(const char* boton) { return C(boton)->palette().color(QPalette::Button); }
+    // The stored body as the editor shows it.
+    bool GuardadoConFormatoDeLaVentana(qint64 id) {
+        QTextDocument doc;
+        LeerRtf(QStringView(Cuerpo(id)), doc);
+        return EsRtf(Cuerpo(id)) && FormatoDeLaVentana(doc);
+    }
     QString Cuerpo(qint64 id) { return LeerNota(id) ? LeerNota(id)->texto : QStringLiteral("<ninguna>"); }
     QStringList Preguntas() {
         QStringList p;
@@ -379,4 +409,201 @@ TEST_F(Notas, TextoLargoYExtranoVuelveIgual) {
     EXPECT_EQ(escrito(), cuerpo);
     EXPECT_EQ(Entradas(), QStringList{kHoy + u"  " + titulo});
     EXPECT_EQ(Botones(), "110") << "what was read is what was saved";
+}
+
+// Older or imported notes keep their bodies as plain text. Opened after any note, in any order and
+// wherever the cursor was, they show in the window's own face and are saved back without the format
+// of the note shown before.
+TEST_F(Notas, TextoLlanoTrasOtraNotaSeAbreConLaLetraDeLaVentana) {
+    const QString larga = QStringLiteral("Rodinal 1+50 a 20 °C, 11 min.\n").repeated(6000);
+    Nota(QStringLiteral("2020-01-01 10:00:00"), QStringLiteral("Larga"), larga);
+    Nota(QStringLiteral("2021-01-01 10:00:00"), QStringLiteral("Vacía"), QString());
+    const qint64 llana = Nota(QStringLiteral("2022-01-01 10:00:00"), QStringLiteral("Llana"),
+                              QStringLiteral("primera\nsegunda"));
+    Nota(QStringLiteral("2023-01-01 10:00:00"), QStringLiteral("Otra llana"), QStringLiteral("otra"));
+    Nota(QStringLiteral("2024-01-01 10:00:00"), QStringLiteral("Bienvenido a Garvola"), kBienvenida);
+    Abrir();
+    ASSERT_EQ(Titulo()->text(), "Bienvenido a Garvola");
+    ASSERT_EQ(ColorEstilo("cmdNegrita"), ColorEstiloActivo) << "the cursor is on the bold heading";
+
+    const struct {
+        int fila;
+        QString texto;
+    } pasos[] = {{2, QStringLiteral("primera\nsegunda")},
+                 {1, QStringLiteral("otra")},
+                 {3, QString()},
+                 {4, larga},
+                 {0, QString()},
+                 {4, larga},
+                 {0, QString()},
+                 {2, QStringLiteral("primera\nsegunda")}};
+    for (const auto& paso : pasos) {
+        SCOPED_TRACE(paso.fila);
+        // The cursor at the end, with everything selected: past the end of any shorter note.
+        Editor()->selectAll();
+        ClicEntrada(paso.fila);
+        ASSERT_EQ(Lista()->currentRow(), paso.fila);
+        EXPECT_EQ(Botones(), "110");
+        if (paso.fila == 0) {
+            EXPECT_EQ(Editor()->toPlainText(), "Bienvenido a Garvola\nNotas de revelado.");
+            continue;
+        }
+        EXPECT_EQ(Editor()->toPlainText(), paso.texto);
+        EXPECT_TRUE(FormatoDeLaVentana(*Editor()->document()));
+        EXPECT_TRUE(Editor()->textCursor().charFormat().foreground().style() == Qt::NoBrush);
+        EXPECT_EQ(C<QComboBox>("cmbSize")->currentText(), "11");
+        EXPECT_EQ(C<QComboBox>("cmbFont")->currentText(), "Arial");
+        EXPECT_NE(ColorEstilo("cmdNegrita"), ColorEstiloActivo);
+    }
+
+    // Saved back as RTF in the window's face, not as the heading shown before.
+    Escribir(Titulo(), QStringLiteral("!"));
+    Clic("btnGuardar");
+    EXPECT_TRUE(GuardadoConFormatoDeLaVentana(llana));
+}
+
+// "Nueva" starts in the window's face, size and colour, whatever the note before had at the cursor.
+TEST_F(Notas, NuevaEmpiezaConLaLetraDeLaVentana) {
+    Nota(QStringLiteral("2023-01-01 10:00:00"), QStringLiteral("Llana"), QStringLiteral("texto llano"));
+    Nota(QStringLiteral("2024-01-01 10:00:00"), QStringLiteral("Bienvenido a Garvola"), kBienvenida);
+    Abrir();
+    ASSERT_EQ(ColorEstilo("cmdNegrita"), ColorEstiloActivo);
+    ASSERT_EQ(ColorBoton(), QColor(0, 32, 96));
+
+    Clic("btnNueva");
+    EXPECT_EQ(C<QComboBox>("cmbSize")->currentText(), "11");
+    EXPECT_EQ(C<QComboBox>("cmbFont")->currentText(), "Arial");
+    EXPECT_NE(ColorEstilo("cmdNegrita"), ColorEstiloActivo);
+    EXPECT_EQ(ColorBoton(), Editor()->palette().color(QPalette::Text));
+    Escribir(Titulo(), QStringLiteral("Nueva"));
+    Escribir(Editor(), QStringLiteral("HC-110 B"));
+    EXPECT_TRUE(FormatoDeLaVentana(*Editor()->document()));
+    Clic("btnGuardar");
+    const qint64 nueva = ListarNotas(OrdenNotas::Fecha).front().id;
+    EXPECT_TRUE(GuardadoConFormatoDeLaVentana(nueva));
+
+    // After a plain note whose cursor was given bold and a colour before anything was typed.
+    ClicEntrada(2);
+    ASSERT_EQ(Titulo()->text(), "Llana");
+    Clic("cmdNegrita");
+    Guion().colores.push_back(QColor(Qt::red));
+    Clic("cmdColor");
+    ASSERT_EQ(ColorEstilo("cmdNegrita"), ColorEstiloActivo);
+    Clic("btnNueva");
+    EXPECT_NE(ColorEstilo("cmdNegrita"), ColorEstiloActivo);
+    EXPECT_EQ(ColorBoton(), Editor()->palette().color(QPalette::Text));
+    Escribir(Editor(), QStringLiteral("limpia"));
+    EXPECT_TRUE(FormatoDeLaVentana(*Editor()->document()));
+
+    // Reverting a new note with Esc starts it clean again.
+    Clic("cmdNegrita");
+    Escribir(Editor(), QStringLiteral(" negrita"));
+    Guion().respuestas.push_back(Respuesta::No);
+    QTest::keyClick(Editor(), Qt::Key_Escape);
+    Escribir(Editor(), QStringLiteral("otra vez"));
+    EXPECT_TRUE(FormatoDeLaVentana(*Editor()->document()));
+}
+
+TEST_F(Notas, ElColorDelTextoSeEligeSeGuardaYSeVe) {
+    Abrir();
+    // Beside the controls that were there, inside the group.
+    auto* grupo = C<QGroupBox>("frmModTexto");
+    auto* color = C<QPushButton>("cmdColor");
+    EXPECT_EQ(color->parentWidget(), grupo);
+    EXPECT_GE(color->geometry().left(), C("cmbFont")->geometry().right());
+    EXPECT_LE(color->geometry().right(), grupo->width());
+    EXPECT_EQ(C("cmdNegrita")->geometry().topLeft(), QPoint(TwipsAPixeles(60), TwipsAPixeles(75)));
+    EXPECT_EQ(C("cmbFont")->geometry().left(), TwipsAPixeles(2340));
+    EXPECT_EQ(color->text(), "A");
+
+    Escribir(Titulo(), QStringLiteral("Colores"));
+    Escribir(Editor(), QStringLiteral("rojo normal"));
+    QTextCursor c = Editor()->textCursor();
+    c.setPosition(0);
+    c.setPosition(4, QTextCursor::KeepAnchor);
+    Editor()->setTextCursor(c);
+
+    // "Cancelar" in the chooser changes nothing.
+    Guion().colores.push_back(std::nullopt);
+    Clic("cmdColor");
+    ASSERT_EQ(Guion().llamadas.size(), 1u);
+    EXPECT_EQ(Guion().llamadas[0].tipo, DialogosGuion::Tipo::PedirColor);
+    EXPECT_EQ(Guion().llamadas[0].inicial, Editor()->palette().color(QPalette::Text).name());
+    EXPECT_TRUE(FormatoDeLaVentana(*Editor()->document()));
+
+    Guion().colores.push_back(QColor(200, 0, 0));
+    Clic("cmdColor");
+    EXPECT_EQ(ColorBoton(), QColor(200, 0, 0));
+    EXPECT_TRUE(Editor()->hasFocus() || !QApplication::activeWindow());
+    Clic("btnGuardar");
+
+    // Read back by a fresh window: the colour is stored with the text, and the button follows it.
+    w->close();
+    Abrir();
+    c = Editor()->textCursor();
+    c.setPosition(2);
+    Editor()->setTextCursor(c);
+    EXPECT_EQ(Editor()->textCursor().charFormat().foreground().color(), QColor(200, 0, 0));
+    EXPECT_EQ(ColorBoton(), QColor(200, 0, 0));
+    c.setPosition(8);
+    Editor()->setTextCursor(c);
+    EXPECT_EQ(Editor()->textCursor().charFormat().foreground().style(), Qt::NoBrush);
+    EXPECT_EQ(ColorBoton(), Editor()->palette().color(QPalette::Text));
+    c.setPosition(0);
+    c.setPosition(4, QTextCursor::KeepAnchor);
+    Editor()->setTextCursor(c);
+    Guion().llamadas.clear();
+    Guion().colores.push_back(std::nullopt);
+    Clic("cmdColor");
+    ASSERT_EQ(Guion().llamadas.size(), 1u);
+    EXPECT_EQ(Guion().llamadas[0].inicial, "#c80000") << "the chooser starts at the selection's colour";
+    EXPECT_EQ(Botones(), "110");
+}
+
+// All notes cleared while one is being edited, then a package imported: "Guardar" keeps the edited
+// note as a new one and never writes over the note that came in, whichever id that one got.
+TEST_F(Notas, BorrarTodasEImportarMientrasSeEditaNoPisaOtraNota) {
+    const auto importar = [](const QVariant& id) {
+        Campos campos = {{QStringLiteral("Fecha"), QStringLiteral("2020-05-05 10:00:00")},
+                         {QStringLiteral("Titulo"), QStringLiteral("Bienvenido a Garvola")},
+                         {QStringLiteral("Texto"), kBienvenida}};
+        if (id.isValid())
+            campos.push_back({QStringLiteral("Id"), id});
+        return NotesDb()->Insertar(QStringLiteral("NotasPersonales"), campos);
+    };
+    Nota(QStringLiteral("2024-01-01 10:00:00"), QStringLiteral("Mía"), QStringLiteral("{\\rtf1 mía}"));
+    Abrir();
+    Escribir(Editor(), QStringLiteral("sigo "));
+    ASSERT_TRUE(BorrarNotas(NotasUsuario::Personales));
+    const qint64 importada = importar(QVariant());
+    Clic("btnGuardar");
+    EXPECT_TRUE(Guion().llamadas.empty());
+    ASSERT_TRUE(LeerNota(importada));
+    EXPECT_EQ(LeerNota(importada)->titulo, "Bienvenido a Garvola");
+    EXPECT_EQ(LeerNota(importada)->texto, kBienvenida);
+    EXPECT_EQ(Entradas(), QStringList({kHoy + u"  Mía", "05/05/2020  Bienvenido a Garvola"}));
+    EXPECT_EQ(Lista()->currentRow(), 0);
+    EXPECT_EQ(Editor()->toPlainText(), u"sigo mía");
+    EXPECT_EQ(Estado(), "Guardado.");
+
+    // The note saved anew is the one later saves write.
+    const qint64 guardada = Lista()->item(0)->data(Qt::UserRole).toLongLong();
+    EXPECT_NE(guardada, importada);
+    Escribir(Editor(), QStringLiteral("y "));
+    Clic("btnGuardar");
+    EXPECT_EQ(ListarNotas(OrdenNotas::Fecha).size(), 2u);
+    QTextDocument doc;
+    LeerRtf(QStringView(Cuerpo(guardada)), doc);
+    EXPECT_EQ(doc.toPlainText(), u"sigo y mía");
+    EXPECT_EQ(LeerNota(importada)->texto, kBienvenida);
+
+    // A copy put back whose welcome note has the very id being edited: still not written over.
+    Escribir(Editor(), QStringLiteral("otra "));
+    ASSERT_TRUE(BorrarNotas(NotasUsuario::Personales));
+    importar(guardada);
+    Clic("btnGuardar");
+    EXPECT_EQ(LeerNota(guardada)->texto, kBienvenida);
+    EXPECT_EQ(ListarNotas(OrdenNotas::Fecha).size(), 2u);
+    EXPECT_EQ(Editor()->toPlainText(), u"sigo y otra mía");
+    EXPECT_NE(Lista()->currentItem()->data(Qt::UserRole).toLongLong(), guardada);
 }

@@ -63,3 +63,14 @@ std::optional<QString> DialogosGuion::PedirArchivoAbrir(const QString& titulo, c
                                                         const QString& filtro) {
     return SiguienteArchivo(*this, titulo, inicial, filtro);
 }
+
+std::optional<QColor> DialogosGuion::PedirColor(const QString& titulo, const QColor& inicial) {
+    llamadas.push_back({Tipo::PedirColor, titulo, {}, Icono::Ninguno, inicial.name()});
+    if (colores.empty()) {
+        ADD_FAILURE() << "Unexpected colour dialog: " << titulo.toStdString();
+        return std::nullopt;
+    }
+    auto r = colores.front();
+    colores.pop_front();
+    return r;
+}

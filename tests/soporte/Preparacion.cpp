@@ -18,6 +18,7 @@ class LimpiarGuion : public ::testing::EmptyTestEventListener {
         g_guion->respuestas.clear();
         g_guion->textos.clear();
         g_guion->archivos.clear();
+        g_guion->colores.clear();
         g_guion->llamadas.clear();
     }
 };
