@@ -52,6 +52,13 @@ std::optional<QString> DialogosAlAzar::PedirArchivoAbrir(const QString&, const Q
     return carpeta_ + QStringLiteral("/archivo%1.zip").arg(azar_.bounded(4));
 }
 
+std::optional<QColor> DialogosAlAzar::PedirColor(const QString&, const QColor&) {
+    ++preguntas;
+    if (azar_.bounded(3) == 0)
+        return std::nullopt;
+    return QColor::fromRgb(azar_.bounded(256), azar_.bounded(256), azar_.bounded(256));
+}
+
 QString TextoAlAzar(QRandomGenerator& azar) {
     static const QStringList palabras = {
         QStringLiteral("HP5"),      QStringLiteral("Rodinal"), QStringLiteral("1+50"),

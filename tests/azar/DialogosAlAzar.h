@@ -2,6 +2,7 @@
 
 #include "shell/Dialogos.h"
 
+#include <QColor>
 #include <QRandomGenerator>
 #include <QString>
 
@@ -18,6 +19,7 @@ public:
                                       const QString& inicial) override;
     std::optional<QString> PedirArchivoGuardar(const QString& titulo, const QString& inicial,
                                                const QString& filtro) override;
+    std::optional<QColor> PedirColor(const QString& titulo, const QColor& inicial) override;
     std::optional<QString> PedirArchivoAbrir(const QString& titulo, const QString& inicial,
                                              const QString& filtro) override;
 
