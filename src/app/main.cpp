@@ -3,6 +3,7 @@
 #include "app/IconosPrograma.h"
 #include "app/LineaOrdenes.h"
 #include "app/frmMDI.h"
+#include "maintenance/DatosInstalados.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Dialogos.h"
 #include "shell/DialogosQt.h"
@@ -81,6 +82,10 @@ int main(int argc, char* argv[]) {
             TraerAlFrente(*ventana);
     });
     PrepararCarpetaPrograma();
+    // Under the lock: no other copy has the databases open while they are brought up to date.
+    PuestaAlDia puesta;
+    if (const QString origen = OrigenCarpetaUsuario(); !origen.isEmpty())
+        puesta = PonerAlDiaDesdeInstalada(CarpetaPrograma(), origen, {NombreEjecutable()});
     // The desktop entry's icon when the theme has it installed, else the program's own picture.
     QApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral("garvola"), IconoPrograma(QStringLiteral("logo"))));
@@ -92,5 +97,9 @@ int main(int argc, char* argv[]) {
         return 1;
     principal.show();
     ventana = &principal;
+    if (puesta.estado != PuestaAlDia::Estado::SinCambios)
+        Dialogo().Informar(kTituloAplicacion, puesta.aviso,
+                           puesta.estado == PuestaAlDia::Estado::Hecha ? Icono::Informacion
+                                                                       : Icono::Exclamacion);
     return app.exec();
 }

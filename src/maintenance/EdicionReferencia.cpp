@@ -1,4 +1,4 @@
-#include "datos/EdicionDatos.h"
+#include "maintenance/EdicionReferencia.h"
 
 #include "maintenance/CopiaSeguridad.h"
 #include "shell/AlmacenDatos.h"
@@ -76,7 +76,7 @@ void RegistrarEdicion(BaseDatos& bd, int edicionDatos, const QDateTime& momento)
                                 {QStringLiteral("Fecha"), FechaBD(momento)}});
 }
 
-void ReemplazarDatosReferencia(BaseDatos& bd, const ConjuntoDatos& datos, int edicionDatos,
+void ReemplazarDatosReferencia(BaseDatos& bd, const DatosNuevos& datos, int edicionDatos,
                                const QDateTime& momento) {
     Transaccion tx(bd);
     std::vector<std::pair<QVariant, QVariant>> notasFormulas;
@@ -88,13 +88,9 @@ void ReemplazarDatosReferencia(BaseDatos& bd, const ConjuntoDatos& datos, int ed
             notasFormulas.emplace_back(c.Campo(0), c.Campo(1));
 
     // A formula the user wrote about must still be there, or the note would go with it.
-    QSet<QString> formulas;
-    if (const auto t = datos.find(QStringLiteral("Formulas")); t != datos.end())
-        for (const FilaCsv& f : t->second.filas)
-            formulas.insert(t->second.Valor(f, QStringLiteral("IdFormula")).value_or(QString()).trimmed());
     for (const auto& [id, nota] : notasFormulas)
-        if (!formulas.contains(id.toString()))
-            throw ErrorBD(u"Formulas.csv: falta la fórmula " + id.toString() +
+        if (!datos.formulas.contains(id.toString()))
+            throw ErrorBD(u"Formulas: falta la fórmula " + id.toString() +
                           u", que tiene notas del usuario (MisNotasFormulas)");
 
     std::vector<TablaEsquema> referencia;
@@ -108,7 +104,7 @@ void ReemplazarDatosReferencia(BaseDatos& bd, const ConjuntoDatos& datos, int ed
         CrearTabla(bd, t);
         referencia.push_back(t);
     }
-    CargarTablas(bd, referencia, datos);
+    datos.cargar(bd, referencia);
     for (const auto& [id, nota] : notasFormulas)
         bd.Ejecutar(QStringLiteral("UPDATE Formulas SET MisNotasFormulas = ? WHERE IdFormula = ?"),
                     {nota, id});
@@ -116,7 +112,7 @@ void ReemplazarDatosReferencia(BaseDatos& bd, const ConjuntoDatos& datos, int ed
     tx.Confirmar();
 }
 
-QStringList ActualizarBaseReferencia(const QString& destino, const ConjuntoDatos& datos, int edicionDatos,
+QStringList ActualizarBaseReferencia(const QString& destino, const DatosNuevos& datos, int edicionDatos,
                                      const QDateTime& momento) {
     const QString ruta = QDir(destino).filePath(kArchivoBDReferencia);
     if (!QFileInfo::exists(ruta))
@@ -165,4 +161,33 @@ QStringList ActualizarBaseReferencia(const QString& destino, const ConjuntoDatos
         ruta +
             QStringLiteral(": de la edición %1 a la %2 de los datos; ").arg(tiene.datos).arg(edicionDatos) +
             notas};
+}
+
+DatosNuevos DatosDeOtraBase(BaseDatos& origen) {
+    DatosNuevos d;
+    if (origen.ExisteTabla(QStringLiteral("Formulas")))
+        for (Consulta c = origen.Consultar(QStringLiteral("SELECT IdFormula FROM Formulas")); !c.Fin();
+             c.Siguiente())
+            d.formulas.insert(c.Campo(0).toString().trimmed());
+    d.cargar = [&origen](BaseDatos& bd, const std::vector<TablaEsquema>& tablas) {
+        for (const TablaEsquema& t : tablas) {
+            if (!origen.ExisteTabla(t.nombre))
+                continue;
+            QStringList columnas;
+            for (const ColumnaEsquema& c : t.columnas)
+                if (origen.ExisteCampo(t.nombre, c.nombre))
+                    columnas << u'[' + c.nombre + u']';
+            if (columnas.isEmpty())
+                continue;
+            for (Consulta c =
+                     origen.Consultar(u"SELECT " + columnas.join(u',') + u" FROM [" + t.nombre + u']');
+                 !c.Fin(); c.Siguiente()) {
+                Campos fila;
+                for (int i = 0; i < c.NumeroCampos(); ++i)
+                    fila.emplace_back(c.NombreCampo(i), c.Campo(i));
+                bd.Insertar(t.nombre, fila);
+            }
+        }
+    };
+    return d;
 }
