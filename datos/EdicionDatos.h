@@ -1,37 +1,18 @@
 #pragma once
 
 #include "datos/CargaDatos.h"
-#include "shell/BaseDatos.h"
+#include "maintenance/EdicionReferencia.h"
 
-#include <QDateTime>
-#include <QString>
-#include <QStringList>
+// The update of a ReferenceDb (maintenance/EdicionReferencia) fed from the CSV data set.
 
-// Which edition of the schema and of the shipped data a ReferenceDb holds, and the update that
-// brings a newer data edition into it without touching what the user wrote.
+// The data set's formulas and a load of its tables through CargarTablas (checked as at build).
+DatosNuevos DatosDelConjunto(const ConjuntoDatos& datos);
 
-struct EdicionBase {
-    int esquema = 1;
-    int datos = 1;
-};
-
-// A file made before editions were recorded counts as schema 1, data 1.
-EdicionBase LeerEdicionBase(BaseDatos& bd);
-// Records the program's schema edition and this data edition; inside the caller's transaction
-// when there is one.
-void RegistrarEdicion(BaseDatos& bd, int edicionDatos, const QDateTime& momento);
-
-// In one transaction: drops and rebuilds every reference table from the data set, keeps the
-// user's tables (NotasMiasPelicula, NotasMiasRevelador, NotasPeliRevMias) untouched and every
-// MisNotasFormulas value of Formulas, and records the edition. Failure: ErrorBD with the file,
-// the line and the reason; the file is as it was.
-void ReemplazarDatosReferencia(BaseDatos& bd, const ConjuntoDatos& datos, int edicionDatos,
-                               const QDateTime& momento);
-
-// The update of the ReferenceDb of a program folder. A newer data edition is applied only after
-// both databases were copied aside into a dated backup folder (respaldo_de_datos), as the backup
-// command does; the same or an older edition changes nothing. Returns what it did, one line each.
-// Uses the process's database handles for the copy: call it with them closed.
-// Failure: ErrorBD saying why; the database is as it was.
-QStringList ActualizarBaseReferencia(const QString& destino, const ConjuntoDatos& datos, int edicionDatos,
-                                     const QDateTime& momento);
+inline void ReemplazarDatosReferencia(BaseDatos& bd, const ConjuntoDatos& datos, int edicionDatos,
+                                      const QDateTime& momento) {
+    ReemplazarDatosReferencia(bd, DatosDelConjunto(datos), edicionDatos, momento);
+}
+inline QStringList ActualizarBaseReferencia(const QString& destino, const ConjuntoDatos& datos,
+                                            int edicionDatos, const QDateTime& momento) {
+    return ActualizarBaseReferencia(destino, DatosDelConjunto(datos), edicionDatos, momento);
+}

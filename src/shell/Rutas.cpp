@@ -63,16 +63,38 @@ QStringList SembrarCarpeta(const QString& origen, const QString& destino, const 
     return copiados;
 }
 
+namespace {
+QString CarpetaInstalada() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/" GARVOLA_DATOS_INSTALADOS));
+}
+QString CarpetaUsuario() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/garvola");
+}
+} // namespace
+
+QString CarpetaDeArranque() {
+    return ElegirCarpetaPrograma(QCoreApplication::applicationDirPath(), CarpetaInstalada(),
+                                 CarpetaUsuario());
+}
+
+QString OrigenCarpetaUsuario() {
+    if (CarpetaDeArranque() != CarpetaUsuario())
+        return {};
+    return QFileInfo(CarpetaInstalada()).isDir() ? CarpetaInstalada()
+                                                 : QCoreApplication::applicationDirPath();
+}
+
+QString NombreEjecutable() {
+    return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}
+
 void PrepararCarpetaPrograma() {
-    const QString ejecutable = QCoreApplication::applicationDirPath();
-    const QString instalada = QDir::cleanPath(ejecutable + QStringLiteral("/" GARVOLA_DATOS_INSTALADOS));
-    const QString usuario =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/garvola");
-    const QString carpeta = ElegirCarpetaPrograma(ejecutable, instalada, usuario);
-    if (carpeta == usuario && !QFileInfo::exists(usuario + QStringLiteral("/") + kArchivoBDReferencia)) {
-        QDir().mkpath(usuario);
-        SembrarCarpeta(QFileInfo(instalada).isDir() ? instalada : ejecutable, usuario,
-                       {QFileInfo(QCoreApplication::applicationFilePath()).fileName()});
+    const QString carpeta = CarpetaDeArranque();
+    const QString origen = OrigenCarpetaUsuario();
+    if (!origen.isEmpty() && !QFileInfo::exists(carpeta + QStringLiteral("/") + kArchivoBDReferencia)) {
+        QDir().mkpath(carpeta);
+        SembrarCarpeta(origen, carpeta, {NombreEjecutable()});
     }
     FijarCarpetaPrograma(carpeta);
 }

@@ -21,6 +21,13 @@ QString ElegirCarpetaPrograma(const QString& ejecutable, const QString& instalad
 // never overwritten, except the relative names in excluir. Returns the relative names copied; a file
 // that cannot be copied is skipped.
 QStringList SembrarCarpeta(const QString& origen, const QString& destino, const QStringList& excluir = {});
+// The program folder this run works in (ElegirCarpetaPrograma), nothing created yet.
+QString CarpetaDeArranque();
+// Where the per-user folder in use is seeded from (the installed data, or the executable's
+// folder); empty when the program works in its own folder.
+QString OrigenCarpetaUsuario();
+// The executable's file name, never copied into a seeded folder.
+QString NombreEjecutable();
 // At start-up: chooses the program folder for this run and fixes it; a per-user folder without its
 // databases is first seeded from the installed data (or from the executable's folder).
 void PrepararCarpetaPrograma();

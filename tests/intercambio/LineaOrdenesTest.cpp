@@ -3,7 +3,9 @@
 
 #include "intercambio/DatosMios.h"
 #include "soporte/CarpetaPruebas.h"
+#include "soporte/EntornoAislado.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -86,13 +88,68 @@ TEST(LineaOrdenes, LosFallosVanAErroresConCodigoDistintoDeCero) {
 
     s = Garvola(carpeta, {QStringLiteral("--exportar")});
     EXPECT_EQ(s.codigo, 2);
-    EXPECT_THAT(s.errores, HasSubstr("Uso: garvola --exportar FICHERO"));
+    EXPECT_THAT(s.errores, HasSubstr("falta el FICHERO después de --exportar"));
+    EXPECT_THAT(s.errores, HasSubstr("garvola --exportar FICHERO"));
     CerrarBasesDatos();
     QFile::remove(carpeta.Archivo(QStringLiteral("notasp.mdb")));
     s = Garvola(carpeta, {QStringLiteral("--exportar"), carpeta.Archivo(QStringLiteral("x.zip"))});
     EXPECT_EQ(s.codigo, 1);
     EXPECT_THAT(s.errores, HasSubstr("notasp.mdb"));
     EXPECT_FALSE(QFileInfo::exists(carpeta.Archivo(QStringLiteral("x.zip"))));
+}
+
+// Every file and folder under a path, so a run that touched none can be told.
+QStringList Listado(const QString& raiz) {
+    QStringList r;
+    QDirIterator it(raiz, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        r << it.next();
+    r.sort();
+    return r;
+}
+
+TEST(LineaOrdenes, AyudaVersionYErroresNiAbrenVentanaNiTocanArchivos) {
+    CarpetaPruebas carpeta(false);
+    const QString programa = carpeta.Archivo(QStringLiteral("garvola"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(GARVOLA_PROGRAMA), programa));
+    EntornoAislado aislado;
+    const QStringList antes = Listado(carpeta.Ruta()) + Listado(aislado.Casa()) + Listado(aislado.Runtime());
+    struct Caso {
+        QStringList argumentos;
+        int codigo;
+        const char* salida;
+        const char* errores;
+    };
+    const Caso casos[] = {
+        {{QStringLiteral("--help")}, 0, "--importar FICHERO [--reemplazar]", ""},
+        {{QStringLiteral("-h")}, 0, "-v, --version", ""},
+        {{QStringLiteral("--version")}, 0, "garvola 0.", ""},
+        {{QStringLiteral("-v")}, 0, "garvola 0.", ""},
+        {{QStringLiteral("--algo-desconocido")}, 2, "", "garvola: opción desconocida: --algo-desconocido"},
+        {{QStringLiteral("--importar")}, 2, "", "falta el FICHERO después de --importar"},
+    };
+    for (const Caso& c : casos) {
+        // No window system: a copy that opened its window would end in Qt's fatal error instead.
+        QProcess p;
+        p.setProcessEnvironment(aislado.Entorno(false));
+        p.start(programa, c.argumentos);
+        ASSERT_TRUE(p.waitForFinished(30000));
+        const std::string salida = p.readAllStandardOutput().toStdString();
+        const std::string errores = p.readAllStandardError().toStdString();
+        const std::string caso = c.argumentos.join(u' ').toStdString();
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << caso;
+        EXPECT_EQ(p.exitCode(), c.codigo) << caso << errores;
+        EXPECT_THAT(salida, HasSubstr(c.salida)) << caso;
+        EXPECT_THAT(errores, HasSubstr(c.errores)) << caso;
+        if (c.codigo == 0) {
+            EXPECT_TRUE(errores.empty()) << caso << errores;
+        } else {
+            EXPECT_TRUE(salida.empty()) << caso << salida;
+            EXPECT_THAT(errores, HasSubstr("Uso: garvola")) << caso;
+        }
+    }
+    EXPECT_EQ(Listado(carpeta.Ruta()) + Listado(aislado.Casa()) + Listado(aislado.Runtime()), antes);
 }
 
 } // namespace

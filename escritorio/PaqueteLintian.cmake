@@ -1,0 +1,16 @@
+# Builds the Debian package into SALIDA and runs lintian on it; fails on any error or warning.
+# Informational tags are printed, so what remains can be read in the test's output.
+file(REMOVE_RECURSE ${SALIDA})
+execute_process(COMMAND ${CPACK} -G DEB -B ${SALIDA} --config ${CONFIGURACION} RESULT_VARIABLE codigo)
+if(NOT codigo EQUAL 0)
+  message(FATAL_ERROR "cpack -G DEB falló (${codigo})")
+endif()
+file(GLOB paquetes ${SALIDA}/*.deb)
+list(LENGTH paquetes n)
+if(NOT n EQUAL 1)
+  message(FATAL_ERROR "cpack dejó ${n} paquetes en ${SALIDA}")
+endif()
+execute_process(COMMAND ${LINTIAN} --fail-on error,warning --display-info ${paquetes} RESULT_VARIABLE codigo)
+if(NOT codigo EQUAL 0)
+  message(FATAL_ERROR "lintian encontró errores o avisos en ${paquetes}")
+endif()
