@@ -1,28 +1,36 @@
 // Export and import of the user's data with 50,000 own times: into empty tables, again over
-// everything already there, and the export itself.
+// everything already there, and the export itself. Then the peak memory of reading a ZIP package
+// of 200,000 own times and importing it, as the service window does.
 #include "intercambio/MisDatos.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Esquema.h"
 #include "shell/Rutas.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr int kTiemposPropios = 50000;
+constexpr int kTiemposMemoria = 200000;
 
 class Carpeta {
 public:
-    Carpeta() {
+    explicit Carpeta(int tiempos = kTiemposPropios) {
+        CerrarBasesDatos();
         FijarCarpetaPrograma(dir_.path());
         CrearBaseReferencia(RutaBDReferencia());
         CrearBaseNotas(RutaBDNotas());
         AbrirBasesDatos();
         BaseDatos& bd = *NotesDb();
         Transaccion tx(bd);
-        for (int i = 0; i < kTiemposPropios; ++i)
+        for (int i = 0; i < tiempos; ++i)
             bd.Insertar(QStringLiteral("TiemposPropios"),
                         {{QStringLiteral("Pelicula"), QStringLiteral("Película %1").arg(i % 300)},
                          {QStringLiteral("Revelador"), QStringLiteral("Revelador %1").arg(i % 40)},
@@ -36,6 +44,7 @@ public:
         paquete_ = AnalizarMisDatos(ArchivosExportacion(resumen));
     }
     const PaqueteMisDatos& Paquete() const { return paquete_; }
+    QString Ruta() const { return dir_.path(); }
 
 private:
     QTemporaryDir dir_;
@@ -76,9 +85,64 @@ void Exportar(benchmark::State& estado) {
     }
 }
 
+// Resident memory now, in MB.
+double ResidenteMb() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    return statm.readAll().split(' ').value(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024 * 1024);
+}
+
+// In a child process, so that its peak is the import's alone: the package read from a ZIP file
+// and imported into empty tables. Counters: the child's peak and what it grew above its start.
+void MemoriaAlImportar200000(benchmark::State& estado) {
+    const QString zip = [] {
+        Carpeta origen(kTiemposMemoria);
+        const QString ruta = QDir::tempPath() + QStringLiteral("/bench_mis_datos.zip");
+        ExportarMisDatos(ruta);
+        return ruta;
+    }();
+    Carpeta destino(0);
+    for (auto _ : estado) {
+        int tubo[2];
+        if (pipe(tubo) != 0) {
+            estado.SkipWithError("pipe");
+            break;
+        }
+        const pid_t hijo = fork();
+        if (hijo == 0) {
+            close(tubo[0]);
+            // Connections of its own: an engine handle does not cross a fork.
+            CerrarBasesDatos();
+            AbrirBasesDatos();
+            const double inicio = ResidenteMb();
+            const int nuevos = ImportarMisDatos(LeerMisDatos(zip), false).Nuevos();
+            rusage uso{};
+            getrusage(RUSAGE_SELF, &uso);
+            const double medidas[3] = {double(uso.ru_maxrss) / 1024, inicio, double(nuevos)};
+            (void)!write(tubo[1], medidas, sizeof medidas);
+            _exit(0);
+        }
+        close(tubo[1]);
+        double medidas[3] = {};
+        const bool leido = read(tubo[0], medidas, sizeof medidas) == sizeof medidas;
+        close(tubo[0]);
+        waitpid(hijo, nullptr, 0);
+        if (!leido || int(medidas[2]) != kTiemposMemoria) {
+            estado.SkipWithError("la importación no hizo lo esperado");
+            break;
+        }
+        estado.counters["pico_MB"] = medidas[0];
+        estado.counters["aumento_MB"] = medidas[0] - medidas[1];
+    }
+    QFile::remove(zip);
+}
+
 BENCHMARK(ImportarEnTablasVacias)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(ImportarSobreLoQueYaEsta)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(Exportar)->Unit(benchmark::kMillisecond)->Iterations(3);
+// Last: it replaces the program folder of the others.
+BENCHMARK(MemoriaAlImportar200000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 #include <zip.h>
 
 namespace {
@@ -14,8 +15,101 @@ QString Megas(qint64 bytes) {
     return QString::number(bytes / (1024 * 1024)) + u" MB";
 }
 
+// The system's reason of a failed file operation, in the user's words.
+QString TextoSistema(int codigo) {
+    switch (codigo) {
+    case ENOENT:
+        return QStringLiteral("no existe el archivo o la carpeta");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("no hay permiso");
+    case ENOSPC:
+        return QStringLiteral("no queda espacio en el disco");
+    case EROFS:
+        return QStringLiteral("el disco es de solo lectura");
+    case EISDIR:
+        return QStringLiteral("es una carpeta");
+    case ENOTDIR:
+        return QStringLiteral("una parte de la ruta no es una carpeta");
+    case EIO:
+        return QStringLiteral("error de lectura o escritura en el disco");
+    default:
+        return u"error del sistema " + QString::number(codigo);
+    }
+}
+
+// libzip's messages are English; these say the same in Spanish.
 QString MensajeZip(zip_error_t* error) {
-    return QString::fromLocal8Bit(zip_error_strerror(error));
+    QString texto;
+    switch (zip_error_code_zip(error)) {
+    case ZIP_ER_EXISTS:
+        texto = QStringLiteral("dos entradas con el mismo nombre");
+        break;
+    case ZIP_ER_NOZIP:
+        texto = QStringLiteral("no es un archivo ZIP");
+        break;
+    case ZIP_ER_INCONS:
+        texto = QStringLiteral("su índice no concuerda con su contenido");
+        break;
+    case ZIP_ER_EOF:
+        texto = QStringLiteral("el archivo está cortado");
+        break;
+    case ZIP_ER_CRC:
+    case ZIP_ER_COMPRESSED_DATA:
+    case ZIP_ER_ZLIB:
+        texto = QStringLiteral("los datos comprimidos están dañados");
+        break;
+    case ZIP_ER_MULTIDISK:
+        texto = QStringLiteral("archivo ZIP de varios discos, no admitido");
+        break;
+    case ZIP_ER_COMPNOTSUPP:
+        texto = QStringLiteral("método de compresión no admitido");
+        break;
+    case ZIP_ER_ENCRNOTSUPP:
+    case ZIP_ER_NOPASSWD:
+    case ZIP_ER_WRONGPASSWD:
+        texto = QStringLiteral("archivo ZIP cifrado, no admitido");
+        break;
+    case ZIP_ER_MEMORY:
+        texto = QStringLiteral("no hay memoria suficiente");
+        break;
+    case ZIP_ER_OPEN:
+    case ZIP_ER_TMPOPEN:
+        texto = QStringLiteral("no se puede abrir o crear el archivo");
+        break;
+    case ZIP_ER_READ:
+    case ZIP_ER_SEEK:
+    case ZIP_ER_TELL:
+        texto = QStringLiteral("error de lectura");
+        break;
+    case ZIP_ER_WRITE:
+    case ZIP_ER_CLOSE:
+    case ZIP_ER_RENAME:
+    case ZIP_ER_REMOVE:
+        texto = QStringLiteral("error de escritura");
+        break;
+    default:
+        texto = u"error " + QString::number(zip_error_code_zip(error)) + u" del archivo ZIP";
+    }
+    if (zip_error_system_type(error) == ZIP_ET_SYS && zip_error_code_system(error) != 0)
+        texto += u": " + TextoSistema(zip_error_code_system(error));
+    return texto;
+}
+
+// Qt's file messages are English too.
+QString MensajeArchivo(const QFileDevice& f) {
+    switch (f.error()) {
+    case QFileDevice::OpenError:
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("no se puede abrir (¿existe y tiene permiso?)");
+    case QFileDevice::ReadError:
+        return QStringLiteral("error de lectura");
+    case QFileDevice::WriteError:
+    case QFileDevice::ResizeError:
+        return QStringLiteral("error de escritura (¿queda espacio en el disco?)");
+    default:
+        return QStringLiteral("error de archivo");
+    }
 }
 
 // The zip handle, discarded (never written) on every way out.
@@ -95,14 +189,14 @@ void EscribirCarpeta(const QString& ruta, const ArchivosPaquete& archivos) {
     for (const auto& [nombre, datos] : archivos) {
         QSaveFile f(ruta + u'/' + nombre);
         if (!f.open(QIODevice::WriteOnly) || f.write(datos) != datos.size() || !f.commit())
-            throw ErrorBD(u"No se puede escribir " + f.fileName() + u": " + f.errorString());
+            throw ErrorBD(u"No se puede escribir " + f.fileName() + u": " + MensajeArchivo(f) + u'.');
     }
 }
 
 QByteArray LeerArchivo(const QString& ruta, qint64 limite) {
     QFile f(ruta);
     if (!f.open(QIODevice::ReadOnly))
-        throw ErrorBD(u"No se puede leer " + ruta + u": " + f.errorString());
+        throw ErrorBD(u"No se puede leer " + ruta + u": " + MensajeArchivo(f) + u'.');
     if (f.size() > limite)
         throw ErrorBD(QFileInfo(ruta).fileName() + u": ocupa más de " + Megas(limite) + u"; no se importa.");
     QByteArray datos = f.read(limite + 1);

@@ -4,6 +4,7 @@
 #include "devtimes/TiemposPropios.h"
 #include "shell/AlmacenDatos.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QHash>
 #include <QVariant>
@@ -78,6 +79,31 @@ QString Clave(const QString& texto) {
     return texto.trimmed().toCaseFolded();
 }
 
+// A name as the user means it: no accents, one blank between words, any case.
+QString Plegar(const QString& nombre) {
+    QString sinMarcas;
+    for (const QChar c : nombre.normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing)
+            sinMarcas += c;
+    return sinMarcas.simplified().toCaseFolded();
+}
+
+// Spreadsheets take a value that begins with one of these for a formula; the exported value gets
+// an apostrophe in front (as does one that already begins with it), which the import removes.
+bool PareceFormula(const QString& v) {
+    static const QString iniciales = QStringLiteral("=+-@\t\r'");
+    return !v.isEmpty() && iniciales.contains(v.front());
+}
+
+ValorCsv Desactivar(const ValorCsv& v) {
+    return v && PareceFormula(*v) ? ValorCsv(u'\'' + *v) : v;
+}
+
+void Reactivar(ValorCsv& v) {
+    if (v && v->startsWith(u'\''))
+        v->remove(0, 1);
+}
+
 BaseDatos& Abierta(BaseDatos* bd) {
     if (!bd)
         throw ErrorBD(QStringLiteral("las bases de datos están cerradas."));
@@ -141,8 +167,10 @@ struct Fila {
 
 class Importacion {
 public:
-    Importacion(BaseDatos& notas, BaseDatos& ref, bool escribir, bool reemplazar)
-        : notas_(notas), ref_(ref), escribir_(escribir), reemplazar_(reemplazar) {}
+    // esquemaNotas: "" when notas is the NotesDb's own connection, "mis." when it is attached.
+    Importacion(BaseDatos& notas, const QString& esquemaNotas, BaseDatos& ref, bool escribir, bool reemplazar)
+        : notas_(notas), esquemaNotas_(esquemaNotas), ref_(ref), escribir_(escribir),
+          reemplazar_(reemplazar) {}
 
     PlanImportacion Recorrer(const PaqueteMisDatos& p) {
         Cargar();
@@ -177,28 +205,58 @@ private:
         }
     }
 
-    static QHash<QString, qint64> Mapa(BaseDatos& bd, const QString& sql) {
+    QString N(const QString& tabla) const { return esquemaNotas_ + tabla; }
+
+    // Ids by folded name; the spelling of each folded name goes into nombres when given.
+    static QHash<QString, qint64> Mapa(BaseDatos& bd, const QString& sql,
+                                       QHash<QString, QString>* nombres = nullptr) {
         QHash<QString, qint64> mapa;
         for (Consulta c = bd.Consultar(sql); !c.Fin(); c.Siguiente()) {
-            const QString k = Clave(TextoSeguro(c.Campo(1)));
-            if (!mapa.contains(k))
+            const QString nombre = TextoSeguro(c.Campo(1)).trimmed();
+            const QString k = Plegar(nombre);
+            if (!mapa.contains(k)) {
                 mapa.insert(k, c.Campo(0).toLongLong());
+                if (nombres)
+                    nombres->insert(k, nombre);
+            }
         }
         return mapa;
     }
 
     static QString ClaveTiempo(const QString& pelicula, const QString& revelador, const QString& dilucion,
                                const QString& ei, const QString& temperatura) {
-        return Clave(pelicula) + u'\x1f' + Clave(revelador) + u'\x1f' + Clave(dilucion) + u'\x1f' +
-               Clave(ei) + u'\x1f' + Clave(temperatura);
+        return Plegar(pelicula) + u'\x1f' + Plegar(revelador) + u'\x1f' + Plegar(dilucion) + u'\x1f' +
+               Plegar(ei) + u'\x1f' + Plegar(temperatura);
+    }
+
+    // A personal note is its date, title and text, and which of its equals it is (the first, the
+    // second…): two untitled notes saved in the same second are two notes, even when alike.
+    static QString ClaveNotaPersonal(QHash<QString, int>& vistas, const ValorCsv& fecha,
+                                     const QString& titulo, const ValorCsv& texto) {
+        const QByteArray huella =
+            texto ? QCryptographicHash::hash(texto->toUtf8(), QCryptographicHash::Sha256).toHex() : "-";
+        const QString k =
+            fecha.value_or(QString()) + u'\x1f' + Clave(titulo) + u'\x1f' + QString::fromLatin1(huella);
+        return k + u'#' + QString::number(++vistas[k]);
+    }
+
+    // The spelling of a film or developer the reference data or the own names already hold, as the
+    // user wrote it otherwise.
+    QString Nombre(bool pelicula, const QString& escrito) const {
+        const QString k = Plegar(escrito);
+        for (const auto* nombres : pelicula ? std::array{&nombresPeliculas_, &nombresPeliculasPropias_}
+                                            : std::array{&nombresReveladores_, &nombresReveladoresPropios_})
+            if (const auto it = nombres->constFind(k); it != nombres->constEnd())
+                return it.value();
+        return escrito.trimmed();
     }
 
     static QString ClaveNota(qint64 a, qint64 b) { return QString::number(a) + u'/' + QString::number(b); }
 
     void Cargar() {
         for (Consulta c =
-                 notas_.Consultar(QStringLiteral("SELECT IdTiempo, Pelicula, Revelador, Dilucion, EI, "
-                                                 "Temperatura FROM TiemposPropios ORDER BY IdTiempo"));
+                 notas_.Consultar(u"SELECT IdTiempo, Pelicula, Revelador, Dilucion, EI, Temperatura FROM " +
+                                  N(QStringLiteral("TiemposPropios")) + u" ORDER BY IdTiempo");
              !c.Fin(); c.Siguiente()) {
             const QString k =
                 ClaveTiempo(TextoSeguro(c.Campo(1)), TextoSeguro(c.Campo(2)), TextoSeguro(c.Campo(3)),
@@ -206,15 +264,20 @@ private:
             if (!tiempos_.contains(k))
                 tiempos_.insert(k, c.Campo(0).toLongLong());
         }
-        peliculasPropias_ = Mapa(
-            notas_, QStringLiteral("SELECT IdPelicula, Nombre FROM PeliculasPropias ORDER BY IdPelicula"));
-        reveladoresPropios_ =
-            Mapa(notas_,
-                 QStringLiteral("SELECT IdRevelador, Nombre FROM ReveladoresPropios ORDER BY IdRevelador"));
+        peliculasPropias_ = Mapa(notas_,
+                                 u"SELECT IdPelicula, Nombre FROM " + N(QStringLiteral("PeliculasPropias")) +
+                                     u" ORDER BY IdPelicula",
+                                 &nombresPeliculasPropias_);
+        reveladoresPropios_ = Mapa(notas_,
+                                   u"SELECT IdRevelador, Nombre FROM " +
+                                       N(QStringLiteral("ReveladoresPropios")) + u" ORDER BY IdRevelador",
+                                   &nombresReveladoresPropios_);
         peliculas_ =
-            Mapa(ref_, QStringLiteral("SELECT IdPelicula, Nombre FROM Peliculas ORDER BY IdPelicula"));
+            Mapa(ref_, QStringLiteral("SELECT IdPelicula, Nombre FROM Peliculas ORDER BY IdPelicula"),
+                 &nombresPeliculas_);
         reveladores_ =
-            Mapa(ref_, QStringLiteral("SELECT IdRevelador, Nombre FROM Reveladores ORDER BY IdRevelador"));
+            Mapa(ref_, QStringLiteral("SELECT IdRevelador, Nombre FROM Reveladores ORDER BY IdRevelador"),
+                 &nombresReveladores_);
         formulas_ = Mapa(ref_, QStringLiteral("SELECT IdFormula, Nombre FROM Formulas ORDER BY IdFormula"));
         for (Consulta c =
                  ref_.Consultar(QStringLiteral("SELECT IdFormula FROM Formulas WHERE MisNotasFormulas IS NOT "
@@ -231,10 +294,11 @@ private:
                     mapa.insert(k, c.Campo(0).toLongLong());
             }
         }
-        for (Consulta c = notas_.Consultar(
-                 QStringLiteral("SELECT Id, Fecha, Titulo FROM NotasPersonales ORDER BY Id"));
+        for (Consulta c = notas_.Consultar(u"SELECT Id, Fecha, Titulo, Texto FROM " +
+                                           N(QStringLiteral("NotasPersonales")) + u" ORDER BY Id");
              !c.Fin(); c.Siguiente()) {
-            const QString k = TextoSeguro(c.Campo(1)) + u'\x1f' + Clave(TextoSeguro(c.Campo(2)));
+            const QString k = ClaveNotaPersonal(personalesGuardadas_, ValorDe(c.Campo(1)),
+                                                TextoSeguro(c.Campo(2)), ValorDe(c.Campo(3)));
             if (!personales_.contains(k))
                 personales_.insert(k, c.Campo(0).toLongLong());
         }
@@ -263,11 +327,14 @@ private:
 
     Destino Tiempo(const Fila& f) {
         const QStringList columnas = Definicion(ClaseDatos::TiemposPropios).columnas;
-        const Campos campos = CamposFila(f, columnas);
-        const QString k =
-            ClaveTiempo(f.Texto(kPelicula), f.Texto(kRevelador), f.Texto(QStringLiteral("Dilucion")),
-                        f.Texto(QStringLiteral("EI")), f.Texto(QStringLiteral("Temperatura")));
-        const QString tabla = QStringLiteral("TiemposPropios");
+        Campos campos = CamposFila(f, columnas);
+        const QString pelicula = Nombre(true, f.Texto(kPelicula));
+        const QString revelador = Nombre(false, f.Texto(kRevelador));
+        campos[size_t(columnas.indexOf(kPelicula))].second = pelicula;
+        campos[size_t(columnas.indexOf(kRevelador))].second = revelador;
+        const QString k = ClaveTiempo(pelicula, revelador, f.Texto(QStringLiteral("Dilucion")),
+                                      f.Texto(QStringLiteral("EI")), f.Texto(QStringLiteral("Temperatura")));
+        const QString tabla = N(QStringLiteral("TiemposPropios"));
         return Decidir(
             tiempos_, k, [&] { return notas_.Insertar(tabla, campos); },
             [&](qint64 id) { notas_.Actualizar(tabla, QStringLiteral("IdTiempo"), id, campos); });
@@ -276,20 +343,24 @@ private:
     Destino NombrePropio(const Fila& f) {
         const bool pelicula = f.Texto(QStringLiteral("Tipo")).compare(kPelicula, Qt::CaseInsensitive) == 0;
         const QString tabla =
-            pelicula ? QStringLiteral("PeliculasPropias") : QStringLiteral("ReveladoresPropios");
+            N(pelicula ? QStringLiteral("PeliculasPropias") : QStringLiteral("ReveladoresPropios"));
         const QString columnaId = pelicula ? QStringLiteral("IdPelicula") : QStringLiteral("IdRevelador");
-        const Campos campos = {{QStringLiteral("Nombre"), f.Texto(QStringLiteral("Nombre"))},
+        const QString nombre = f.Texto(QStringLiteral("Nombre"));
+        // A name of the reference data is no own name, however it was written.
+        if ((pelicula ? nombresPeliculas_ : nombresReveladores_).contains(Plegar(nombre)))
+            return Destino::Existente;
+        const Campos campos = {{QStringLiteral("Nombre"), nombre},
                                {QStringLiteral("FechaModif"), ValorBD(f[QStringLiteral("FechaModif")])}};
         return Decidir(
-            pelicula ? peliculasPropias_ : reveladoresPropios_, Clave(f.Texto(QStringLiteral("Nombre"))),
+            pelicula ? peliculasPropias_ : reveladoresPropios_, Plegar(nombre),
             [&] { return notas_.Insertar(tabla, campos); },
             [&](qint64 id) { notas_.Actualizar(tabla, columnaId, id, campos); });
     }
 
     Destino NotaPeliRev(const Fila& f) {
         const QString vista = f.Texto(QStringLiteral("Vista"));
-        const auto pelicula = peliculas_.constFind(Clave(f.Texto(kPelicula)));
-        const auto revelador = reveladores_.constFind(Clave(f.Texto(kRevelador)));
+        const auto pelicula = peliculas_.constFind(Plegar(f.Texto(kPelicula)));
+        const auto revelador = reveladores_.constFind(Plegar(f.Texto(kRevelador)));
         if (pelicula == peliculas_.constEnd() || revelador == reveladores_.constEnd()) {
             motivo_ =
                 pelicula == peliculas_.constEnd()
@@ -313,7 +384,7 @@ private:
     }
 
     Destino NotaFormula(const Fila& f) {
-        const auto formula = formulas_.constFind(Clave(f.Texto(QStringLiteral("Formula"))));
+        const auto formula = formulas_.constFind(Plegar(f.Texto(QStringLiteral("Formula"))));
         if (formula == formulas_.constEnd()) {
             motivo_ =
                 u"la fórmula \u00ab" + f.Texto(QStringLiteral("Formula")) + u"\u00bb no está en los datos";
@@ -332,16 +403,17 @@ private:
 
     Destino NotaPersonal(const Fila& f) {
         const Campos campos = CamposFila(f, Definicion(ClaseDatos::NotasPersonales).columnas);
-        const QString tabla = QStringLiteral("NotasPersonales");
+        const QString tabla = N(QStringLiteral("NotasPersonales"));
         return Decidir(
             personales_,
-            f[QStringLiteral("Fecha")].value_or(QString()) + u'\x1f' +
-                Clave(f.Texto(QStringLiteral("Titulo"))),
+            ClaveNotaPersonal(personalesLeidas_, f[QStringLiteral("Fecha")],
+                              f.Texto(QStringLiteral("Titulo")), f[QStringLiteral("Texto")]),
             [&] { return notas_.Insertar(tabla, campos); },
             [&](qint64 id) { notas_.Actualizar(tabla, QStringLiteral("Id"), id, campos); });
     }
 
     BaseDatos& notas_;
+    QString esquemaNotas_;
     BaseDatos& ref_;
     bool escribir_;
     bool reemplazar_;
@@ -349,7 +421,10 @@ private:
     QString motivo_;
     QHash<QString, qint64> tiempos_, peliculasPropias_, reveladoresPropios_, peliculas_, reveladores_,
         formulas_, notasPelicula_, notasRevelador_, personales_;
+    QHash<QString, QString> nombresPeliculas_, nombresReveladores_, nombresPeliculasPropias_,
+        nombresReveladoresPropios_;
     QSet<qint64> formulasConNota_;
+    QHash<QString, int> personalesGuardadas_, personalesLeidas_;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -382,16 +457,29 @@ void NormalizarTiempoPropio(const TablaCsv& t, FilaCsv& f) {
     }
 }
 
-TablaCsv Comprobar(ClaseDatos clase, const ArchivosPaquete& archivos) {
+// Where the reading of a package stands, for the progress of the whole.
+struct Avance {
+    const ProgresoLectura& progreso;
+    qint64 total = 0;
+    qint64 hechos = 0;
+    void Informar(qint64 enArchivo) const {
+        if (progreso && !progreso(hechos + enArchivo, total))
+            throw ErrorBD(QStringLiteral("Importación cancelada."));
+    }
+};
+
+// The rows are checked as they are read, so a bad or oversized file stops at its first fault.
+TablaCsv Comprobar(ClaseDatos clase, const ArchivosPaquete& archivos, int version, Avance& avance) {
     const DefinicionClase& d = Definicion(clase);
+    TablaCsv t;
+    t.archivo = d.archivo;
     const auto it = archivos.find(d.archivo);
     if (it == archivos.end()) {
-        TablaCsv vacia;
-        vacia.archivo = d.archivo;
-        vacia.cabecera = d.columnas;
-        return vacia;
+        t.cabecera = d.columnas;
+        return t;
     }
-    TablaCsv t = AnalizarCsv(it->second, d.archivo, true);
+    LectorCsv lector(it->second, d.archivo, true, kLimitesMisDatos);
+    t.cabecera = lector.Cabecera();
     for (const QString& c : d.columnas)
         if (t.Columna(c) < 0)
             throw ErrorBD(UbicarError(d.archivo, 1, u"falta la columna " + c));
@@ -401,7 +489,11 @@ TablaCsv Comprobar(ClaseDatos clase, const ArchivosPaquete& archivos) {
     const QString enumerada = clase == ClaseDatos::PeliculasReveladoresPropios ? QStringLiteral("Tipo")
                               : clase == ClaseDatos::NotasPeliculaRevelador    ? QStringLiteral("Vista")
                                                                                : QString();
-    for (const FilaCsv& f : t.filas) {
+    FilaCsv f;
+    while (lector.Siguiente(f)) {
+        if (version >= 2)
+            for (ValorCsv& v : f.campos)
+                Reactivar(v);
         for (const QString& c : d.obligatorias)
             if (t.Valor(f, c).value_or(QString()).trimmed().isEmpty())
                 throw ErrorBD(UbicarError(d.archivo, f.linea, u"la columna " + c + u" está vacía"));
@@ -413,18 +505,23 @@ TablaCsv Comprobar(ClaseDatos clase, const ArchivosPaquete& archivos) {
                                           u"la columna " + enumerada + u" dice \u00ab" + v +
                                               u"\u00bb; se espera " + kPelicula + u" o " + kRevelador));
         }
-    }
-    if (clase == ClaseDatos::TiemposPropios)
-        for (FilaCsv& f : t.filas)
+        if (clase == ClaseDatos::TiemposPropios)
             NormalizarTiempoPropio(t, f);
+        t.filas.push_back(std::move(f));
+        if (t.filas.size() % 1024 == 0)
+            avance.Informar(lector.Leidos());
+    }
+    avance.hechos += it->second.size();
+    avance.Informar(0);
     return t;
 }
 
-void ComprobarManifiesto(const ArchivosPaquete& archivos) {
+// The package's version, once its manifest is found sound.
+int ComprobarManifiesto(const ArchivosPaquete& archivos) {
     const auto it = archivos.find(kArchivoManifiesto);
     if (it == archivos.end())
         throw ErrorBD(u"Falta " + kArchivoManifiesto + u": no es una copia de mis datos de este programa.");
-    const TablaCsv t = AnalizarCsv(it->second, kArchivoManifiesto);
+    const TablaCsv t = AnalizarCsv(it->second, kArchivoManifiesto, false, {2, 16, 1024});
     if (t.Columna(QStringLiteral("Formato")) < 0 || t.Columna(QStringLiteral("Version")) < 0)
         throw ErrorBD(
             UbicarError(kArchivoManifiesto, 1, QStringLiteral("faltan las columnas Formato y Version")));
@@ -443,7 +540,30 @@ void ComprobarManifiesto(const ArchivosPaquete& archivos) {
         throw ErrorBD(UbicarError(kArchivoManifiesto, f.linea,
                                   u"versión " + texto + u" de un programa más nuevo; este lee hasta la " +
                                       QString::number(kVersionMisDatos)));
+    return version;
 }
+
+// The NotesDb's file attached to the ReferenceDb's connection as "mis" while it lives: one COMMIT
+// then writes both files or neither.
+class NotasAdjuntas {
+public:
+    explicit NotasAdjuntas(BaseDatos& ref) : ref_(ref) {
+        // The notes file has no key; without KEY '' it would be read with the reference key.
+        ref_.Ejecutar(QStringLiteral("ATTACH DATABASE ? AS mis KEY ''"), {Abierta(NotesDb()).Ruta()});
+    }
+    ~NotasAdjuntas() {
+        try {
+            ref_.Ejecutar(QStringLiteral("DETACH DATABASE mis"));
+        } catch (const ErrorBD&) {
+            // Still attached only until the connection closes.
+        }
+    }
+    NotasAdjuntas(const NotasAdjuntas&) = delete;
+    NotasAdjuntas& operator=(const NotasAdjuntas&) = delete;
+
+private:
+    BaseDatos& ref_;
+};
 
 QString Conteo(int n, const char* singular, const char* plural) {
     return QString::number(n) + u' ' + QString::fromUtf8(n == 1 ? singular : plural);
@@ -514,6 +634,9 @@ ArchivosPaquete ArchivosExportacion(ResumenExportacion& resumen) {
         EscribirCsv({QStringLiteral("Formato"), QStringLiteral("Version"), QStringLiteral("Fecha")},
                     {{kFormato, QString::number(kVersionMisDatos), FechaBD(QDateTime::currentDateTime())}});
     for (ClaseDatos c : kClases) {
+        for (auto& fila : filas[size_t(c)])
+            for (ValorCsv& v : fila)
+                v = Desactivar(v);
         resumen.filas[size_t(c)] = int(filas[size_t(c)].size());
         archivos[ArchivoClase(c)] = EscribirCsv(Definicion(c).columnas, filas[size_t(c)]);
     }
@@ -526,30 +649,43 @@ ResumenExportacion ExportarMisDatos(const QString& ruta) {
     return resumen;
 }
 
-PaqueteMisDatos AnalizarMisDatos(const ArchivosPaquete& archivos) {
-    ComprobarManifiesto(archivos);
+PaqueteMisDatos AnalizarMisDatos(const ArchivosPaquete& archivos, const ProgresoLectura& progreso) {
+    const int version = ComprobarManifiesto(archivos);
+    Avance avance{progreso};
+    for (ClaseDatos c : kClases)
+        if (const auto it = archivos.find(ArchivoClase(c)); it != archivos.end())
+            avance.total += it->second.size();
     PaqueteMisDatos p;
     for (ClaseDatos c : kClases)
-        p.tablas[size_t(c)] = Comprobar(c, archivos);
+        p.tablas[size_t(c)] = Comprobar(c, archivos, version, avance);
     return p;
 }
 
-PaqueteMisDatos LeerMisDatos(const QString& ruta) {
-    return AnalizarMisDatos(LeerContenedor(ruta, ArchivosMisDatos()));
+PaqueteMisDatos LeerMisDatos(const QString& ruta, const ProgresoLectura& progreso) {
+    return AnalizarMisDatos(LeerContenedor(ruta, ArchivosMisDatos()), progreso);
 }
 
 PlanImportacion PlanificarImportacion(const PaqueteMisDatos& paquete) {
-    return Importacion(Abierta(NotesDb()), Abierta(ReferenceDb()), false, false).Recorrer(paquete);
+    return Importacion(Abierta(NotesDb()), QString(), Abierta(ReferenceDb()), false, false).Recorrer(paquete);
 }
 
 PlanImportacion ImportarMisDatos(const PaqueteMisDatos& paquete, bool reemplazar) {
-    BaseDatos& notas = Abierta(NotesDb());
+    Abierta(NotesDb());
     BaseDatos& ref = Abierta(ReferenceDb());
-    Transaccion txNotas(notas);
-    Transaccion txRef(ref);
-    PlanImportacion hecho = Importacion(notas, ref, true, reemplazar).Recorrer(paquete);
-    txNotas.Confirmar();
-    txRef.Confirmar();
+    PlanImportacion hecho;
+    try {
+        NotasAdjuntas adjuntas(ref);
+        Transaccion tx(ref);
+        hecho = Importacion(ref, QStringLiteral("mis."), ref, true, reemplazar).Recorrer(paquete);
+        tx.Confirmar();
+    } catch (const ErrorBD& e) {
+        constexpr int kOcupada = 5, kBloqueada = 6;
+        if (e.Codigo() == kOcupada || e.Codigo() == kBloqueada)
+            throw ErrorBD(u"otro programa está usando " + kArchivoBDReferencia + u" o " + kArchivoBDNotas +
+                              u"; ciérrelo y vuelva a intentarlo.",
+                          e.Codigo());
+        throw;
+    }
     try {
         // Times of films the package names but does not list as own still reach the list.
         RegistrarNombresPropios();

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 // Export and import of what the user wrote (own times, own films and developers, the notes per
 // film × developer, per formula, and the personal notes): one CSV per kind plus manifiesto.csv,
@@ -18,7 +19,8 @@ enum class ClaseDatos {
     NotasPersonales
 };
 inline constexpr int kClasesDatos = 5;
-inline constexpr int kVersionMisDatos = 1;
+// Version 2 marks the values a spreadsheet would take for a formula (see Desactivar in MisDatos.cpp).
+inline constexpr int kVersionMisDatos = 2;
 inline const QString kArchivoManifiesto = QStringLiteral("manifiesto.csv");
 
 // The CSV file of a kind inside a package, and its name for the user.
@@ -44,10 +46,18 @@ struct PaqueteMisDatos {
     std::array<TablaCsv, kClasesDatos> tablas;
 };
 
+// Bounds of each CSV file of a package, checked as it is read.
+inline constexpr LimitesCsv kLimitesMisDatos{250000, 64, 16LL * 1024 * 1024};
+
+// Told the bytes read of the total as a package is checked; returning false stops the reading
+// (ErrorBD "Importación cancelada.").
+using ProgresoLectura = std::function<bool(qint64 hechos, qint64 total)>;
+
 // Reads and checks a package (format, version, headers, fields, UTF-8, sizes) before anything is
-// written. Anything wrong raises ErrorBD naming the file inside and the line.
-PaqueteMisDatos LeerMisDatos(const QString& ruta);
-PaqueteMisDatos AnalizarMisDatos(const ArchivosPaquete& archivos);
+// written. Anything wrong raises ErrorBD naming the file inside and the line. Touches no database,
+// so it may run on a worker thread.
+PaqueteMisDatos LeerMisDatos(const QString& ruta, const ProgresoLectura& progreso = {});
+PaqueteMisDatos AnalizarMisDatos(const ArchivosPaquete& archivos, const ProgresoLectura& progreso = {});
 
 struct ConteoClase {
     int nuevos = 0;
@@ -64,8 +74,9 @@ struct PlanImportacion {
 
 // What an import would do against the open databases; writes nothing.
 PlanImportacion PlanificarImportacion(const PaqueteMisDatos& paquete);
-// Adds the new rows, and overwrites the existing ones only when reemplazar; one transaction per
-// database, so a failure leaves both as they were. Returns what was done.
+// Adds the new rows, and overwrites the existing ones only when reemplazar; both files in one
+// transaction (the NotesDb attached to the ReferenceDb's connection), so a failure, even at the
+// commit, leaves both as they were. Returns what was done.
 PlanImportacion ImportarMisDatos(const PaqueteMisDatos& paquete, bool reemplazar);
 
 // Texts for the user, the same in the service window and on the command line.

@@ -20,7 +20,12 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QThread>
+#include <QTimer>
+#include <atomic>
+#include <new>
 
 namespace {
 const QString kTituloBorrar = QStringLiteral("Borrar notas");
@@ -30,7 +35,38 @@ const QString kTituloImportar = QStringLiteral("Importar mis datos");
 constexpr int kRolNumero = Qt::UserRole;
 constexpr int kRolNombre = Qt::UserRole + 1;
 constexpr double kAnchoBoton = 3840;
+
+void Rechazar(const QString& ruta, const QString& motivo) {
+    Dialogo().Informar(kTituloImportar,
+                       u"No se puede importar " + QDir::toNativeSeparators(ruta) + u":\n" + motivo +
+                           u"\n\nNo se ha escrito nada.",
+                       Icono::Exclamacion);
+}
 } // namespace
+
+// A package read and checked on a worker thread, which touches no database: the window thread
+// only looks at the progress until the thread has ended, then takes the result.
+struct LecturaPaquete {
+    QString ruta;
+    std::atomic<int> porMil{0};
+    std::atomic<bool> cancelar{false};
+    PaqueteMisDatos paquete;
+    QString error;
+
+    void Leer() {
+        try {
+            paquete = LeerMisDatos(ruta, [this](qint64 hechos, qint64 total) {
+                porMil = total > 0 ? int(hechos * 1000 / total) : 0;
+                return !cancelar;
+            });
+        } catch (const ErrorBD& e) {
+            error = e.Descripcion();
+        } catch (const std::bad_alloc&) {
+            paquete = {};
+            error = QStringLiteral("no hay memoria suficiente para leer el paquete.");
+        }
+    }
+};
 
 frmServicio::frmServicio(Anfitrion& anfitrion, QWidget* padre) : VentanaModulo(padre), anfitrion_(anfitrion) {
     setObjectName(QStringLiteral("frmServicio"));
@@ -58,9 +94,9 @@ frmServicio::frmServicio(Anfitrion& anfitrion, QWidget* padre) : VentanaModulo(p
     auto* cmdExportar = CrearControl<QPushButton>(this, "cmdExportarMisDatos", 240, 3480, kAnchoBoton, 495);
     cmdExportar->setText(QStringLiteral("Exportar mis datos…"));
     connect(cmdExportar, &QPushButton::clicked, this, &frmServicio::Exportar);
-    auto* cmdImportar = CrearControl<QPushButton>(this, "cmdImportarMisDatos", 240, 4080, kAnchoBoton, 495);
-    cmdImportar->setText(QStringLiteral("Importar mis datos…"));
-    connect(cmdImportar, &QPushButton::clicked, this, &frmServicio::Importar);
+    cmdImportar_ = CrearControl<QPushButton>(this, "cmdImportarMisDatos", 240, 4080, kAnchoBoton, 495);
+    cmdImportar_->setText(QStringLiteral("Importar mis datos…"));
+    connect(cmdImportar_, &QPushButton::clicked, this, &frmServicio::Importar);
     CrearBorrado("cmdBorrarTiemposPropios", 4680, QStringLiteral("Borrar todos mis tiempos"),
                  NotasUsuario::Tiempos,
                  QStringLiteral("Se borrarán todos mis tiempos, películas y reveladores propios."),
@@ -75,8 +111,32 @@ frmServicio::frmServicio(Anfitrion& anfitrion, QWidget* padre) : VentanaModulo(p
     // Selection, not the current item: the list takes a current item when it gets the focus.
     connect(lstFondos_, &QListWidget::itemSelectionChanged, this, &frmServicio::ElegirFondo);
 
+    barImportar_ = CrearControl<QProgressBar>(this, "barImportarMisDatos", 240, 5280, kAnchoBoton, 330);
+    barImportar_->setRange(0, 1000);
+    barImportar_->setFormat(QStringLiteral("Leyendo el paquete… %p %"));
+    barImportar_->hide();
+    relojImportar_ = new QTimer(this);
+    relojImportar_->setInterval(100);
+    connect(relojImportar_, &QTimer::timeout, this, [this] {
+        if (lectura_)
+            barImportar_->setValue(lectura_->porMil);
+    });
+
     resize(TwipsAPixeles(9960), TwipsAPixeles(6000));
     FijarTamanoDisenado(size());
+}
+
+frmServicio::~frmServicio() {
+    if (hilo_) {
+        // A window closed while reading: the reading stops at its next row and is dropped.
+        hilo_->disconnect(this);
+        lectura_->cancelar = true;
+        hilo_->wait();
+    }
+}
+
+bool frmServicio::Importando() const {
+    return hilo_ != nullptr;
 }
 
 void frmServicio::Cargar() {
@@ -141,20 +201,49 @@ void frmServicio::Exportar() {
 }
 
 void frmServicio::Importar() {
+    if (hilo_)
+        return;
     const auto ruta = Dialogo().PedirArchivoAbrir(kTituloImportar, QDir::homePath(),
                                                   QStringLiteral("Mis datos (*.zip manifiesto.csv)"));
     if (!ruta)
         return;
-    PaqueteMisDatos paquete;
+    lectura_ = std::make_shared<LecturaPaquete>();
+    lectura_->ruta = *ruta;
+    // The reading is what a large or hostile package makes long and heavy; it needs no database.
+    hilo_.reset(QThread::create([lectura = lectura_] { lectura->Leer(); }));
+    connect(hilo_.get(), &QThread::finished, this, &frmServicio::PaqueteLeido, Qt::QueuedConnection);
+    MostrarLectura(true);
+    hilo_->start();
+}
+
+void frmServicio::MostrarLectura(bool leyendo) {
+    cmdImportar_->setEnabled(!leyendo);
+    barImportar_->setValue(0);
+    barImportar_->setVisible(leyendo);
+    if (leyendo)
+        relojImportar_->start();
+    else
+        relojImportar_->stop();
+}
+
+void frmServicio::PaqueteLeido() {
+    hilo_->wait();
+    hilo_.reset();
+    const std::shared_ptr<LecturaPaquete> lectura = std::move(lectura_);
+    MostrarLectura(false);
+    if (!lectura->error.isEmpty()) {
+        Rechazar(lectura->ruta, lectura->error);
+        return;
+    }
+    ImportarLeido(lectura->ruta, lectura->paquete);
+}
+
+void frmServicio::ImportarLeido(const QString& ruta, const PaqueteMisDatos& paquete) {
     PlanImportacion plan;
     try {
-        paquete = LeerMisDatos(*ruta);
         plan = PlanificarImportacion(paquete);
     } catch (const ErrorBD& e) {
-        Dialogo().Informar(kTituloImportar,
-                           u"No se puede importar " + QDir::toNativeSeparators(*ruta) + u":\n" +
-                               e.Descripcion() + u"\n\nNo se ha escrito nada.",
-                           Icono::Exclamacion);
+        Rechazar(ruta, e.Descripcion());
         return;
     }
     if (plan.Nuevos() == 0 && plan.Existentes() == 0) {
@@ -179,16 +268,18 @@ void frmServicio::Importar() {
             return;
         reemplazar = r == Respuesta::No;
     }
+    PlanImportacion hecho;
     try {
-        const PlanImportacion hecho = ImportarMisDatos(paquete, reemplazar);
-        Dialogo().Informar(kTituloImportar, TextoImportado(hecho, reemplazar), Icono::Informacion);
+        hecho = ImportarMisDatos(paquete, reemplazar);
     } catch (const ErrorBD& e) {
         Dialogo().Informar(kTituloImportar,
                            u"No se pudieron importar mis datos: " + e.Descripcion() +
                                u"\nNo se ha escrito nada.",
                            Icono::Critico);
+        return;
     }
     AvisarDatosPropiosCambiados();
+    Dialogo().Informar(kTituloImportar, TextoImportado(hecho, reemplazar), Icono::Informacion);
 }
 
 void frmServicio::CrearBorrado(const char* nombre, double arriba, const QString& titulo, NotasUsuario notas,

@@ -3,9 +3,17 @@
 #include "maintenance/BorradoNotas.h"
 #include "shell/VentanaModulo.h"
 
+#include <memory>
+
 class Anfitrion;
 class Lienzo;
 class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QThread;
+class QTimer;
+struct LecturaPaquete;
+struct PaqueteMisDatos;
 
 // Service utilities: clearing the user's notes, the database backup, and the main window's
 // background picture.
@@ -13,12 +21,16 @@ class frmServicio : public VentanaModulo {
     Q_OBJECT
 public:
     explicit frmServicio(Anfitrion& anfitrion, QWidget* padre = nullptr);
+    ~frmServicio() override;
     void Cargar() override;
+    // A package is being read on the worker thread.
+    bool Importando() const;
 
 private Q_SLOTS:
     void ElegirFondo();
     void Exportar();
     void Importar();
+    void PaqueteLeido();
 
 private:
     void CrearBorrado(const char* nombre, double arriba, const QString& titulo, NotasUsuario notas,
@@ -28,7 +40,16 @@ private:
     void MarcarFondo(const QString& nombre);
     void MostrarPreview(const QString& nombre);
 
+    void MostrarLectura(bool leyendo);
+    // Asks and writes, on the window thread, once the package has been read and checked.
+    void ImportarLeido(const QString& ruta, const PaqueteMisDatos& paquete);
+
     Anfitrion& anfitrion_;
+    QPushButton* cmdImportar_;
+    QProgressBar* barImportar_;
+    QTimer* relojImportar_;
+    std::shared_ptr<LecturaPaquete> lectura_;
+    std::unique_ptr<QThread> hilo_;
     QListWidget* lstFondos_;
     Lienzo* picPreview_;
     bool cargando_ = false;

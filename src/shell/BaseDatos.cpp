@@ -47,8 +47,9 @@ void Enlazar(sqlite3_stmt* stmt, int i, const QVariant& v) {
     }
 }
 
+// "Tabla", or "esquema.Tabla" for a table of an attached database.
 QString Identificador(const QString& nombre) {
-    return u'[' + nombre + u']';
+    return u'[' + QString(nombre).replace(QStringLiteral("."), QStringLiteral("].[")) + u']';
 }
 
 } // namespace

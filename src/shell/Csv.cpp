@@ -16,104 +16,8 @@ QString UbicarError(const QString& archivo, int linea, const QString& motivo) {
 }
 
 namespace {
-
-// Splits the text into records; a quoted field may span lines.
-class Analizador {
-public:
-    Analizador(const QString& texto, const QString& archivo, bool conservarFines)
-        : t_(texto), archivo_(archivo), conservarFines_(conservarFines) {}
-
-    // False at the end of the text. Blank lines are skipped.
-    bool Siguiente(FilaCsv& fila) {
-        while (p_ < t_.size() && (t_[p_] == u'\n' || t_[p_] == u'\r'))
-            SaltarFinLinea();
-        if (p_ >= t_.size())
-            return false;
-        fila.linea = linea_;
-        fila.campos.clear();
-        for (;;) {
-            fila.campos.push_back(Campo(fila.linea));
-            if (p_ >= t_.size())
-                return true;
-            if (t_[p_] == u',') {
-                ++p_;
-                continue;
-            }
-            SaltarFinLinea();
-            return true;
-        }
-    }
-
-private:
-    ValorCsv Campo(int inicio) {
-        if (p_ < t_.size() && t_[p_] == u'"')
-            return Entrecomillado(inicio);
-        const qsizetype desde = p_;
-        while (p_ < t_.size() && t_[p_] != u',' && t_[p_] != u'\n' && t_[p_] != u'\r') {
-            if (t_[p_] == u'"')
-                throw ErrorBD(
-                    UbicarError(archivo_, linea_, QStringLiteral("comilla dentro de un campo sin comillas")));
-            ++p_;
-        }
-        if (p_ == desde)
-            return std::nullopt;
-        return t_.mid(desde, p_ - desde);
-    }
-
-    QString Entrecomillado(int inicio) {
-        QString v;
-        ++p_;
-        for (;;) {
-            if (p_ >= t_.size())
-                throw ErrorBD(UbicarError(archivo_, inicio, QStringLiteral("comillas sin cerrar")));
-            const QChar c = t_[p_++];
-            if (c == u'"') {
-                if (p_ < t_.size() && t_[p_] == u'"') {
-                    v += u'"';
-                    ++p_;
-                    continue;
-                }
-                if (p_ < t_.size() && t_[p_] != u',' && t_[p_] != u'\n' && t_[p_] != u'\r')
-                    throw ErrorBD(
-                        UbicarError(archivo_, linea_, QStringLiteral("texto tras las comillas de cierre")));
-                return v;
-            }
-            if (c == u'\n')
-                ++linea_;
-            if (c == u'\r') {
-                const bool crlf = p_ < t_.size() && t_[p_] == u'\n';
-                if (crlf)
-                    ++p_;
-                ++linea_;
-                if (!conservarFines_)
-                    v += u'\n';
-                else
-                    v += crlf ? QStringLiteral("\r\n") : QStringLiteral("\r");
-                continue;
-            }
-            v += c;
-        }
-    }
-
-    void SaltarFinLinea() {
-        if (t_[p_] == u'\r' && p_ + 1 < t_.size() && t_[p_ + 1] == u'\n')
-            ++p_;
-        ++p_;
-        ++linea_;
-    }
-
-    const QString& t_;
-    const QString& archivo_;
-    bool conservarFines_;
-    qsizetype p_ = 0;
-    int linea_ = 1;
-};
-
-} // namespace
-
-namespace {
 // The line of the first byte that is not UTF-8, for the message.
-int LineaNoUtf8(const QByteArray& texto) {
+int LineaNoUtf8(QByteArrayView texto) {
     int linea = 1;
     for (QByteArrayView resto(texto); !resto.isEmpty(); ++linea) {
         const qsizetype fin = resto.indexOf('\n');
@@ -125,38 +29,155 @@ int LineaNoUtf8(const QByteArray& texto) {
     }
     return linea;
 }
+
+bool FinCampo(char c) {
+    return c == ',' || c == '\n' || c == '\r';
+}
 } // namespace
 
-TablaCsv AnalizarCsv(const QByteArray& texto, const QString& archivo, bool conservarFines) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decodificado = utf8(texto);
-    if (utf8.hasError())
-        throw ErrorBD(UbicarError(archivo, LineaNoUtf8(texto), QStringLiteral("el texto no está en UTF-8")));
-    const QString limpio = decodificado.startsWith(QChar(0xFEFF)) ? decodificado.mid(1) : decodificado;
-
-    TablaCsv tabla;
-    tabla.archivo = archivo;
-    Analizador a(limpio, archivo, conservarFines);
+LectorCsv::LectorCsv(QByteArrayView texto, const QString& archivo, bool conservarFines,
+                     const LimitesCsv& limites)
+    : t_(texto), archivo_(archivo), conservarFines_(conservarFines), limites_(limites) {
+    if (t_.startsWith("\xEF\xBB\xBF"))
+        p_ = 3;
     FilaCsv fila;
-    if (!a.Siguiente(fila))
+    if (!Registro(fila, limites_.campos))
         throw ErrorBD(archivo + u": falta la fila de cabecera");
     for (const ValorCsv& v : fila.campos) {
         const QString nombre = v.value_or(QString()).trimmed();
         if (nombre.isEmpty())
             throw ErrorBD(
                 UbicarError(archivo, fila.linea, QStringLiteral("columna sin nombre en la cabecera")));
-        if (tabla.cabecera.contains(nombre))
+        if (cabecera_.contains(nombre))
             throw ErrorBD(UbicarError(archivo, fila.linea, QStringLiteral("columna repetida: ") + nombre));
-        tabla.cabecera << nombre;
+        cabecera_ << nombre;
     }
-    while (a.Siguiente(fila)) {
-        if (fila.campos.size() != size_t(tabla.cabecera.size()))
-            throw ErrorBD(UbicarError(archivo, fila.linea,
-                                      QStringLiteral("%1 campos, la cabecera tiene %2")
-                                          .arg(fila.campos.size())
-                                          .arg(tabla.cabecera.size())));
+}
+
+bool LectorCsv::Siguiente(FilaCsv& fila) {
+    if (!Registro(fila, int(cabecera_.size())))
+        return false;
+    if (fila.campos.size() != size_t(cabecera_.size()))
+        throw ErrorBD(UbicarError(
+            archivo_, fila.linea,
+            QStringLiteral("%1 campos, la cabecera tiene %2").arg(fila.campos.size()).arg(cabecera_.size())));
+    if (++filas_ > limites_.filas)
+        throw ErrorBD(UbicarError(archivo_, fila.linea,
+                                  QStringLiteral("el archivo tiene más de %1 filas").arg(limites_.filas)));
+    return true;
+}
+
+// One record; a row with more than maximo fields is refused at the first field too many.
+bool LectorCsv::Registro(FilaCsv& fila, int maximo) {
+    while (p_ < t_.size() && (t_[p_] == '\n' || t_[p_] == '\r'))
+        SaltarFinLinea();
+    if (p_ >= t_.size())
+        return false;
+    fila.linea = linea_;
+    fila.campos.clear();
+    for (;;) {
+        if (fila.campos.size() >= size_t(maximo))
+            throw ErrorBD(UbicarError(
+                archivo_, fila.linea,
+                cabecera_.isEmpty() ? QStringLiteral("la cabecera tiene más de %1 columnas").arg(maximo)
+                                    : QStringLiteral("más de %1 campos, la cabecera tiene %1").arg(maximo)));
+        fila.campos.push_back(Campo(fila.linea));
+        if (p_ >= t_.size())
+            return true;
+        if (t_[p_] == ',') {
+            ++p_;
+            continue;
+        }
+        SaltarFinLinea();
+        return true;
+    }
+}
+
+ValorCsv LectorCsv::Campo(int inicio) {
+    const auto largo = [&](qsizetype n) {
+        if (n > limites_.largoCampo)
+            throw ErrorBD(UbicarError(
+                archivo_, inicio, QStringLiteral("un campo ocupa más de %1 bytes").arg(limites_.largoCampo)));
+    };
+    bool ascii = true;
+    if (p_ >= t_.size() || t_[p_] != '"') {
+        const qsizetype desde = p_;
+        while (p_ < t_.size() && !FinCampo(t_[p_])) {
+            const char c = t_[p_];
+            if (c == '"')
+                throw ErrorBD(
+                    UbicarError(archivo_, linea_, QStringLiteral("comilla dentro de un campo sin comillas")));
+            ascii = ascii && uchar(c) < 0x80;
+            ++p_;
+            largo(p_ - desde);
+        }
+        if (p_ == desde)
+            return std::nullopt;
+        return Decodificar(t_.sliced(desde, p_ - desde), ascii, inicio);
+    }
+    QByteArray v;
+    ++p_;
+    for (;;) {
+        if (p_ >= t_.size())
+            throw ErrorBD(UbicarError(archivo_, inicio, QStringLiteral("comillas sin cerrar")));
+        const char c = t_[p_++];
+        if (c == '"') {
+            if (p_ < t_.size() && t_[p_] == '"') {
+                v += '"';
+                ++p_;
+            } else {
+                if (p_ < t_.size() && !FinCampo(t_[p_]))
+                    throw ErrorBD(
+                        UbicarError(archivo_, linea_, QStringLiteral("texto tras las comillas de cierre")));
+                return Decodificar(v, ascii, inicio).value_or(QStringLiteral(""));
+            }
+        } else if (c == '\n') {
+            ++linea_;
+            v += c;
+        } else if (c == '\r') {
+            const bool crlf = p_ < t_.size() && t_[p_] == '\n';
+            if (crlf)
+                ++p_;
+            ++linea_;
+            if (!conservarFines_)
+                v += '\n';
+            else
+                v += crlf ? "\r\n" : "\r";
+        } else {
+            ascii = ascii && uchar(c) < 0x80;
+            v += c;
+        }
+        largo(v.size());
+    }
+}
+
+ValorCsv LectorCsv::Decodificar(QByteArrayView bytes, bool ascii, int inicio) const {
+    if (ascii)
+        return QString::fromLatin1(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString texto = utf8(bytes);
+    if (utf8.hasError())
+        throw ErrorBD(UbicarError(archivo_, inicio + LineaNoUtf8(bytes) - 1,
+                                  QStringLiteral("el texto no está en UTF-8")));
+    return texto;
+}
+
+void LectorCsv::SaltarFinLinea() {
+    if (t_[p_] == '\r' && p_ + 1 < t_.size() && t_[p_ + 1] == '\n')
+        ++p_;
+    ++p_;
+    ++linea_;
+}
+
+TablaCsv AnalizarCsv(const QByteArray& texto, const QString& archivo, bool conservarFines,
+                     const LimitesCsv& limites) {
+    LectorCsv lector(texto, archivo, conservarFines, limites);
+    TablaCsv tabla;
+    tabla.archivo = archivo;
+    tabla.cabecera = lector.Cabecera();
+    FilaCsv fila;
+    while (lector.Siguiente(fila))
         tabla.filas.push_back(fila);
-    }
     return tabla;
 }
 

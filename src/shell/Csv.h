@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -27,9 +28,45 @@ struct TablaCsv {
     ValorCsv Valor(const FilaCsv& fila, const QString& nombre) const;
 };
 
+// Bounds checked while the text is read, so that a small file of many empty fields or rows is
+// refused before it fills the memory. The defaults fit the data set.
+struct LimitesCsv {
+    qsizetype filas = std::numeric_limits<qsizetype>::max();      // rows after the header
+    int campos = 1024;                                            // fields of the header
+    qsizetype largoCampo = std::numeric_limits<qsizetype>::max(); // bytes of one field
+};
+
+// Reads the text row by row: the header first (at construction), then one checked row at a time.
 // Malformed text raises ErrorBD with "archivo, línea N: motivo". Line breaks inside a quoted field
 // become "\n" unless conservarFines keeps them as written ("\r\n" in an RTF body).
-TablaCsv AnalizarCsv(const QByteArray& texto, const QString& archivo, bool conservarFines = false);
+class LectorCsv {
+public:
+    LectorCsv(QByteArrayView texto, const QString& archivo, bool conservarFines = false,
+              const LimitesCsv& limites = {});
+    const QStringList& Cabecera() const { return cabecera_; }
+    // The next row, with as many fields as the header; false at the end of the text.
+    bool Siguiente(FilaCsv& fila);
+    // Bytes read so far, for progress.
+    qsizetype Leidos() const { return p_; }
+
+private:
+    bool Registro(FilaCsv& fila, int maximo);
+    ValorCsv Campo(int inicio);
+    ValorCsv Decodificar(QByteArrayView bytes, bool ascii, int inicio) const;
+    void SaltarFinLinea();
+
+    QByteArrayView t_;
+    QString archivo_;
+    bool conservarFines_;
+    LimitesCsv limites_;
+    QStringList cabecera_;
+    qsizetype p_ = 0;
+    qsizetype filas_ = 0;
+    int linea_ = 1;
+};
+
+TablaCsv AnalizarCsv(const QByteArray& texto, const QString& archivo, bool conservarFines = false,
+                     const LimitesCsv& limites = {});
 TablaCsv LeerCsv(const QString& ruta);
 
 // "archivo, línea N: motivo", the one form of every data-set error.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QIdentityProxyModel>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -83,18 +84,48 @@ std::optional<QString> DialogosQt::PedirTexto(const QString& titulo, const QStri
     return d.textValue();
 }
 
+namespace {
+// The file list's column titles, which Qt's own file dialog takes from its model.
+class ColumnasEnEspanol : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant headerData(int seccion, Qt::Orientation orientacion, int rol) const override {
+        static const QStringList titulos = {QStringLiteral("Nombre"), QStringLiteral("Tamaño"),
+                                            QStringLiteral("Tipo"), QStringLiteral("Fecha de modificación")};
+        if (orientacion == Qt::Horizontal && rol == Qt::DisplayRole && seccion >= 0 &&
+            seccion < titulos.size())
+            return titulos[seccion];
+        return QIdentityProxyModel::headerData(seccion, orientacion, rol);
+    }
+};
+
+// Qt's own file dialog speaks English unless told otherwise; a desktop's native one speaks the
+// desktop's language and ignores these.
+std::optional<QString> PedirArchivo(const QString& titulo, const QString& inicial, const QString& filtro,
+                                    bool guardar) {
+    QFileDialog d(QApplication::activeWindow(), Titulo(titulo), inicial, filtro);
+    d.setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d.setFileMode(guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    d.setLabelText(QFileDialog::LookIn, QStringLiteral("Buscar en:"));
+    d.setLabelText(QFileDialog::FileName, QStringLiteral("Nombre:"));
+    d.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
+    d.setLabelText(QFileDialog::Accept, guardar ? QStringLiteral("Guardar") : QStringLiteral("Abrir"));
+    d.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+    d.setProxyModel(new ColumnasEnEspanol(&d));
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+        return std::nullopt;
+    return d.selectedFiles().constFirst();
+}
+} // namespace
+
 std::optional<QString> DialogosQt::PedirArchivoGuardar(const QString& titulo, const QString& inicial,
                                                        const QString& filtro) {
-    const QString r =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), Titulo(titulo), inicial, filtro);
-    return r.isEmpty() ? std::nullopt : std::optional<QString>(r);
+    return PedirArchivo(titulo, inicial, filtro, true);
 }
 
 std::optional<QString> DialogosQt::PedirArchivoAbrir(const QString& titulo, const QString& inicial,
                                                      const QString& filtro) {
-    const QString r =
-        QFileDialog::getOpenFileName(QApplication::activeWindow(), Titulo(titulo), inicial, filtro);
-    return r.isEmpty() ? std::nullopt : std::optional<QString>(r);
+    return PedirArchivo(titulo, inicial, filtro, false);
 }
 
 std::optional<QColor> DialogosQt::PedirColor(const QString& titulo, const QColor& inicial) {

@@ -15,5 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t lar
                 (void)tabla.Valor(fila, columna);
     } catch (const ErrorBD&) {
     }
+    // Tight bounds, so that every bound is met on short inputs.
+    try {
+        (void)AnalizarCsv(QByteArray(reinterpret_cast<const char*>(datos), qsizetype(largo)),
+                          QStringLiteral("f.csv"), true, {8, 6, 64});
+    } catch (const ErrorBD&) {
+    }
     return 0;
 }

@@ -2,6 +2,8 @@
 #include "shell/AlmacenDatos.h"
 
 #include "intercambio/DatosMios.h"
+#include "intercambio/MisDatos.h"
+#include "notes/ConsultasNotas.h"
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/EntornoAislado.h"
 
@@ -72,6 +74,61 @@ TEST(LineaOrdenes, ExportarEImportarSinVentana) {
     s = Garvola(destino, {QStringLiteral("--importar"), paquete, QStringLiteral("--reemplazar")});
     EXPECT_EQ(s.codigo, 0) << s.errores;
     EXPECT_EQ(datos_mios::Volcar(), original);
+}
+
+TEST(LineaOrdenes, TresNotasSinTituloGuardadasEnUnSegundoVuelvenLasTres) {
+    QTemporaryDir fuera;
+    const QString paquete = fuera.path() + QStringLiteral("/notas.zip");
+    QStringList notas;
+    {
+        CarpetaPruebas origen;
+        // Saved as the notes window saves them, until the three fall in one second.
+        for (int intento = 0; intento < 5; ++intento) {
+            NotesDb()->Ejecutar("DELETE FROM NotasPersonales");
+            for (const char* cuerpo : {"{\\rtf1 primera}", "{\\rtf1 segunda}", "{\\rtf1 segunda}"})
+                InsertarNota(QString(), QString::fromLatin1(cuerpo));
+            if (NotesDb()->Consultar("SELECT COUNT(DISTINCT Fecha) FROM NotasPersonales").Campo(0).toInt() ==
+                1)
+                break;
+        }
+        notas = datos_mios::Volcar();
+        ASSERT_EQ(notas.size(), 3);
+        ASSERT_EQ(notas.filter(notas.front().section(u'|', 1, 1)).size(), 3) << "not in one second";
+        const Salida s = Garvola(origen, {QStringLiteral("--exportar"), paquete});
+        EXPECT_EQ(s.codigo, 0) << s.errores;
+        EXPECT_THAT(s.salida, HasSubstr("Notas personales: 3"));
+    }
+    CarpetaPruebas destino;
+    Salida s = Garvola(destino, {QStringLiteral("--importar"), paquete});
+    EXPECT_EQ(s.codigo, 0) << s.errores;
+    EXPECT_THAT(s.salida, HasSubstr("Notas personales: 3 nuevas"));
+    EXPECT_EQ(datos_mios::Volcar(), notas);
+    // Again: all three are there.
+    s = Garvola(destino, {QStringLiteral("--importar"), paquete});
+    EXPECT_THAT(s.salida, HasSubstr("Notas personales: 0 nuevas, 3 ya existen"));
+    EXPECT_EQ(datos_mios::Volcar(), notas);
+}
+
+TEST(LineaOrdenes, OtroProgramaLeyendoTzMdbNoDejaNadaEscritoYElMensajeEsCierto) {
+    QTemporaryDir fuera;
+    const QString paquete = fuera.path() + QStringLiteral("/mios.zip");
+    {
+        CarpetaPruebas origen;
+        datos_mios::LlenarReferencia();
+        datos_mios::LlenarMisDatos();
+        ExportarMisDatos(paquete);
+    }
+    CarpetaPruebas destino;
+    datos_mios::LlenarReferencia();
+    const QStringList antes = datos_mios::Volcar();
+    auto otro = BaseDatos::Abrir(RutaBDReferencia(), kClaveBDReferencia);
+    otro->Comenzar();
+    Consulta lectura = otro->Consultar("SELECT Nombre FROM Peliculas");
+    const Salida s = Garvola(destino, {QStringLiteral("--importar"), paquete});
+    EXPECT_EQ(s.codigo, 1);
+    EXPECT_THAT(s.errores, HasSubstr("otro programa está usando tz.mdb o notasp.mdb"));
+    EXPECT_THAT(s.errores, HasSubstr("No se ha escrito nada."));
+    EXPECT_EQ(datos_mios::Volcar(), antes);
 }
 
 TEST(LineaOrdenes, LosFallosVanAErroresConCodigoDistintoDeCero) {

@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -80,7 +82,6 @@ TEST_F(MisDatosTest, LosDuplicadosSeCuentanYSoloSeReemplazanCuandoSePide) {
     NotesDb()->Ejecutar(
         "UPDATE TiemposPropios SET Pelicula = ' ilford hp5 plus ', Tiempo35 = '20:00' WHERE EI = '1600'");
     ReferenceDb()->Ejecutar("UPDATE Formulas SET MisNotasFormulas = 'editada' WHERE IdFormula = 30");
-    NotesDb()->Ejecutar("UPDATE NotasPersonales SET Texto = 'editada' WHERE Titulo = ''");
     const QStringList editado = datos_mios::Volcar();
 
     const PaqueteMisDatos p = LeerMisDatos(ruta);
@@ -166,7 +167,7 @@ TEST_F(MisDatosTest, UnArchivoMalFormadoSeRechazaNombrandoArchivoYLineaSinEscrib
         EXPECT_THAT(ErrorAlLeer(ruta).toStdString(), HasSubstr(c.esperado));
         EXPECT_EQ(datos_mios::Volcar(), antes);
     }
-    EXPECT_THAT(ErrorAlLeer(Paquete({}, "2")).toStdString(), HasSubstr("manifiesto.csv, línea 2: versión 2"));
+    EXPECT_THAT(ErrorAlLeer(Paquete({}, "3")).toStdString(), HasSubstr("manifiesto.csv, línea 2: versión 3"));
     QFile::remove(fuera_.path() + QStringLiteral("/a_mano/manifiesto.csv"));
     EXPECT_THAT(ErrorAlLeer(fuera_.path() + QStringLiteral("/a_mano")).toStdString(),
                 HasSubstr("Falta manifiesto.csv"));
@@ -221,6 +222,209 @@ TEST_F(MisDatosTest, UnaNotaSinPeliculaEnLosDatosNoSeExportaPeroSeSenala) {
     EXPECT_THAT(TextoExportado(r, ruta).toStdString(), HasSubstr("película 999"));
     EXPECT_EQ(r.filas[size_t(ClaseDatos::NotasPeliculaRevelador)], 0);
     EXPECT_EQ(r.filas[size_t(ClaseDatos::NotasPersonales)], 1);
+}
+
+TEST_F(MisDatosTest, OtroProgramaQueLeeTzMdbHaceFallarLaImportacionSinEscribirNadaEnNingunaBase) {
+    const QString ruta = Exportar(QStringLiteral("l.zip"));
+    CarpetaPruebas carpeta;
+    datos_mios::LlenarReferencia();
+    const PaqueteMisDatos p = LeerMisDatos(ruta);
+    {
+        // Another program in the middle of a read of the reference file.
+        auto otro = BaseDatos::Abrir(RutaBDReferencia(), kClaveBDReferencia);
+        otro->Comenzar();
+        Consulta lectura = otro->Consultar("SELECT Nombre FROM Peliculas");
+        ASSERT_FALSE(lectura.Fin());
+        ReferenceDb()->Ejecutar("PRAGMA busy_timeout = 200");
+        try {
+            ImportarMisDatos(p, false);
+            ADD_FAILURE() << "imported";
+        } catch (const ErrorBD& e) {
+            EXPECT_THAT(e.Descripcion().toStdString(), HasSubstr("otro programa está usando tz.mdb"));
+        }
+        // Both files, through their own connections: the own times of notasp.mdb are not there.
+        EXPECT_TRUE(datos_mios::Volcar().isEmpty()) << datos_mios::Volcar().join(u'\n').toStdString();
+    }
+    ImportarMisDatos(p, false);
+    EXPECT_EQ(datos_mios::Volcar(), original_);
+}
+
+TEST_F(MisDatosTest, NotasSinTituloGuardadasEnElMismoSegundoVuelvenTodas) {
+    CarpetaPruebas origen;
+    for (const char* texto : {"una", "otra", "otra", static_cast<const char*>(nullptr)})
+        NotesDb()->Insertar("NotasPersonales", {{"Fecha", "2026-05-06 07:08:09"},
+                                                {"Titulo", ""},
+                                                {"Texto", texto ? QVariant(texto) : QVariant()}});
+    const QStringList notas = datos_mios::Volcar();
+    const QString ruta = fuera_.path() + QStringLiteral("/n.zip");
+    ExportarMisDatos(ruta);
+    const PaqueteMisDatos p = LeerMisDatos(ruta);
+    // Into the same data: all are there already.
+    EXPECT_EQ(PlanificarImportacion(p).conteos[size_t(ClaseDatos::NotasPersonales)].existentes, 4);
+    // One of the twins is gone: it alone comes back.
+    NotesDb()->Ejecutar(
+        "DELETE FROM NotasPersonales WHERE Id = (SELECT MAX(Id) FROM NotasPersonales WHERE Texto = 'otra')");
+    EXPECT_EQ(ImportarMisDatos(p, false).conteos[size_t(ClaseDatos::NotasPersonales)].nuevos, 1);
+    EXPECT_EQ(datos_mios::Volcar(), notas);
+
+    CarpetaPruebas destino;
+    EXPECT_EQ(ImportarMisDatos(p, false).conteos[size_t(ClaseDatos::NotasPersonales)].nuevos, 4);
+    EXPECT_EQ(datos_mios::Volcar(), notas);
+}
+
+TEST_F(MisDatosTest, LosValoresQueUnaHojaTomariaPorFormulasSalenDesactivadosYVuelvenIguales) {
+    CarpetaPruebas origen;
+    datos_mios::LlenarReferencia();
+    const QStringList peligrosos = {"=HYPERLINK(\"http://x\";\"y\")",
+                                    "+1",
+                                    "-2",
+                                    "@SUM(A1)",
+                                    "\tTab",
+                                    "\rRetorno",
+                                    "'ya con apóstrofo",
+                                    "''dos"};
+    for (const QString& v : peligrosos) {
+        NotesDb()->Insertar("NotasPersonales",
+                            {{"Fecha", "2026-01-01 00:00:00"}, {"Titulo", v}, {"Texto", v}});
+        // Names are stored trimmed, as their dialog leaves them.
+        if (!v.front().isSpace())
+            NotesDb()->Insertar("PeliculasPropias", {{"Nombre", QString(v + u" casera")}});
+    }
+    NotesDb()->Insertar("TiemposPropios", {{"Pelicula", "=A1"},
+                                           {"Revelador", "@B"},
+                                           {"Dilucion", "-1+1"},
+                                           {"EI", "100"},
+                                           {"Tiempo35", "5:00"},
+                                           {"Temperatura", "20"},
+                                           {"Nota", "=1+1"}});
+    // As the own-time dialog records them.
+    NotesDb()->Insertar("PeliculasPropias", {{"Nombre", "=A1"}});
+    NotesDb()->Insertar("ReveladoresPropios", {{"Nombre", "@B"}});
+    const QStringList original = datos_mios::Volcar();
+    const QString ruta = fuera_.path() + QStringLiteral("/formulas");
+    ExportarMisDatos(ruta);
+    for (const QString& archivo : ArchivosMisDatos()) {
+        QFile f(ruta + u'/' + archivo);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        // Read as a spreadsheet does: no value may begin as a formula.
+        const TablaCsv t = AnalizarCsv(f.readAll(), archivo, true);
+        for (const FilaCsv& fila : t.filas)
+            for (const ValorCsv& v : fila.campos)
+                if (v && !v->isEmpty()) {
+                    EXPECT_FALSE(QStringLiteral("=+-@\t\r").contains(v->front()))
+                        << archivo.toStdString() << ": " << v->toStdString();
+                }
+    }
+    CarpetaPruebas destino;
+    datos_mios::LlenarReferencia();
+    ImportarMisDatos(LeerMisDatos(ruta), false);
+    EXPECT_EQ(datos_mios::Volcar().join(u'\n').toStdString(), original.join(u'\n').toStdString());
+
+    // A package of the first version had no marks: its apostrophes are the user's own.
+    const QString v1 =
+        Paquete({{ArchivoClase(ClaseDatos::NotasPersonales), "Fecha,Titulo,Texto\r\n,'mía,\r\n"}}, "1");
+    ImportarMisDatos(LeerMisDatos(v1), false);
+    EXPECT_EQ(NotesDb()
+                  ->Consultar("SELECT COUNT(*) FROM NotasPersonales WHERE Titulo = ?", {"'mía"})
+                  .Campo(0)
+                  .toInt(),
+              1);
+}
+
+TEST_F(MisDatosTest, LosNombresDeReferenciaSeReconocenSinMayusculasAcentosNiEspacios) {
+    CarpetaPruebas carpeta;
+    datos_mios::LlenarReferencia();
+    NotesDb()->Insertar("PeliculasPropias", {{"Nombre", "Foma Fomapan"}});
+    const QString ruta = Paquete(
+        {{ArchivoClase(ClaseDatos::TiemposPropios), "Pelicula,Revelador,Dilucion,EI,Tiempo35,Tiempo120,"
+                                                    "TiempoHoja,Temperatura,Agitacion,Nota,FechaModif\r\n"
+                                                    "ilford  hp5 plus,RODINAL,1+50,400,9:00,,,20,,,\r\n"
+                                                    "FOMA fomapán,Ródinal ,1+25,100,7:00,,,20,,,\r\n"},
+         {ArchivoClase(ClaseDatos::PeliculasReveladoresPropios),
+          "Tipo,Nombre,FechaModif\r\nPelicula,Ílford HP5 plus,\r\nRevelador,rodinal,\r\nPelicula,fomapan "
+          "foma,\r\n"}});
+    const PlanImportacion hecho = ImportarMisDatos(LeerMisDatos(ruta), false);
+    EXPECT_EQ(hecho.conteos[size_t(ClaseDatos::PeliculasReveladoresPropios)].nuevos, 1);
+    EXPECT_EQ(hecho.conteos[size_t(ClaseDatos::PeliculasReveladoresPropios)].existentes, 2);
+    EXPECT_EQ(datos_mios::Volcar().filter(QRegularExpression("^[TPR]\\|")),
+              (QStringList{"P|Foma Fomapan|<null>", "P|fomapan foma|<null>",
+                           "T|Foma Fomapan|Rodinal|1+25|100|7:00|<null>|<null>|20|<null>|<null>|<null>",
+                           "T|Ilford HP5 Plus|Rodinal|1+50|400|9:00|<null>|<null>|20|<null>|<null>|<null>"}));
+}
+
+TEST_F(MisDatosTest, UnPaquetePequenoDeMillonesDeCamposOFilasSeRechazaAlLeerlas) {
+    struct Caso {
+        QString archivo;
+        QByteArray contenido;
+        const char* esperado;
+    };
+    const QByteArray cabecera = "Fecha,Titulo,Texto\r\n";
+    const QString notas = ArchivoClase(ClaseDatos::NotasPersonales);
+    const std::vector<Caso> casos = {
+        {kArchivoManifiesto, QByteArray(60 * 1024 * 1024, ','),
+         "manifiesto.csv, línea 1: la cabecera tiene más de 16 columnas"},
+        {notas, cabecera + QByteArray("x,,\r\n").repeated(kLimitesMisDatos.filas + 1),
+         "notas_personales.csv, línea 250002: el archivo tiene más de 250000 filas"},
+        {notas, cabecera + ",," + QByteArray(kLimitesMisDatos.largoCampo + 1, 'x') + "\r\n",
+         "notas_personales.csv, línea 2: un campo ocupa más de 16777216 bytes"},
+        {notas, cabecera + QByteArray(1000, ',') + "\r\n",
+         "notas_personales.csv, línea 2: más de 3 campos, la cabecera tiene 3"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.esperado);
+        ArchivosPaquete archivos{{kArchivoManifiesto, "Formato,Version\r\nGarvola mis datos,2\r\n"}};
+        archivos[c.archivo] = c.contenido;
+        const QString zip = fuera_.path() + QStringLiteral("/grande.zip");
+        EscribirContenedor(zip, archivos);
+        EXPECT_LT(QFileInfo(zip).size(), 1024 * 1024);
+        EXPECT_THAT(ErrorAlLeer(zip).toStdString(), HasSubstr(c.esperado));
+    }
+}
+
+TEST_F(MisDatosTest, LaLecturaInformaDeSuAvanceYSePuedeCancelar) {
+    const QString ruta = Exportar(QStringLiteral("avance.zip"));
+    qint64 ultimo = -1, total = 0;
+    LeerMisDatos(ruta, [&](qint64 hechos, qint64 de) {
+        EXPECT_GE(hechos, ultimo);
+        ultimo = hechos;
+        total = de;
+        return true;
+    });
+    EXPECT_GT(total, 0);
+    EXPECT_EQ(ultimo, total);
+    try {
+        LeerMisDatos(ruta, [](qint64, qint64) { return false; });
+        ADD_FAILURE() << "not cancelled";
+    } catch (const ErrorBD& e) {
+        EXPECT_EQ(e.Descripcion(), QStringLiteral("Importación cancelada."));
+    }
+}
+
+TEST_F(MisDatosTest, LosFallosDelArchivoZipSeExplicanEnEspanol) {
+    // Two members of one name: written under two names of the same length, then renamed in place.
+    const QString ruta = fuera_.path() + QStringLiteral("/doble.zip");
+    EscribirContenedor(ruta, {{kArchivoManifiesto, "a"}, {QStringLiteral("manifiestX.csv"), "b"}});
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QByteArray zip = f.readAll();
+    f.close();
+    zip.replace("manifiestX.csv", "manifiesto.csv");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(zip);
+    f.close();
+    const QString doble = ErrorAlLeer(ruta);
+    EXPECT_THAT(doble.toStdString(), HasSubstr("dos entradas con el mismo nombre"));
+    // Cut short.
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(zip.left(zip.size() / 2));
+    f.close();
+    const QString cortado = ErrorAlLeer(ruta);
+    EXPECT_THAT(cortado.toStdString(), HasSubstr("No es un archivo ZIP válido"));
+    for (const QString& m : {doble, cortado}) {
+        SCOPED_TRACE(m.toStdString());
+        EXPECT_FALSE(m.contains(QRegularExpression("\\b(file|archive|exists|such|not|already)\\b")))
+            << "English";
+    }
 }
 
 TEST(EscribirCsv, LoEscritoSeLeeIgualConNullVacioComasComillasYSaltos) {

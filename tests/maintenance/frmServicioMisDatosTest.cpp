@@ -6,8 +6,10 @@
 #include "soporte/DialogosGuion.h"
 #include "soporte/VentanaPrueba.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImage>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -39,6 +41,18 @@ protected:
         return ruta;
     }
     std::string Texto(const DialogosGuion::Llamada& l) { return l.texto.toStdString(); }
+    // The package is read on a worker thread; the questions come once it is read.
+    void Esperar() {
+        QElapsedTimer reloj;
+        reloj.start();
+        while (v_.w && v_.w->Importando() && reloj.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        ASSERT_TRUE(!v_.w || !v_.w->Importando()) << "still reading";
+    }
+    void Importar() {
+        Pulsar("cmdImportarMisDatos");
+        Esperar();
+    }
 
     CarpetaPruebas carpeta_;
     VentanaPrueba<frmServicio> v_;
@@ -85,7 +99,7 @@ TEST_F(frmServicioMisDatosTest, ExportarBorrarEImportarDevuelveLoMio) {
     Guion().llamadas.clear();
     Guion().archivos = {ruta};
     Guion().respuestas = {Respuesta::Si};
-    Pulsar("cmdImportarMisDatos");
+    Importar();
     ASSERT_EQ(Guion().llamadas.size(), 3u);
     EXPECT_EQ(Guion().llamadas[1].tipo, DialogosGuion::Tipo::SiNoCancelar);
     EXPECT_THAT(Texto(Guion().llamadas[1]), HasSubstr("Tiempos propios: 2 nuevos, 0 ya existen"));
@@ -101,16 +115,16 @@ TEST_F(frmServicioMisDatosTest, ReemplazarSoloCuandoSeElige) {
 
     Guion().archivos = {ruta + QStringLiteral("/manifiesto.csv")};
     Guion().respuestas = {Respuesta::Cancelar};
-    Pulsar("cmdImportarMisDatos");
+    Importar();
     EXPECT_EQ(datos_mios::Volcar(), cambiado);
     Guion().archivos = {ruta};
     Guion().respuestas = {Respuesta::Si};
-    Pulsar("cmdImportarMisDatos");
+    Importar();
     EXPECT_EQ(datos_mios::Volcar(), cambiado);
     EXPECT_THAT(Texto(Ultima()), HasSubstr("ya existentes conservados"));
     Guion().archivos = {ruta};
     Guion().respuestas = {Respuesta::No};
-    Pulsar("cmdImportarMisDatos");
+    Importar();
     EXPECT_EQ(datos_mios::Volcar(), original_);
     EXPECT_THAT(Texto(Ultima()), HasSubstr("reemplazados"));
 }
@@ -125,7 +139,7 @@ TEST_F(frmServicioMisDatosTest, UnPaqueteMalFormadoSeExplicaYNoEscribeNada) {
     const QStringList antes = datos_mios::Volcar();
     Guion().llamadas.clear();
     Guion().archivos = {ruta};
-    Pulsar("cmdImportarMisDatos");
+    Importar();
     ASSERT_EQ(Guion().llamadas.size(), 2u);
     EXPECT_EQ(Ultima().titulo, "Importar mis datos");
     EXPECT_THAT(Texto(Ultima()), HasSubstr("notas_formulas.csv, línea 3: comillas sin cerrar"));
@@ -133,10 +147,72 @@ TEST_F(frmServicioMisDatosTest, UnPaqueteMalFormadoSeExplicaYNoEscribeNada) {
     EXPECT_EQ(datos_mios::Volcar(), antes);
 }
 
+TEST_F(frmServicioMisDatosTest, ElPaqueteSeLeeEnOtroHiloConAvanceYLaVentanaSigueRespondiendo) {
+    // Enough own times for the reading to take a while.
+    NotesDb()->Ejecutar(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 30000) "
+        "INSERT INTO TiemposPropios (Pelicula, Revelador, Dilucion, EI, Tiempo35, Temperatura) "
+        "SELECT 'Película ' || i, 'Rodinal', '1+50', i, '9:00', '20' FROM n");
+    const QString ruta = Exportar(QStringLiteral("grande.zip"));
+    NotesDb()->Ejecutar("DELETE FROM TiemposPropios");
+    const QStringList antes = datos_mios::Volcar();
+    Guion().llamadas.clear();
+    Guion().archivos = {ruta};
+    Guion().respuestas = {Respuesta::Cancelar};
+    Pulsar("cmdImportarMisDatos");
+    // The click has returned while the package is still being read.
+    EXPECT_TRUE(v_.w->Importando());
+    EXPECT_TRUE(v_.C<QProgressBar>("barImportarMisDatos")->isVisible());
+    EXPECT_FALSE(v_.C<QPushButton>("cmdImportarMisDatos")->isEnabled());
+    EXPECT_EQ(Guion().llamadas.size(), 1u);
+    if (const QString destino = qEnvironmentVariable("GARVOLA_CAPTURAS"); !destino.isEmpty())
+        v_.w->grab().save(destino + QStringLiteral("/frmServicio_importando.png"));
+    Esperar();
+    EXPECT_FALSE(v_.C<QProgressBar>("barImportarMisDatos")->isVisible());
+    EXPECT_TRUE(v_.C<QPushButton>("cmdImportarMisDatos")->isEnabled());
+    ASSERT_EQ(Guion().llamadas.size(), 2u);
+    EXPECT_THAT(Texto(Ultima()), HasSubstr("Tiempos propios: 30002 nuevos"));
+    EXPECT_EQ(datos_mios::Volcar(), antes);
+}
+
+TEST_F(frmServicioMisDatosTest, CerrarLaVentanaMientrasLeeNoPreguntaNiEscribeNada) {
+    const QString ruta = Exportar(QStringLiteral("cerrar.zip"));
+    NotesDb()->Ejecutar("DELETE FROM TiemposPropios");
+    const QStringList antes = datos_mios::Volcar();
+    Guion().llamadas.clear();
+    Guion().archivos = {ruta};
+    Pulsar("cmdImportarMisDatos");
+    ASSERT_TRUE(v_.w->Importando());
+    delete v_.w;
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Guion().llamadas.size(), 1u);
+    EXPECT_EQ(datos_mios::Volcar(), antes);
+}
+
+TEST_F(frmServicioMisDatosTest, OtroProgramaQueLeeTzMdbDejaTodoComoEstabaYElMensajeLoDice) {
+    const QString ruta = Exportar(QStringLiteral("bloqueo.zip"));
+    NotesDb()->Ejecutar("DELETE FROM TiemposPropios");
+    NotesDb()->Ejecutar("DELETE FROM NotasPersonales");
+    // Something to write in each file.
+    ReferenceDb()->Ejecutar("DELETE FROM NotasMiasPelicula");
+    const QStringList antes = datos_mios::Volcar();
+    auto otro = BaseDatos::Abrir(RutaBDReferencia(), kClaveBDReferencia);
+    otro->Comenzar();
+    Consulta lectura = otro->Consultar("SELECT Nombre FROM Peliculas");
+    ReferenceDb()->Ejecutar("PRAGMA busy_timeout = 200");
+    Guion().archivos = {ruta};
+    Guion().respuestas = {Respuesta::Si};
+    Importar();
+    EXPECT_EQ(Ultima().titulo, "Importar mis datos");
+    EXPECT_THAT(Texto(Ultima()), HasSubstr("otro programa está usando tz.mdb o notasp.mdb"));
+    EXPECT_THAT(Texto(Ultima()), HasSubstr("No se ha escrito nada."));
+    EXPECT_EQ(datos_mios::Volcar(), antes);
+}
+
 TEST_F(frmServicioMisDatosTest, CancelarElDialogoDeArchivoNoHaceNada) {
     Guion().archivos = {std::nullopt, std::nullopt};
     Pulsar("cmdExportarMisDatos");
-    Pulsar("cmdImportarMisDatos");
+    Importar();
     EXPECT_EQ(Guion().llamadas.size(), 2u);
     EXPECT_EQ(datos_mios::Volcar(), original_);
 }

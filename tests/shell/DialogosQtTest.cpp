@@ -3,11 +3,14 @@
 #include "soporte/Etiquetas.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -71,4 +74,39 @@ TEST(DialogosQtTest, PedirTextoMuestraEntero) {
     EXPECT_EQ(d.PedirTexto("Guardar perfil", "Nombre del perfil:", propuesto),
               std::optional<QString>(propuesto));
     EXPECT_GT(anchoCaja, anchoTexto);
+}
+
+TEST(DialogosQtTest, ElegirArchivoEnEspanolParaGuardarYAbrir) {
+    DialogosQt d;
+    QTemporaryDir carpeta;
+    const QString propuesta = carpeta.path() + QStringLiteral("/mis_datos.zip");
+    for (const bool guardar : {true, false}) {
+        SCOPED_TRACE(guardar);
+        QStringList textos;
+        QTimer::singleShot(0, [&] {
+            auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialogo)
+                return;
+            textos << dialogo->windowTitle();
+            for (const char* etiqueta : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+                if (auto* l = dialogo->findChild<QLabel*>(QString::fromLatin1(etiqueta)))
+                    textos << l->text();
+            if (auto* botones = dialogo->findChild<QDialogButtonBox*>())
+                for (QAbstractButton* b : botones->buttons())
+                    textos << b->text();
+            if (const QString destino = qEnvironmentVariable("GARVOLA_CAPTURAS"); !destino.isEmpty())
+                dialogo->grab().save(destino + (guardar ? u"/dialogo_guardar.png" : u"/dialogo_abrir.png"));
+            dialogo->reject();
+        });
+        const auto elegido =
+            guardar ? d.PedirArchivoGuardar("Exportar mis datos", propuesta, "Archivo ZIP (*.zip)")
+                    : d.PedirArchivoAbrir("Importar mis datos", carpeta.path(), "Mis datos (*.zip)");
+        EXPECT_FALSE(elegido.has_value());
+        EXPECT_EQ(textos.value(0), guardar ? "Exportar mis datos" : "Importar mis datos");
+        EXPECT_TRUE(textos.contains("Buscar en:")) << textos.join(u'|').toStdString();
+        EXPECT_TRUE(textos.contains("Nombre:"));
+        EXPECT_TRUE(textos.contains("Tipo:"));
+        EXPECT_TRUE(textos.contains("Cancelar"));
+        EXPECT_TRUE(textos.contains(guardar ? "Guardar" : "Abrir"));
+    }
 }
