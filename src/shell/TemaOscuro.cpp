@@ -29,7 +29,7 @@ QString HojaOscura() {
                "*:disabled { color: %3; }"
                "QLineEdit, QPlainTextEdit, QTextEdit, QComboBox, QAbstractSpinBox, QListView, QTreeView,"
                " QTableView { background-color: %4; border: 1px solid %3; }"
-               "QPushButton, QToolButton { background-color: %5; border: 1px solid %3; padding: 2px 8px; }"
+               "QPushButton, QToolButton { background-color: %5; border: 1px solid %3; padding: 1px 2px; }"
                "QPushButton:default { border: 1px solid %2; }"
                "QAbstractItemView::item { background-color: %4; color: %2; }"
                "QAbstractItemView::item:selected { background-color: %3; color: %1; }"
