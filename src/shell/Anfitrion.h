@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/TemaOscuro.h"
 #include "shell/VentanaModulo.h"
 
 #include <QString>
@@ -21,6 +22,8 @@ public:
     virtual QMdiArea* Area() const = 0;
     // Background picture of the client area: a file name inside imag\.
     virtual void FijarFondo(const QString& nombre) = 0;
+    // The darkroom mode (red on black) of the whole program, while a module asks for it.
+    virtual void FijarModoOscuro(bool si) { AplicarModoOscuro(si); }
 
     // The open window whose class is exactly `tipo`, or null.
     virtual VentanaModulo* Buscar(const std::type_info& tipo) const = 0;

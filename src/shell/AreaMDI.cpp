@@ -2,6 +2,8 @@
 
 #include "shell/Mosaico.h"
 #include "shell/Numeros.h"
+#include "shell/Tema.h"
+#include "shell/TemaOscuro.h"
 
 #include <QMdiSubWindow>
 #include <QPainter>
@@ -12,6 +14,10 @@ void AreaMDI::FijarFondo(const QImage& imagen) {
 }
 
 void AreaMDI::paintEvent(QPaintEvent* evento) {
+    if (ModoOscuroActivo()) {
+        QPainter(viewport()).fillRect(viewport()->rect(), Tema::OscuroFondo);
+        return;
+    }
     if (fondo_.isNull()) {
         QMdiArea::paintEvent(evento);
         return;

@@ -1,5 +1,7 @@
 #include "shell/DialogosQt.h"
 
+#include "shell/TemaOscuro.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -30,11 +32,19 @@ QString Titulo(const QString& t) {
     return t.isEmpty() ? kTituloAplicacion : t;
 }
 
+// A box takes the application's palette and style sheet as any window; only the style's coloured
+// icon needs turning red in the darkroom mode.
+void Preparar(QMessageBox& caja) {
+    // Engine messages and names may hold "<": shown as they are, never read as markup.
+    caja.setTextFormat(Qt::PlainText);
+    if (ModoOscuroActivo() && !caja.iconPixmap().isNull())
+        caja.setIconPixmap(EnRojoOscuro(caja.iconPixmap()));
+}
+
 Respuesta Preguntar(const QString& titulo, const QString& texto, Icono icono,
                     QMessageBox::StandardButtons botones) {
     QMessageBox caja(IconoQt(icono), Titulo(titulo), texto, botones, QApplication::activeWindow());
-    // Engine messages and names may hold "<": shown as they are, never read as markup.
-    caja.setTextFormat(Qt::PlainText);
+    Preparar(caja);
     if (auto* b = caja.button(QMessageBox::Yes))
         b->setText(QStringLiteral("&Sí"));
     if (auto* b = caja.button(QMessageBox::No))
@@ -63,7 +73,7 @@ Respuesta DialogosQt::PreguntarSiNoCancelar(const QString& titulo, const QString
 
 void DialogosQt::Informar(const QString& titulo, const QString& texto, Icono icono) {
     QMessageBox caja(IconoQt(icono), Titulo(titulo), texto, QMessageBox::Ok, QApplication::activeWindow());
-    caja.setTextFormat(Qt::PlainText);
+    Preparar(caja);
     caja.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
     caja.exec();
 }

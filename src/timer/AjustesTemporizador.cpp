@@ -22,6 +22,14 @@ void GuardarEsquemaActual(const EsquemaEtapas& e) {
     GuardarAjuste(kApp, kSeccion, QStringLiteral("Esquema"), TextoEsquema(e));
 }
 
+bool LeerModoOscuro() {
+    return LeerAjusteEntero(kApp, kSeccion, QStringLiteral("ModoOscuro"), 0) == 1;
+}
+
+void GuardarModoOscuro(bool si) {
+    GuardarAjuste(kApp, kSeccion, QStringLiteral("ModoOscuro"), QString::number(si ? 1 : 0));
+}
+
 EleccionCompensacion LeerCompensacion() {
     return {Acotado(QStringLiteral("Formula"), 0, int(kFormulas.size())),
             Acotado(QStringLiteral("Revelador"), 1, int(kReveladores.size())),

@@ -6,7 +6,7 @@
 #include <vector>
 
 // What the timer remembers between runs, in the per-user settings store: the last scheme, the
-// compensation choices and the schemes the user named.
+// compensation choices, the darkroom mode and the schemes the user named.
 
 struct EleccionCompensacion {
     int formula = 0;
@@ -16,6 +16,9 @@ struct EleccionCompensacion {
 
 EsquemaEtapas LeerEsquemaActual();
 void GuardarEsquemaActual(const EsquemaEtapas& e);
+// The darkroom mode, as the user last left it.
+bool LeerModoOscuro();
+void GuardarModoOscuro(bool si);
 EleccionCompensacion LeerCompensacion();
 void GuardarCompensacion(const EleccionCompensacion& c);
 

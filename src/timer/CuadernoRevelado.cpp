@@ -12,6 +12,17 @@ QString Grados(int decimas) {
 }
 } // namespace
 
+EntradaCuaderno EntradaDeMarcha(EntradaCuaderno inicio, int segundosRevelados, const QString& nota) {
+    inicio.nota = nota.trimmed();
+    if (segundosRevelados < inicio.segundos) {
+        const QString cortado = u"Revelado cortado a " + FormatoMinSeg(segundosRevelados) + u" de " +
+                                FormatoMinSeg(inicio.segundos);
+        inicio.nota = inicio.nota.isEmpty() ? cortado : cortado + u". " + inicio.nota;
+        inicio.segundos = segundosRevelados;
+    }
+    return inicio;
+}
+
 qint64 GuardarEnCuaderno(const EntradaCuaderno& e) {
     BaseDatos* bd = NotesDb();
     if (!bd)

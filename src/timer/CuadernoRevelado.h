@@ -19,6 +19,10 @@ struct EntradaCuaderno {
     QString nota;
 };
 
+// The entry of a finished run: `inicio` holds what was set when it started. A developing stage cut
+// short keeps the time it really lasted, and its note says so.
+EntradaCuaderno EntradaDeMarcha(EntradaCuaderno inicio, int segundosRevelados, const QString& nota);
+
 // Stores the entry dated now; its new Id, 0 while the NotesDb is closed.
 qint64 GuardarEnCuaderno(const EntradaCuaderno& entrada);
 // Newest first.

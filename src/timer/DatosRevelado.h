@@ -1,5 +1,7 @@
 #pragma once
 
+#include "timer/PlanRevelado.h"
+
 #include <QString>
 #include <QStringView>
 #include <array>
@@ -18,8 +20,17 @@ struct DatosRevelado {
     int decimasBase = 200;                                 // base temperature, tenths of °C
 };
 
-// A time as the tables write it: "9:30", "6:00-7:00" (the first), or minutes "9", "9,5".
+// A time as the tables write it: "9:30", "6:00-7:00" (the first), or minutes "9", "9,5"; at most
+// three digits of minutes.
 std::optional<int> SegundosTiempo(QStringView texto);
+
+// A time the user types, whole: minutes:seconds "9:30" (seconds 00 to 59) or minutes "9", "9,5",
+// from 0 to kSegundosMaximos; otherwise a short phrase that says why not.
+struct TiempoTecleado {
+    std::optional<int> segundos;
+    QString error;
+};
+TiempoTecleado LeerTiempoTecleado(QStringView texto);
 // Fills from the texts of a grid row: film, developer, dilution, ISO, the three times, temperature.
 DatosRevelado DatosDeFila(const QString& pelicula, const QString& revelador, const QString& dilucion,
                           const QString& ei, const std::array<QString, kNumFormatos>& tiempos,

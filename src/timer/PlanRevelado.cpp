@@ -21,26 +21,35 @@ const DefinicionAgitacion& Definicion(Agitacion a) {
     return kAgitaciones[std::clamp(int(a), 0, kNumAgitaciones - 1)];
 }
 
+std::optional<Intervalo> AgitacionDesde(Agitacion a, int segundos, bool agitarMitad, qint64 ms) {
+    auto cortada = [&](qint64 inicio, qint64 fin) -> std::optional<Intervalo> {
+        if (inicio >= segundos || fin <= inicio || std::min<qint64>(fin, segundos) * 1000 <= ms)
+            return std::nullopt;
+        return Intervalo{int(inicio), int(std::min<qint64>(fin, segundos))};
+    };
+    if (segundos <= 0)
+        return std::nullopt;
+    if (a == Agitacion::Continua)
+        return cortada(0, segundos);
+    if (a == Agitacion::Reposo)
+        return agitarMitad ? cortada(segundos / 2, segundos / 2 + kAgitacionMitad) : std::nullopt;
+    const DefinicionAgitacion& d = Definicion(a);
+    if (const auto inicial = cortada(0, d.inicial))
+        return inicial;
+    // Later agitations fall on whole periods after the initial one has ended: the first whose end
+    // is past `ms` is found by division.
+    const qint64 primera = qint64(d.inicial / d.periodo + 1) * d.periodo;
+    const qint64 finPrimera = (primera + d.duracion) * 1000;
+    const qint64 k = ms < finPrimera ? 0 : (ms - finPrimera) / (qint64(d.periodo) * 1000) + 1;
+    const qint64 t = primera + k * d.periodo;
+    return cortada(t, t + d.duracion);
+}
+
 std::vector<Intervalo> Agitaciones(Agitacion a, int segundos, bool agitarMitad) {
     std::vector<Intervalo> r;
-    if (segundos <= 0)
-        return r;
-    auto poner = [&](int inicio, int fin) {
-        if (inicio < segundos && fin > inicio)
-            r.push_back({inicio, std::min(fin, segundos)});
-    };
-    if (a == Agitacion::Continua) {
-        poner(0, segundos);
-    } else if (a == Agitacion::Reposo) {
-        if (agitarMitad)
-            poner(segundos / 2, segundos / 2 + kAgitacionMitad);
-    } else {
-        const DefinicionAgitacion& d = Definicion(a);
-        poner(0, d.inicial);
-        // Later agitations fall on whole periods after the initial one has ended.
-        for (int t = (d.inicial / d.periodo + 1) * d.periodo; t < segundos; t += d.periodo)
-            poner(t, t + d.duracion);
-    }
+    for (auto i = AgitacionDesde(a, segundos, agitarMitad, -1); i;
+         i = AgitacionDesde(a, segundos, agitarMitad, qint64(i->fin) * 1000))
+        r.push_back(*i);
     return r;
 }
 
@@ -81,17 +90,23 @@ std::optional<EsquemaEtapas> LeerEsquema(QStringView texto) {
     e.agitacion = Agitacion(n[0]);
     e.agitarMitad = n[1] == 1;
     for (int i = 0; i < kNumEtapas; ++i) {
-        if (n[3 + 2 * i] > 1 || n[2 + 2 * i] > 24 * 3600)
+        if (n[3 + 2 * i] > 1 || n[2 + 2 * i] > kSegundosMaximos)
             return std::nullopt;
         e.etapas[i] = {n[2 + 2 * i], n[3 + 2 * i] == 1};
     }
     return e;
 }
 
-Marcha::Marcha(const EsquemaEtapas& esquema)
-    : esquema_(esquema),
-      agitaciones_(Agitaciones(esquema.agitacion, esquema.etapas[Revelado].segundos, esquema.agitarMitad)) {
-    etapaBase_ = SiguienteActiva(-1);
+Marcha::Marcha(const EsquemaEtapas& esquema) : esquema_(esquema) {
+    Planificar(SiguienteActiva(-1), 0);
+}
+
+void Marcha::Planificar(int etapa, qint64 inicio) {
+    inicios_.fill(-1);
+    for (int i = etapa; i >= 0; i = SiguienteActiva(i)) {
+        inicios_[i] = inicio;
+        inicio += qint64(esquema_.etapas[i].segundos) * 1000;
+    }
 }
 
 bool Marcha::Activa(int etapa) const {
@@ -109,8 +124,7 @@ void Marcha::Iniciar(qint64 ahora) {
     iniciada_ = corriendo_ = true;
     acumulado_ = 0;
     desde_ = ahora;
-    etapaBase_ = SiguienteActiva(-1);
-    inicioBase_ = 0;
+    Planificar(SiguienteActiva(-1), 0);
 }
 
 void Marcha::Pausar(qint64 ahora) {
@@ -133,77 +147,58 @@ qint64 Marcha::Transcurrido(qint64 ahora) const {
     return acumulado_ + (corriendo_ ? std::max<qint64>(0, ahora - desde_) : 0);
 }
 
-std::array<qint64, kNumEtapas> Marcha::Inicios() const {
-    std::array<qint64, kNumEtapas> inicios;
-    inicios.fill(-1);
-    qint64 t = inicioBase_;
-    for (int i = etapaBase_; i >= 0; i = SiguienteActiva(i)) {
-        inicios[i] = t;
-        t += qint64(esquema_.etapas[i].segundos) * 1000;
-    }
-    return inicios;
-}
-
 void Marcha::SiguienteEtapa(qint64 ahora) {
     const Posicion p = En(ahora);
     if (p.etapa < 0)
         return;
-    etapaBase_ = SiguienteActiva(p.etapa);
-    inicioBase_ = Transcurrido(ahora);
+    Planificar(SiguienteActiva(p.etapa), Transcurrido(ahora));
+}
+
+std::optional<Intervalo> Marcha::AgitacionEn(qint64 t) const {
+    if (inicios_[Revelado] < 0)
+        return std::nullopt;
+    return AgitacionDesde(esquema_.agitacion, esquema_.etapas[Revelado].segundos, esquema_.agitarMitad,
+                          t - inicios_[Revelado]);
+}
+
+std::optional<Evento> Marcha::ProximoEvento(qint64 t) const {
+    for (int i = 0; i < kNumEtapas; ++i) {
+        if (inicios_[i] < 0 || t >= Fin(i))
+            continue;
+        if (i == Revelado)
+            if (const auto a = AgitacionEn(t)) {
+                const qint64 inicio = inicios_[i] + qint64(a->inicio) * 1000;
+                if (inicio > t)
+                    return Evento{TipoEvento::Agitar, i, inicio};
+                // An agitation that lasts to the stage's end ends with it: its own end adds nothing.
+                if (a->fin < esquema_.etapas[i].segundos)
+                    return Evento{TipoEvento::FinAgitacion, i, inicios_[i] + qint64(a->fin) * 1000};
+            }
+        return Evento{TipoEvento::FinEtapa, i, Fin(i)};
+    }
+    return std::nullopt;
 }
 
 std::vector<Evento> Marcha::EventosEntre(qint64 desde, qint64 hasta) const {
     std::vector<Evento> r;
-    const auto inicios = Inicios();
-    for (int i = 0; i < kNumEtapas; ++i) {
-        if (inicios[i] < 0)
-            continue;
-        if (i == Revelado)
-            for (const Intervalo& a : agitaciones_) {
-                r.push_back({TipoEvento::Agitar, i, inicios[i] + qint64(a.inicio) * 1000});
-                r.push_back({TipoEvento::FinAgitacion, i, inicios[i] + qint64(a.fin) * 1000});
-            }
-        r.push_back({TipoEvento::FinEtapa, i, inicios[i] + qint64(esquema_.etapas[i].segundos) * 1000});
-    }
-    // An agitation that lasts to the stage's end ends with it: its own end adds nothing.
-    std::erase_if(r, [&](const Evento& e) {
-        return e.ms <= desde || e.ms > hasta ||
-               (e.tipo == TipoEvento::FinAgitacion &&
-                e.ms == inicios[e.etapa] + qint64(esquema_.etapas[e.etapa].segundos) * 1000);
-    });
-    std::stable_sort(r.begin(), r.end(), [](const Evento& a, const Evento& b) { return a.ms < b.ms; });
+    for (auto e = ProximoEvento(desde); e && e->ms <= hasta; e = ProximoEvento(e->ms))
+        r.push_back(*e);
     return r;
 }
 
 Posicion Marcha::En(qint64 ahora) const {
     Posicion p;
     const qint64 t = Transcurrido(ahora);
-    const auto inicios = Inicios();
     for (int i = 0; i < kNumEtapas; ++i) {
-        if (inicios[i] < 0)
-            continue;
-        const qint64 fin = inicios[i] + qint64(esquema_.etapas[i].segundos) * 1000;
-        if (t >= fin)
+        if (inicios_[i] < 0 || t >= Fin(i))
             continue;
         p.etapa = i;
-        p.msEnEtapa = t - inicios[i];
-        p.msRestantes = fin - t;
-        p.proximo = Evento{TipoEvento::FinEtapa, i, fin};
+        p.msEnEtapa = t - inicios_[i];
+        p.msRestantes = Fin(i) - t;
+        p.proximo = ProximoEvento(t);
         if (i == Revelado)
-            for (const Intervalo& a : agitaciones_) {
-                const qint64 ini = inicios[i] + qint64(a.inicio) * 1000,
-                             hasta = inicios[i] + qint64(a.fin) * 1000;
-                if (t >= ini && t < hasta) {
-                    p.agitando = true;
-                    if (hasta < fin)
-                        p.proximo = Evento{TipoEvento::FinAgitacion, i, hasta};
-                    break;
-                }
-                if (t < ini) {
-                    p.proximo = Evento{TipoEvento::Agitar, i, ini};
-                    break;
-                }
-            }
+            if (const auto a = AgitacionEn(t))
+                p.agitando = inicios_[i] + qint64(a->inicio) * 1000 <= t;
         return p;
     }
     return p;

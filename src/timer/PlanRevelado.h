@@ -10,6 +10,9 @@
 // run's position at any active time. Pure: the window feeds it a monotonic clock's readings.
 // Times are milliseconds of active (not paused) run time unless named in seconds.
 
+// The longest time the timer takes, for the base time, the corrected time and every stage: a day.
+inline constexpr int kSegundosMaximos = 24 * 3600;
+
 enum class Agitacion { Inicial30Cada30, Inicial10Cada60, Inicial60Cada60, Continua, Reposo };
 inline constexpr int kNumAgitaciones = 5;
 
@@ -28,8 +31,12 @@ struct Intervalo {
     int fin;
     bool operator==(const Intervalo&) const = default;
 };
-// The agitations of a developing stage of `segundos`; the last one is cut at the stage's end.
-// With Reposo, one agitation of 10 s at half time when `agitarMitad`.
+// The agitation of a developing stage of `segundos` in progress at `ms` from its start, or else the
+// next one; none when no other comes. Computed, never listed: a day-long stand costs as little as a
+// minute. The last one is cut at the stage's end. With Reposo, one agitation of 10 s at half time
+// when `agitarMitad`.
+std::optional<Intervalo> AgitacionDesde(Agitacion a, int segundos, bool agitarMitad, qint64 ms);
+// Every agitation of such a stage, in order.
 std::vector<Intervalo> Agitaciones(Agitacion a, int segundos, bool agitarMitad);
 
 enum EtapaId { Revelado, Paro, Fijado, Lavado, Humectante };
@@ -90,22 +97,24 @@ public:
     qint64 Transcurrido(qint64 ahora) const;
     Posicion En(qint64 ahora) const;
     bool Terminada(qint64 ahora) const { return iniciada_ && En(ahora).etapa < 0; }
-    // The events in (desde, hasta] of active time, in order.
+    // The events in (desde, hasta] of active time, in order, found one after another.
     std::vector<Evento> EventosEntre(qint64 desde, qint64 hasta) const;
+    // The first event after `t` of active time.
+    std::optional<Evento> ProximoEvento(qint64 t) const;
     const EsquemaEtapas& Esquema() const { return esquema_; }
 
 private:
-    // Start, in active ms, of every stage from the last jump on; -1 for a stage passed over.
-    std::array<qint64, kNumEtapas> Inicios() const;
+    // Sets the start, in active ms, of every stage from `etapa` on, which starts at `inicio`.
+    void Planificar(int etapa, qint64 inicio);
     bool Activa(int etapa) const;
     int SiguienteActiva(int etapa) const;
+    qint64 Fin(int etapa) const { return inicios_[etapa] + qint64(esquema_.etapas[etapa].segundos) * 1000; }
+    std::optional<Intervalo> AgitacionEn(qint64 t) const;
 
     EsquemaEtapas esquema_;
-    std::vector<Intervalo> agitaciones_;
+    std::array<qint64, kNumEtapas> inicios_{}; // -1 for a stage passed over or jumped
     bool iniciada_ = false;
     bool corriendo_ = false;
     qint64 acumulado_ = 0; // active ms before the current running spell
     qint64 desde_ = 0;     // clock reading at the start of the running spell
-    int etapaBase_ = 0;    // the stage that starts at inicioBase_
-    qint64 inicioBase_ = 0;
 };

@@ -16,9 +16,14 @@ public:
     bool Disponible() const override { return disponible_; }
     void Agitar() override;
     void FinEtapa() override;
+    QString Error() const override { return error_; }
 
 private:
+    std::unique_ptr<QSoundEffect> Efecto(const QString& archivo, const QString& nombre,
+                                         const QByteArray& wav);
+
     QTemporaryDir carpeta_;
+    QString error_; // before the effects, whose handlers write it
     std::unique_ptr<QSoundEffect> agitar_;
     std::unique_ptr<QSoundEffect> fin_;
     bool disponible_ = false;

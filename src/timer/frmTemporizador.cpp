@@ -57,10 +57,15 @@ frmTemporizador::frmTemporizador(Anfitrion& anfitrion, QWidget* padre)
     connect(tic_, &QTimer::timeout, this, &frmTemporizador::Refrescar);
     CrearControles();
     resize(TwipsAPixeles(10800), TwipsAPixeles(6900));
+    HabilitarEntradas(true); // nothing to pause or stop before a run
     AplicarModo();
 }
 
-frmTemporizador::~frmTemporizador() = default;
+// Straight to the application: the host may be gone when its windows are deleted.
+frmTemporizador::~frmTemporizador() {
+    if (programaOscuro_)
+        AplicarModoOscuro(false);
+}
 
 void frmTemporizador::CrearControles() {
     auto caja = [this](const char* nombre, double x, double y, double ancho) {
@@ -161,7 +166,10 @@ void frmTemporizador::CrearControles() {
     connect(btnSiguiente_, &QPushButton::clicked, this, &frmTemporizador::Siguiente);
     connect(btnDetener_, &QPushButton::clicked, this, &frmTemporizador::Detener);
     connect(btnGuardarCuaderno_, &QPushButton::clicked, this, &frmTemporizador::GuardarCuaderno);
-    connect(chkModoOscuro_, &QCheckBox::toggled, this, &frmTemporizador::AplicarModo);
+    connect(chkModoOscuro_, &QCheckBox::toggled, this, [this](bool si) {
+        GuardarModoOscuro(si);
+        AplicarModo();
+    });
 }
 
 void frmTemporizador::CrearEtapas() {
@@ -199,6 +207,7 @@ void frmTemporizador::Cargar() {
     txtTempBano_->setText(Temperatura(200));
     AplicarEsquema(LeerEsquemaActual());
     LlenarEsquemas();
+    chkModoOscuro_->setChecked(LeerModoOscuro());
     llenando_ = false;
     Recalcular();
     LlenarCuaderno();
@@ -269,26 +278,31 @@ QString frmTemporizador::AvisoTemperatura(const QString& que) const {
 void frmTemporizador::Recalcular() {
     if (llenando_)
         return;
-    QString aviso;
-    const auto base = SegundosTiempo(txtTiempoBase_->text());
+    const TiempoTecleado base = LeerTiempoTecleado(txtTiempoBase_->text());
     const auto tBase = DecimasTecleadas(txtTempBase_->text());
     const auto tBano = DecimasTecleadas(txtTempBano_->text());
-    if (!base)
-        aviso = QStringLiteral("Tiempo base no válido: escriba minutos:segundos (9:30).");
-    else if (!tBase)
-        aviso = AvisoTemperatura(QStringLiteral("La temperatura base"));
-    else if (!tBano)
-        aviso = AvisoTemperatura(QStringLiteral("La temperatura del baño"));
-    lblAvisoTemp_->setText(aviso);
-    if (!aviso.isEmpty())
-        return; // the last valid correction stays in use
-    const Correccion c = CorregirTiempo(*base, *tBase, *tBano, cboFormula_->currentIndex(),
+    const int formato = std::clamp(cboFormato_->currentIndex(), 0, kNumFormatos - 1);
+    if (txtTiempoBase_->text().trimmed().isEmpty() && PrimerFormato(datos_) >= 0 && !datos_.segundos[formato])
+        return InvalidarEntradas(u"La fila no da tiempo para " + NombreFormato(formato) +
+                                 u": escriba el tiempo base.");
+    if (!base.segundos)
+        return InvalidarEntradas(u"Tiempo base: " + base.error + u'.');
+    if (*base.segundos == 0)
+        return InvalidarEntradas(QStringLiteral("El tiempo base debe ser mayor que cero."));
+    if (!tBase)
+        return InvalidarEntradas(AvisoTemperatura(QStringLiteral("La temperatura base")));
+    if (!tBano)
+        return InvalidarEntradas(AvisoTemperatura(QStringLiteral("La temperatura del baño")));
+    const Correccion c = CorregirTiempo(*base.segundos, *tBase, *tBano, cboFormula_->currentIndex(),
                                         cboFamilia_->currentIndex(), cboAgiComp_->currentIndex());
-    if (c.error) {
-        lblAvisoTemp_->setText(QStringLiteral("No se pudo calcular la compensación."));
-        return;
-    }
-    segundosBase_ = *base;
+    if (c.error)
+        return InvalidarEntradas(QStringLiteral("No se pudo calcular la compensación."));
+    if (c.segundos > kSegundosMaximos)
+        return InvalidarEntradas(u"El tiempo corregido pasa del máximo, " + FormatoMinSeg(kSegundosMaximos) +
+                                 u'.');
+    lblAvisoTemp_->clear();
+    entradasValidas_ = true;
+    segundosBase_ = *base.segundos;
     decimasBase_ = *tBase;
     decimasBano_ = *tBano;
     segundosCorregidos_ = c.segundos;
@@ -296,15 +310,33 @@ void frmTemporizador::Recalcular() {
                             FormatoNumero(c.factor, u"0.000") + u"   Corregido " +
                             FormatoMinSeg(segundosCorregidos_) + u'\n' + c.lineaFactor);
     txtEtapa_[Revelado]->setText(FormatoMinSeg(segundosCorregidos_));
-    if (!marcha_)
+    if (!marcha_) {
+        btnIniciar_->setEnabled(true);
         DibujarReposo();
+    }
+}
+
+// Nothing runs on inputs the window refused: no time is corrected and Start waits.
+void frmTemporizador::InvalidarEntradas(const QString& aviso) {
+    lblAvisoTemp_->setText(aviso);
+    entradasValidas_ = false;
+    segundosCorregidos_ = 0;
+    lblCorreccion_->clear();
+    txtEtapa_[Revelado]->setText(QStringLiteral("--:--"));
+    if (!marcha_) {
+        btnIniciar_->setEnabled(false);
+        DibujarReposo();
+    }
 }
 
 void frmTemporizador::CambioFormato() {
     if (llenando_)
         return;
-    if (const auto s = datos_.segundos[std::clamp(cboFormato_->currentIndex(), 0, kNumFormatos - 1)])
-        txtTiempoBase_->setText(FormatoMinSeg(*s));
+    // A row without a time for this format leaves the box empty: its other times are not this one.
+    if (PrimerFormato(datos_) < 0)
+        return;
+    const auto s = datos_.segundos[std::clamp(cboFormato_->currentIndex(), 0, kNumFormatos - 1)];
+    txtTiempoBase_->setText(s ? FormatoMinSeg(*s) : QString());
 }
 
 void frmTemporizador::CambioAgitacion() {
@@ -337,10 +369,23 @@ EsquemaEtapas frmTemporizador::EsquemaDeControles() const {
     e.agitarMitad = chkMitad_->isChecked();
     for (int i = 0; i < kNumEtapas; ++i) {
         e.etapas[i].omitida = !chkEtapa_[i]->isChecked();
-        e.etapas[i].segundos =
-            i == Revelado ? segundosCorregidos_ : SegundosTiempo(txtEtapa_[i]->text()).value_or(0);
+        e.etapas[i].segundos = i == Revelado ? segundosCorregidos_
+                                             : LeerTiempoTecleado(txtEtapa_[i]->text()).segundos.value_or(0);
     }
     return e;
+}
+
+std::optional<EsquemaEtapas> frmTemporizador::EsquemaValido(bool todas, QString* error) const {
+    for (int i = 0; i < kNumEtapas; ++i) {
+        if (i == Revelado || (!todas && !chkEtapa_[i]->isChecked()))
+            continue;
+        const TiempoTecleado t = LeerTiempoTecleado(txtEtapa_[i]->text());
+        if (!t.segundos) {
+            *error = u"Duración no válida en la etapa " + NombreEtapa(i) + u": " + t.error + u'.';
+            return std::nullopt;
+        }
+    }
+    return EsquemaDeControles();
 }
 
 void frmTemporizador::LlenarEsquemas() {
@@ -355,16 +400,24 @@ void frmTemporizador::GuardarEsquema() {
         QStringLiteral("Guardar esquema"), QStringLiteral("Nombre del esquema:"), cboEsquema_->currentText());
     if (!nombre || nombre->trimmed().isEmpty())
         return;
-    EsquemaEtapas e = EsquemaDeControles();
-    e.etapas[Revelado].segundos = 0; // the developing time comes from each row
-    GuardarEsquemaNombrado(nombre->trimmed(), e);
+    // Saved as it will be read again: a stage the reader would refuse is refused here.
+    QString error;
+    auto e = EsquemaValido(true, &error);
+    if (!e)
+        return Dialogo().Informar(QString(), error, Icono::Exclamacion);
+    e->etapas[Revelado].segundos = 0; // the developing time comes from each row
+    GuardarEsquemaNombrado(nombre->trimmed(), *e);
     LlenarEsquemas();
     cboEsquema_->setCurrentText(nombre->trimmed());
 }
 
 void frmTemporizador::Guardar() {
+    // A stage typed wrong keeps its last saved duration: the rest of the scheme is still kept.
     EsquemaEtapas e = EsquemaDeControles();
-    e.etapas[Revelado].segundos = 0;
+    const EsquemaEtapas antes = LeerEsquemaActual();
+    for (int i = 0; i < kNumEtapas; ++i)
+        if (i == Revelado || !LeerTiempoTecleado(txtEtapa_[i]->text()).segundos)
+            e.etapas[i].segundos = antes.etapas[i].segundos;
     GuardarEsquemaActual(e);
     GuardarCompensacion(
         {cboFormula_->currentIndex(), cboFamilia_->currentIndex(), cboAgiComp_->currentIndex()});
@@ -373,22 +426,21 @@ void frmTemporizador::Guardar() {
 void frmTemporizador::Iniciar() {
     if (marcha_)
         return;
-    for (int i = 0; i < kNumEtapas; ++i)
-        if (i != Revelado && chkEtapa_[i]->isChecked() && !SegundosTiempo(txtEtapa_[i]->text())) {
-            Dialogo().Informar(QString(),
-                               u"Duración no válida en la etapa " + NombreEtapa(i) +
-                                   u": escriba minutos:segundos.",
-                               Icono::Exclamacion);
-            return;
-        }
+    if (!entradasValidas_)
+        return Dialogo().Informar(QString(), lblAvisoTemp_->text(), Icono::Exclamacion);
+    QString error;
+    const auto esquema = EsquemaValido(false, &error);
+    if (!esquema)
+        return Dialogo().Informar(QString(), error, Icono::Exclamacion);
+    if (!PreguntarSinGuardar(QStringLiteral("¿Guardarlo antes de empezar otro?")))
+        return;
     if (!sonido_)
         sonido_ = std::make_unique<SonidoTemporizador>();
-    if (!sonido_->Disponible() && !avisadoSinSonido_) {
-        lblSonido_->setText(QStringLiteral("Sin sonido: no hay audio"));
-        avisadoSinSonido_ = true;
-    }
+    AvisarSinSonido();
     Guardar();
-    marcha_.emplace(EsquemaDeControles());
+    enMarcha_ = EntradaDeControles();
+    msRevelados_.reset();
+    marcha_.emplace(*esquema);
     marcha_->Iniciar(reloj_->Milisegundos());
     ultimo_ = 0;
     destelloHasta_ = -1;
@@ -397,6 +449,21 @@ void frmTemporizador::Iniciar() {
     HabilitarEntradas(false);
     tic_->start();
     Refrescar();
+}
+
+void frmTemporizador::AvisarSinSonido() {
+    QString aviso;
+    if (!sonido_->Disponible())
+        aviso = QStringLiteral("no hay audio");
+    else if (!sonido_->Error().isEmpty())
+        aviso = sonido_->Error();
+    if (aviso.isEmpty() || aviso == avisoSonido_)
+        return;
+    avisoSonido_ = aviso;
+    // The line is short; the whole reason goes to its tip and the status line.
+    lblSonido_->setText(QStringLiteral("Sin sonido"));
+    lblSonido_->setToolTip(u"Sin sonido: " + aviso);
+    anfitrion_.EstadoMostrar(u"Temporizador sin sonido: " + aviso);
 }
 
 void frmTemporizador::PausarReanudar() {
@@ -420,8 +487,10 @@ void frmTemporizador::Siguiente() {
     Refrescar(); // alerts already due fire before the jump
     if (!marcha_)
         return;
-    if (marcha_->En(ahora).etapa == Revelado)
+    if (const Posicion p = marcha_->En(ahora); p.etapa == Revelado) {
         reveladoHecho_ = true;
+        msRevelados_ = p.msEnEtapa;
+    }
     marcha_->SiguienteEtapa(ahora);
     ultimo_ = marcha_->Transcurrido(ahora);
     Refrescar();
@@ -441,10 +510,15 @@ void frmTemporizador::Terminar() {
     marcha_.reset();
     btnPausa_->setText(QStringLiteral("Pausa"));
     HabilitarEntradas(true);
-    btnGuardarCuaderno_->setEnabled(reveladoHecho_);
+    btnIniciar_->setEnabled(entradasValidas_);
+    if (reveladoHecho_) {
+        sinGuardar_ = enMarcha_;
+        segundosRevelados_ = msRevelados_ ? int((*msRevelados_ + 500) / 1000) : enMarcha_.segundos;
+    }
+    btnGuardarCuaderno_->setEnabled(sinGuardar_.has_value());
     DibujarReposo();
-    if (reveladoHecho_)
-        lblProximo_->setText(QStringLiteral("Revelado terminado: puede guardarlo en el cuaderno"));
+    if (sinGuardar_)
+        lblProximo_->setText(QStringLiteral("Guárdelo en el cuaderno"));
 }
 
 void frmTemporizador::HabilitarEntradas(bool si) {
@@ -471,8 +545,10 @@ void frmTemporizador::Refrescar() {
     for (const Evento& e : marcha_->EventosEntre(ultimo_, t))
         Avisar(e, ahora);
     ultimo_ = std::max(ultimo_, t);
+    AvisarSinSonido();
     if (marcha_->Terminada(ahora)) {
         Terminar();
+        picDigitos_->setText(FormatoMinSeg(0));
         lblEtapa_->setText(QStringLiteral("Proceso terminado"));
         return;
     }
@@ -528,7 +604,7 @@ void frmTemporizador::Dibujar(qint64 ahora) {
 }
 
 void frmTemporizador::DibujarReposo() {
-    picDigitos_->setText(FormatoMinSeg(segundosCorregidos_));
+    picDigitos_->setText(entradasValidas_ ? FormatoMinSeg(segundosCorregidos_) : QStringLiteral("--:--"));
     lblEtapa_->setText(NombreEtapa(Revelado));
     lblProximo_->setText(u"Listo: " + QString::fromUtf16(Definicion(EsquemaDeControles().agitacion).nombre));
     for (QProgressBar* b : prgEtapa_)
@@ -540,6 +616,19 @@ void frmTemporizador::DibujarReposo() {
 void frmTemporizador::AplicarModo() {
     const bool oscuro = chkModoOscuro_->isChecked();
     const bool destello = picDigitos_->property("destello").toBool();
+    // In a darkroom the whole screen counts: the program goes dark with the timer.
+    if (oscuro != programaOscuro_) {
+        programaOscuro_ = oscuro;
+        anfitrion_.FijarModoOscuro(oscuro);
+    }
+    // The program's style sheet colours every text; the flash of the digits overrides it here.
+    if (oscuro && destello != digitosDestello_) {
+        digitosDestello_ = destello;
+        picDigitos_->setStyleSheet(destello ? u"color: " + Tema::OscuroTenue.name() : QString());
+    } else if (!oscuro && digitosDestello_) {
+        digitosDestello_ = false;
+        picDigitos_->setStyleSheet(QString());
+    }
     QPalette p = palette();
     p.setColor(QPalette::Window, oscuro ? Tema::OscuroFondo : Tema::CalcFondo);
     p.setColor(QPalette::WindowText, oscuro ? Tema::OscuroTexto : Tema::CalcTexto);
@@ -569,7 +658,7 @@ void frmTemporizador::AplicarModo() {
     ColorTexto(lblEtapa_, oscuro ? Tema::OscuroTexto : Tema::CalcTitulo);
 }
 
-void frmTemporizador::GuardarCuaderno() {
+EntradaCuaderno frmTemporizador::EntradaDeControles() const {
     EntradaCuaderno e;
     e.pelicula = txtPelicula_->text().trimmed();
     e.revelador = txtRevelador_->text().trimmed();
@@ -581,7 +670,13 @@ void frmTemporizador::GuardarCuaderno() {
     e.segundosBase = segundosBase_;
     e.segundos = segundosCorregidos_;
     e.agitacion = cboAgitacion_->currentText();
-    e.nota = txtNotaCuaderno_->text().trimmed();
+    return e;
+}
+
+void frmTemporizador::GuardarCuaderno() {
+    if (!sinGuardar_)
+        return;
+    const EntradaCuaderno e = EntradaDeMarcha(*sinGuardar_, segundosRevelados_, txtNotaCuaderno_->text());
     try {
         if (GuardarEnCuaderno(e) == 0) {
             Dialogo().Informar(QString(), QStringLiteral("La base de notas no está abierta."),
@@ -593,9 +688,27 @@ void frmTemporizador::GuardarCuaderno() {
                            Icono::Critico);
         return;
     }
+    sinGuardar_.reset();
     btnGuardarCuaderno_->setEnabled(false);
     txtNotaCuaderno_->clear();
     LlenarCuaderno();
+}
+
+bool frmTemporizador::PreguntarSinGuardar(const QString& pregunta) {
+    if (!sinGuardar_)
+        return true;
+    switch (Dialogo().PreguntarSiNoCancelar(
+        QString(), u"El último revelado no está guardado en el cuaderno.\n" + pregunta, Icono::Pregunta)) {
+    case Respuesta::Si:
+        GuardarCuaderno();
+        return !sinGuardar_; // a failed save keeps the window and the run
+    case Respuesta::No:
+        sinGuardar_.reset();
+        btnGuardarCuaderno_->setEnabled(false);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void frmTemporizador::LlenarCuaderno() {
@@ -628,9 +741,18 @@ void frmTemporizador::MenuCuaderno(const QPoint& punto) {
     menu->popup(lstCuaderno_->viewport()->mapToGlobal(punto));
 }
 
+bool frmTemporizador::PreguntarAntesDeCerrar() {
+    if (marcha_) {
+        if (Dialogo().PreguntarSiNo(QString(), QStringLiteral("¿Detener el temporizador?"),
+                                    Icono::Pregunta) != Respuesta::Si)
+            return false;
+        Terminar();
+    }
+    return PreguntarSinGuardar(QStringLiteral("¿Guardarlo antes de cerrar?"));
+}
+
 bool frmTemporizador::PreguntarCierre() {
-    return !marcha_ || Dialogo().PreguntarSiNo(QString(), QStringLiteral("¿Detener el temporizador?"),
-                                               Icono::Pregunta) == Respuesta::Si;
+    return PreguntarAntesDeCerrar();
 }
 
 void frmTemporizador::closeEvent(QCloseEvent* evento) {
@@ -638,9 +760,11 @@ void frmTemporizador::closeEvent(QCloseEvent* evento) {
         evento->ignore();
         return;
     }
-    tic_->stop();
-    marcha_.reset();
     Guardar();
     GuardarPosicionVentana(QStringLiteral("Temporizador"), this);
+    if (programaOscuro_) {
+        programaOscuro_ = false;
+        anfitrion_.FijarModoOscuro(false);
+    }
     VentanaModulo::closeEvent(evento);
 }

@@ -39,6 +39,9 @@ public:
     void FijarSonido(std::unique_ptr<Sonido> sonido);
     // Reads the clock, fires the alerts that fell due and redraws (every tick of the display).
     void Refrescar();
+    // The questions closing asks: stop a run in progress, save a finished one. False when the
+    // user keeps the window open.
+    bool PreguntarAntesDeCerrar();
 
 protected:
     bool PreguntarCierre() override;
@@ -65,8 +68,16 @@ private:
     void PonerDatos(const DatosRevelado& datos);
     void AplicarEsquema(const EsquemaEtapas& e);
     EsquemaEtapas EsquemaDeControles() const;
+    // The stages as typed; an empty result after telling why. `todas` checks the skipped ones too.
+    std::optional<EsquemaEtapas> EsquemaValido(bool todas, QString* error) const;
+    // The log entry of the inputs as they stand.
+    EntradaCuaderno EntradaDeControles() const;
+    // Asks about a finished run not yet saved; false when the user cancels.
+    bool PreguntarSinGuardar(const QString& pregunta);
+    void InvalidarEntradas(const QString& aviso);
     void Guardar();
     void Terminar();
+    void AvisarSinSonido();
     void Avisar(const Evento& e, qint64 ahora);
     void Dibujar(qint64 ahora);
     void DibujarReposo();
@@ -86,10 +97,17 @@ private:
     int segundosBase_ = 0;
     int decimasBase_ = 200;
     int decimasBano_ = 200;
-    qint64 ultimo_ = 0;          // active time already looked at for alerts
-    qint64 destelloHasta_ = -1;  // clock reading until which the digits flash
-    bool reveladoHecho_ = false; // the developing stage has ended in this run
-    bool avisadoSinSonido_ = false;
+    bool entradasValidas_ = false;
+    EntradaCuaderno enMarcha_;                  // the log entry of the run, as it started
+    std::optional<qint64> msRevelados_;         // when the developing stage was cut short
+    std::optional<EntradaCuaderno> sinGuardar_; // a finished run not yet in the log
+    int segundosRevelados_ = 0;                 // how long its developing stage lasted
+    qint64 ultimo_ = 0;                         // active time already looked at for alerts
+    qint64 destelloHasta_ = -1;                 // clock reading until which the digits flash
+    bool reveladoHecho_ = false;                // the developing stage has ended in this run
+    QString avisoSonido_;                       // what the sound line last said
+    bool programaOscuro_ = false;               // the program is in darkroom mode because of this window
+    bool digitosDestello_ = false;
     bool llenando_ = false;
     QTimer* tic_;
 

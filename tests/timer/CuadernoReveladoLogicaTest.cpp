@@ -27,6 +27,23 @@ EntradaCuaderno Entrada(const QString& pelicula, const QString& nota = QString()
     return e;
 }
 
+// A run keeps what it started with; a developing stage cut short is logged as what it was.
+TEST(Cuaderno, EntradaDeLaMarcha) {
+    const EntradaCuaderno completa =
+        EntradaDeMarcha(Entrada(QStringLiteral("HP5 Plus")), 689, QStringLiteral("  densos "));
+    EXPECT_EQ(completa.segundos, 689);
+    EXPECT_EQ(completa.nota, QStringLiteral("densos"));
+    EXPECT_EQ(completa.pelicula, QStringLiteral("HP5 Plus"));
+    EXPECT_EQ(completa.segundosBase, 780);
+
+    const EntradaCuaderno cortada = EntradaDeMarcha(Entrada(QStringLiteral("HP5 Plus")), 200, QString());
+    EXPECT_EQ(cortada.segundos, 200);
+    EXPECT_EQ(cortada.segundosBase, 780);
+    EXPECT_EQ(cortada.nota, QStringLiteral("Revelado cortado a 03:20 de 11:29"));
+    EXPECT_EQ(EntradaDeMarcha(Entrada(QStringLiteral("HP5 Plus")), 0, QStringLiteral("velado")).nota,
+              QStringLiteral("Revelado cortado a 00:00 de 11:29. velado"));
+}
+
 TEST(Cuaderno, IdaYVueltaMasRecientePrimero) {
     CarpetaPruebas carpeta;
     const qint64 a = GuardarEnCuaderno(Entrada(QStringLiteral("HP5 Plus"), QStringLiteral("O'Brien: bien")));

@@ -46,6 +46,33 @@ TEST(Agitacion, LaUltimaSeCortaAlFinalDelRevelado) {
     EXPECT_TRUE(Agitaciones(Agitacion::Continua, 0, false).empty());
 }
 
+// The agitations a rule gives, written out one by one as the photographer reads the rule.
+std::vector<Intervalo> Escritas(Agitacion a, int segundos) {
+    const DefinicionAgitacion& d = Definicion(a);
+    std::vector<Intervalo> r{{0, std::min(d.inicial, segundos)}};
+    for (int t = d.periodo; t < segundos; t += d.periodo)
+        if (t > d.inicial)
+            r.push_back({t, std::min(t + d.duracion, segundos)});
+    return r;
+}
+
+// Found by division at any moment, they are those of the rule: the one in progress, or the next.
+TEST(Agitacion, CalculadaEnCualquierMomento) {
+    for (Agitacion a : {Agitacion::Inicial30Cada30, Agitacion::Inicial10Cada60, Agitacion::Inicial60Cada60})
+        for (int segundos : {40, 125, k930, 3600 + 7}) {
+            const auto escritas = Escritas(a, segundos);
+            EXPECT_EQ(Agitaciones(a, segundos, false), escritas) << int(a) << " " << segundos;
+            for (qint64 ms = -1; ms <= qint64(segundos) * 1000 + 1000; ms += 499) {
+                auto siguiente = std::find_if(escritas.begin(), escritas.end(),
+                                              [ms](const Intervalo& i) { return qint64(i.fin) * 1000 > ms; });
+                const auto calculada = AgitacionDesde(a, segundos, false, ms);
+                ASSERT_EQ(calculada.has_value(), siguiente != escritas.end()) << int(a) << " " << ms;
+                if (calculada)
+                    EXPECT_EQ(*calculada, *siguiente) << int(a) << " " << ms;
+            }
+        }
+}
+
 EsquemaEtapas Esquema(int revelado, Agitacion a = Agitacion::Inicial10Cada60) {
     EsquemaEtapas e = EsquemaPorDefecto();
     e.etapas[Revelado].segundos = revelado;
@@ -153,13 +180,38 @@ TEST(Marcha, SiguienteEtapaTerminaLaActualAhora) {
     EXPECT_EQ(m.En(1010000).msRestantes, 290000);
 }
 
+// A day of developing, the longest the timer takes, with an agitation every 30 s: the position
+// and the events of any moment come from the rule, and an hour of them arrive once each, in order.
+TEST(Marcha, UnDiaDeAgitaciones) {
+    Marcha m(Esquema(kSegundosMaximos, Agitacion::Inicial30Cada30));
+    m.Iniciar(0);
+    const qint64 dia = qint64(kSegundosMaximos) * 1000;
+    const Posicion p = m.En(dia - 28000);
+    EXPECT_EQ(p.etapa, Revelado);
+    EXPECT_TRUE(p.agitando);
+    EXPECT_EQ(p.proximo, (Evento{TipoEvento::FinAgitacion, Revelado, dia - 25000}));
+    EXPECT_EQ(m.En(dia - 20000).proximo, (Evento{TipoEvento::FinEtapa, Revelado, dia}))
+        << "la última agitación ya pasó";
+    const auto hora = m.EventosEntre(dia - 3600000, dia);
+    ASSERT_EQ(hora.size(), 2u * 120) << "119 agitaciones que empiezan, 120 que acaban y el fin";
+    for (size_t i = 1; i < hora.size(); ++i)
+        EXPECT_LT(hora[i - 1].ms, hora[i].ms);
+    EXPECT_EQ(hora.back(), (Evento{TipoEvento::FinEtapa, Revelado, dia}));
+    EXPECT_EQ(m.EventosEntre(dia - 31000, dia - 29000),
+              (std::vector<Evento>{{TipoEvento::Agitar, Revelado, dia - 30000}}));
+    EXPECT_EQ(m.ProximoEvento(dia + 60000 + 300000 + 600000 + 60000), std::nullopt);
+}
+
 TEST(Esquemas, TextoDeIdaYVuelta) {
     EsquemaEtapas e = Esquema(0, Agitacion::Reposo);
     e.agitarMitad = true;
     e.etapas[Lavado] = {900, true};
     EXPECT_EQ(LeerEsquema(TextoEsquema(e)), e);
-    for (const char* malo : {"", "1;0;0;0", "9;0;0;0;60;0;300;0;600;0;60;0", "1;0;0;0;60;2;300;0;600;0;60;0",
-                             "1;0;0;0;-60;0;300;0;600;0;60;0", "1;0;0;0;x;0;300;0;600;0;60;0"})
+    e.etapas[Lavado] = {kSegundosMaximos, false};
+    EXPECT_EQ(LeerEsquema(TextoEsquema(e)), e) << "un día entero cabe";
+    for (const char* malo :
+         {"", "1;0;0;0", "1;0;0;0;60;0;300;0;86401;0;60;0", "9;0;0;0;60;0;300;0;600;0;60;0",
+          "1;0;0;0;60;2;300;0;600;0;60;0", "1;0;0;0;-60;0;300;0;600;0;60;0", "1;0;0;0;x;0;300;0;600;0;60;0"})
         EXPECT_FALSE(LeerEsquema(QString::fromLatin1(malo))) << malo;
 }
 
@@ -167,10 +219,52 @@ TEST(DatosRevelado, TiemposDeLasTablas) {
     struct {
         const char* texto;
         std::optional<int> segundos;
-    } casos[] = {{"9:30", 570},      {" 6:00-7:00", 360},   {"12", 720},         {"9,5", 570},   {"9.5", 570},
-                 {"", std::nullopt}, {"abc", std::nullopt}, {"0", std::nullopt}, {"75:00", 4500}};
+    } casos[] = {{"9:30", 570},
+                 {" 6:00-7:00", 360},
+                 {"12", 720},
+                 {"9,5", 570},
+                 {"9.5", 570},
+                 {"", std::nullopt},
+                 {"abc", std::nullopt},
+                 {"0", std::nullopt},
+                 {"75:00", 4500},
+                 // Digits past three are no time, nor are seconds past 59: never a huge or a cut one.
+                 {"99999999", std::nullopt},
+                 {"1500", std::nullopt},
+                 {"9:75", std::nullopt},
+                 {"6-7", 360}};
     for (const auto& c : casos)
         EXPECT_EQ(SegundosTiempo(QString::fromLatin1(c.texto)), c.segundos) << c.texto;
+}
+
+// What the user types follows one rule, whole: zero is zero however written, and what is refused
+// says why.
+TEST(DatosRevelado, TiempoTecleadoUnaSolaRegla) {
+    struct {
+        const char* texto;
+        std::optional<int> segundos;
+        const char* error; // a word of the message
+    } casos[] = {{"0", 0, ""},
+                 {"0:00", 0, ""},
+                 {" 9:30 ", 570, ""},
+                 {"9,5", 570, ""},
+                 {"1440:00", kSegundosMaximos, ""},
+                 {"1440", kSegundosMaximos, ""},
+                 {"9:75", std::nullopt, "59"},
+                 {"9:5", std::nullopt, "9:30"},
+                 {"1440:01", std::nullopt, "máximo"},
+                 {"1440,1", std::nullopt, "máximo"},
+                 {"99999999", std::nullopt, "máximo"},
+                 {"99999999999999999999:00", std::nullopt, "máximo"},
+                 {"9:30 min", std::nullopt, "9:30"},
+                 {"-5", std::nullopt, "9:30"},
+                 {"", std::nullopt, "9:30"}};
+    for (const auto& c : casos) {
+        const TiempoTecleado t = LeerTiempoTecleado(QString::fromUtf8(c.texto));
+        EXPECT_EQ(t.segundos, c.segundos) << c.texto;
+        EXPECT_EQ(t.error.isEmpty(), c.segundos.has_value()) << c.texto;
+        EXPECT_TRUE(t.error.contains(QString::fromUtf8(c.error))) << c.texto << " " << t.error.toStdString();
+    }
 }
 
 TEST(DatosRevelado, FilaYPrimerFormato) {

@@ -1,11 +1,14 @@
 #include "timer/frmTemporizador.h"
 
+#include "calculators/frmCalcDilucion.h"
 #include "calculators/frmCalcTiempoTemp.h"
 #include "devtimes/FixtureTiempos.h"
 #include "devtimes/ManejoVentana.h"
 #include "devtimes/frmPeliculasReveladores.h"
 #include "devtimes/frmTiempoPropio.h"
 #include "shell/AlmacenDatos.h"
+#include "shell/DialogosQt.h"
+#include "shell/Tema.h"
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/DialogosGuion.h"
 #include "soporte/TextoExtrano.h"
@@ -20,10 +23,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -39,6 +45,7 @@ private:
 
 struct Cuenta {
     int agitar = 0, fin = 0;
+    QString error; // what the sound says went wrong
 };
 
 class SonidoPrueba : public Sonido {
@@ -47,6 +54,7 @@ public:
     bool Disponible() const override { return disponible_; }
     void Agitar() override { ++c_->agitar; }
     void FinEtapa() override { ++c_->fin; }
+    QString Error() const override { return c_->error; }
 
 private:
     Cuenta* c_;
@@ -69,6 +77,22 @@ protected:
     void Avanzar(qint64 ms) {
         ahora += ms;
         w->Refrescar();
+    }
+    // The label shows its whole text on one line.
+    bool Cabe(const char* nombre) {
+        auto* l = C<QLabel>(nombre);
+        return QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->contentsRect().width();
+    }
+    // A run holds what it develops.
+    bool EnMarcha() { return !C<QLineEdit>("txtPelicula")->isEnabled(); }
+    // Only the developing and stop stages: 13:00 then 1:00.
+    void SoloParo() {
+        for (int i = 1; i < kNumEtapas; ++i)
+            C<QCheckBox>(QStringLiteral("chkEtapa%1").arg(i).toLatin1().constData())->setChecked(i == Paro);
+    }
+    void Cerrar() {
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     DatosRevelado Hp5() {
         return DatosDeFila(QStringLiteral("Ilford HP5 Plus"), QStringLiteral("ID-11"), QStringLiteral("1+1"),
@@ -102,9 +126,203 @@ TEST_F(Temporizador, TemperaturaDelBanoCorrigeAlMomentoYRechazaLoQueNoCubre) {
     EXPECT_TRUE(Texto("lblAvisoTemp").isEmpty());
     Teclear("txtTempBano", QStringLiteral("24.5"));
     EXPECT_NE(Texto("txtEtapa0"), QStringLiteral("09:51"));
-    Teclear("txtTempBano", QStringLiteral("35"));
-    EXPECT_FALSE(Texto("lblAvisoTemp").isEmpty());
-    EXPECT_NE(Texto("txtEtapa0"), QStringLiteral("13:00")) << "la última corrección válida sigue";
+    // A refused temperature corrects nothing and starts nothing.
+    for (const char* malo : {"35", "abc", "", "60"}) {
+        Teclear("txtTempBano", QString::fromLatin1(malo));
+        EXPECT_FALSE(Texto("lblAvisoTemp").isEmpty()) << malo;
+        EXPECT_TRUE(Cabe("lblAvisoTemp")) << malo;
+        EXPECT_EQ(Texto("txtEtapa0"), QStringLiteral("--:--")) << malo;
+        EXPECT_EQ(Texto("picDigitos"), QStringLiteral("--:--")) << malo;
+        EXPECT_FALSE(C<QPushButton>("btnIniciar")->isEnabled()) << malo;
+        Clic("btnIniciar");
+        EXPECT_FALSE(EnMarcha()) << malo;
+    }
+    Teclear("txtTempBano", QStringLiteral("24"));
+    EXPECT_EQ(Texto("txtEtapa0"), QStringLiteral("09:51"));
+    EXPECT_TRUE(C<QPushButton>("btnIniciar")->isEnabled());
+}
+
+// The base time is bounded at a day; a longer one is refused before it can start, and a day-long
+// run keeps up with its clock.
+TEST_F(Temporizador, TiempoBaseAcotadoAUnDia) {
+    Abrir();
+    for (const char* enorme : {"99999999", "1440:01", "5000000"}) {
+        Teclear("txtTiempoBase", QString::fromLatin1(enorme));
+        EXPECT_TRUE(Texto("lblAvisoTemp").contains(QStringLiteral("1440:00"))) << enorme;
+        EXPECT_TRUE(Cabe("lblAvisoTemp")) << enorme;
+        ASSERT_FALSE(C<QPushButton>("btnIniciar")->isEnabled()) << enorme;
+    }
+    Teclear("txtTiempoBase", QStringLiteral("1440:00"));
+    EXPECT_TRUE(Texto("lblAvisoTemp").isEmpty());
+    Teclear("txtTempBano", QStringLiteral("16"));
+    EXPECT_TRUE(Texto("lblAvisoTemp").contains(QStringLiteral("corregido"))) << "más frío, más largo";
+    Teclear("txtTempBano", QStringLiteral("20"));
+    C<QComboBox>("cboAgitacion")->setCurrentIndex(int(Agitacion::Inicial30Cada30));
+    Clic("btnIniciar");
+    ASSERT_TRUE(EnMarcha());
+    Avanzar(86'370'000);
+    EXPECT_EQ(Texto("picDigitos"), QStringLiteral("00:30"));
+    EXPECT_EQ(cuenta.agitar, 2878) << "cada agitación pasada suena una vez";
+}
+
+// One rule for every typed time: zero is zero however written, seconds stop at 59, and what is
+// refused says why.
+TEST_F(Temporizador, UnaReglaParaLosTiempos) {
+    Abrir();
+    for (const char* cero : {"0", "0:00"}) {
+        Teclear("txtTiempoBase", QString::fromLatin1(cero));
+        EXPECT_TRUE(Texto("lblAvisoTemp").contains(QStringLiteral("mayor que cero"))) << cero;
+        EXPECT_FALSE(C<QPushButton>("btnIniciar")->isEnabled()) << cero;
+    }
+    Teclear("txtTiempoBase", QStringLiteral("9:75"));
+    EXPECT_TRUE(Texto("lblAvisoTemp").contains(QStringLiteral("59")));
+    EXPECT_EQ(Texto("txtEtapa0"), QStringLiteral("--:--")) << "nunca 9:00 en silencio";
+    Teclear("txtTiempoBase", QStringLiteral("9:45"));
+    EXPECT_EQ(Texto("txtEtapa0"), QStringLiteral("09:45"));
+    // A stage of 0 is passed over, as a skipped one; 9:75 is refused with its reason.
+    Teclear("txtEtapa1", QStringLiteral("0"));
+    Teclear("txtEtapa2", QStringLiteral("9:75"));
+    Clic("btnIniciar");
+    ASSERT_EQ(Guion().llamadas.size(), 1u);
+    EXPECT_TRUE(Guion().llamadas[0].texto.contains(QStringLiteral("Fijado")));
+    EXPECT_TRUE(Guion().llamadas[0].texto.contains(QStringLiteral("59")));
+    EXPECT_FALSE(EnMarcha());
+    Teclear("txtEtapa2", QStringLiteral("5"));
+    Clic("btnIniciar");
+    EXPECT_TRUE(EnMarcha());
+    Avanzar(585000);
+    EXPECT_EQ(Texto("lblEtapa"), QStringLiteral("Fijado")) << "el paro de 0 se salta";
+}
+
+// A scheme is checked when saved as when read: a stage past a day is refused there, and the rest of
+// what the window holds is still remembered.
+TEST_F(Temporizador, EtapaDeMasDeUnDiaNoSeGuarda) {
+    Abrir();
+    C<QCheckBox>("chkEtapa4")->setChecked(false);
+    Teclear("txtEtapa3", QStringLiteral("1500"));
+    Guion().textos.push_back(QStringLiteral("Lavado eterno"));
+    Clic("btnGuardarEsquema");
+    ASSERT_EQ(Guion().llamadas.size(), 2u);
+    EXPECT_EQ(Guion().llamadas[1].tipo, DialogosGuion::Tipo::Informar);
+    EXPECT_TRUE(Guion().llamadas[1].texto.contains(QStringLiteral("Lavado")));
+    EXPECT_TRUE(Guion().llamadas[1].texto.contains(QStringLiteral("1440:00")));
+    EXPECT_EQ(C<QComboBox>("cboEsquema")->count(), 0);
+    Cerrar();
+    ASSERT_EQ(w, nullptr);
+    Abrir();
+    EXPECT_FALSE(C<QCheckBox>("chkEtapa4")->isChecked()) << "el esquema sigue legible";
+    EXPECT_EQ(Texto("txtEtapa3"), QStringLiteral("10:00"))
+        << "la etapa mal escrita guarda su duración anterior";
+}
+
+// A row without a time for the chosen format gives none: the other format's time is not this one.
+TEST_F(Temporizador, FormatoSinTiempoEnLaFila) {
+    Abrir();
+    w->Llenar(DatosDeFila(QStringLiteral("Ilford HP5 Plus"), QStringLiteral("ID-11"), QStringLiteral("1+1"),
+                          QStringLiteral("400"), {QStringLiteral("7:30"), QString(), QString()},
+                          QStringLiteral("20")));
+    EXPECT_EQ(Texto("txtTiempoBase"), QStringLiteral("07:30"));
+    C<QComboBox>("cboFormato")->setCurrentIndex(FormatoHoja);
+    EXPECT_TRUE(Texto("txtTiempoBase").isEmpty());
+    EXPECT_TRUE(Texto("lblAvisoTemp").contains(QStringLiteral("Hoja")));
+    EXPECT_TRUE(Cabe("lblAvisoTemp"));
+    EXPECT_FALSE(C<QPushButton>("btnIniciar")->isEnabled());
+    Teclear("txtTiempoBase", QStringLiteral("11:00"));
+    EXPECT_TRUE(C<QPushButton>("btnIniciar")->isEnabled());
+    C<QComboBox>("cboFormato")->setCurrentIndex(Formato35);
+    EXPECT_EQ(Texto("txtTiempoBase"), QStringLiteral("07:30"));
+}
+
+// The log keeps the run as it started, whatever the boxes say afterwards, and only once.
+TEST_F(Temporizador, ElCuadernoGuardaLaMarchaNoLasCajas) {
+    Abrir();
+    w->Llenar(Hp5());
+    SoloParo();
+    Clic("btnIniciar");
+    Avanzar(780000 + 60000);
+    ASSERT_EQ(Texto("lblEtapa"), QStringLiteral("Proceso terminado"));
+    EXPECT_EQ(Texto("picDigitos"), QStringLiteral("00:00")) << "al final, nada por delante";
+    EXPECT_TRUE(Cabe("lblProximo"));
+    Teclear("txtPelicula", QStringLiteral("Kodak Tri-X"));
+    Teclear("txtTempBano", QStringLiteral("24"));
+    w->Llenar(DatosDeFila(QStringLiteral("Fomapan 100"), QStringLiteral("Rodinal"), QStringLiteral("1+50"),
+                          QStringLiteral("100"), {QString(), QString(), QStringLiteral("9:00")},
+                          QStringLiteral("22")));
+    Clic("btnGuardarCuaderno");
+    const auto cuaderno = LeerCuaderno();
+    ASSERT_EQ(cuaderno.size(), 1u);
+    EXPECT_EQ(cuaderno[0].pelicula, QStringLiteral("Ilford HP5 Plus"));
+    EXPECT_EQ(cuaderno[0].dilucion, QStringLiteral("1+1"));
+    EXPECT_EQ(cuaderno[0].formato, QStringLiteral("120"));
+    EXPECT_EQ(cuaderno[0].decimasBano, 200);
+    EXPECT_EQ(cuaderno[0].segundos, 780);
+    EXPECT_TRUE(cuaderno[0].nota.isEmpty());
+    EXPECT_FALSE(C<QPushButton>("btnGuardarCuaderno")->isEnabled());
+    Clic("btnGuardarCuaderno");
+    EXPECT_EQ(LeerCuaderno().size(), 1u);
+}
+
+// A developing stage cut short by "Siguiente etapa" is logged as the time it lasted, and says so.
+TEST_F(Temporizador, UnReveladoCortadoSeApuntaComoTal) {
+    Abrir();
+    w->Llenar(Hp5());
+    SoloParo();
+    Clic("btnIniciar");
+    Avanzar(200000);
+    Clic("btnSiguiente");
+    Avanzar(60000);
+    ASSERT_EQ(Texto("lblEtapa"), QStringLiteral("Proceso terminado"));
+    Clic("btnGuardarCuaderno");
+    const auto cuaderno = LeerCuaderno();
+    ASSERT_EQ(cuaderno.size(), 1u);
+    EXPECT_EQ(cuaderno[0].segundos, 200);
+    EXPECT_TRUE(cuaderno[0].nota.startsWith(QStringLiteral("Revelado cortado a 03:20 de 13:00")))
+        << cuaderno[0].nota.toStdString();
+}
+
+// A finished run not yet in the log is asked about before the window closes or another run starts;
+// "Cancelar" keeps everything as it was.
+TEST_F(Temporizador, UnaMarchaSinGuardarPreguntaAntes) {
+    Abrir();
+    w->Llenar(Hp5());
+    SoloParo();
+    Clic("btnIniciar");
+    Avanzar(840000);
+    Guion().respuestas.push_back(Respuesta::Cancelar);
+    Cerrar();
+    ASSERT_NE(w, nullptr) << "Cancelar deja la ventana abierta";
+    ASSERT_EQ(Guion().llamadas.size(), 1u);
+    EXPECT_EQ(Guion().llamadas[0].tipo, DialogosGuion::Tipo::SiNoCancelar);
+    EXPECT_TRUE(Guion().llamadas[0].texto.contains(QStringLiteral("no está guardado")));
+    EXPECT_TRUE(C<QPushButton>("btnGuardarCuaderno")->isEnabled());
+
+    Guion().respuestas.push_back(Respuesta::Cancelar);
+    Clic("btnIniciar");
+    EXPECT_FALSE(EnMarcha()) << "Cancelar no empieza otra";
+    Guion().respuestas.push_back(Respuesta::No);
+    Clic("btnIniciar");
+    EXPECT_TRUE(EnMarcha()) << "No la descarta y empieza otra";
+    EXPECT_TRUE(LeerCuaderno().empty());
+    Avanzar(840000);
+
+    Guion().respuestas.push_back(Respuesta::Si);
+    Cerrar();
+    EXPECT_EQ(w, nullptr);
+    ASSERT_EQ(LeerCuaderno().size(), 1u) << "Sí la guarda y cierra";
+    EXPECT_EQ(Guion().llamadas.size(), 4u);
+}
+
+// A tone that cannot be loaded is said, in the window and on the status line.
+TEST_F(Temporizador, UnTonoQueNoCargaSeDice) {
+    Abrir();
+    Clic("btnIniciar");
+    EXPECT_TRUE(Texto("lblSonido").isEmpty());
+    cuenta.error = QStringLiteral("no se pudo cargar el tono de agitar");
+    Avanzar(25);
+    EXPECT_FALSE(Texto("lblSonido").isEmpty());
+    EXPECT_TRUE(Cabe("lblSonido"));
+    EXPECT_TRUE(C<QLabel>("lblSonido")->toolTip().contains(cuenta.error));
+    EXPECT_TRUE(anfitrion.Estado().contains(cuenta.error));
 }
 
 TEST_F(Temporizador, AvisosEnSuMomentoPausaYFin) {
@@ -142,6 +360,7 @@ TEST_F(Temporizador, AvisosEnSuMomentoPausaYFin) {
     Avanzar(60000);
     EXPECT_EQ(cuenta.fin, 2);
     EXPECT_EQ(Texto("lblEtapa"), QStringLiteral("Proceso terminado"));
+    EXPECT_EQ(Texto("picDigitos"), QStringLiteral("00:00"));
     EXPECT_TRUE(C<QPushButton>("btnIniciar")->isEnabled());
     EXPECT_TRUE(C<QPushButton>("btnGuardarCuaderno")->isEnabled());
 
@@ -193,6 +412,8 @@ TEST_F(Temporizador, DetenerPreguntaYSiguienteEtapaSalta) {
     EXPECT_EQ(Texto("picDigitos"), QStringLiteral("00:59"));
     Guion().respuestas.push_back(Respuesta::Si);
     Clic("btnDetener");
+    EXPECT_FALSE(Texto("lblProximo").isEmpty()) << "el revelado saltado se puede guardar";
+    EXPECT_TRUE(Cabe("lblProximo"));
     EXPECT_TRUE(C<QPushButton>("btnIniciar")->isEnabled());
     EXPECT_TRUE(C<QLineEdit>("txtTempBano")->isEnabled());
     Avanzar(1000000);
@@ -300,4 +521,76 @@ TEST_F(TemporizadorDesdeBusqueda, DobleClicYMenuDeLaFilaLoLlenan) {
     EXPECT_EQ(texto("txtRevelador"), QStringLiteral("Rodinal"));
     EXPECT_EQ(t->findChild<QComboBox*>(QStringLiteral("cboFormato"))->currentText(), QStringLiteral("35 mm"));
     EXPECT_EQ(texto("txtTiempoBase"), QStringLiteral("11:00"));
+}
+
+namespace {
+
+// Share of a picture's pixels a darkroom would not bear: any with green or blue in them.
+double Claros(const QImage& imagen) {
+    const QImage i = imagen.convertToFormat(QImage::Format_RGB32);
+    qint64 claros = 0;
+    for (int y = 0; y < i.height(); ++y) {
+        const auto* fila = reinterpret_cast<const QRgb*>(i.constScanLine(y));
+        for (int x = 0; x < i.width(); ++x)
+            claros += qGreen(fila[x]) > 40 || qBlue(fila[x]) > 40;
+    }
+    return i.isNull() ? 1.0 : double(claros) / (qint64(i.width()) * i.height());
+}
+
+// GARVOLA_CAPTURAS names a folder to keep the pictures in, to look at them.
+QImage Captura(QWidget* ventana, const char* nombre) {
+    const QImage i = ventana->grab().toImage();
+    if (const QString carpeta = qEnvironmentVariable("GARVOLA_CAPTURAS"); !carpeta.isEmpty())
+        i.save(carpeta + u'/' + QString::fromLatin1(nombre) + u".png");
+    return i;
+}
+
+// The question box the program shows, pictured while it is up and answered "No".
+QImage CajaDePregunta(const char* nombre) {
+    QImage caja;
+    QTimer::singleShot(0, [&caja, nombre] {
+        if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            caja = Captura(m, nombre);
+            m->done(QMessageBox::No);
+        }
+    });
+    DialogosQt().PreguntarSiNo(QString(), QStringLiteral("¿Detener el temporizador?"), Icono::Pregunta);
+    return caja;
+}
+
+class ModoOscuro : public ::testing::Test, public VentanaPrueba<frmTemporizador> {
+protected:
+    ModoOscuro() : VentanaPrueba(true) {}
+    void TearDown() override { AplicarModoOscuro(false); }
+    CarpetaPruebas carpeta;
+};
+
+} // namespace
+
+// In a darkroom the whole screen counts: with the timer's dark mode on, every window in the client
+// area, the menus drawn by the style and the question boxes are red on black; the mode is kept for
+// the next opening, and the program is bright again once the timer closes.
+TEST_F(ModoOscuro, TodoElProgramaYSusPreguntas) {
+    Abrir();
+    auto* otra = anfitrion.Abrir<frmCalcDilucion>();
+    ASSERT_NE(otra, nullptr);
+    QMdiArea* area = anfitrion.Area();
+    EXPECT_GT(Claros(Captura(area, "area-normal")), 0.2);
+    EXPECT_GT(Claros(CajaDePregunta("pregunta-normal")), 0.2);
+
+    C<QCheckBox>("chkModoOscuro")->setChecked(true);
+    QCoreApplication::processEvents();
+    EXPECT_LT(Claros(Captura(area, "area-oscura")), 0.002);
+    EXPECT_LT(Claros(Captura(w, "temporizador-oscuro")), 0.002);
+    EXPECT_LT(Claros(Captura(otra, "diluciones-oscura")), 0.002);
+    EXPECT_LT(Claros(CajaDePregunta("pregunta-oscura")), 0.002);
+
+    w->Marco()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(w, nullptr);
+    EXPECT_GT(Claros(Captura(otra, "diluciones-despues")), 0.2) << "sin temporizador, el programa vuelve";
+    Abrir();
+    EXPECT_TRUE(C<QCheckBox>("chkModoOscuro")->isChecked()) << "recordado";
+    QCoreApplication::processEvents();
+    EXPECT_LT(Claros(Captura(otra, "diluciones-otra-vez")), 0.002);
 }
