@@ -72,4 +72,5 @@ void AjustarALineas(QPlainTextEdit* caja) {
     caja->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     caja->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     caja->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    caja->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }

@@ -38,7 +38,7 @@ void EstiloGrid(QTableView* grid);
 // The text of a box character for character, lines ended by "\n": toPlainText() would turn the
 // no-break spaces typed or pasted into plain blanks.
 QString TextoEscrito(const QPlainTextEdit* caja);
-// A plain text box whose lines wrap at its width, breaking a word longer than the width too, and
-// with no horizontal scroll bar: a narrow box holding a long word otherwise shows and hides that
-// bar without end, and the program hangs.
+// A plain text box whose lines wrap at its width, breaking a word longer than the width too, with
+// no horizontal scroll bar and a vertical one always shown: a narrow box otherwise shows and hides
+// a bar without end as the wrapping changes, and the program hangs.
 void AjustarALineas(QPlainTextEdit* caja);

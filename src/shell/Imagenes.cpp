@@ -1,6 +1,7 @@
 #include "shell/Imagenes.h"
 
 #include "shell/DimensionesGif.h"
+#include "shell/EntradasCarpeta.h"
 #include "shell/Numeros.h"
 #include "shell/Rutas.h"
 
@@ -47,8 +48,8 @@ void LimitarLectorQt() {
 // against. That reader takes any file named .gif, whatever it holds, and any data that begins as a
 // GIF, whatever its name; nothing when such a file holds no frame it could measure.
 std::optional<QSize> TamanoAnunciadoQt(QImageReader& lector, const QString& ruta) {
-    QFile archivo(ruta);
-    const bool abierto = archivo.open(QIODevice::ReadOnly);
+    QFile archivo;
+    const bool abierto = AbrirParaLeer(archivo, ruta);
     if (ruta.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive) || (abierto && archivo.peek(3) == "GIF"))
         return abierto ? DimensionesGif(archivo) : std::nullopt;
     return lector.size();
@@ -195,7 +196,16 @@ QImage CargarImagen(const QString& ruta) {
     if (ruta.isEmpty())
         return {};
     LimitarLectorQt();
-    QImageReader lector(ruta);
+    // A name that is not UTF-8 is opened by its bytes; the reader then tells the format by content.
+    QFile archivo;
+    QImageReader lector;
+    if (RutaConBytesSueltos(ruta)) {
+        if (!AbrirParaLeer(archivo, ruta))
+            return {};
+        lector.setDevice(&archivo);
+    } else {
+        lector.setFileName(ruta);
+    }
     lector.setAutoTransform(true);
     const std::optional<QSize> anunciado = TamanoAnunciadoQt(lector, ruta);
     if (anunciado && anunciado->isValid() && !TamanoAdmisible(anunciado->width(), anunciado->height()))

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -154,6 +155,12 @@ TEST_F(RecargaPropios, ImportarRecargaLaBusquedaAbierta) {
     Guion().archivos = {paquete};
     Guion().respuestas = {Respuesta::Si};
     QTest::mouseClick(servicio->findChild<QPushButton*>("cmdImportarMisDatos"), Qt::LeftButton);
+    // The package is read on a worker thread; the question and the write come once it is read.
+    QElapsedTimer reloj;
+    reloj.start();
+    while (servicio->Importando() && reloj.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_FALSE(servicio->Importando());
     QCoreApplication::processEvents();
     EXPECT_EQ(Propias(v), QStringList{"D-76 1600"});
 }

@@ -71,8 +71,9 @@ TEST_F(EsquemaNotasAntiguo, ConservaIdsYFilasYNoVuelveADarUnId) {
         EXPECT_EQ(antes.size(), 3);
         for (const TablaEsquema& t : EsquemaNotas())
             EXPECT_TRUE(bd->ExisteTabla(t.nombre)) << t.nombre.toStdString();
-        if (edicion >= 2)
+        if (edicion >= 2) {
             EXPECT_EQ(bd->Consultar(QStringLiteral("SELECT Pelicula FROM TiemposPropios")).Campo(0), "FP4");
+        }
         EXPECT_EQ(bd->Consultar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND "
                                                "tbl_name = 'NotasPersonales'"))
                       .Campo(0)

@@ -2,11 +2,14 @@
 
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/ImagenesPrueba.h"
+#include "soporte/NombresCrudos.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -224,4 +227,19 @@ TEST(CajaAjustadaTest, AjustadaYCentrada) {
     EXPECT_EQ(CajaAjustada(3001, 3000, 3000, 3000), QRect(0, 0, 3000, 3000));
     EXPECT_FALSE(CajaAjustada(3000, 3000, 0, 100));
     EXPECT_FALSE(CajaAjustada(3000, 3000, 100, 0));
+}
+
+// A picture listed by the viewer or the document list under a name that is not UTF-8 opens full
+// size too, through the one loader every window uses.
+TEST(Imagenes, UnNombreQueNoEsUtf8SeAbrePorSusBytes) {
+    QTemporaryDir dir;
+    BorradoCrudo borrar(dir.path());
+    QImage roja(8, 6, QImage::Format_RGB32);
+    roja.fill(Qt::red);
+    for (const char* formato : {"png", "jpg", "bmp"}) {
+        const QByteArray ruta = QFile::encodeName(dir.path()) + "/Hoja_\xe9xito." + formato;
+        ASSERT_TRUE(GuardarImagenCruda(roja, ruta, formato)) << formato;
+        const QImage leida = CargarImagen(RutaDeBytes(ruta));
+        EXPECT_EQ(leida.size(), roja.size()) << formato;
+    }
 }

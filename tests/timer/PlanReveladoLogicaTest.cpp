@@ -67,8 +67,9 @@ TEST(Agitacion, CalculadaEnCualquierMomento) {
                                               [ms](const Intervalo& i) { return qint64(i.fin) * 1000 > ms; });
                 const auto calculada = AgitacionDesde(a, segundos, false, ms);
                 ASSERT_EQ(calculada.has_value(), siguiente != escritas.end()) << int(a) << " " << ms;
-                if (calculada)
+                if (calculada) {
                     EXPECT_EQ(*calculada, *siguiente) << int(a) << " " << ms;
+                }
             }
         }
 }
