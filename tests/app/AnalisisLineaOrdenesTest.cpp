@@ -41,7 +41,8 @@ TEST(AnalisisLineaOrdenes, OrdenesEntendidas) {
 }
 
 TEST(AnalisisLineaOrdenes, LoNoEntendidoDiceQue) {
-    const std::pair<std::initializer_list<const char*>, const char*> casos[] = {
+    // Each case owns its arguments: an initializer list kept in an array would dangle.
+    const std::pair<QStringList, const char*> casos[] = {
         {{"--algo"}, "opción desconocida: --algo"},
         {{"-x"}, "opción desconocida: -x"},
         {{"--exportar"}, "falta el FICHERO después de --exportar"},
@@ -57,7 +58,7 @@ TEST(AnalisisLineaOrdenes, LoNoEntendidoDiceQue) {
         {{"--exportar", "a.zip", "sobra"}, "argumento no esperado: sobra"},
     };
     for (const auto& [argumentos, error] : casos) {
-        const Orden o = AnalizarLineaOrdenes(Args(argumentos));
+        const Orden o = AnalizarLineaOrdenes(argumentos);
         EXPECT_EQ(o.tipo, TipoOrden::Error) << error;
         EXPECT_THAT(o.error.toStdString(), HasSubstr(error));
     }
