@@ -178,6 +178,63 @@ TEST_F(EdicionDatos, UnaEdicionNuevaReemplazaLosDatosYConservaCadaNota) {
     FijarCarpetaPrograma(previa);
 }
 
+// The shipped edition over the one before it: what the user kept about films the reference data
+// has no times for (own times, a note on a film whose technical sheet changes) outlives the update.
+TEST_F(EdicionDatos, LaEdicionDeEnvioSobreLaAnteriorConservaLoPropioDeLasPeliculasSinTiempos) {
+    const int edicion = LeerEdicionConjunto(kCsvEnvio);
+    ASSERT_GE(edicion, 2);
+    const QString pelicula = QStringLiteral("Kentmere Pan 200");
+    {
+        auto bd = BaseDatos::Abrir(Ref(), kClaveBDReferencia);
+        RegistrarEdicion(*bd, edicion - 1, kMomento);
+        ASSERT_EQ(
+            bd->Consultar(QStringLiteral("SELECT COUNT(*) FROM Tiempos WHERE IdPelicula = 11")).Campo(0), 0)
+            << "the film chosen has no reference times";
+        bd->Insertar(QStringLiteral("NotasMiasPelicula"),
+                     {{QStringLiteral("IdPelicula"), 25},
+                      {QStringLiteral("IdRevelador"), 13},
+                      {QStringLiteral("Texto"), QStringLiteral("R 100: kit")}});
+        bd->Ejecutar(
+            QStringLiteral("UPDATE PeliculasInfoTec SET ProcesoCompatible = 'Blanco y negro inversible' "
+                           "WHERE IdPelicula = 25"));
+        auto notas = BaseDatos::Abrir(dir_.filePath(kArchivoBDNotas));
+        for (const char* ei : {"200", "400"})
+            notas->Insertar(QStringLiteral("TiemposPropios"),
+                            {{QStringLiteral("Pelicula"), pelicula},
+                             {QStringLiteral("Revelador"), QStringLiteral("Rodinal")},
+                             {QStringLiteral("EI"), QString::fromLatin1(ei)},
+                             {QStringLiteral("Tiempo35"), QStringLiteral("11:00")}});
+    }
+
+    const QStringList informe = ActualizarBaseReferencia(dir_.path(), *datos_, edicion, kMomento);
+    ASSERT_EQ(informe.size(), 2);
+    EXPECT_THAT(
+        informe[1].toStdString(),
+        HasSubstr(QStringLiteral("de la edición %1 a la %2").arg(edicion - 1).arg(edicion).toStdString()));
+
+    QStringList notas = notasEsperadas_;
+    notas.insert(1, QStringLiteral("R 100: kit"));
+    EXPECT_EQ(NotasUsuario(), notas);
+    auto bd = BaseDatos::Abrir(Ref(), kClaveBDReferencia);
+    EXPECT_EQ(LeerEdicionBase(*bd).datos, edicion);
+    EXPECT_EQ(Columna(*bd, QStringLiteral("SELECT Texto FROM NotasMiasPelicula WHERE IdPelicula = 25")),
+              QStringList{QStringLiteral("R 100: kit")});
+    EXPECT_EQ(
+        Columna(*bd, QStringLiteral("SELECT ProcesoCompatible FROM PeliculasInfoTec WHERE IdPelicula = 25")),
+        QStringList{QStringLiteral("Kit de inversión FOMAPAN R-100")});
+    bd.reset();
+
+    const QString previa = CarpetaPrograma();
+    FijarCarpetaPrograma(dir_.path());
+    AbrirBasesDatos();
+    const auto propios = LeerTiemposPropios(true, pelicula, {});
+    CerrarBasesDatos();
+    FijarCarpetaPrograma(previa);
+    ASSERT_EQ(propios.size(), 2u);
+    for (const auto& t : propios)
+        EXPECT_EQ(t.tiempo35, QStringLiteral("11:00"));
+}
+
 TEST_F(EdicionDatos, LaMismaEdicionOUnaAnteriorNoCambianNada) {
     ActualizarBaseReferencia(dir_.path(), *datos_, 2, kMomento);
     QDir(Respaldo()).removeRecursively();
