@@ -1,10 +1,10 @@
 // The notes editor: a 1 MB note with mixed formatting opened and saved as RTF, beside the same
 // content through QTextDocument's own HTML; and the notes list filled with 10,000 notes.
+#include "AnfitrionBanco.h"
 #include "notes/ConsultasNotas.h"
 #include "notes/TextoRtf.h"
 #include "notes/frmNotas.h"
 #include "shell/AlmacenDatos.h"
-#include "shell/Anfitrion.h"
 #include "shell/Esquema.h"
 #include "shell/Rutas.h"
 
@@ -18,22 +18,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// A host that only shows the window.
-class AnfitrionBench : public Anfitrion {
-public:
-    void EstadoMostrar(const QString&) override {}
-    void EstadoListo() override {}
-    void CentrarChild(QWidget*) override {}
-    QMdiArea* Area() const override { return nullptr; }
-    void FijarFondo(const QString&) override {}
-    VentanaModulo* Buscar(const std::type_info&) const override { return nullptr; }
-    void Agregar(VentanaModulo* nueva) override {
-        nueva->Cargar();
-        nueva->show();
-    }
-    void Activar(VentanaModulo* ventana) override { ventana->show(); }
-};
 
 QString g_rtf;
 QString g_html;
@@ -97,7 +81,7 @@ void GuardarHtml(benchmark::State& estado) {
 
 // Choosing an order refills the list from the NotesDb.
 void ListaDiezMilNotas(benchmark::State& estado) {
-    AnfitrionBench anfitrion;
+    AnfitrionBanco anfitrion;
     frmNotas* ventana = anfitrion.Abrir<frmNotas>();
     auto* opTitulo = ventana->findChild<QRadioButton*>(QStringLiteral("opTitulo"));
     QCoreApplication::processEvents();

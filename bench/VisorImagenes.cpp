@@ -2,8 +2,8 @@
 // against decoding each whole and scaling it, the memory the thumbnail cache holds, the folder
 // tree of 10,000 folders against a bare QDirIterator walk of the same folders, and the window
 // opening on a program folder with a link to "/" or eight sister folders linked to each other.
+#include "AnfitrionBanco.h"
 #include "FotoSintetica.h"
-#include "shell/Anfitrion.h"
 #include "shell/Imagenes.h"
 #include "shell/Numeros.h"
 #include "shell/Rutas.h"
@@ -122,17 +122,6 @@ void BM_QDirIteratorDesnudo(benchmark::State& estado) {
 BENCHMARK(BM_QDirIteratorDesnudo)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // The window's load on that folder: the tree walked and its 10,000 nodes made.
-struct AnfitrionBanco : Anfitrion {
-    void EstadoMostrar(const QString&) override {}
-    void EstadoListo() override {}
-    void CentrarChild(QWidget*) override {}
-    QMdiArea* Area() const override { return nullptr; }
-    void FijarFondo(const QString&) override {}
-    VentanaModulo* Buscar(const std::type_info&) const override { return nullptr; }
-    void Agregar(VentanaModulo*) override {}
-    void Activar(VentanaModulo*) override {}
-};
-
 void BM_VisorCargaElArbol(benchmark::State& estado) {
     AnfitrionBanco anfitrion;
     FijarCarpetaPrograma(g_arbol);

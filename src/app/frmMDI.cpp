@@ -2,6 +2,7 @@
 #include "shell/Tema.h"
 
 #include "app/Modulos.h"
+#include "app/Peticiones.h"
 #include "app/frmBotonesDirectos.h"
 #include "devtimes/TiemposPropios.h"
 
@@ -53,6 +54,30 @@ frmMDI::frmMDI(QWidget* padre) : QMainWindow(padre), area_(new AreaMDI(this)) {
 
     CrearMenus();
     ConectarModulos();
+}
+
+void frmMDI::MostrarImagenCompleta(const QString& ruta, const QString& titulo, bool llenar) {
+    Peticiones::MostrarImagenCompleta(*this, ruta, titulo, llenar);
+}
+
+void frmMDI::MostrarFichaTecnica(int idPelicula, const QString& nombrePropio) {
+    Peticiones::MostrarFichaTecnica(*this, idPelicula, nombrePropio);
+}
+
+void frmMDI::CerrarFichaTecnica() {
+    Peticiones::CerrarFichaTecnica(*this);
+}
+
+void frmMDI::IniciarTemporizador(const DatosRevelado& datos) {
+    Peticiones::IniciarTemporizador(*this, datos);
+}
+
+void frmMDI::IniciarTemporizador(const CompensacionTecleada& calculo) {
+    Peticiones::IniciarTemporizador(*this, calculo);
+}
+
+void frmMDI::EditarTiempoPropio(const TiempoPropio& t, QWidget* padre) {
+    Peticiones::EditarTiempoPropio(t, padre);
 }
 
 void frmMDI::CrearMenus() {

@@ -28,6 +28,12 @@ public:
     VentanaModulo* Buscar(const std::type_info& tipo) const override { return area_->Buscar(tipo); }
     void Agregar(VentanaModulo* nueva) override { area_->Agregar(nueva); }
     void Activar(VentanaModulo* ventana) override { area_->Activar(ventana); }
+    void MostrarImagenCompleta(const QString& ruta, const QString& titulo, bool llenar) override;
+    void MostrarFichaTecnica(int idPelicula, const QString& nombrePropio) override;
+    void CerrarFichaTecnica() override;
+    void IniciarTemporizador(const DatosRevelado& datos) override;
+    void IniciarTemporizador(const CompensacionTecleada& calculo) override;
+    void EditarTiempoPropio(const TiempoPropio& t, QWidget* padre) override;
 
     QAction* Accion(const QString& nombre) const;
 

@@ -1,8 +1,8 @@
 #include "calculators/frmCalcDilucion.h"
 #include "shell/Tema.h"
 
-#include "calculators/ControlesCalc.h"
 #include "calculators/Dilucion.h"
+#include "shell/Controles.h"
 #include "shell/Dialogos.h"
 #include "shell/Numeros.h"
 #include "shell/Posiciones.h"
@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>

@@ -2,16 +2,16 @@
 #include "shell/Tema.h"
 
 #include "calculators/CompensacionTemp.h"
-#include "calculators/ControlesCalc.h"
+#include "shell/Controles.h"
 #include "shell/Dialogos.h"
 #include "shell/Lienzo.h"
 #include "shell/Numeros.h"
-#include "timer/frmTemporizador.h"
 
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -431,7 +431,7 @@ void frmCalcTiempoTemp::EliminarPerfil() {
 }
 
 void frmCalcTiempoTemp::AbrirTemporizador() {
-    anfitrion_.Abrir<frmTemporizador>()->LlenarDesdeCalculadora(
-        SegundosBase(txtMin_->text(), txtSeg_->text()), hscTempBase_->value(), hscTempAct_->value(),
-        Formula(), Revelador(), Agitacion());
+    anfitrion_.IniciarTemporizador(CompensacionTecleada{SegundosBase(txtMin_->text(), txtSeg_->text()),
+                                                        hscTempBase_->value(), hscTempAct_->value(),
+                                                        Formula(), Revelador(), Agitacion()});
 }

@@ -1,13 +1,14 @@
 #include "calculators/frmCurvaReciprocidad.h"
 #include "shell/Tema.h"
 
-#include "calculators/ControlesCalc.h"
 #include "calculators/Reciprocidad.h"
+#include "shell/Controles.h"
 #include "shell/Lienzo.h"
 #include "shell/Numeros.h"
 
 #include <QEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>

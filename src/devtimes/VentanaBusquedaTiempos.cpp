@@ -2,7 +2,6 @@
 
 #include "devtimes/Disposicion.h"
 #include "devtimes/TiemposPropios.h"
-#include "filmsheet/frmImagenCompleta.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Controles.h"
 #include "shell/Dialogos.h"
@@ -408,7 +407,7 @@ void VentanaBusquedaTiempos::MostrarFoto() {
 void VentanaBusquedaTiempos::DobleClicImagen() {
     const QString ruta = RutaFoto();
     if (!ruta.isEmpty())
-        anfitrion_.Abrir<frmImagenCompleta>()->MostrarImagen(ruta, TextoItem(), false);
+        anfitrion_.MostrarImagenCompleta(ruta, TextoItem(), false);
 }
 
 void VentanaBusquedaTiempos::Colocar(QWidget* control, const QRect& twips) {

@@ -3,14 +3,13 @@
 #include "devtimes/Disposicion.h"
 #include "devtimes/FormularioTiempoPropio.h"
 #include "devtimes/frmTiempoPropio.h"
-#include "filmsheet/frmPeliculasInfoTec.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/AvisoDatosPropios.h"
 #include "shell/CajaNotas.h"
 #include "shell/Controles.h"
 #include "shell/Dialogos.h"
 #include "shell/Tema.h"
-#include "timer/frmTemporizador.h"
+#include "timer/DatosRevelado.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -276,11 +275,11 @@ void frmPeliculasReveladores::CambioInfoTecnica() {
 
 void frmPeliculasReveladores::FichaTecnica(int idPelicula) {
     if (idPelicula > 0)
-        frmPeliculasInfoTec::MostrarPelicula(anfitrion_, idPelicula);
+        anfitrion_.MostrarFichaTecnica(idPelicula, QString());
     else if (idPelicula == kIdPropio)
-        frmPeliculasInfoTec::MostrarPelicula(anfitrion_, 0, TextoItem());
+        anfitrion_.MostrarFichaTecnica(0, TextoItem());
     else
-        frmPeliculasInfoTec::Cerrar(anfitrion_);
+        anfitrion_.CerrarFichaTecnica();
 }
 
 void frmPeliculasReveladores::Redistribuir(int W, int H, int T) {
@@ -462,5 +461,5 @@ void frmPeliculasReveladores::IniciarTemporizador(int fila) {
     const DatosRevelado datos =
         DatosDeFila(modoPelicula_ ? TextoItem() : otro, modoPelicula_ ? otro : TextoItem(), Celda(fila, 1),
                     Celda(fila, 2), {Celda(fila, 3), Celda(fila, 4), Celda(fila, 5)}, Celda(fila, 6));
-    anfitrion_.Abrir<frmTemporizador>()->Llenar(datos);
+    anfitrion_.IniciarTemporizador(datos);
 }

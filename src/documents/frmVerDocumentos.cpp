@@ -2,7 +2,6 @@
 
 #include "documents/Documentos.h"
 #include "documents/Escritorio.h"
-#include "filmsheet/frmImagenCompleta.h"
 #include "shell/Anfitrion.h"
 #include "shell/Controles.h"
 #include "shell/Dialogos.h"
@@ -105,7 +104,7 @@ void frmVerDocumentos::AbrirDocumento(const QTreeWidgetItem* entrada) {
             Dialogo().Informar(QString(), u"No se pudo abrir el documento: " + ruta, Icono::Exclamacion);
         break;
     case ClaseDocumento::Imagen:
-        anfitrion_.Abrir<frmImagenCompleta>()->MostrarImagen(ruta, entrada->text(0), true);
+        anfitrion_.MostrarImagenCompleta(ruta, entrada->text(0), true);
         break;
     case ClaseDocumento::Ninguna:
         break;

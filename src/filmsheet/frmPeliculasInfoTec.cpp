@@ -4,7 +4,6 @@
 #include "devtimes/TiemposPropios.h"
 #include "filmsheet/FichaTecnica.h"
 #include "filmsheet/GraficaEspectral.h"
-#include "filmsheet/frmImagenCompleta.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Controles.h"
 #include "shell/Dialogos.h"
@@ -138,23 +137,6 @@ void frmPeliculasInfoTec::AplicarFuentes() {
                 l->setFont(Fuente(Tema::FaceInterfaz, 6.75, true));
 }
 
-void frmPeliculasInfoTec::MostrarPelicula(Anfitrion& anfitrion, int idPelicula, const QString& nombrePropio) {
-    QMdiArea* area = anfitrion.Area();
-    QMdiSubWindow* activa = area ? area->activeSubWindow() : nullptr;
-    frmPeliculasInfoTec* ficha = anfitrion.Abrir<frmPeliculasInfoTec>();
-    ficha->Mostrar(idPelicula, nombrePropio);
-    // The sheet stays in front while the keyboard stays with the window in use.
-    if (activa) {
-        area->setActiveSubWindow(activa);
-        ficha->Marco()->raise();
-    }
-}
-
-void frmPeliculasInfoTec::Cerrar(Anfitrion& anfitrion) {
-    if (auto* ficha = anfitrion.Abierto<frmPeliculasInfoTec>())
-        ficha->Marco()->close();
-}
-
 void frmPeliculasInfoTec::Mostrar(int idPelicula, const QString& nombrePropio) {
     idPelicula_ = idPelicula;
     Marco()->show();
@@ -280,7 +262,7 @@ void frmPeliculasInfoTec::PintarImagenAjustada(const QImage& imagen) {
 void frmPeliculasInfoTec::AbrirCurvaAmpliada() {
     if (rutaCurva_.isEmpty() || !QFileInfo::exists(rutaCurva_))
         return;
-    anfitrion_.Abrir<frmImagenCompleta>()->MostrarImagen(rutaCurva_, nombrePelicula_, false);
+    anfitrion_.MostrarImagenCompleta(rutaCurva_, nombrePelicula_, false);
 }
 
 void frmPeliculasInfoTec::resizeEvent(QResizeEvent* evento) {

@@ -16,10 +16,6 @@ public:
 
     // idPelicula 0 with a name: the user's own film, which has no technical data.
     void Mostrar(int idPelicula, const QString& nombrePropio = {});
-    // Opens (or reuses) the one sheet for a film without taking the focus from the window in use.
-    static void MostrarPelicula(Anfitrion& anfitrion, int idPelicula, const QString& nombrePropio = {});
-    // Closes the sheet when it is open.
-    static void Cerrar(Anfitrion& anfitrion);
 
     int IdPelicula() const { return idPelicula_; }
     const QString& RutaCurva() const { return rutaCurva_; }

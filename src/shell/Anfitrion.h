@@ -7,6 +7,19 @@
 #include <typeinfo>
 
 class QMdiArea;
+struct DatosRevelado; // timer/DatosRevelado.h
+struct TiempoPropio;  // devtimes/TiemposPropios.h
+
+// The time and temperature calculator's inputs, as the timer takes them over: the same
+// compensation there gives the same corrected time.
+struct CompensacionTecleada {
+    int segundosBase = 0;
+    int decimasBase = 200; // tenths of °C
+    int decimasBano = 200;
+    int formula = 0;
+    int revelador = 0;
+    int agitacion = 0;
+};
 
 // What a module window may ask of the main window. The composition root hands one to every
 // module it creates; tests hand in a stub.
@@ -32,8 +45,22 @@ public:
     // Shows and brings forward an open module window.
     virtual void Activar(VentanaModulo* ventana) = 0;
 
+    // What modules ask of each other. The composition root routes each to the window that
+    // serves it, so no module builds another module's window.
+    // A picture file full size, titled; llenar: over the whole client area.
+    virtual void MostrarImagenCompleta(const QString& ruta, const QString& titulo, bool llenar) = 0;
+    // The technical sheet follows a film, without taking the keyboard from the window in use;
+    // idPelicula 0 with a name is the user's own film.
+    virtual void MostrarFichaTecnica(int idPelicula, const QString& nombrePropio) = 0;
+    virtual void CerrarFichaTecnica() = 0;
+    // The timer, opened and loaded with what to develop (it refuses while a run is in progress).
+    virtual void IniciarTemporizador(const DatosRevelado& datos) = 0;
+    virtual void IniciarTemporizador(const CompensacionTecleada& calculo) = 0;
+    // The own-time dialog over `padre`, filled from t (id 0: a new time).
+    virtual void EditarTiempoPropio(const TiempoPropio& t, QWidget* padre) = 0;
+
     // The one window of module T: created on first use, otherwise shown and brought forward.
-    // T is built as T(Anfitrion&).
+    // T is built as T(Anfitrion&). Only the composition root (src/app) opens windows by class.
     template <class T> T* Abrir() {
         if (VentanaModulo* abierta = Buscar(typeid(T))) {
             Activar(abierta);

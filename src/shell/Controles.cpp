@@ -4,6 +4,7 @@
 #include "shell/Tema.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QTableView>
@@ -73,4 +74,20 @@ void AjustarALineas(QPlainTextEdit* caja) {
     caja->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     caja->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     caja->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+QLabel* CrearEtiqueta(QWidget* padre, const char* nombre, const QString& texto, double izquierda,
+                      double arriba, double ancho, double alto) {
+    auto* etiqueta = CrearControl<QLabel>(padre, nombre, izquierda, arriba, ancho, alto);
+    etiqueta->setText(texto);
+    etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (ancho <= 0) {
+        etiqueta->adjustSize();
+        etiqueta->move(TwipsAPixeles(izquierda), TwipsAPixeles(arriba));
+    }
+    return etiqueta;
+}
+
+QFont FuenteVentanaCalc() {
+    return Fuente(Tema::FaceInterfaz, 8);
 }

@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 
+class QLabel;
 class QPlainTextEdit;
 class QTableView;
 class QWidget;
@@ -32,6 +33,12 @@ QFont Fuente(const QString& familia, double puntos, bool negrita = false);
 // Text colour (window text, button text and text roles) and a filled background colour.
 void ColorTexto(QWidget* control, const QColor& color);
 void ColorFondo(QWidget* control, const QColor& color);
+// A label; without a size it takes the size of its text.
+QLabel* CrearEtiqueta(QWidget* padre, const char* nombre, const QString& texto, double izquierda,
+                      double arriba, double ancho = 0, double alto = 0);
+// The font of the calculator and timer windows' own controls: small, as their geometry was laid
+// out for.
+QFont FuenteVentanaCalc();
 // The look the data grids share: header in the title colour with white text, light grid lines,
 // whole-row single selection, no editing, columns the user can resize, no row header.
 void EstiloGrid(QTableView* grid);

@@ -1,23 +1,23 @@
 #include "timer/frmTemporizador.h"
 
 #include "calculators/CompensacionTemp.h"
-#include "calculators/ControlesCalc.h"
-#include "devtimes/frmTiempoPropio.h"
 #include "shell/BaseDatos.h"
+#include "shell/Controles.h"
 #include "shell/Dialogos.h"
 #include "shell/Numeros.h"
 #include "shell/Posiciones.h"
 #include "shell/Tema.h"
 #include "timer/AjustesTemporizador.h"
 #include "timer/CuadernoRevelado.h"
+#include "timer/PanelCuaderno.h"
 #include "timer/SonidoTemporizador.h"
+#include "timer/TextoMarcha.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -26,11 +26,6 @@ namespace {
 
 const QString kGradoC = QStringLiteral("\u00B0C");
 constexpr int kDestelloMs = 2000;
-
-// Whole seconds still to go, as a countdown shows them: 0:00 only at the end.
-int SegundosArriba(qint64 ms) {
-    return int((std::max<qint64>(0, ms) + 999) / 1000);
-}
 
 QString Temperatura(int decimas) {
     return FormatoNumero(decimas / 10.0, u"0.0");
@@ -141,17 +136,11 @@ void frmTemporizador::CrearControles() {
     chkModoOscuro_ = CrearControl<QCheckBox>(this, "chkModoOscuro", 5160, 3240, 3300, 300);
     chkModoOscuro_->setText(QStringLiteral("Modo oscuro (rojo sobre negro)"));
     lblSonido_ = CrearEtiqueta(this, "lblSonido", QString(), 8520, 3270, 2160, 240);
-    auto* lblSecCuaderno =
-        CrearEtiqueta(this, "lblSecCuaderno", QStringLiteral("CUADERNO DE REVELADO"), 5160, 3690, 5520, 240);
-    lblSecCuaderno->setFont(Fuente(Tema::FaceInterfaz, 8, true));
-    lstCuaderno_ = CrearControl<QListWidget>(this, "lstCuaderno", 5160, 3960, 5520, 2340);
-    lstCuaderno_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(lstCuaderno_, &QListWidget::customContextMenuRequested, this, &frmTemporizador::MenuCuaderno);
-    txtNotaCuaderno_ = caja("txtNotaCuaderno", 5160, 6420, 3480);
-    txtNotaCuaderno_->setPlaceholderText(QStringLiteral("Nota"));
-    btnGuardarCuaderno_ = CrearControl<QPushButton>(this, "btnGuardarCuaderno", 8760, 6405, 1920, 345);
-    btnGuardarCuaderno_->setText(QStringLiteral("Guardar en el cuaderno"));
-    btnGuardarCuaderno_->setEnabled(false);
+    cuaderno_ = new PanelCuaderno(this);
+    connect(cuaderno_, &PanelCuaderno::Guardar, this, &frmTemporizador::GuardarCuaderno);
+    // The dialog belongs to the own times: the host opens it over this window.
+    connect(cuaderno_, &PanelCuaderno::ComoTiempoPropio, this,
+            [this](const TiempoPropio& t) { anfitrion_.EditarTiempoPropio(t, this); });
 
     for (QLineEdit* c : {txtTiempoBase_, txtTempBase_, txtTempBano_})
         connect(c, &QLineEdit::textChanged, this, &frmTemporizador::Recalcular);
@@ -165,7 +154,6 @@ void frmTemporizador::CrearControles() {
     connect(btnPausa_, &QPushButton::clicked, this, &frmTemporizador::PausarReanudar);
     connect(btnSiguiente_, &QPushButton::clicked, this, &frmTemporizador::Siguiente);
     connect(btnDetener_, &QPushButton::clicked, this, &frmTemporizador::Detener);
-    connect(btnGuardarCuaderno_, &QPushButton::clicked, this, &frmTemporizador::GuardarCuaderno);
     connect(chkModoOscuro_, &QCheckBox::toggled, this, [this](bool si) {
         GuardarModoOscuro(si);
         AplicarModo();
@@ -210,7 +198,7 @@ void frmTemporizador::Cargar() {
     chkModoOscuro_->setChecked(LeerModoOscuro());
     llenando_ = false;
     Recalcular();
-    LlenarCuaderno();
+    cuaderno_->Llenar();
     DibujarReposo();
 }
 
@@ -254,18 +242,17 @@ void frmTemporizador::PonerDatos(const DatosRevelado& datos) {
     DibujarReposo();
 }
 
-void frmTemporizador::LlenarDesdeCalculadora(int segundosBase, int decimasBase, int decimasBano, int formula,
-                                             int revelador, int agitacion) {
+void frmTemporizador::LlenarDesdeCalculadora(const CompensacionTecleada& c) {
     if (EnMarcha())
         return;
     PonerDatos(DatosRevelado{});
     llenando_ = true;
-    cboFormula_->setCurrentIndex(formula);
-    cboFamilia_->setCurrentIndex(revelador);
-    cboAgiComp_->setCurrentIndex(agitacion);
-    txtTiempoBase_->setText(FormatoMinSeg(segundosBase));
-    txtTempBase_->setText(Temperatura(decimasBase));
-    txtTempBano_->setText(Temperatura(decimasBano));
+    cboFormula_->setCurrentIndex(c.formula);
+    cboFamilia_->setCurrentIndex(c.revelador);
+    cboAgiComp_->setCurrentIndex(c.agitacion);
+    txtTiempoBase_->setText(FormatoMinSeg(c.segundosBase));
+    txtTempBase_->setText(Temperatura(c.decimasBase));
+    txtTempBano_->setText(Temperatura(c.decimasBano));
     llenando_ = false;
     Recalcular();
     DibujarReposo();
@@ -445,7 +432,7 @@ void frmTemporizador::Iniciar() {
     ultimo_ = 0;
     destelloHasta_ = -1;
     reveladoHecho_ = false;
-    btnGuardarCuaderno_->setEnabled(false);
+    cuaderno_->HabilitarGuardar(false);
     HabilitarEntradas(false);
     tic_->start();
     Refrescar();
@@ -515,7 +502,7 @@ void frmTemporizador::Terminar() {
         sinGuardar_ = enMarcha_;
         segundosRevelados_ = msRevelados_ ? int((*msRevelados_ + 500) / 1000) : enMarcha_.segundos;
     }
-    btnGuardarCuaderno_->setEnabled(sinGuardar_.has_value());
+    cuaderno_->HabilitarGuardar(sinGuardar_.has_value());
     DibujarReposo();
     if (sinGuardar_)
         lblProximo_->setText(QStringLiteral("Guárdelo en el cuaderno"));
@@ -572,24 +559,7 @@ void frmTemporizador::Dibujar(qint64 ahora) {
     picDigitos_->setText(FormatoMinSeg(SegundosArriba(p.msRestantes)));
     lblEtapa_->setText(NombreEtapa(p.etapa) +
                        (marcha_->Pausada() ? QStringLiteral(" (en pausa)") : QString()));
-    const qint64 t = marcha_->Transcurrido(ahora);
-    QString proximo;
-    if (p.proximo) {
-        const QString falta = FormatoMinSeg(SegundosArriba(p.proximo->ms - t));
-        switch (p.proximo->tipo) {
-        case TipoEvento::Agitar:
-            proximo = u"Agitar en " + falta;
-            break;
-        case TipoEvento::FinAgitacion:
-            proximo = u"Agitando: parar en " + falta;
-            break;
-        case TipoEvento::FinEtapa:
-            proximo = (p.agitando ? QStringLiteral("Agitando: ") : QString()) + u"Fin de " +
-                      NombreEtapa(p.etapa).toLower() + u" en " + falta;
-            break;
-        }
-    }
-    lblProximo_->setText(proximo);
+    lblProximo_->setText(TextoProximo(p, marcha_->Transcurrido(ahora)));
     for (int i = 0; i < kNumEtapas; ++i) {
         const int total = marcha_->Esquema().etapas[i].segundos * 1000;
         int valor = i < p.etapa ? 1000 : 0;
@@ -676,7 +646,7 @@ EntradaCuaderno frmTemporizador::EntradaDeControles() const {
 void frmTemporizador::GuardarCuaderno() {
     if (!sinGuardar_)
         return;
-    const EntradaCuaderno e = EntradaDeMarcha(*sinGuardar_, segundosRevelados_, txtNotaCuaderno_->text());
+    const EntradaCuaderno e = EntradaDeMarcha(*sinGuardar_, segundosRevelados_, cuaderno_->Nota());
     try {
         if (GuardarEnCuaderno(e) == 0) {
             Dialogo().Informar(QString(), QStringLiteral("La base de notas no está abierta."),
@@ -689,9 +659,7 @@ void frmTemporizador::GuardarCuaderno() {
         return;
     }
     sinGuardar_.reset();
-    btnGuardarCuaderno_->setEnabled(false);
-    txtNotaCuaderno_->clear();
-    LlenarCuaderno();
+    cuaderno_->Guardado();
 }
 
 bool frmTemporizador::PreguntarSinGuardar(const QString& pregunta) {
@@ -704,41 +672,11 @@ bool frmTemporizador::PreguntarSinGuardar(const QString& pregunta) {
         return !sinGuardar_; // a failed save keeps the window and the run
     case Respuesta::No:
         sinGuardar_.reset();
-        btnGuardarCuaderno_->setEnabled(false);
+        cuaderno_->HabilitarGuardar(false);
         return true;
     default:
         return false;
     }
-}
-
-void frmTemporizador::LlenarCuaderno() {
-    lstCuaderno_->clear();
-    cuaderno_.clear();
-    try {
-        cuaderno_ = LeerCuaderno();
-        for (const EntradaCuaderno& e : cuaderno_)
-            lstCuaderno_->addItem(TextoEntrada(e));
-    } catch (const ErrorBD& error) {
-        Dialogo().Informar(QString(), u"Error al cargar el cuaderno: " + error.Descripcion(), Icono::Critico);
-    }
-}
-
-void frmTemporizador::MenuCuaderno(const QPoint& punto) {
-    const int fila = lstCuaderno_->indexAt(punto).row();
-    if (fila < 0 || fila >= int(cuaderno_.size()))
-        return;
-    auto* menu = new QMenu(this);
-    menu->setObjectName(QStringLiteral("menuCuaderno"));
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction* guardar = menu->addAction(QStringLiteral("Guardar como mi tiempo…"));
-    guardar->setObjectName(QStringLiteral("mnuGuardarComoMiTiempo"));
-    const TiempoPropio t = TiempoDeEntrada(cuaderno_[size_t(fila)]);
-    connect(guardar, &QAction::triggered, this, [this, t] {
-        auto* dialogo = new frmTiempoPropio(t, this);
-        dialogo->setAttribute(Qt::WA_DeleteOnClose);
-        dialogo->open();
-    });
-    menu->popup(lstCuaderno_->viewport()->mapToGlobal(punto));
 }
 
 bool frmTemporizador::PreguntarAntesDeCerrar() {

@@ -15,7 +15,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class PanelCuaderno;
 class QProgressBar;
 class QPushButton;
 class QTimer;
@@ -32,8 +32,7 @@ public:
     // What to develop, from a grid row: base time of its first format and its temperature.
     void Llenar(const DatosRevelado& datos);
     // The calculator's inputs: the same compensation gives the same corrected time here.
-    void LlenarDesdeCalculadora(int segundosBase, int decimasBase, int decimasBano, int formula,
-                                int revelador, int agitacion);
+    void LlenarDesdeCalculadora(const CompensacionTecleada& c);
     // Tests hand in a clock they move and a sound that counts; before the first start only.
     void FijarReloj(std::unique_ptr<Reloj> reloj);
     void FijarSonido(std::unique_ptr<Sonido> sonido);
@@ -82,9 +81,6 @@ private:
     void Dibujar(qint64 ahora);
     void DibujarReposo();
     void HabilitarEntradas(bool si);
-    void LlenarCuaderno();
-    // Offers a log entry as one of the user's own times.
-    void MenuCuaderno(const QPoint& punto);
     void LlenarEsquemas();
     QString AvisoTemperatura(const QString& que) const;
 
@@ -140,8 +136,5 @@ private:
     QPushButton* btnDetener_;
     QCheckBox* chkModoOscuro_;
     QLabel* lblSonido_;
-    QListWidget* lstCuaderno_;
-    std::vector<EntradaCuaderno> cuaderno_; // the entry of each line of lstCuaderno_
-    QLineEdit* txtNotaCuaderno_;
-    QPushButton* btnGuardarCuaderno_;
+    PanelCuaderno* cuaderno_;
 };

@@ -1,6 +1,5 @@
 #include "viewer/frmVisorImagenes.h"
 
-#include "filmsheet/frmImagenCompleta.h"
 #include "shell/Anfitrion.h"
 #include "shell/Controles.h"
 #include "shell/EntradasCarpeta.h"
@@ -265,7 +264,7 @@ void frmVisorImagenes::BarraMovida(int valor) {
 }
 
 void frmVisorImagenes::AbrirImagenCompleta(const QString& ruta) {
-    anfitrion_.Abrir<frmImagenCompleta>()->MostrarImagen(ruta, NombreArchivo(ruta), false);
+    anfitrion_.MostrarImagenCompleta(ruta, NombreArchivo(ruta), false);
 }
 
 bool frmVisorImagenes::eventFilter(QObject* objeto, QEvent* evento) {

@@ -342,3 +342,23 @@ TEST_F(CalcTiempoTemp, ResultadoYGraficaDibujados) {
     EXPECT_GT(verdes, 100);
     EXPECT_LE(std::abs((izquierda + derecha) - r->Buffer().width()), 12);
 }
+
+// The timer button asks the host for the timer with the calculator's inputs as they stand.
+TEST_F(CalcTiempoTemp, ElTemporizadorSePideConLasEntradas) {
+    Abrir();
+    Teclear("txtTempAct", QStringLiteral("24.0"));
+    Clic("optFormula1");
+    Clic("optRev0");
+    Clic("optAgi2");
+    Teclear("txtMin", QStringLiteral("7"));
+    Teclear("txtSeg", QStringLiteral("30"));
+    Clic("btnTemporizador");
+    ASSERT_EQ(anfitrion.calculos.size(), 1u);
+    const CompensacionTecleada& c = anfitrion.calculos[0];
+    EXPECT_EQ(c.segundosBase, 450);
+    EXPECT_EQ(c.decimasBase, 200);
+    EXPECT_EQ(c.decimasBano, 240);
+    EXPECT_EQ(c.formula, 1);
+    EXPECT_EQ(c.revelador, 0);
+    EXPECT_EQ(c.agitacion, 2);
+}

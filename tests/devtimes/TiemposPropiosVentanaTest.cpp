@@ -1,7 +1,6 @@
 #include "devtimes/TiemposPropios.h"
 #include "devtimes/frmPeliculasReveladores.h"
 #include "devtimes/frmTiempoPropio.h"
-#include "filmsheet/frmPeliculasInfoTec.h"
 #include "shell/Controles.h"
 #include "shell/Tema.h"
 
@@ -179,11 +178,12 @@ TEST_F(TiemposPropiosVentana, UnaPeliculaPropiaEntraEnLaListaConSuFichaSinDatos)
     // Mis notas hangs on reference films only.
     EXPECT_TRUE(v.Control<QPlainTextEdit>("txtNotaPersonal")->isReadOnly());
 
+    // Its sheet is asked for by name: an own film has no id in the reference data.
     v.Control<QCheckBox>("chkInfoTecnica")->setChecked(true);
-    auto* ficha = v.anfitrion.Abierto<frmPeliculasInfoTec>();
-    ASSERT_NE(ficha, nullptr);
-    EXPECT_TRUE(ficha->findChild<QLabel*>("lblSinDatos")->isVisible());
-    EXPECT_EQ(ficha->windowTitle(), QStringLiteral("Info técnica: Mi emulsión \U0001F600"));
+    ASSERT_FALSE(v.anfitrion.fichas.empty());
+    EXPECT_FALSE(v.anfitrion.fichas.back().cerrar);
+    EXPECT_EQ(v.anfitrion.fichas.back().idPelicula, 0);
+    EXPECT_EQ(v.anfitrion.fichas.back().nombrePropio, QStringLiteral("Mi emulsión \U0001F600"));
 
     // From the developer side the own row stands under Rodinal with the reference one.
     v.ventana->ModoRevelador();

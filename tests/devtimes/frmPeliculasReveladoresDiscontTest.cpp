@@ -1,5 +1,4 @@
 #include "devtimes/frmPeliculasReveladoresDiscont.h"
-#include "filmsheet/frmPeliculasInfoTec.h"
 #include "shell/Lienzo.h"
 #include "shell/Tema.h"
 
@@ -77,7 +76,8 @@ TEST_F(frmPeliculasReveladoresDiscontTest, FilasEnOrdenDeTextoYColoresDeEstado) 
     EXPECT_EQ(v.ColorDeFila(3), ColorSeleccion);
     v.ClicFila(1);
     EXPECT_EQ(v.ColorDeFila(3), kRojoImpar);
-    EXPECT_EQ(v.anfitrion.Abierto<frmPeliculasInfoTec>(), nullptr);
+    for (const auto& f : v.anfitrion.fichas)
+        EXPECT_TRUE(f.cerrar) << "sin casilla de ficha no se pide ninguna";
 
     v.ElegirTemperatura("18");
     EXPECT_EQ(v.Columna(2), QStringList{"25"});

@@ -1,7 +1,5 @@
 #include "devtimes/frmPeliculasReveladores.h"
 #include "devtimes/frmPeliculasReveladoresDiscont.h"
-#include "filmsheet/frmImagenCompleta.h"
-#include "filmsheet/frmPeliculasInfoTec.h"
 #include "shell/Lienzo.h"
 #include "shell/Tema.h"
 
@@ -258,10 +256,12 @@ TEST_F(frmPeliculasReveladoresTest, FotoConDosPuntosYDobleClic) {
     EXPECT_LT(centro.green(), 60);
     EXPECT_NE(pic->PixelEn(1500, 200), centro);
 
+    // The picture full size is asked of the host, under the film's own name.
     QTest::mouseDClick(pic, Qt::LeftButton, {}, pic->rect().center());
-    auto* imagen = v.anfitrion.Abierto<frmImagenCompleta>();
-    ASSERT_NE(imagen, nullptr);
-    EXPECT_TRUE(imagen->RutaImagen().endsWith("Foma_ Retro 320.jpg"));
+    ASSERT_EQ(v.anfitrion.imagenes.size(), 1u);
+    EXPECT_TRUE(v.anfitrion.imagenes[0].ruta.endsWith("Foma_ Retro 320.jpg"));
+    EXPECT_EQ(v.anfitrion.imagenes[0].titulo, QStringLiteral("Foma: Retro 320"));
+    EXPECT_FALSE(v.anfitrion.imagenes[0].llenar);
 
     v.Clic("Fomapan 100");
     EXPECT_EQ(pic->toolTip(), "");
@@ -339,23 +339,32 @@ TEST_F(frmPeliculasReveladoresTest, FalloDelMotorSeInformaConSuPrefijo) {
 TEST_F(frmPeliculasReveladoresTest, FichaTecnicaSigueALaPeliculaMientrasEstaMarcada) {
     Ventana v;
     auto* chk = v.Control<QCheckBox>("chkInfoTecnica");
+    const auto& fichas = v.anfitrion.fichas;
+    // The films whose sheet was asked for, in order.
+    auto mostradas = [&fichas] {
+        std::vector<int> r;
+        for (const auto& f : fichas)
+            if (!f.cerrar)
+                r.push_back(f.idPelicula);
+        return r;
+    };
     v.Clic("Fomapan 100");
-    EXPECT_EQ(v.anfitrion.Abierto<frmPeliculasInfoTec>(), nullptr);
+    EXPECT_TRUE(mostradas().empty());
     chk->click();
-    ASSERT_NE(v.anfitrion.Abierto<frmPeliculasInfoTec>(), nullptr);
-    EXPECT_EQ(v.anfitrion.Abierto<frmPeliculasInfoTec>()->IdPelicula(), 2);
+    EXPECT_EQ(mostradas(), std::vector<int>{2});
     v.Clic("Kodak Tri-X 400");
-    EXPECT_EQ(v.anfitrion.Abierto<frmPeliculasInfoTec>()->IdPelicula(), 1);
+    EXPECT_EQ(mostradas(), (std::vector<int>{2, 1}));
     chk->click();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(v.anfitrion.Abierto<frmPeliculasInfoTec>(), nullptr);
+    ASSERT_FALSE(fichas.empty());
+    EXPECT_TRUE(fichas.back().cerrar);
     // Checked again, then the developer side: the sheet goes with the box.
     chk->click();
+    EXPECT_EQ(mostradas(), (std::vector<int>{2, 1, 1}));
     v.ventana->ModoRevelador();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(v.anfitrion.Abierto<frmPeliculasInfoTec>(), nullptr);
+    EXPECT_TRUE(fichas.back().cerrar);
     v.Clic("Rodinal");
-    EXPECT_EQ(v.anfitrion.Abierto<frmPeliculasInfoTec>(), nullptr);
+    EXPECT_EQ(mostradas().size(), 3u) << "un revelador no tiene ficha";
+    EXPECT_TRUE(fichas.back().cerrar);
 }
 
 // An item without times empties both note boxes: nothing typed can land on the previous item.

@@ -1,6 +1,5 @@
 #include "documents/frmVerDocumentos.h"
 #include "documents/Escritorio.h"
-#include "filmsheet/frmImagenCompleta.h"
 #include "shell/AjustesUsuario.h"
 #include "shell/Controles.h"
 #include "shell/EntradasCarpeta.h"
@@ -165,15 +164,16 @@ TEST_F(VerDocumentos, UnPdfSeAbreConElEscritorioYSiNoPuedeSeDice) {
     EXPECT_EQ(abiertos_.size(), 2);
 }
 
-TEST_F(VerDocumentos, UnaImagenVaALaVentanaDeImagenCompleta) {
+// A picture is asked of the host full size, over the whole client area.
+TEST_F(VerDocumentos, UnaImagenSePideACompletaYLlenando) {
     frmVerDocumentos* w = Abrir("datasheets", "Documentos de referencia");
     auto* lv = C<QTreeWidget>(w, "lvDocs");
     lv->setCurrentItem(Entrada(w, "curva_hp5.png"));
     QTest::keyClick(lv, Qt::Key_Enter);
-    auto* imagen = anfitrion_.Abierto<frmImagenCompleta>();
-    ASSERT_NE(imagen, nullptr);
-    EXPECT_EQ(imagen->RutaImagen(), carpeta_.Archivo("datasheets/curva_hp5.png"));
-    EXPECT_EQ(imagen->windowTitle(), "curva_hp5.png");
+    ASSERT_EQ(anfitrion_.imagenes.size(), 1u);
+    EXPECT_EQ(anfitrion_.imagenes[0].ruta, carpeta_.Archivo("datasheets/curva_hp5.png"));
+    EXPECT_EQ(anfitrion_.imagenes[0].titulo, "curva_hp5.png");
+    EXPECT_TRUE(anfitrion_.imagenes[0].llenar);
     EXPECT_TRUE(abiertos_.isEmpty());
 }
 

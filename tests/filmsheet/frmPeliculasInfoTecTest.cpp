@@ -1,6 +1,5 @@
 #include "filmsheet/frmPeliculasInfoTec.h"
 #include "filmsheet/ModeloEspectral.h"
-#include "filmsheet/frmImagenCompleta.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Lienzo.h"
 #include "shell/Numeros.h"
@@ -64,8 +63,9 @@ protected:
                                           {"Discontinuada", "x"}});
     }
     frmPeliculasInfoTec* Ficha(int id) {
-        frmPeliculasInfoTec::MostrarPelicula(mdi_, id);
-        return mdi_.Abierto<frmPeliculasInfoTec>();
+        auto* ficha = mdi_.Abrir<frmPeliculasInfoTec>();
+        ficha->Mostrar(id);
+        return ficha;
     }
     QString Texto(QWidget* w, const char* nombre) { return w->findChild<QLabel*>(nombre)->text(); }
     QColor ColorDe(QWidget* w, const char* nombre) {
@@ -126,6 +126,15 @@ TEST_F(FichaTest, SinFilaDeFichaNiDePelicula) {
     EXPECT_EQ(f->windowTitle(), "Info técnica: ");
 }
 
+// The user's own film has no reference row: the sheet goes by the name it is given.
+TEST_F(FichaTest, PeliculaPropiaPorSuNombreSinDatos) {
+    auto* f = Ficha(1);
+    f->Mostrar(0, QStringLiteral("Mi emulsión \U0001F600"));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Info técnica: Mi emulsión \U0001F600"));
+    EXPECT_TRUE(f->findChild<QWidget*>("lblSinDatos")->isVisible());
+    EXPECT_EQ(Texto(f, "lblFabric"), "") << "nada queda de la película anterior";
+}
+
 TEST_F(FichaTest, CurvaEstimadaDibujada) {
     auto* f = Ficha(1);
     const Lienzo* c = f->findChild<Lienzo*>("picCurva");
@@ -161,16 +170,16 @@ TEST_F(FichaTest, CurvaOficialYDobleClic) {
     const QColor centro = c->PixelEn(c->AnchoTwips() / 2, c->AltoTwips() / 2);
     EXPECT_NEAR(centro.green(), 200, 12);
 
+    // A double click asks the host for the picture full size, under the film's name.
     QTest::mouseDClick(c, Qt::LeftButton);
-    auto* ampliada = mdi_.Abierto<frmImagenCompleta>();
-    ASSERT_NE(ampliada, nullptr);
-    EXPECT_EQ(ampliada->RutaImagen(), f->RutaCurva());
-    ampliada->Marco()->close();
-    QApplication::processEvents();
+    ASSERT_EQ(mdi_.imagenes.size(), 1u);
+    EXPECT_EQ(mdi_.imagenes[0].ruta, f->RutaCurva());
+    EXPECT_EQ(mdi_.imagenes[0].titulo, QStringLiteral("Kodak Tri-X 400"));
+    EXPECT_FALSE(mdi_.imagenes[0].llenar);
 
     QFile::remove(f->RutaCurva());
     QTest::mouseDClick(c, Qt::LeftButton);
-    EXPECT_EQ(mdi_.Abierto<frmImagenCompleta>(), nullptr);
+    EXPECT_EQ(mdi_.imagenes.size(), 1u) << "sin archivo no se pide nada";
 }
 
 TEST_F(FichaTest, SeColocaJuntoALaVentanaDeTiempos) {
@@ -186,9 +195,6 @@ TEST_F(FichaTest, SeColocaJuntoALaVentanaDeTiempos) {
     t->Marco()->setGeometry(100, 40, cliente - 150, 400);
     Ficha(1);
     EXPECT_EQ(f->Marco()->pos(), QPoint(0, 40));
-    // The window in use keeps the focus; the sheet is in front of it.
-    EXPECT_EQ(mdi_.Area()->activeSubWindow(), t->Marco());
-    EXPECT_EQ(mdi_.Area()->subWindowList(QMdiArea::StackingOrder).last(), f->Marco());
 }
 
 TEST_F(FichaTest, TextosConMarcasSeMuestranTalCual) {

@@ -1,11 +1,6 @@
 #include "timer/frmTemporizador.h"
 
 #include "calculators/frmCalcDilucion.h"
-#include "calculators/frmCalcTiempoTemp.h"
-#include "devtimes/FixtureTiempos.h"
-#include "devtimes/ManejoVentana.h"
-#include "devtimes/frmPeliculasReveladores.h"
-#include "devtimes/frmTiempoPropio.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/DialogosQt.h"
 #include "shell/Tema.h"
@@ -375,7 +370,8 @@ TEST_F(Temporizador, AvisosEnSuMomentoPausaYFin) {
     EXPECT_EQ(C<QListWidget>("lstCuaderno")->count(), 1);
     EXPECT_FALSE(C<QPushButton>("btnGuardarCuaderno")->isEnabled()) << "se guarda una vez";
 
-    // The finished development becomes an own time, through the dialog that checks it.
+    // The finished development is offered as an own time: the host opens the dialog that checks
+    // it, over this window, filled from the log entry.
     auto* lista = C<QListWidget>("lstCuaderno");
     const QPoint punto = lista->visualItemRect(lista->item(0)).center();
     QContextMenuEvent evento(QContextMenuEvent::Mouse, punto, lista->viewport()->mapToGlobal(punto));
@@ -383,15 +379,17 @@ TEST_F(Temporizador, AvisosEnSuMomentoPausaYFin) {
     auto* accion = w->findChild<QAction*>(QStringLiteral("mnuGuardarComoMiTiempo"));
     ASSERT_NE(accion, nullptr);
     accion->trigger();
-    auto* dialogo = w->findChild<frmTiempoPropio*>();
-    ASSERT_NE(dialogo, nullptr);
-    EXPECT_EQ(dialogo->findChild<QLineEdit*>(QStringLiteral("txt120"))->text(), QStringLiteral("13:00"));
-    dialogo->findChild<QLineEdit*>(QStringLiteral("txtDilucion"))->setText(QStringLiteral("1+1"));
-    QTest::mouseClick(dialogo->findChild<QPushButton*>(QStringLiteral("btnGuardar")), Qt::LeftButton);
-    const auto propios = LeerTiemposPropios(true, QStringLiteral("Ilford HP5 Plus"), {});
-    ASSERT_EQ(propios.size(), 1u);
-    EXPECT_EQ(propios[0].tiempo120, QStringLiteral("13:00"));
-    EXPECT_EQ(propios[0].nota, QStringLiteral("Negativos densos"));
+    ASSERT_EQ(anfitrion.tiemposPropios.size(), 1u);
+    const TiempoPropio& t = anfitrion.tiemposPropios[0].tiempo;
+    EXPECT_EQ(anfitrion.tiemposPropios[0].padre, w.data());
+    EXPECT_EQ(t.id, 0) << "uno nuevo";
+    EXPECT_EQ(t.pelicula, QStringLiteral("Ilford HP5 Plus"));
+    EXPECT_EQ(t.revelador, QStringLiteral("ID-11"));
+    EXPECT_EQ(t.tiempo120, QStringLiteral("13:00"));
+    EXPECT_TRUE(t.tiempo35.isEmpty());
+    EXPECT_EQ(t.nota, QStringLiteral("Negativos densos"));
+    EXPECT_TRUE(LeerTiemposPropios(true, QStringLiteral("Ilford HP5 Plus"), {}).empty())
+        << "nada se guarda sin el diálogo";
 }
 
 TEST_F(Temporizador, DetenerPreguntaYSiguienteEtapaSalta) {
@@ -463,64 +461,27 @@ TEST_F(Temporizador, NombresDeEsquemaLargosYExtranos) {
     EXPECT_EQ(lista->itemText(1), nombres[1]);
 }
 
-TEST_F(Temporizador, LaCalculadoraEntregaSuResultado) {
-    auto* calc = anfitrion.Abrir<frmCalcTiempoTemp>();
-    calc->findChild<QLineEdit*>(QStringLiteral("txtTempAct"))->setText(QStringLiteral("24.0"));
-    QTest::mouseClick(calc->findChild<QPushButton*>(QStringLiteral("btnTemporizador")), Qt::LeftButton);
-    w = anfitrion.Abierto<frmTemporizador>();
-    ASSERT_NE(w, nullptr);
-    const QString resultado = calc->findChild<QLabel*>(QStringLiteral("lblFactor"))->text();
-    // Regla 7, HC-110, normal: 10:00 at 20 °C becomes 06:44 at 24 °C, as the calculator shows.
-    EXPECT_EQ(Texto("txtEtapa0"), QStringLiteral("06:44"));
-    EXPECT_TRUE(Texto("lblCorreccion").contains(resultado));
-}
+// The calculator's inputs replace a loaded row: its own choices, not the row's time or names.
+TEST_F(Temporizador, LasEntradasDeLaCalculadoraSustituyenLaFila) {
+    Abrir();
+    w->Llenar(Hp5());
+    w->LlenarDesdeCalculadora({600, 200, 240, 1, 2, 0});
+    EXPECT_EQ(Texto("txtPelicula"), QString());
+    EXPECT_EQ(C<QComboBox>("cboFormula")->currentIndex(), 1);
+    EXPECT_EQ(C<QComboBox>("cboFamilia")->currentIndex(), 2);
+    EXPECT_EQ(C<QComboBox>("cboAgiComp")->currentIndex(), 0);
+    EXPECT_EQ(Texto("txtTiempoBase"), QStringLiteral("10:00"));
+    EXPECT_EQ(Texto("txtTempBano"), QString::fromUtf8(QLocale().decimalPoint() == u',' ? "24,0" : "24.0"));
+    EXPECT_NE(Texto("txtEtapa0"), QStringLiteral("10:00")) << "corregido para 24 °C";
+    EXPECT_TRUE(C<QPushButton>("btnIniciar")->isEnabled());
 
-namespace {
-class TemporizadorDesdeBusqueda : public ::testing::Test {
-protected:
-    void SetUp() override {
-        fixture::Pelicula(2, "Ilford HP5 Plus");
-        fixture::Revelador(10, "ID-11");
-        fixture::Revelador(11, "Rodinal");
-        fixture::Tiempo(2, 10, "400", "22", QVariant(), {}, "1+1");
-        fixture::Tiempo(2, 11, "400", "20", "11:00", {}, "1+25");
-    }
-    CarpetaPruebas carpeta_;
-};
-} // namespace
-
-TEST_F(TemporizadorDesdeBusqueda, DobleClicYMenuDeLaFilaLoLlenan) {
-    ManejoVentana<frmPeliculasReveladores> v;
-    v.Clic(QStringLiteral("Ilford HP5 Plus"));
-    ASSERT_EQ(v.Fila(1)[0], QStringLiteral("ID-11"));
-    QTableWidget* g = v.Grid();
-    const QPoint punto = g->visualItemRect(g->item(0, 2)).center();
-    // A real double click: press and release, then the double-click press.
-    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, punto);
-    EXPECT_EQ(v.anfitrion.Abierto<frmTemporizador>(), nullptr) << "un clic solo no lo abre";
-    QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, punto);
-    auto* t = v.anfitrion.Abierto<frmTemporizador>();
-    ASSERT_NE(t, nullptr);
-    auto texto = [t](const char* n) { return t->findChild<QLineEdit*>(QString::fromLatin1(n))->text(); };
-    EXPECT_EQ(texto("txtPelicula"), QStringLiteral("Ilford HP5 Plus"));
-    EXPECT_EQ(texto("txtRevelador"), QStringLiteral("ID-11"));
-    EXPECT_EQ(texto("txtDilucion"), QStringLiteral("1+1"));
-    EXPECT_EQ(texto("txtEI"), QStringLiteral("400"));
-    EXPECT_EQ(t->findChild<QComboBox*>(QStringLiteral("cboFormato"))->currentText(), QStringLiteral("120"))
-        << "sin tiempo de 35 mm toma el primero presente";
-    EXPECT_EQ(texto("txtTiempoBase"), QStringLiteral("09:00"));
-    EXPECT_EQ(texto("txtTempBase"), QString::fromUtf8(QLocale().decimalPoint() == u',' ? "22,0" : "22.0"));
-
-    // The context menu of another row fills it again.
-    const QPoint punto2 = g->visualItemRect(g->item(1, 0)).center();
-    Q_EMIT g->customContextMenuRequested(punto2);
-    auto* accion = v.ventana->findChild<QAction*>(QStringLiteral("mnuIniciarTemporizador"));
-    ASSERT_NE(accion, nullptr);
-    v.ventana->findChild<QMenu*>(QStringLiteral("menuGrid"))->hide();
-    accion->trigger();
-    EXPECT_EQ(texto("txtRevelador"), QStringLiteral("Rodinal"));
-    EXPECT_EQ(t->findChild<QComboBox*>(QStringLiteral("cboFormato"))->currentText(), QStringLiteral("35 mm"));
-    EXPECT_EQ(texto("txtTiempoBase"), QStringLiteral("11:00"));
+    // A run in progress keeps what it develops.
+    Clic("btnIniciar");
+    const QString corregido = Texto("txtEtapa0");
+    w->LlenarDesdeCalculadora({300, 200, 200, 0, 0, 0});
+    ASSERT_FALSE(Guion().llamadas.empty());
+    EXPECT_TRUE(Guion().llamadas.back().texto.contains(QStringLiteral("en marcha")));
+    EXPECT_EQ(Texto("txtEtapa0"), corregido);
 }
 
 namespace {

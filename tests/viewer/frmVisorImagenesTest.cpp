@@ -1,5 +1,4 @@
 #include "viewer/frmVisorImagenes.h"
-#include "filmsheet/frmImagenCompleta.h"
 #include "shell/Lienzo.h"
 #include "shell/Numeros.h"
 #include "shell/Tema.h"
@@ -155,7 +154,7 @@ TEST_F(VisorImagenes, UnClicEligeYMuestraLaVistaPrevia) {
     EXPECT_EQ(vista->Buffer().pixelColor(vista->width() / 2, vista->height() / 2), QColor(Qt::green));
     EXPECT_EQ(vista->Buffer().pixelColor(2, vista->height() / 2), ColorFondoVista);
     EXPECT_EQ(EnRanura(1), QColor(Qt::green)); // still drawn after the redraw
-    EXPECT_EQ(anfitrion_.Abierto<frmImagenCompleta>(), nullptr);
+    EXPECT_TRUE(anfitrion_.imagenes.empty());
 
     // A click right of the last thumbnail does nothing.
     ClicRanura(6);
@@ -168,26 +167,25 @@ TEST_F(VisorImagenes, DosClicsRapidosEnLaMismaAbrenLaImagenCompleta) {
     ElegirCarpeta("imag/films");
     ClicRanura(2);
     ClicRanura(2);
-    auto* completa = anfitrion_.Abierto<frmImagenCompleta>();
-    ASSERT_NE(completa, nullptr);
-    EXPECT_EQ(completa->RutaImagen(), Ruta("imag/films/f2.png"));
-    EXPECT_EQ(completa->windowTitle(), "f2.png");
+    // The picture full size is asked of the host, titled with its file name.
+    ASSERT_EQ(anfitrion_.imagenes.size(), 1u);
+    EXPECT_EQ(anfitrion_.imagenes[0].ruta, Ruta("imag/films/f2.png"));
+    EXPECT_EQ(anfitrion_.imagenes[0].titulo, "f2.png");
+    EXPECT_FALSE(anfitrion_.imagenes[0].llenar);
     Esperar();
     EXPECT_EQ(Info(), "f2.png");
     EXPECT_EQ(Marco(2), ColorMarcoElegida);
-    completa->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     // Quick clicks on two thumbnails: the second is chosen, nothing opens.
     ClicRanura(0);
     ClicRanura(1);
     EXPECT_EQ(Info(), "f1.png");
-    EXPECT_EQ(anfitrion_.Abierto<frmImagenCompleta>(), nullptr);
+    EXPECT_EQ(anfitrion_.imagenes.size(), 1u);
     // A double click as the window system delivers it: a press, then a double click.
     QTest::mouseDClick(w_->window()->windowHandle(), Qt::LeftButton, {},
                        Tira()->mapTo(w_->window(), Centro(0)));
-    ASSERT_NE(anfitrion_.Abierto<frmImagenCompleta>(), nullptr);
-    EXPECT_EQ(anfitrion_.Abierto<frmImagenCompleta>()->RutaImagen(), Ruta("imag/films/f0.png"));
+    ASSERT_EQ(anfitrion_.imagenes.size(), 2u);
+    EXPECT_EQ(anfitrion_.imagenes[1].ruta, Ruta("imag/films/f0.png"));
     EXPECT_EQ(Info(), "f0.png");
 }
 
@@ -197,7 +195,7 @@ TEST_F(VisorImagenes, UnSegundoClicPasadoMedioSegundoSoloElige) {
     ClicRanura(0);
     QTest::qWait(520);
     ClicRanura(0);
-    EXPECT_EQ(anfitrion_.Abierto<frmImagenCompleta>(), nullptr);
+    EXPECT_TRUE(anfitrion_.imagenes.empty());
     EXPECT_EQ(Info(), "f0.png");
 }
 

@@ -4,11 +4,9 @@
 #include "devtimes/frmTiempoPropio.h"
 #include "intercambio/MisDatos.h"
 #include "maintenance/frmServicio.h"
-#include "timer/CuadernoRevelado.h"
-#include "timer/frmTemporizador.h"
 
-#include "FixtureTiempos.h"
-#include "ManejoVentana.h"
+#include "devtimes/FixtureTiempos.h"
+#include "devtimes/ManejoVentana.h"
 #include "soporte/DialogosGuion.h"
 
 #include <QAction>
@@ -78,36 +76,6 @@ protected:
 };
 
 } // namespace
-
-// Saved from the timer's log: the open search window shows it, keeping the row the user looks at.
-TEST_F(RecargaPropios, UnTiempoDelCuadernoApareceEnLaBusquedaAbierta) {
-    Ventana v;
-    v.Clic("Kodak Tri-X 400");
-    v.ClicFila(2);
-    ASSERT_EQ(v.Fila(2)[0], "Rodinal");
-    EntradaCuaderno e;
-    e.pelicula = "Kodak Tri-X 400";
-    e.revelador = "Rodinal";
-    e.dilucion = "1+50";
-    e.ei = "800";
-    e.formato = "35 mm";
-    e.decimasBase = e.decimasBano = 200;
-    e.segundosBase = e.segundos = 960;
-    ASSERT_NE(GuardarEnCuaderno(e), 0);
-
-    auto* t = v.anfitrion.Abrir<frmTemporizador>();
-    QCoreApplication::processEvents();
-    auto* log = t->findChild<QListWidget*>("lstCuaderno");
-    ASSERT_EQ(log->count(), 1);
-    Menu(log->viewport(), log->visualItemRect(log->item(0)).center());
-    Elegir(t, "mnuGuardarComoMiTiempo");
-    Guardar(t->findChild<frmTiempoPropio*>());
-    EXPECT_TRUE(Guion().llamadas.empty());
-
-    EXPECT_EQ(Propias(v), QStringList{"Rodinal 800"});
-    EXPECT_EQ(v.ventana->FilaActual(), 2);
-    EXPECT_EQ(v.Fila(2)[0], "Rodinal");
-}
 
 // Clearing in the service window takes the own rows away at once; a row made stale behind the
 // window's back is not edited silently.

@@ -1,0 +1,1 @@
+#include "filmsheet/frmImagenCompleta.h"

@@ -1,0 +1,2 @@
+#include "devtimes/Consultas.h"
+#include "filmsheet/frmImagenCompleta.h"

@@ -1,0 +1,4 @@
+#include "timer/frmTemporizador.h"
+void G(Anfitrion& a) {
+    a.Abierto<frmTemporizador>();
+}
