@@ -1,7 +1,8 @@
 // The notes editor: a 1 MB note with mixed formatting opened and saved as RTF, beside the same
 // content through QTextDocument's own HTML; and the notes list filled with 10,000 notes.
 #include "notes/ConsultasNotas.h"
-#include "notes/TextoRtf.h"
+#include "notes/EscritorRtf.h"
+#include "notes/LectorRtf.h"
 #include "notes/frmNotas.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Anfitrion.h"
