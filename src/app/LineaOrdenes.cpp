@@ -1,6 +1,7 @@
 #include "app/LineaOrdenes.h"
 
-#include "intercambio/MisDatos.h"
+#include "intercambio/ExportacionMisDatos.h"
+#include "intercambio/ImportacionMisDatos.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Esquema.h"
 

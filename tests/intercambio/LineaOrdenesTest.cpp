@@ -2,7 +2,7 @@
 #include "shell/AlmacenDatos.h"
 
 #include "intercambio/DatosMios.h"
-#include "intercambio/MisDatos.h"
+#include "intercambio/ExportacionMisDatos.h"
 #include "notes/ConsultasNotas.h"
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/EntornoAislado.h"

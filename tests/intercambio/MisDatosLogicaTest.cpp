@@ -1,4 +1,5 @@
-#include "intercambio/MisDatos.h"
+#include "intercambio/ExportacionMisDatos.h"
+#include "intercambio/ImportacionMisDatos.h"
 #include "shell/AlmacenDatos.h"
 
 #include "intercambio/DatosMios.h"
