@@ -22,15 +22,6 @@ QString Clave(const QString& texto) {
     return texto.trimmed().toCaseFolded();
 }
 
-// A name as the user means it: no accents, one blank between words, any case.
-QString Plegar(const QString& nombre) {
-    QString sinMarcas;
-    for (const QChar c : nombre.normalized(QString::NormalizationForm_D))
-        if (c.category() != QChar::Mark_NonSpacing)
-            sinMarcas += c;
-    return sinMarcas.simplified().toCaseFolded();
-}
-
 struct Fila {
     const TablaCsv& tabla;
     const FilaCsv& fila;
@@ -89,7 +80,7 @@ private:
         QHash<QString, qint64> mapa;
         for (Consulta c = bd.Consultar(sql); !c.Fin(); c.Siguiente()) {
             const QString nombre = TextoSeguro(c.Campo(1)).trimmed();
-            const QString k = Plegar(nombre);
+            const QString k = PlegarNombre(nombre);
             if (!mapa.contains(k)) {
                 mapa.insert(k, c.Campo(0).toLongLong());
                 if (nombres)
@@ -99,10 +90,16 @@ private:
         return mapa;
     }
 
+    // The key of "the same own time", as the own-time dialog tells one.
     static QString ClaveTiempo(const QString& pelicula, const QString& revelador, const QString& dilucion,
                                const QString& ei, const QString& temperatura) {
-        return Plegar(pelicula) + u'\x1f' + Plegar(revelador) + u'\x1f' + Plegar(dilucion) + u'\x1f' +
-               Plegar(ei) + u'\x1f' + Plegar(temperatura);
+        TiempoPropio t;
+        t.pelicula = pelicula;
+        t.revelador = revelador;
+        t.dilucion = dilucion;
+        t.ei = ei;
+        t.temperatura = temperatura;
+        return ClaveTiempoPropio(t);
     }
 
     // A personal note is its date, title and text, and which of its equals it is (the first, the
@@ -119,7 +116,7 @@ private:
     // The spelling of a film or developer the reference data or the own names already hold, as the
     // user wrote it otherwise.
     QString Nombre(bool pelicula, const QString& escrito) const {
-        const QString k = Plegar(escrito);
+        const QString k = PlegarNombre(escrito);
         for (const auto* nombres : pelicula ? std::array{&nombresPeliculas_, &nombresPeliculasPropias_}
                                             : std::array{&nombresReveladores_, &nombresReveladoresPropios_})
             if (const auto it = nombres->constFind(k); it != nombres->constEnd())
@@ -224,20 +221,20 @@ private:
         const QString columnaId = pelicula ? QStringLiteral("IdPelicula") : QStringLiteral("IdRevelador");
         const QString nombre = f.Texto(QStringLiteral("Nombre"));
         // A name of the reference data is no own name, however it was written.
-        if ((pelicula ? nombresPeliculas_ : nombresReveladores_).contains(Plegar(nombre)))
+        if ((pelicula ? nombresPeliculas_ : nombresReveladores_).contains(PlegarNombre(nombre)))
             return Destino::Existente;
         const Campos campos = {{QStringLiteral("Nombre"), nombre},
                                {QStringLiteral("FechaModif"), ValorBD(f[QStringLiteral("FechaModif")])}};
         return Decidir(
-            pelicula ? peliculasPropias_ : reveladoresPropios_, Plegar(nombre),
+            pelicula ? peliculasPropias_ : reveladoresPropios_, PlegarNombre(nombre),
             [&] { return notas_.Insertar(tabla, campos); },
             [&](qint64 id) { notas_.Actualizar(tabla, columnaId, id, campos); });
     }
 
     Destino NotaPeliRev(const Fila& f) {
         const QString vista = f.Texto(QStringLiteral("Vista"));
-        const auto pelicula = peliculas_.constFind(Plegar(f.Texto(kPeliculaMisDatos)));
-        const auto revelador = reveladores_.constFind(Plegar(f.Texto(kReveladorMisDatos)));
+        const auto pelicula = peliculas_.constFind(PlegarNombre(f.Texto(kPeliculaMisDatos)));
+        const auto revelador = reveladores_.constFind(PlegarNombre(f.Texto(kReveladorMisDatos)));
         if (pelicula == peliculas_.constEnd() || revelador == reveladores_.constEnd()) {
             motivo_ = pelicula == peliculas_.constEnd()
                           ? QString(u"la película \u00ab" + f.Texto(kPeliculaMisDatos) +
@@ -262,7 +259,7 @@ private:
     }
 
     Destino NotaFormula(const Fila& f) {
-        const auto formula = formulas_.constFind(Plegar(f.Texto(QStringLiteral("Formula"))));
+        const auto formula = formulas_.constFind(PlegarNombre(f.Texto(QStringLiteral("Formula"))));
         if (formula == formulas_.constEnd()) {
             motivo_ =
                 u"la fórmula \u00ab" + f.Texto(QStringLiteral("Formula")) + u"\u00bb no está en los datos";
