@@ -1,7 +1,7 @@
 #include "app/LineaOrdenes.h"
 
-#include "intercambio/ExportacionMisDatos.h"
-#include "intercambio/ImportacionMisDatos.h"
+#include "exchange/ExportacionMisDatos.h"
+#include "exchange/ImportacionMisDatos.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Esquema.h"
 

@@ -1,7 +1,7 @@
 #include "maintenance/frmServicio.h"
 
-#include "intercambio/ExportacionMisDatos.h"
-#include "intercambio/ImportacionMisDatos.h"
+#include "exchange/ExportacionMisDatos.h"
+#include "exchange/ImportacionMisDatos.h"
 #include "maintenance/CopiaSeguridad.h"
 #include "maintenance/Fondos.h"
 #include "shell/Anfitrion.h"

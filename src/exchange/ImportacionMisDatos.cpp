@@ -1,4 +1,4 @@
-#include "intercambio/ImportacionMisDatos.h"
+#include "exchange/ImportacionMisDatos.h"
 
 #include "devtimes/TiemposPropios.h"
 #include "shell/AlmacenDatos.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "intercambio/Contenedor.h"
+#include "exchange/Contenedor.h"
 #include "shell/Csv.h"
 
 #include <QString>

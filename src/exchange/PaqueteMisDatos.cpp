@@ -1,4 +1,4 @@
-#include "intercambio/PaqueteMisDatos.h"
+#include "exchange/PaqueteMisDatos.h"
 
 #include "devtimes/FormularioTiempoPropio.h"
 #include "shell/AlmacenDatos.h"

@@ -1,9 +1,9 @@
-#include "intercambio/ExportacionMisDatos.h"
-#include "intercambio/ImportacionMisDatos.h"
+#include "exchange/ExportacionMisDatos.h"
+#include "exchange/ImportacionMisDatos.h"
 #include "shell/AlmacenDatos.h"
 
 #include "devtimes/FixtureTiempos.h"
-#include "intercambio/DatosMios.h"
+#include "exchange/DatosMios.h"
 #include "soporte/CarpetaPruebas.h"
 
 #include <QDir>

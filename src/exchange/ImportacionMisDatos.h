@@ -1,6 +1,6 @@
 #pragma once
 
-#include "intercambio/PaqueteMisDatos.h"
+#include "exchange/PaqueteMisDatos.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "intercambio/ExportacionMisDatos.h"
+#include "exchange/ExportacionMisDatos.h"
 
 #include "shell/AlmacenDatos.h"
 
