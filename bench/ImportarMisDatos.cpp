@@ -1,7 +1,8 @@
 // Export and import of the user's data with 50,000 own times: into empty tables, again over
 // everything already there, and the export itself. Then the peak memory of reading a ZIP package
 // of 200,000 own times and importing it, as the service window does.
-#include "intercambio/MisDatos.h"
+#include "exchange/ExportacionMisDatos.h"
+#include "exchange/ImportacionMisDatos.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Esquema.h"
 #include "shell/Rutas.h"

@@ -2,7 +2,8 @@
 // content through QTextDocument's own HTML; and the notes list filled with 10,000 notes.
 #include "AnfitrionBanco.h"
 #include "notes/ConsultasNotas.h"
-#include "notes/TextoRtf.h"
+#include "notes/EscritorRtf.h"
+#include "notes/LectorRtf.h"
 #include "notes/frmNotas.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Esquema.h"

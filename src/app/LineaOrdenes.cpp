@@ -1,6 +1,7 @@
 #include "app/LineaOrdenes.h"
 
-#include "intercambio/MisDatos.h"
+#include "exchange/ExportacionMisDatos.h"
+#include "exchange/ImportacionMisDatos.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Esquema.h"
 

@@ -256,38 +256,47 @@ QString DescribirTiempoPropio(const TiempoPropio& t) {
     return r;
 }
 
-bool MismaClave(const TiempoPropio& a, const TiempoPropio& b) {
-    auto igual = [](const QString& x, const QString& y) { return Plegado(x) == Plegado(y); };
-    return igual(a.pelicula, b.pelicula) && igual(a.revelador, b.revelador) &&
-           igual(a.dilucion, b.dilucion) && igual(a.ei, b.ei) && igual(a.temperatura, b.temperatura);
+QString PlegarNombre(const QString& nombre) {
+    QString sinMarcas;
+    for (const QChar c : nombre.normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing)
+            sinMarcas += c;
+    return sinMarcas.simplified().toCaseFolded();
+}
+
+QString ClaveTiempoPropio(const TiempoPropio& t) {
+    return PlegarNombre(t.pelicula) + u'\x1f' + PlegarNombre(t.revelador) + u'\x1f' +
+           PlegarNombre(t.dilucion) + u'\x1f' + PlegarNombre(t.ei) + u'\x1f' + PlegarNombre(t.temperatura);
 }
 
 std::optional<qint64> BuscarTiempoIgual(const TiempoPropio& t) {
     BaseDatos* bd = NotesDb();
     if (!bd)
         return std::nullopt;
-    for (Consulta c =
-             bd->Consultar(u"SELECT * FROM " + kTablaTiempos + u" WHERE Pelicula = ? AND Revelador = ?",
-                           {t.pelicula.trimmed(), t.revelador.trimmed()});
-         !c.Fin(); c.Siguiente()) {
+    // Every row: the engine's comparison of names does not fold accents and blanks as the key does.
+    const QString clave = ClaveTiempoPropio(t);
+    for (Consulta c = bd->Consultar(u"SELECT * FROM " + kTablaTiempos + u" ORDER BY IdTiempo"); !c.Fin();
+         c.Siguiente()) {
         const TiempoPropio otro = LeerFila(c);
-        if (otro.id != t.id && MismaClave(otro, t))
+        if (otro.id != t.id && ClaveTiempoPropio(otro) == clave)
             return otro.id;
     }
     return std::nullopt;
 }
 
-qint64 GuardarTiempoPropio(const TiempoPropio& t) {
+qint64 GuardarTiempoPropio(const TiempoPropio& t, std::optional<qint64> igual) {
     BaseDatos* bd = NotesDb();
     if (!bd)
         throw ErrorBD(QStringLiteral("La base de datos de notas no está abierta."));
     Transaccion tx(*bd);
     AnotarNombrePropio(*bd, true, t.pelicula);
     AnotarNombrePropio(*bd, false, t.revelador);
-    qint64 id = t.id;
+    qint64 id = t.id != 0 ? t.id : igual.value_or(0);
     // A time deleted meanwhile is written anew rather than lost.
     if (id == 0 || bd->Actualizar(kTablaTiempos, QStringLiteral("IdTiempo"), id, CamposDe(t)) == 0)
         id = bd->Insertar(kTablaTiempos, CamposDe(t));
+    if (igual && *igual != id)
+        bd->Ejecutar(u"DELETE FROM " + kTablaTiempos + u" WHERE IdTiempo = ?", {*igual});
     tx.Confirmar();
     AvisarDatosPropiosCambiados();
     return id;

@@ -60,14 +60,20 @@ std::vector<FilaTiempos> MezclarFilas(std::vector<QStringList> referencia,
 // The readable notes of an own row.
 QString DescribirTiempoPropio(const TiempoPropio& t);
 
-// Another stored own time with the same film, developer, dilution, EI and temperature.
+// A name as the user means it: no accents, one blank between words, any case.
+QString PlegarNombre(const QString& nombre);
+// The one rule for "the same own time", in the own-time dialog and in the import alike: film,
+// developer, dilution, EI and temperature, each folded as PlegarNombre does. Equal keys are one
+// entry in the user's eyes.
+QString ClaveTiempoPropio(const TiempoPropio& t);
+
+// Another stored own time with the same key.
 std::optional<qint64> BuscarTiempoIgual(const TiempoPropio& t);
 // Appends (id 0) or rewrites the time, and records as own the film and developer the reference
-// list lacks, in one transaction. Returns the time's id.
-qint64 GuardarTiempoPropio(const TiempoPropio& t);
+// list lacks, in one transaction. igual: the equal own time (BuscarTiempoIgual) the user chose to
+// replace, in the same transaction: a new time takes its place, an edited one stays and the equal
+// one goes. Returns the time's id.
+qint64 GuardarTiempoPropio(const TiempoPropio& t, std::optional<qint64> igual = std::nullopt);
 void BorrarTiempoPropio(qint64 id);
 // Every own time, film and developer, in one transaction.
 void BorrarTodosMisTiempos();
-// Whether two own times are the same entry in the user's eyes (film, developer, dilution, EI,
-// temperature; trimmed, case-insensitive).
-bool MismaClave(const TiempoPropio& a, const TiempoPropio& b);

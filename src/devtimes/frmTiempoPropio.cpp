@@ -191,12 +191,7 @@ void frmTiempoPropio::accept() {
             if (Dialogo().PreguntarSiNo(kTitulo, texto, Icono::Pregunta) != Respuesta::Si)
                 return;
         }
-        // A new time takes the place of the equal one; an edited one stays and the equal one goes.
-        if (igual && t.id == 0)
-            t.id = *igual;
-        t.id = GuardarTiempoPropio(t);
-        if (igual && *igual != t.id)
-            BorrarTiempoPropio(*igual);
+        t.id = GuardarTiempoPropio(t, igual);
     } catch (const ErrorBD& e) {
         Dialogo().Informar(kTitulo, u"No se pudo guardar el tiempo: " + e.Descripcion(), Icono::Exclamacion);
         return;

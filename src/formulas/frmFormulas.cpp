@@ -1,5 +1,6 @@
 #include "formulas/frmFormulas.h"
 
+#include "formulas/DisposicionFormulas.h"
 #include "formulas/EscalaFormula.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Anfitrion.h"
@@ -30,10 +31,6 @@ const QString kTodas = QStringLiteral("(Todas)");
 constexpr int kColumnas = 4;
 constexpr int kColumnaCantidad = 2;
 constexpr int kAnchos[kColumnas] = {750, 3000, 1050, 900};
-constexpr int kAltoPanel = 600;
-constexpr int kGridArriba = 1080;
-constexpr int kAltoGrid = 4590;
-constexpr int kAnchoBoton = 1800;
 // The window as designed, in pixels: every documented place fits inside.
 constexpr QSize kTamanoDisenado(840, 680);
 
@@ -48,8 +45,8 @@ QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, int i
     return l;
 }
 
-QPlainTextEdit* Caja(QWidget* padre, const char* nombre, int alto, bool soloLectura) {
-    auto* c = CrearControl<QPlainTextEdit>(padre, nombre, 0, 0, 2000, alto);
+QPlainTextEdit* Caja(QWidget* padre, const char* nombre, bool soloLectura) {
+    auto* c = CrearControl<QPlainTextEdit>(padre, nombre, 0, 0, 0, 0);
     c->setReadOnly(soloLectura);
     AjustarALineas(c);
     c->setFont(FuenteInterfaz());
@@ -59,23 +56,6 @@ QPlainTextEdit* Caja(QWidget* padre, const char* nombre, int alto, bool soloLect
 void Titulo(QLabel* etiqueta) {
     etiqueta->setFont(FuenteInterfaz(8.5, true));
     ColorTexto(etiqueta, ColorTitulo);
-}
-
-// Place in twips, keeping the control's height.
-void Mover(QWidget* c, int izquierda, int arriba, int ancho) {
-    ColocarTwips(c, izquierda, arriba, ancho, PixelesATwips(c->height()));
-}
-
-int Arriba(const QWidget* c) {
-    return PixelesATwips(c->y());
-}
-
-int Alto(const QWidget* c) {
-    return PixelesATwips(c->height());
-}
-
-int Ancho(const QWidget* c) {
-    return PixelesATwips(c->width());
 }
 
 } // namespace
@@ -88,10 +68,11 @@ frmFormulas::frmFormulas(Anfitrion& anfitrion, QWidget* padre) : VentanaModulo(p
     ConfigurarGrid();
     FijarTamanoDisenado(kTamanoDisenado);
     resize(kTamanoDisenado);
+    DistribuirControles();
 }
 
 void frmFormulas::CrearControles() {
-    picPanel_ = CrearControl<QWidget>(this, "picPanel", 0, 0, 12600, kAltoPanel);
+    picPanel_ = CrearControl<QWidget>(this, "picPanel", 0, 0, 0, 0);
     ColorFondo(picPanel_, ColorPanel);
     lblBuscar_ = Etiqueta(picPanel_, "lblBuscar", QStringLiteral("Búsqueda:"), 120, 180, 900, 270);
     txtFiltro_ = CrearControl<QLineEdit>(picPanel_, "txtFiltro", 1020, 135, 2700, 330);
@@ -104,64 +85,62 @@ void frmFormulas::CrearControles() {
     for (QWidget* c : std::initializer_list<QWidget*>{txtFiltro_, cboCat_, lblConteo_})
         c->setFont(FuenteInterfaz());
 
-    lstFormulas_ = CrearControl<QListWidget>(this, "lstFormulas", 120, 660, 3120, 9000);
+    lstFormulas_ = CrearControl<QListWidget>(this, "lstFormulas", 0, 0, 0, 0);
     lstFormulas_->setFont(FuenteInterfaz());
     lstFormulas_->setUniformItemSizes(true);
 
-    picDetalle_ = CrearControl<QWidget>(this, "picDetalle", 3360, 660, 9120, 9000);
+    picDetalle_ = CrearControl<QWidget>(this, "picDetalle", 0, 0, 0, 0);
     QWidget* d = picDetalle_;
-    lblNombre_ = Etiqueta(d, "lblNombre", QString(), 0, 30, 9000, 420);
+    lblNombre_ = Etiqueta(d, "lblNombre", QString(), 0, 0, 0, 0);
     lblNombre_->setFont(FuenteInterfaz(13, true));
     ColorTexto(lblNombre_, ColorTitulo);
-    lblSubtitulo_ = Etiqueta(d, "lblSubtitulo", QString(), 0, 465, 6400, 285);
+    lblSubtitulo_ = Etiqueta(d, "lblSubtitulo", QString(), 0, 0, 0, 0);
     lblSubtitulo_->setFont(FuenteInterfaz(9));
     lblSubtitulo_->setStyleSheet(QStringLiteral("font-style: italic"));
-    lblTipoBadge_ = Etiqueta(d, "lblTipoBadge", QString(), 6600, 465, 2400, 285);
+    lblTipoBadge_ = Etiqueta(d, "lblTipoBadge", QString(), 0, 0, 0, 0);
     lblTipoBadge_->setFont(FuenteInterfaz(8.5, true));
     lblTipoBadge_->setAlignment(Qt::AlignCenter);
     ColorFondo(lblTipoBadge_, ColorSeleccion);
     ColorTexto(lblTipoBadge_, ColorTitulo);
-    lblSecIngr_ = Etiqueta(d, "lblSecIngr", QStringLiteral("Ingredientes"), 0, 780, 1300, 270);
+    lblSecIngr_ = Etiqueta(d, "lblSecIngr", QStringLiteral("Ingredientes"), 0, 0, 0, 0);
     Titulo(lblSecIngr_);
 
     // Scaling to the volume mixed, on the heading line of the grid, right-aligned to it.
-    lblEscala_ = Etiqueta(d, "lblEscala", QString(), 1380, 780, 2000, 270);
+    lblEscala_ = Etiqueta(d, "lblEscala", QString(), 0, 0, 0, 0);
     lblEscala_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblEscala_->setFont(FuenteInterfaz(8.5, true));
     ColorTexto(lblEscala_, Tema::CantidadEscalada);
-    lblPreparar_ = Etiqueta(d, "lblPreparar", QStringLiteral("Preparar:"), 3400, 780, 780, 270);
+    lblPreparar_ = Etiqueta(d, "lblPreparar", QStringLiteral("Preparar:"), 0, 0, 0, 0);
     lblPreparar_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    txtVolumen_ = CrearControl<QLineEdit>(d, "txtVolumen", 4200, 750, 660, 315);
+    txtVolumen_ = CrearControl<QLineEdit>(d, "txtVolumen", 0, 0, 0, 0);
     txtVolumen_->setFont(FuenteInterfaz());
     txtVolumen_->setAlignment(Qt::AlignRight);
     txtVolumen_->setText(QStringLiteral("1"));
     txtVolumen_->setToolTip(
         QStringLiteral("Volumen que se va a preparar; la fórmula se publica para 1 litro"));
-    cboUnidadVolumen_ = CrearControl<QComboBox>(d, "cboUnidadVolumen", 4920, 750, 780, 315);
+    cboUnidadVolumen_ = CrearControl<QComboBox>(d, "cboUnidadVolumen", 0, 0, 0, 0);
     cboUnidadVolumen_->setFont(FuenteInterfaz());
     cboUnidadVolumen_->addItems({QStringLiteral("ml"), QStringLiteral("l")});
     cboUnidadVolumen_->setCurrentIndex(1);
 
-    grdIngredientes_ = CrearControl<QTableWidget>(d, "grdIngredientes", 0, kGridArriba, 5900, kAltoGrid);
+    grdIngredientes_ = CrearControl<QTableWidget>(d, "grdIngredientes", 0, 0, 0, 0);
 
-    lblUsoLbl_ = Etiqueta(d, "lblUsoLbl", QStringLiteral("Uso:"), 0, 5970, 1200, 270);
-    txtUso_ = Caja(d, "txtUso", 600, true);
-    lblSecInfo_ = Etiqueta(d, "lblSecInfo", QStringLiteral("Preparación"), 0, 7140, 1500, 270);
+    lblUsoLbl_ = Etiqueta(d, "lblUsoLbl", QStringLiteral("Uso:"), 0, 0, 0, 0);
+    txtUso_ = Caja(d, "txtUso", true);
+    lblSecInfo_ = Etiqueta(d, "lblSecInfo", QStringLiteral("Preparación"), 0, 0, 0, 0);
     Titulo(lblSecInfo_);
-    lblDilLbl_ = Etiqueta(d, "lblDilLbl", QStringLiteral("Dilución"), 0, 7440, 840, 285);
+    lblDilLbl_ = Etiqueta(d, "lblDilLbl", QStringLiteral("Dilución"), 0, 0, 0, 0);
     lblDilLbl_->setFont(FuenteInterfaz());
-    lblDilucion_ = CrearControl<QLineEdit>(d, "lblDilucion", 900, 7440, 5000, 315);
+    lblDilucion_ = CrearControl<QLineEdit>(d, "lblDilucion", 0, 0, 0, 0);
     lblDilucion_->setReadOnly(true);
     lblDilucion_->setFont(FuenteInterfaz());
-    lblNotasLbl_ = Etiqueta(d, "lblNotasLbl", QStringLiteral("Notas:"), 6140, 780, 1500, 270);
-    txtNotas_ = Caja(d, "txtNotas", 1500, true);
-    lblInsLbl_ = Etiqueta(d, "lblInsLbl", QStringLiteral("Instrucciones:"), 6140, 2760, 1500, 270);
-    txtInstrucciones_ = Caja(d, "txtInstrucciones", 2640, true);
-    lblMisNotasLbl_ = Etiqueta(d, "lblMisNotasLbl", QStringLiteral("Mis notas:"), 0, 7980, 1500, 255);
+    lblNotasLbl_ = Etiqueta(d, "lblNotasLbl", QStringLiteral("Notas:"), 0, 0, 0, 0);
+    txtNotas_ = Caja(d, "txtNotas", true);
+    lblInsLbl_ = Etiqueta(d, "lblInsLbl", QStringLiteral("Instrucciones:"), 0, 0, 0, 0);
+    txtInstrucciones_ = Caja(d, "txtInstrucciones", true);
+    lblMisNotasLbl_ = Etiqueta(d, "lblMisNotasLbl", QStringLiteral("Mis notas:"), 0, 0, 0, 0);
     misNotas_ = new CajaNotas(d, "txtMisNotas", "btnGuardarMisNotas");
-    ColocarTwips(misNotas_->Caja(), 0, 0, 2000, 900);
     misNotas_->Caja()->setFont(FuenteInterfaz());
-    ColocarTwips(misNotas_->Boton(), 0, 0, kAnchoBoton, 420);
 
     txtFiltro_->installEventFilter(this);
     lstFormulas_->installEventFilter(this);
@@ -350,7 +329,6 @@ void frmFormulas::LlenarGrid() {
         for (int c = 0; c < kColumnas; ++c)
             g->setItem(0, c, new QTableWidgetItem());
     }
-    DistribuirDetalle();
     g->setUpdatesEnabled(true);
 }
 
@@ -505,77 +483,37 @@ bool frmFormulas::eventFilter(QObject* objeto, QEvent* evento) {
 
 void frmFormulas::DistribuirControles() {
     const QSize cliente = ClienteTwips(this);
-    const int W = cliente.width(), H = cliente.height();
-    if (W <= 0 || H <= 0)
+    if (cliente.width() <= 0 || cliente.height() <= 0)
         return;
-    Mover(picPanel_, 0, 0, W);
-    const int arriba = Alto(picPanel_) + 60;
-    const int altoLista = std::max(600, H - arriba - 60);
-    ColocarTwips(lstFormulas_, 120, arriba, 3120, altoLista);
-    const int anchoDetalle = std::max(2000, W - 3360 - 120);
-    ColocarTwips(picDetalle_, 3360, arriba, anchoDetalle, altoLista);
-    const int D = anchoDetalle - 120;
-
-    int suma = 0;
+    int columnas = 0;
     for (int c = 0; c < kColumnas; ++c)
-        suma += PixelesATwips(grdIngredientes_->columnWidth(c));
-    const int anchoGrid = std::min(suma + 200, D);
-    Mover(grdIngredientes_, 0, Arriba(grdIngredientes_), anchoGrid);
-    ColocarPreparar(anchoGrid);
-
-    const int izquierdaDil = Ancho(lblDilLbl_) + 60;
-    Mover(lblDilucion_, izquierdaDil, Arriba(lblDilucion_), D - izquierdaDil);
-    Mover(lblUsoLbl_, 0, Arriba(lblUsoLbl_), Ancho(lblUsoLbl_));
-    Mover(txtUso_, 0, Arriba(txtUso_), D);
-
-    const int X = anchoGrid + 240;
-    const int anchoDerecha = std::max(1500, D - X);
-    Mover(lblNotasLbl_, X, Arriba(lblNotasLbl_), Ancho(lblNotasLbl_));
-    Mover(txtNotas_, X, Arriba(txtNotas_), anchoDerecha);
-    Mover(lblInsLbl_, X, Arriba(lblInsLbl_), Ancho(lblInsLbl_));
-    Mover(txtInstrucciones_, X, Arriba(txtInstrucciones_), anchoDerecha);
-
-    Mover(lblNombre_, 0, Arriba(lblNombre_), D);
-    Mover(lblSubtitulo_, 0, Arriba(lblSubtitulo_), D - 2600);
-    Mover(lblTipoBadge_, D - 2400, Arriba(lblTipoBadge_), Ancho(lblTipoBadge_));
-    DistribuirDetalle();
-}
-
-void frmFormulas::ColocarPreparar(int anchoGrid) {
-    const int combo = anchoGrid - Ancho(cboUnidadVolumen_);
-    Mover(cboUnidadVolumen_, combo, Arriba(cboUnidadVolumen_), Ancho(cboUnidadVolumen_));
-    const int caja = combo - 60 - Ancho(txtVolumen_);
-    Mover(txtVolumen_, caja, Arriba(txtVolumen_), Ancho(txtVolumen_));
-    const int etiqueta = caja - 60 - Ancho(lblPreparar_);
-    Mover(lblPreparar_, etiqueta, Arriba(lblPreparar_), Ancho(lblPreparar_));
-    const int izquierdaEscala = Ancho(lblSecIngr_) + 80;
-    Mover(lblEscala_, izquierdaEscala, Arriba(lblEscala_), std::max(0, etiqueta - 120 - izquierdaEscala));
-}
-
-void frmFormulas::DistribuirDetalle() {
-    const int E = std::max(2000, Ancho(picDetalle_) - 120);
-    Mover(lblSecIngr_, PixelesATwips(lblSecIngr_->x()), 780, Ancho(lblSecIngr_));
-    Mover(grdIngredientes_, PixelesATwips(grdIngredientes_->x()), kGridArriba, Ancho(grdIngredientes_));
-    const int abajoGrid = kGridArriba + Alto(grdIngredientes_);
-    int y = abajoGrid + 300;
-    Mover(lblUsoLbl_, 0, y, Ancho(lblUsoLbl_));
-    y += 270;
-    Mover(txtUso_, 0, y, Ancho(txtUso_));
-    y += Alto(txtUso_) + 300;
-    Mover(lblSecInfo_, 0, y, Ancho(lblSecInfo_));
-    y += 300;
-    Mover(lblDilLbl_, 0, y, Ancho(lblDilLbl_));
-    Mover(lblDilucion_, PixelesATwips(lblDilucion_->x()), y, Ancho(lblDilucion_));
-    y += Alto(lblDilucion_) + 300;
-    Mover(lblMisNotasLbl_, 0, y, Ancho(lblMisNotasLbl_));
-    y += Alto(lblMisNotasLbl_) + 60;
-    const int anchoMisNotas = E - Ancho(misNotas_->Boton()) - 120;
-    Mover(misNotas_->Caja(), 0, y, anchoMisNotas);
-    Mover(misNotas_->Boton(), anchoMisNotas + 120, y, Ancho(misNotas_->Boton()));
-
-    const int X = PixelesATwips(txtNotas_->x());
-    Mover(lblNotasLbl_, X, kGridArriba - 300, Ancho(lblNotasLbl_));
-    Mover(txtNotas_, X, kGridArriba, Ancho(txtNotas_));
-    Mover(lblInsLbl_, X, kGridArriba + Alto(txtNotas_) + 180, Ancho(lblInsLbl_));
-    Mover(txtInstrucciones_, X, Arriba(lblInsLbl_) + 270, Ancho(txtInstrucciones_));
+        columnas += PixelesATwips(grdIngredientes_->columnWidth(c));
+    const formulas::DisposicionFormulas d =
+        formulas::DisponerFormulas(cliente.width(), cliente.height(), columnas);
+    const std::pair<QWidget*, QRect> lugares[] = {{picPanel_, d.picPanel},
+                                                  {lstFormulas_, d.lstFormulas},
+                                                  {picDetalle_, d.picDetalle},
+                                                  {lblNombre_, d.lblNombre},
+                                                  {lblSubtitulo_, d.lblSubtitulo},
+                                                  {lblTipoBadge_, d.lblTipoBadge},
+                                                  {lblSecIngr_, d.lblSecIngr},
+                                                  {lblEscala_, d.lblEscala},
+                                                  {lblPreparar_, d.lblPreparar},
+                                                  {txtVolumen_, d.txtVolumen},
+                                                  {cboUnidadVolumen_, d.cboUnidadVolumen},
+                                                  {grdIngredientes_, d.grdIngredientes},
+                                                  {lblUsoLbl_, d.lblUsoLbl},
+                                                  {txtUso_, d.txtUso},
+                                                  {lblSecInfo_, d.lblSecInfo},
+                                                  {lblDilLbl_, d.lblDilLbl},
+                                                  {lblDilucion_, d.lblDilucion},
+                                                  {lblMisNotasLbl_, d.lblMisNotasLbl},
+                                                  {misNotas_->Caja(), d.txtMisNotas},
+                                                  {misNotas_->Boton(), d.btnGuardarMisNotas},
+                                                  {lblNotasLbl_, d.lblNotasLbl},
+                                                  {txtNotas_, d.txtNotas},
+                                                  {lblInsLbl_, d.lblInsLbl},
+                                                  {txtInstrucciones_, d.txtInstrucciones}};
+    for (const auto& [control, r] : lugares)
+        ColocarTwips(control, r.x(), r.y(), r.width(), r.height());
 }

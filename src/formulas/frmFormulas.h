@@ -50,8 +50,6 @@ private:
     void CargarIngredientes();
     void LlenarGrid();
     void DistribuirControles();
-    void DistribuirDetalle();
-    void ColocarPreparar(int anchoGrid);
     // Unsaved notes: asks whether to save them. False when the save failed, so that the caller
     // keeps the notes on screen.
     bool ResolverMisNotas();

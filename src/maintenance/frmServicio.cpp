@@ -1,6 +1,7 @@
 #include "maintenance/frmServicio.h"
 
-#include "intercambio/MisDatos.h"
+#include "exchange/ExportacionMisDatos.h"
+#include "exchange/ImportacionMisDatos.h"
 #include "maintenance/CopiaSeguridad.h"
 #include "maintenance/Fondos.h"
 #include "shell/Anfitrion.h"

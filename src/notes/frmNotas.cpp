@@ -1,7 +1,8 @@
 #include "notes/frmNotas.h"
 
+#include "notes/EscritorRtf.h"
 #include "notes/FormatoSeleccion.h"
-#include "notes/TextoRtf.h"
+#include "notes/LectorRtf.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Anfitrion.h"
 #include "shell/Controles.h"

@@ -2,7 +2,8 @@
 #include "devtimes/TiemposPropios.h"
 #include "devtimes/frmPeliculasReveladores.h"
 #include "devtimes/frmTiempoPropio.h"
-#include "intercambio/MisDatos.h"
+#include "exchange/ExportacionMisDatos.h"
+#include "exchange/ImportacionMisDatos.h"
 #include "maintenance/frmServicio.h"
 
 #include "devtimes/FixtureTiempos.h"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "devtimes/TiemposPropios.h"
 #include "shell/AlmacenDatos.h"
 
 #include "soporte/CarpetaPruebas.h"
@@ -17,6 +18,19 @@ inline void Pelicula(int id, const QString& nombre) {
 
 inline void Revelador(int id, const QString& nombre) {
     ReferenceDb()->Insertar("Reveladores", {{"IdRevelador", id}, {"Nombre", nombre}});
+}
+
+// An own time as typed in its dialog, not yet stored.
+inline TiempoPropio Propio(const QString& pelicula, const QString& revelador, const QString& dilucion,
+                           const QString& ei) {
+    TiempoPropio t;
+    t.pelicula = pelicula;
+    t.revelador = revelador;
+    t.dilucion = dilucion;
+    t.ei = ei;
+    t.tiempo35 = QStringLiteral("9:00");
+    t.temperatura = QStringLiteral("20");
+    return t;
 }
 
 // Null stands for a missing value.

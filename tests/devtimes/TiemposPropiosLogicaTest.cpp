@@ -156,6 +156,30 @@ TEST_F(TiemposPropiosTest, IgualesEdicionYBorrado) {
     EXPECT_TRUE(LeerTiemposPropios(true, "Fomapan 400", "").empty());
 }
 
+// Replacing an equal time is one write: a new time takes the equal one's place, an edited one
+// stays and the equal one goes, and a failure on the way leaves both as they were.
+TEST_F(TiemposPropiosTest, ReemplazarUnTiempoIgualEsUnaSolaTransaccion) {
+    const qint64 a = GuardarTiempoPropio(Tiempo("Ilford HP5 Plus", "Rodinal", "800"));
+    const qint64 b = GuardarTiempoPropio(Tiempo("Ilford HP5 Plus", "Rodinal", "1600"));
+    const TiempoPropio nuevo = Tiempo("ilford hp5 plus", "Rodinal", "800", "20", "9:00");
+    ASSERT_EQ(BuscarTiempoIgual(nuevo), a);
+    EXPECT_EQ(GuardarTiempoPropio(nuevo, a), a);
+    EXPECT_EQ(LeerTiempoPropio(a)->tiempo35, "9:00");
+
+    TiempoPropio editado = *LeerTiempoPropio(b);
+    editado.ei = "800";
+    ASSERT_EQ(BuscarTiempoIgual(editado), a);
+    NotesDb()->Ejecutar("CREATE TRIGGER falla BEFORE DELETE ON TiemposPropios "
+                        "BEGIN SELECT RAISE(ABORT, 'disco lleno'); END");
+    EXPECT_THROW(GuardarTiempoPropio(editado, a), ErrorBD);
+    EXPECT_EQ(LeerTiempoPropio(b)->ei, "1600");
+    EXPECT_TRUE(LeerTiempoPropio(a));
+    NotesDb()->Ejecutar("DROP TRIGGER falla");
+    EXPECT_EQ(GuardarTiempoPropio(editado, a), b);
+    EXPECT_FALSE(LeerTiempoPropio(a));
+    EXPECT_EQ(LeerTiempoPropio(b)->ei, "800");
+}
+
 TEST_F(TiemposPropiosTest, UnTiempoConNombreDesconocidoEntraEnLaListaAlRegistrarlo) {
     // As a data update that renamed a film, or an import, leaves it: the time is there, the name not.
     NotesDb()->Insertar("TiemposPropios",

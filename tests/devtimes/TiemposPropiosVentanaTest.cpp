@@ -235,6 +235,35 @@ TEST_F(TiemposPropiosVentana, ElDialogoRechazaNombraElCampoYNoPierdeLoEscrito) {
     EXPECT_EQ(LeerTiemposPropios(true, "Kodak Tri-X 400", "")[0].tiempo35, "11:00");
 }
 
+// Saving over an equal time is one write: when it fails the user is told, and the time edited and
+// the equal one are both as they were.
+TEST_F(TiemposPropiosVentana, ReemplazarUnTiempoIgualQueFallaNoDejaNadaAMedias) {
+    TiempoPropio t = fixture::Propio("Kodak Tri-X 400", "Rodinal", "1+25", "400");
+    const qint64 a = GuardarTiempoPropio(t);
+    t.ei = "800";
+    const qint64 b = GuardarTiempoPropio(t);
+    NotesDb()->Ejecutar("CREATE TRIGGER falla BEFORE DELETE ON TiemposPropios "
+                        "BEGIN SELECT RAISE(ABORT, 'disco lleno'); END");
+
+    frmTiempoPropio d(*LeerTiempoPropio(a));
+    Escribir(&d, "txtEI", "800");
+    Guion().respuestas = {Respuesta::Si};
+    d.accept();
+    ASSERT_EQ(Guion().llamadas.size(), 2u);
+    EXPECT_TRUE(Guion().llamadas[0].texto.contains(QStringLiteral("¿Reemplazarlo")));
+    EXPECT_TRUE(Guion().llamadas[1].texto.startsWith("No se pudo guardar el tiempo"));
+    EXPECT_EQ(LeerTiempoPropio(a)->ei, "400");
+    EXPECT_EQ(LeerTiempoPropio(b)->ei, "800");
+
+    NotesDb()->Ejecutar("DROP TRIGGER falla");
+    Guion().respuestas = {Respuesta::Si};
+    d.accept();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(LeerTiempoPropio(a)->ei, "800");
+    EXPECT_FALSE(LeerTiempoPropio(b));
+    EXPECT_EQ(Contar("TiemposPropios"), 1);
+}
+
 // Names with emoji and right-to-left text, and a 10,000-character note: control characters in the
 // note are refused with a message that leaves the text in the box; without them every character
 // is kept, no-break spaces and tabs included.

@@ -1,7 +1,7 @@
 // An exchange package of the user's data: any bytes, read as the ZIP file or as one of the CSV
 // files of an otherwise sound package (the first byte says which), end in an import or in a
 // refusal that leaves both databases as they were; never a crash or a hang.
-#include "intercambio/MisDatos.h"
+#include "exchange/ImportacionMisDatos.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Esquema.h"
 #include "shell/Rutas.h"

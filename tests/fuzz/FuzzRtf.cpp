@@ -1,4 +1,5 @@
-#include "notes/TextoRtf.h"
+#include "notes/EscritorRtf.h"
+#include "notes/LectorRtf.h"
 
 #include <QByteArray>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "maintenance/frmServicio.h"
 #include "shell/AlmacenDatos.h"
 
-#include "intercambio/DatosMios.h"
+#include "exchange/DatosMios.h"
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/DialogosGuion.h"
 #include "soporte/VentanaPrueba.h"

@@ -1,4 +1,5 @@
-#include "notes/TextoRtf.h"
+#include "notes/CodigosPaginaRtf.h"
+#include "notes/LectorRtf.h"
 
 #include <QTextDocument>
 #include <gtest/gtest.h>

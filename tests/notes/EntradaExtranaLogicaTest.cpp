@@ -2,7 +2,8 @@
 // control characters, emoji, right-to-left scripts and direction marks come back unchanged.
 #include "devtimes/ConsultasTiempos.h"
 #include "notes/ConsultasNotas.h"
-#include "notes/TextoRtf.h"
+#include "notes/EscritorRtf.h"
+#include "notes/LectorRtf.h"
 #include "shell/AlmacenDatos.h"
 
 #include "soporte/CarpetaPruebas.h"

@@ -2,7 +2,7 @@
 
 #include "maintenance/BorradoNotas.h"
 #include "notes/ConsultasNotas.h"
-#include "notes/TextoRtf.h"
+#include "notes/LectorRtf.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Numeros.h"
 #include "shell/Tema.h"

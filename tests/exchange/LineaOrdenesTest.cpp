@@ -1,8 +1,8 @@
 // garvola --exportar / --importar run as a separate process on a prepared program folder.
 #include "shell/AlmacenDatos.h"
 
-#include "intercambio/DatosMios.h"
-#include "intercambio/MisDatos.h"
+#include "exchange/DatosMios.h"
+#include "exchange/ExportacionMisDatos.h"
 #include "notes/ConsultasNotas.h"
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/EntornoAislado.h"

@@ -1,4 +1,4 @@
-#include "intercambio/Contenedor.h"
+#include "exchange/Contenedor.h"
 
 #include "shell/BaseDatos.h"
 

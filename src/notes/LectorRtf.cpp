@@ -1,18 +1,15 @@
-#include "notes/TextoRtf.h"
+#include "notes/LectorRtf.h"
 
-#include "shell/Fuentes.h"
+#include "notes/CodigosPaginaRtf.h"
 #include "shell/TextoAnsi.h"
 
 #include <QColor>
-#include <QGuiApplication>
 #include <QHash>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <map>
 #include <vector>
 
 namespace {
@@ -22,8 +19,6 @@ namespace {
 constexpr int kProfundidadMaxima = 200;
 constexpr int kLargoPalabra = 32;
 constexpr int kSaltoUnicodeMaximo = 8;
-constexpr int kMediosPuntosMaximo = 3276;
-constexpr int kCodigoSimbolo = -2;
 
 // Nota: a footnote's text, shown inline in brackets where its mark stands, so it keeps its place
 // in a note that has no pages to put it at the foot of. Forma: a drawing whose only text of the
@@ -65,69 +60,6 @@ struct FuenteRtf {
     QString nombre;
     int codigoPagina = 0; // 0: the document's
 };
-
-bool Admitido(int cp) {
-    const QList<int>& lista = CodigosPaginaRtf();
-    return std::find(lista.begin(), lista.end(), cp) != lista.end();
-}
-
-bool EsDbcs(int cp) {
-    return cp == 932 || cp == 936 || cp == 949 || cp == 950 || cp == 1361;
-}
-
-// The bytes that begin a character of two bytes in a double-byte page.
-bool EsPrimerByte(int cp, unsigned char b) {
-    switch (cp) {
-    case 932:
-        return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-    case 1361:
-        return (b >= 0x84 && b <= 0xD3) || (b >= 0xD8 && b <= 0xDE) || (b >= 0xE0 && b <= 0xF9);
-    default:
-        return b >= 0x81 && b <= 0xFE;
-    }
-}
-
-int CodigoDeCharset(int charset) {
-    switch (charset) {
-    case 2:
-        return kCodigoSimbolo;
-    case 77:
-        return 10000;
-    case 128:
-        return 932;
-    case 129:
-        return 949;
-    case 130:
-        return 1361;
-    case 134:
-        return 936;
-    case 136:
-        return 950;
-    case 161:
-        return 1253;
-    case 162:
-        return 1254;
-    case 163:
-        return 1258;
-    case 177:
-        return 1255;
-    case 178:
-        return 1256;
-    case 186:
-        return 1257;
-    case 204:
-        return 1251;
-    case 222:
-        return 874;
-    case 238:
-        return 1250;
-    case 254:
-    case 255:
-        return 437;
-    default:
-        return 0;
-    }
-}
 
 // Destinations whose content is never text of the note (a drawing's result is a copy of it for
 // readers that do not know drawings).
@@ -478,7 +410,7 @@ private:
             } else if (p == u"fcharset") {
                 codigoDefinido_ = CodigoDeCharset(valor);
             } else if (p == u"cpg") {
-                codigoDefinido_ = Admitido(valor) ? valor : 0;
+                codigoDefinido_ = CodigoPaginaAdmitido(valor) ? valor : 0;
             } else if (p == u"u" && hayParametro) {
                 Unicode(valor);
             }
@@ -518,7 +450,7 @@ private:
         } else if (p == u"deleted") {
             e.car.borrado = activo;
         } else if (p == u"fs") {
-            e.car.medios = std::clamp(valor, 0, kMediosPuntosMaximo);
+            e.car.medios = std::clamp(valor, 0, kMediosPuntosMaximoRtf);
         } else if (p == u"f") {
             VaciarBytes();
             e.car.fuente = std::max(valor, 0);
@@ -540,7 +472,7 @@ private:
         } else if (p == u"deff") {
             fuenteDefecto_ = std::max(valor, 0);
         } else if (p == u"ansicpg") {
-            if (Admitido(valor))
+            if (CodigoPaginaAdmitido(valor))
                 codigoDocumento_ = valor;
         } else if (p == u"mac") {
             codigoDocumento_ = 10000;
@@ -578,7 +510,7 @@ private:
 
     void Byte(unsigned char b) {
         const int cp = CodigoActual();
-        if (EsDbcs(cp)) {
+        if (EsPaginaDobleByte(cp)) {
             if (!bytes_.isEmpty() && codigoBytes_ == cp) {
                 bytes_.append(char(b));
                 VaciarBytes();
@@ -598,7 +530,7 @@ private:
         }
         VaciarBytes();
         if (cp != codigoTabla_) {
-            tabla_ = &Tabla(cp);
+            tabla_ = &TablaBytes(cp);
             codigoTabla_ = cp;
         }
         const char16_t c = (*tabla_)[b];
@@ -614,22 +546,6 @@ private:
         if (texto.isEmpty())
             texto = QStringLiteral("\uFFFD");
         Agregar(texto);
-    }
-
-    static const std::array<char16_t, 256>& Tabla(int cp) {
-        // A symbol face's bytes are its glyphs' codes.
-        static const std::array<char16_t, 256> simbolo = [] {
-            std::array<char16_t, 256> t;
-            for (int i = 0; i < 256; ++i)
-                t[i] = char16_t(i);
-            return t;
-        }();
-        if (cp == kCodigoSimbolo)
-            return simbolo;
-        if (const auto* tabla = TablaCodigoPagina(cp))
-            return *tabla;
-        const auto* ansi = TablaCodigoPagina(1252);
-        return ansi ? *ansi : simbolo;
     }
 
     void Agregar(QStringView texto) {
@@ -828,203 +744,7 @@ private:
     bool espacioNota_ = false;
 };
 
-// ---- Writing ----
-
-struct Rasgos {
-    QString fuente;
-    int medios = 22;
-    bool negrita = false;
-    bool cursiva = false;
-    bool subrayado = false;
-    QColor color; // invalid: automatic
-};
-
-Rasgos Resolver(const QTextCharFormat& f, const QFont& base) {
-    Rasgos r;
-    const QStringList familias = f.fontFamilies().toStringList();
-    if (!familias.isEmpty() && !familias.first().isEmpty())
-        r.fuente = familias.first();
-    else if (!f.stringProperty(QTextFormat::FontFamily).isEmpty())
-        r.fuente = f.stringProperty(QTextFormat::FontFamily);
-    else
-        r.fuente = base.family();
-    const double puntos = f.fontPointSize() > 0 ? f.fontPointSize() : base.pointSizeF();
-    r.medios = puntos > 0 ? std::clamp(int(std::lround(puntos * 2)), 1, kMediosPuntosMaximo) : 24;
-    r.negrita = f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() >= QFont::DemiBold : base.bold();
-    r.cursiva = f.fontItalic();
-    r.subrayado = f.fontUnderline();
-    if (f.foreground().style() != Qt::NoBrush)
-        r.color = f.foreground().color();
-    return r;
-}
-
-bool EsCaraSimbolo(const QString& fuente) {
-    static const QStringList conocidas = {QStringLiteral("Symbol"),      QStringLiteral("Wingdings"),
-                                          QStringLiteral("Wingdings 2"), QStringLiteral("Wingdings 3"),
-                                          QStringLiteral("Webdings"),    QStringLiteral("Marlett")};
-    if (conocidas.contains(fuente, Qt::CaseInsensitive))
-        return true;
-    // Asking the installed faces needs the application's font database.
-    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) && CharsetFuente(fuente) == 2;
-}
-
-class EscritorRtf {
-public:
-    explicit EscritorRtf(const QTextDocument& documento) : doc_(documento), base_(documento.defaultFont()) {}
-
-    QString Escribir() {
-        // First pass: the faces and colours used, for the tables.
-        for (QTextBlock b = doc_.begin(); b.isValid(); b = b.next()) {
-            bool vacio = true;
-            for (auto it = b.begin(); !it.atEnd(); ++it) {
-                const QTextFragment fr = it.fragment();
-                if (fr.isValid()) {
-                    Registrar(Resolver(fr.charFormat(), base_));
-                    vacio = false;
-                }
-            }
-            if (vacio)
-                Registrar(Resolver(b.charFormat(), base_));
-        }
-        if (fuentes_.isEmpty())
-            fuentes_ << base_.family();
-
-        salida_.reserve(doc_.characterCount() * 2 + 256);
-        salida_ += "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
-        for (int i = 0; i < fuentes_.size(); ++i) {
-            salida_ += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset" +
-                       QByteArray(EsCaraSimbolo(fuentes_[i]) ? "2" : "0") + ' ';
-            EscribirTexto(fuentes_[i]);
-            salida_ += ";}";
-        }
-        salida_ += "}\r\n";
-        if (!colores_.isEmpty()) {
-            salida_ += "{\\colortbl ;";
-            for (const QColor& c : colores_)
-                salida_ += "\\red" + QByteArray::number(c.red()) + "\\green" + QByteArray::number(c.green()) +
-                           "\\blue" + QByteArray::number(c.blue()) + ';';
-            salida_ += "}\r\n";
-        }
-        salida_ += "\\viewkind4\\uc1";
-
-        for (QTextBlock b = doc_.begin(); b.isValid(); b = b.next()) {
-            salida_ += "\\pard";
-            const Qt::Alignment al = b.blockFormat().alignment();
-            if (al & Qt::AlignHCenter)
-                salida_ += "\\qc";
-            else if (al & Qt::AlignRight)
-                salida_ += "\\qr";
-            else if (al & Qt::AlignJustify)
-                salida_ += "\\qj";
-            espacio_ = true;
-            bool vacio = true;
-            for (auto it = b.begin(); !it.atEnd(); ++it) {
-                const QTextFragment fr = it.fragment();
-                if (!fr.isValid())
-                    continue;
-                Cambiar(Resolver(fr.charFormat(), base_));
-                EscribirTexto(fr.text());
-                vacio = false;
-            }
-            if (vacio)
-                Cambiar(Resolver(b.charFormat(), base_));
-            salida_ += "\\par\r\n";
-            espacio_ = false;
-        }
-        salida_ += "}\r\n";
-        return QString::fromLatin1(salida_);
-    }
-
-private:
-    void Registrar(const Rasgos& r) {
-        if (!indiceFuente_.contains(r.fuente)) {
-            indiceFuente_.insert(r.fuente, int(fuentes_.size()));
-            fuentes_ << r.fuente;
-        }
-        if (r.color.isValid() && !colores_.contains(r.color))
-            colores_ << r.color;
-    }
-
-    void Palabra(const char* palabra, int valor = INT32_MIN) {
-        salida_ += '\\';
-        salida_ += palabra;
-        if (valor != INT32_MIN)
-            salida_ += QByteArray::number(valor);
-        espacio_ = true;
-    }
-
-    void Cambiar(const Rasgos& r) {
-        const bool todo = !hayActual_;
-        if (todo || r.fuente != actual_.fuente)
-            Palabra("f", indiceFuente_.value(r.fuente));
-        if (todo || r.medios != actual_.medios)
-            Palabra("fs", r.medios);
-        if (todo || r.negrita != actual_.negrita)
-            Palabra(r.negrita ? "b" : "b0");
-        if (todo || r.cursiva != actual_.cursiva)
-            Palabra(r.cursiva ? "i" : "i0");
-        if (todo || r.subrayado != actual_.subrayado)
-            Palabra(r.subrayado ? "ul" : "ulnone");
-        if (todo || r.color != actual_.color)
-            Palabra("cf", r.color.isValid() ? int(colores_.indexOf(r.color)) + 1 : 0);
-        actual_ = r;
-        hayActual_ = true;
-    }
-
-    void EscribirTexto(const QString& texto) {
-        for (const QChar qc : texto) {
-            const char16_t c = qc.unicode();
-            if (c == u'\\' || c == u'{' || c == u'}') {
-                Separar();
-                salida_ += '\\';
-                salida_ += char(c);
-            } else if (c == u'\t') {
-                Palabra("tab");
-            } else if (c == u'\x2028' || c == u'\n' || c == u'\x2029') {
-                Palabra("line");
-            } else if (c == u'\xA0') {
-                Separar();
-                salida_ += "\\~";
-            } else if (c == u'\xFFFC') {
-                // An embedded object's mark: the object itself is not written.
-            } else if (c >= 0x20 && c < 0x80) {
-                Separar();
-                salida_ += char(c);
-            } else {
-                Palabra("u", c > 0x7FFF ? int(c) - 65536 : int(c));
-                salida_ += '?';
-                espacio_ = false;
-            }
-        }
-    }
-
-    // The blank that ends a control word before text.
-    void Separar() {
-        if (espacio_) {
-            salida_ += ' ';
-            espacio_ = false;
-        }
-    }
-
-    const QTextDocument& doc_;
-    QFont base_;
-    QStringList fuentes_;
-    QHash<QString, int> indiceFuente_;
-    QList<QColor> colores_;
-    QByteArray salida_;
-    Rasgos actual_;
-    bool hayActual_ = false;
-    bool espacio_ = false;
-};
-
 } // namespace
-
-const QList<int>& CodigosPaginaRtf() {
-    static const QList<int> lista = {437,  737,  775,  850,  852,  855,  857,  860,  861,  862,  863,
-                                     864,  865,  866,  869,  874,  932,  936,  949,  950,  1250, 1251,
-                                     1252, 1253, 1254, 1255, 1256, 1257, 1258, 1361, 10000};
-    return lista;
-}
 
 void LeerRtf(QStringView rtf, QTextDocument& documento) {
     const bool deshacer = documento.isUndoRedoEnabled();
@@ -1042,8 +762,4 @@ void LeerRtf(QStringView rtf, QTextDocument& documento) {
 void LeerRtf(const QByteArray& rtf, QTextDocument& documento) {
     const QString texto = DesdeAnsi(rtf);
     LeerRtf(QStringView(texto), documento);
-}
-
-QString EscribirRtf(const QTextDocument& documento) {
-    return EscritorRtf(documento).Escribir();
 }

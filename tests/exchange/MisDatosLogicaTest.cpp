@@ -1,7 +1,9 @@
-#include "intercambio/MisDatos.h"
+#include "exchange/ExportacionMisDatos.h"
+#include "exchange/ImportacionMisDatos.h"
 #include "shell/AlmacenDatos.h"
 
-#include "intercambio/DatosMios.h"
+#include "devtimes/FixtureTiempos.h"
+#include "exchange/DatosMios.h"
 #include "soporte/CarpetaPruebas.h"
 
 #include <QDir>
@@ -350,6 +352,38 @@ TEST_F(MisDatosTest, LosNombresDeReferenciaSeReconocenSinMayusculasAcentosNiEspa
               (QStringList{"P|Foma Fomapan|<null>", "P|fomapan foma|<null>",
                            "T|Foma Fomapan|Rodinal|1+25|100|7:00|<null>|<null>|20|<null>|<null>|<null>",
                            "T|Ilford HP5 Plus|Rodinal|1+50|400|9:00|<null>|<null>|20|<null>|<null>|<null>"}));
+}
+
+// The own-time dialog and the import tell "the same own time" by one rule: what one takes for an
+// equal time, so does the other.
+TEST_F(MisDatosTest, UnTiempoIgualLoEsParaElDialogoYParaLaImportacion) {
+    CarpetaPruebas carpeta;
+    datos_mios::LlenarReferencia();
+    const TiempoPropio guardado = fixture::Propio("Ilford HP5 Plus", "Rodinal", "1+50", "400");
+    const qint64 id = GuardarTiempoPropio(guardado);
+    const QByteArray cabecera = "Pelicula,Revelador,Dilucion,EI,Tiempo35,Tiempo120,TiempoHoja,Temperatura,"
+                                "Agitacion,Nota,FechaModif\r\n";
+
+    // Typed again with other accents, case and blanks.
+    TiempoPropio escrito = guardado;
+    escrito.id = 0;
+    escrito.pelicula = "ílford  HP5 plus";
+    escrito.revelador = "RODINAL ";
+    EXPECT_EQ(ClaveTiempoPropio(escrito), ClaveTiempoPropio(guardado));
+    EXPECT_EQ(BuscarTiempoIgual(escrito), id);
+    PlanImportacion plan = PlanificarImportacion(
+        LeerMisDatos(Paquete({{ArchivoClase(ClaseDatos::TiemposPropios),
+                               cabecera + "ílford  HP5 plus,RODINAL ,1+50,400,10:00,,,20,,,\r\n"}})));
+    EXPECT_EQ(plan.conteos[size_t(ClaseDatos::TiemposPropios)].existentes, 1);
+    EXPECT_EQ(plan.conteos[size_t(ClaseDatos::TiemposPropios)].nuevos, 0);
+
+    // Another dilution is another time for both.
+    escrito.dilucion = "1+25";
+    EXPECT_FALSE(BuscarTiempoIgual(escrito));
+    plan = PlanificarImportacion(
+        LeerMisDatos(Paquete({{ArchivoClase(ClaseDatos::TiemposPropios),
+                               cabecera + "ílford  HP5 plus,RODINAL ,1+25,400,10:00,,,20,,,\r\n"}})));
+    EXPECT_EQ(plan.conteos[size_t(ClaseDatos::TiemposPropios)].nuevos, 1);
 }
 
 TEST_F(MisDatosTest, UnPaquetePequenoDeMillonesDeCamposOFilasSeRechazaAlLeerlas) {

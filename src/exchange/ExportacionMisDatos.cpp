@@ -1,0 +1,112 @@
+#include "exchange/ExportacionMisDatos.h"
+
+#include "shell/AlmacenDatos.h"
+
+#include <QDateTime>
+#include <QVariant>
+
+namespace {
+
+// The rows of a query on tabla; none when the file predates the table and could not be completed
+// (a read-only NotesDb still exports its personal notes).
+std::vector<std::vector<ValorCsv>> Filas(BaseDatos& bd, const QString& tabla, const QString& sql,
+                                         int columnas) {
+    std::vector<std::vector<ValorCsv>> filas;
+    if (!bd.ExisteTabla(tabla))
+        return filas;
+    for (Consulta c = bd.Consultar(sql); !c.Fin(); c.Siguiente()) {
+        std::vector<ValorCsv> fila;
+        for (int i = 0; i < columnas; ++i)
+            fila.push_back(ValorCsvDe(c.Campo(i)));
+        filas.push_back(std::move(fila));
+    }
+    return filas;
+}
+
+std::vector<std::vector<ValorCsv>> NotasPorNombre(BaseDatos& ref, ResumenExportacion& resumen) {
+    std::vector<std::vector<ValorCsv>> filas;
+    for (const QString& vista : {kPeliculaMisDatos, kReveladorMisDatos}) {
+        const QString tabla = TablaNotasMisDatos(vista);
+        Consulta c =
+            ref.Consultar(u"SELECT n.IdPelicula, n.IdRevelador, p.Nombre, r.Nombre, n.Texto, n.FechaModif "
+                          u"FROM " +
+                          tabla +
+                          u" AS n LEFT JOIN Peliculas AS p ON p.IdPelicula = n.IdPelicula "
+                          u"LEFT JOIN Reveladores AS r ON r.IdRevelador = n.IdRevelador ORDER BY n.IdNota");
+        for (; !c.Fin(); c.Siguiente()) {
+            if (c.Campo(2).isNull() || c.Campo(3).isNull()) {
+                resumen.omitidas << tabla + u": la nota de la película " + TextoSeguro(c.Campo(0)) +
+                                        u" y el revelador " + TextoSeguro(c.Campo(1)) +
+                                        u" no tiene película o revelador en los datos.";
+                continue;
+            }
+            filas.push_back({vista, ValorCsvDe(c.Campo(2)), ValorCsvDe(c.Campo(3)), ValorCsvDe(c.Campo(4)),
+                             ValorCsvDe(c.Campo(5))});
+        }
+    }
+    return filas;
+}
+
+} // namespace
+
+ArchivosPaquete ArchivosExportacion(ResumenExportacion& resumen) {
+    BaseDatos& notas = BaseAbierta(NotesDb());
+    BaseDatos& ref = BaseAbierta(ReferenceDb());
+    std::array<std::vector<std::vector<ValorCsv>>, kClasesDatos> filas;
+    filas[size_t(ClaseDatos::TiemposPropios)] =
+        Filas(notas, QStringLiteral("TiemposPropios"),
+              u"SELECT " + ColumnasClase(ClaseDatos::TiemposPropios).join(u", ") +
+                  u" FROM TiemposPropios ORDER BY IdTiempo",
+              int(ColumnasClase(ClaseDatos::TiemposPropios).size()));
+    auto& nombres = filas[size_t(ClaseDatos::PeliculasReveladoresPropios)];
+    nombres = Filas(
+        notas, QStringLiteral("PeliculasPropias"),
+        QStringLiteral("SELECT 'Pelicula', Nombre, FechaModif FROM PeliculasPropias ORDER BY IdPelicula"), 3);
+    for (auto& f :
+         Filas(notas, QStringLiteral("ReveladoresPropios"),
+               QStringLiteral(
+                   "SELECT 'Revelador', Nombre, FechaModif FROM ReveladoresPropios ORDER BY IdRevelador"),
+               3))
+        nombres.push_back(std::move(f));
+    filas[size_t(ClaseDatos::NotasPeliculaRevelador)] = NotasPorNombre(ref, resumen);
+    filas[size_t(ClaseDatos::NotasFormulas)] = Filas(
+        ref, QStringLiteral("Formulas"),
+        QStringLiteral("SELECT Nombre, MisNotasFormulas FROM Formulas WHERE MisNotasFormulas IS NOT NULL AND "
+                       "MisNotasFormulas <> '' ORDER BY IdFormula"),
+        2);
+    filas[size_t(ClaseDatos::NotasPersonales)] =
+        Filas(notas, QStringLiteral("NotasPersonales"),
+              QStringLiteral("SELECT Fecha, Titulo, Texto FROM NotasPersonales ORDER BY Id"), 3);
+
+    ArchivosPaquete archivos;
+    archivos[kArchivoManifiesto] = EscribirCsv(
+        {QStringLiteral("Formato"), QStringLiteral("Version"), QStringLiteral("Fecha")},
+        {{kFormatoMisDatos, QString::number(kVersionMisDatos), FechaBD(QDateTime::currentDateTime())}});
+    for (ClaseDatos c : kClasesMisDatos) {
+        for (auto& fila : filas[size_t(c)])
+            for (ValorCsv& v : fila)
+                v = Desactivar(v);
+        resumen.filas[size_t(c)] = int(filas[size_t(c)].size());
+        archivos[ArchivoClase(c)] = EscribirCsv(ColumnasClase(c), filas[size_t(c)]);
+    }
+    return archivos;
+}
+
+ResumenExportacion ExportarMisDatos(const QString& ruta) {
+    ResumenExportacion resumen;
+    EscribirContenedor(ruta, ArchivosExportacion(resumen));
+    return resumen;
+}
+
+QString TextoExportado(const ResumenExportacion& resumen, const QString& ruta) {
+    QStringList lineas{u"Datos exportados a " + ruta + u':'};
+    for (ClaseDatos c : kClasesMisDatos)
+        lineas << u"  " + NombreClase(c) + u": " + QString::number(resumen.filas[size_t(c)]);
+    if (!resumen.omitidas.isEmpty()) {
+        lineas << QString()
+               << QStringLiteral("No se exportaron (su película o revelador ya no está en los datos):");
+        for (const QString& o : resumen.omitidas)
+            lineas << u"  " + o;
+    }
+    return lineas.join(u'\n');
+}
