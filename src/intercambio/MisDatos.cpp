@@ -3,6 +3,7 @@
 #include "devtimes/FormularioTiempoPropio.h"
 #include "devtimes/TiemposPropios.h"
 #include "shell/AlmacenDatos.h"
+#include "shell/Esquema.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -59,9 +60,8 @@ const std::array<ClaseDatos, kClasesDatos> kClases = {
 
 // The film and developer sides of the notes and of the own names: tables in each database.
 const QString& TablaNotas(const QString& vista) {
-    static const QString pelicula = QStringLiteral("NotasMiasPelicula"),
-                         revelador = QStringLiteral("NotasMiasRevelador");
-    return vista.compare(kPelicula, Qt::CaseInsensitive) == 0 ? pelicula : revelador;
+    return vista.compare(kPelicula, Qt::CaseInsensitive) == 0 ? kTablaNotasMiasPelicula
+                                                              : kTablaNotasMiasRevelador;
 }
 
 ValorCsv ValorDe(const QVariant& v) {
@@ -136,9 +136,10 @@ std::vector<std::vector<ValorCsv>> NotasPorNombre(BaseDatos& ref, ResumenExporta
         Consulta c =
             ref.Consultar(u"SELECT n.IdPelicula, n.IdRevelador, p.Nombre, r.Nombre, n.Texto, n.FechaModif "
                           u"FROM " +
-                          tabla +
-                          u" AS n LEFT JOIN Peliculas AS p ON p.IdPelicula = n.IdPelicula "
-                          u"LEFT JOIN Reveladores AS r ON r.IdRevelador = n.IdRevelador ORDER BY n.IdNota");
+                          tabla + u" AS n LEFT JOIN " + kTablaPeliculas +
+                          u" AS p ON p.IdPelicula = n.IdPelicula "
+                          u"LEFT JOIN " +
+                          kTablaReveladores + u" AS r ON r.IdRevelador = n.IdRevelador ORDER BY n.IdNota");
         for (; !c.Fin(); c.Siguiente()) {
             if (c.Campo(2).isNull() || c.Campo(3).isNull()) {
                 resumen.omitidas << tabla + u": la nota de la película " + TextoSeguro(c.Campo(0)) +
@@ -256,7 +257,7 @@ private:
     void Cargar() {
         for (Consulta c =
                  notas_.Consultar(u"SELECT IdTiempo, Pelicula, Revelador, Dilucion, EI, Temperatura FROM " +
-                                  N(QStringLiteral("TiemposPropios")) + u" ORDER BY IdTiempo");
+                                  N(kTablaTiemposPropios) + u" ORDER BY IdTiempo");
              !c.Fin(); c.Siguiente()) {
             const QString k =
                 ClaveTiempo(TextoSeguro(c.Campo(1)), TextoSeguro(c.Campo(2)), TextoSeguro(c.Campo(3)),
@@ -264,24 +265,22 @@ private:
             if (!tiempos_.contains(k))
                 tiempos_.insert(k, c.Campo(0).toLongLong());
         }
-        peliculasPropias_ = Mapa(notas_,
-                                 u"SELECT IdPelicula, Nombre FROM " + N(QStringLiteral("PeliculasPropias")) +
-                                     u" ORDER BY IdPelicula",
-                                 &nombresPeliculasPropias_);
-        reveladoresPropios_ = Mapa(notas_,
-                                   u"SELECT IdRevelador, Nombre FROM " +
-                                       N(QStringLiteral("ReveladoresPropios")) + u" ORDER BY IdRevelador",
-                                   &nombresReveladoresPropios_);
+        peliculasPropias_ = Mapa(
+            notas_, u"SELECT IdPelicula, Nombre FROM " + N(kTablaPeliculasPropias) + u" ORDER BY IdPelicula",
+            &nombresPeliculasPropias_);
+        reveladoresPropios_ =
+            Mapa(notas_,
+                 u"SELECT IdRevelador, Nombre FROM " + N(kTablaReveladoresPropios) + u" ORDER BY IdRevelador",
+                 &nombresReveladoresPropios_);
         peliculas_ =
-            Mapa(ref_, QStringLiteral("SELECT IdPelicula, Nombre FROM Peliculas ORDER BY IdPelicula"),
+            Mapa(ref_, u"SELECT IdPelicula, Nombre FROM " + kTablaPeliculas + u" ORDER BY IdPelicula",
                  &nombresPeliculas_);
         reveladores_ =
-            Mapa(ref_, QStringLiteral("SELECT IdRevelador, Nombre FROM Reveladores ORDER BY IdRevelador"),
+            Mapa(ref_, u"SELECT IdRevelador, Nombre FROM " + kTablaReveladores + u" ORDER BY IdRevelador",
                  &nombresReveladores_);
-        formulas_ = Mapa(ref_, QStringLiteral("SELECT IdFormula, Nombre FROM Formulas ORDER BY IdFormula"));
-        for (Consulta c =
-                 ref_.Consultar(QStringLiteral("SELECT IdFormula FROM Formulas WHERE MisNotasFormulas IS NOT "
-                                               "NULL AND MisNotasFormulas <> ''"));
+        formulas_ = Mapa(ref_, u"SELECT IdFormula, Nombre FROM " + kTablaFormulas + u" ORDER BY IdFormula");
+        for (Consulta c = ref_.Consultar(u"SELECT IdFormula FROM " + kTablaFormulas +
+                                         u" WHERE MisNotasFormulas IS NOT NULL AND MisNotasFormulas <> ''");
              !c.Fin(); c.Siguiente())
             formulasConNota_.insert(c.Campo(0).toLongLong());
         for (const QString& vista : {kPelicula, kRevelador}) {
@@ -295,7 +294,7 @@ private:
             }
         }
         for (Consulta c = notas_.Consultar(u"SELECT Id, Fecha, Titulo, Texto FROM " +
-                                           N(QStringLiteral("NotasPersonales")) + u" ORDER BY Id");
+                                           N(kTablaNotasPersonales) + u" ORDER BY Id");
              !c.Fin(); c.Siguiente()) {
             const QString k = ClaveNotaPersonal(personalesGuardadas_, ValorDe(c.Campo(1)),
                                                 TextoSeguro(c.Campo(2)), ValorDe(c.Campo(3)));
@@ -334,7 +333,7 @@ private:
         campos[size_t(columnas.indexOf(kRevelador))].second = revelador;
         const QString k = ClaveTiempo(pelicula, revelador, f.Texto(QStringLiteral("Dilucion")),
                                       f.Texto(QStringLiteral("EI")), f.Texto(QStringLiteral("Temperatura")));
-        const QString tabla = N(QStringLiteral("TiemposPropios"));
+        const QString tabla = N(kTablaTiemposPropios);
         return Decidir(
             tiempos_, k, [&] { return notas_.Insertar(tabla, campos); },
             [&](qint64 id) { notas_.Actualizar(tabla, QStringLiteral("IdTiempo"), id, campos); });
@@ -342,8 +341,7 @@ private:
 
     Destino NombrePropio(const Fila& f) {
         const bool pelicula = f.Texto(QStringLiteral("Tipo")).compare(kPelicula, Qt::CaseInsensitive) == 0;
-        const QString tabla =
-            N(pelicula ? QStringLiteral("PeliculasPropias") : QStringLiteral("ReveladoresPropios"));
+        const QString tabla = N(pelicula ? kTablaPeliculasPropias : kTablaReveladoresPropios);
         const QString columnaId = pelicula ? QStringLiteral("IdPelicula") : QStringLiteral("IdRevelador");
         const QString nombre = f.Texto(QStringLiteral("Nombre"));
         // A name of the reference data is no own name, however it was written.
@@ -394,7 +392,7 @@ private:
         const bool existe = formulasConNota_.contains(id);
         if (!existe || (escribir_ && reemplazar_)) {
             if (escribir_)
-                ref_.Actualizar(QStringLiteral("Formulas"), QStringLiteral("IdFormula"), id,
+                ref_.Actualizar(kTablaFormulas, QStringLiteral("IdFormula"), id,
                                 {{QStringLiteral("MisNotasFormulas"), ValorBD(f[QStringLiteral("Texto")])}});
         }
         formulasConNota_.insert(id);
@@ -403,7 +401,7 @@ private:
 
     Destino NotaPersonal(const Fila& f) {
         const Campos campos = CamposFila(f, Definicion(ClaseDatos::NotasPersonales).columnas);
-        const QString tabla = N(QStringLiteral("NotasPersonales"));
+        const QString tabla = N(kTablaNotasPersonales);
         return Decidir(
             personales_,
             ClaveNotaPersonal(personalesLeidas_, f[QStringLiteral("Fecha")],
@@ -605,29 +603,28 @@ ArchivosPaquete ArchivosExportacion(ResumenExportacion& resumen) {
     BaseDatos& ref = Abierta(ReferenceDb());
     std::array<std::vector<std::vector<ValorCsv>>, kClasesDatos> filas;
     filas[size_t(ClaseDatos::TiemposPropios)] =
-        Filas(notas, QStringLiteral("TiemposPropios"),
-              u"SELECT " + Definicion(ClaseDatos::TiemposPropios).columnas.join(u", ") +
-                  u" FROM TiemposPropios ORDER BY IdTiempo",
+        Filas(notas, kTablaTiemposPropios,
+              u"SELECT " + Definicion(ClaseDatos::TiemposPropios).columnas.join(u", ") + u" FROM " +
+                  kTablaTiemposPropios + u" ORDER BY IdTiempo",
               int(Definicion(ClaseDatos::TiemposPropios).columnas.size()));
     auto& nombres = filas[size_t(ClaseDatos::PeliculasReveladoresPropios)];
     nombres = Filas(
-        notas, QStringLiteral("PeliculasPropias"),
-        QStringLiteral("SELECT 'Pelicula', Nombre, FechaModif FROM PeliculasPropias ORDER BY IdPelicula"), 3);
-    for (auto& f :
-         Filas(notas, QStringLiteral("ReveladoresPropios"),
-               QStringLiteral(
-                   "SELECT 'Revelador', Nombre, FechaModif FROM ReveladoresPropios ORDER BY IdRevelador"),
-               3))
+        notas, kTablaPeliculasPropias,
+        u"SELECT 'Pelicula', Nombre, FechaModif FROM " + kTablaPeliculasPropias + u" ORDER BY IdPelicula", 3);
+    for (auto& f : Filas(notas, kTablaReveladoresPropios,
+                         u"SELECT 'Revelador', Nombre, FechaModif FROM " + kTablaReveladoresPropios +
+                             u" ORDER BY IdRevelador",
+                         3))
         nombres.push_back(std::move(f));
     filas[size_t(ClaseDatos::NotasPeliculaRevelador)] = NotasPorNombre(ref, resumen);
-    filas[size_t(ClaseDatos::NotasFormulas)] = Filas(
-        ref, QStringLiteral("Formulas"),
-        QStringLiteral("SELECT Nombre, MisNotasFormulas FROM Formulas WHERE MisNotasFormulas IS NOT NULL AND "
-                       "MisNotasFormulas <> '' ORDER BY IdFormula"),
-        2);
+    filas[size_t(ClaseDatos::NotasFormulas)] =
+        Filas(ref, kTablaFormulas,
+              u"SELECT Nombre, MisNotasFormulas FROM " + kTablaFormulas +
+                  u" WHERE MisNotasFormulas IS NOT NULL AND MisNotasFormulas <> '' ORDER BY IdFormula",
+              2);
     filas[size_t(ClaseDatos::NotasPersonales)] =
-        Filas(notas, QStringLiteral("NotasPersonales"),
-              QStringLiteral("SELECT Fecha, Titulo, Texto FROM NotasPersonales ORDER BY Id"), 3);
+        Filas(notas, kTablaNotasPersonales,
+              u"SELECT Fecha, Titulo, Texto FROM " + kTablaNotasPersonales + u" ORDER BY Id", 3);
 
     ArchivosPaquete archivos;
     archivos[kArchivoManifiesto] =

@@ -4,6 +4,7 @@
 #include "shell/Tema.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QTableView>
@@ -13,6 +14,19 @@
 void ColocarTwips(QWidget* control, double izquierda, double arriba, double ancho, double alto) {
     control->setGeometry(TwipsAPixeles(izquierda), TwipsAPixeles(arriba), std::max(0, TwipsAPixeles(ancho)),
                          std::max(0, TwipsAPixeles(alto)));
+}
+
+QLabel* CrearEtiqueta(QWidget* padre, const char* nombre, const QString& texto, double izquierda,
+                      double arriba, double ancho, double alto, Qt::Alignment alineacion) {
+    auto* etiqueta = CrearControl<QLabel>(padre, nombre, izquierda, arriba, ancho, alto);
+    etiqueta->setTextFormat(Qt::PlainText);
+    etiqueta->setText(texto);
+    etiqueta->setAlignment(alineacion);
+    if (ancho <= 0) {
+        etiqueta->adjustSize();
+        etiqueta->move(TwipsAPixeles(izquierda), TwipsAPixeles(arriba));
+    }
+    return etiqueta;
 }
 
 QSize ClienteTwips(const QWidget* control) {
