@@ -88,7 +88,7 @@ void ReemplazarDatosReferencia(BaseDatos& bd, const DatosNuevos& datos, int edic
     // A formula the user wrote about must still be there, or the note would go with it.
     for (const auto& [id, nota] : notasFormulas)
         if (!datos.formulas.contains(id.toString()))
-            throw ErrorBD(u"Formulas: falta la fórmula " + id.toString() +
+            throw ErrorBD(kTablaFormulas + u": falta la fórmula " + id.toString() +
                           u", que tiene notas del usuario (MisNotasFormulas)");
 
     std::vector<TablaEsquema> referencia;
