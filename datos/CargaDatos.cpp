@@ -1,5 +1,7 @@
 #include "datos/CargaDatos.h"
 
+#include "shell/Archivos.h"
+
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -10,17 +12,17 @@ namespace {
 
 // A column that must name a row of another table of the same database.
 struct Referencia {
-    const char* tabla;
+    const QString& tabla;
     const char* columna;
-    const char* tablaDestino;
+    const QString& tablaDestino;
     const char* columnaDestino;
 };
 
-constexpr Referencia kReferencias[] = {
-    {"Tiempos", "IdPelicula", "Peliculas", "IdPelicula"},
-    {"Tiempos", "IdRevelador", "Reveladores", "IdRevelador"},
-    {"PeliculasInfoTec", "IdPelicula", "Peliculas", "IdPelicula"},
-    {"Ingredientes", "IdFormula", "Formulas", "IdFormula"},
+const Referencia kReferencias[] = {
+    {kTablaTiempos, "IdPelicula", kTablaPeliculas, "IdPelicula"},
+    {kTablaTiempos, "IdRevelador", kTablaReveladores, "IdRevelador"},
+    {kTablaPeliculasInfoTec, "IdPelicula", kTablaPeliculas, "IdPelicula"},
+    {kTablaIngredientes, "IdFormula", kTablaFormulas, "IdFormula"},
 };
 
 QVariant Convertir(const ValorCsv& valor, const QString& tipo, const QString& archivo, int linea,
@@ -77,48 +79,48 @@ QSet<QString> Valores(const ConjuntoDatos& datos, const QString& tabla, const QS
 // Every reference names an existing row; every note code has its description.
 void ComprobarReferencias(const ConjuntoDatos& datos) {
     for (const Referencia& ref : kReferencias) {
-        const auto t = datos.find(QString::fromUtf8(ref.tabla));
+        const auto t = datos.find(ref.tabla);
         if (t == datos.end())
             continue;
-        const QSet<QString> destino =
-            Valores(datos, QString::fromUtf8(ref.tablaDestino), QString::fromUtf8(ref.columnaDestino));
+        const QSet<QString> destino = Valores(datos, ref.tablaDestino, QString::fromUtf8(ref.columnaDestino));
         for (const FilaCsv& f : t->second.filas) {
             const ValorCsv v = t->second.Valor(f, QString::fromUtf8(ref.columna));
             if (v && !destino.contains(v->trimmed()))
                 throw ErrorBD(UbicarError(t->second.archivo, f.linea,
                                           QString::fromUtf8(ref.columna) + u" " + *v + u" no existe en " +
-                                              QString::fromUtf8(ref.tablaDestino)));
+                                              ref.tablaDestino));
         }
     }
-    const auto tiempos = datos.find(QStringLiteral("Tiempos"));
+    const auto tiempos = datos.find(kTablaTiempos);
     if (tiempos == datos.end())
         return;
-    const QSet<QString> codigos = Valores(datos, QStringLiteral("NotasPeliRev"), QStringLiteral("Codigo"));
+    const QSet<QString> codigos = Valores(datos, kTablaNotasPeliRev, QStringLiteral("Codigo"));
     for (const FilaCsv& f : tiempos->second.filas)
         for (const QString& c :
              CodigosNotas(tiempos->second.Valor(f, QStringLiteral("Notas")).value_or(QString())))
             if (!codigos.contains(c))
-                throw ErrorBD(UbicarError(tiempos->second.archivo, f.linea,
-                                          u"el código [" + c + u"] no tiene descripción en NotasPeliRev"));
+                throw ErrorBD(
+                    UbicarError(tiempos->second.archivo, f.linea,
+                                u"el código [" + c + u"] no tiene descripción en " + kTablaNotasPeliRev));
 }
 
 // Columns that no two rows of a table may share. Two times of one combination are allowed when
 // their notes differ (another sheet, a superseded edition labelled as such).
 const std::vector<std::pair<QString, QStringList>>& ClavesUnicas() {
     static const std::vector<std::pair<QString, QStringList>> claves = {
-        {QStringLiteral("Peliculas"), {QStringLiteral("IdPelicula")}},
-        {QStringLiteral("Peliculas"), {QStringLiteral("Nombre")}},
-        {QStringLiteral("Reveladores"), {QStringLiteral("IdRevelador")}},
-        {QStringLiteral("Reveladores"), {QStringLiteral("Nombre")}},
-        {QStringLiteral("Formulas"), {QStringLiteral("IdFormula")}},
-        {QStringLiteral("PeliculasInfoTec"), {QStringLiteral("IdPelicula")}},
-        {QStringLiteral("NotasPeliRev"), {QStringLiteral("Codigo")}},
-        {QStringLiteral("Ingredientes"),
+        {kTablaPeliculas, {QStringLiteral("IdPelicula")}},
+        {kTablaPeliculas, {QStringLiteral("Nombre")}},
+        {kTablaReveladores, {QStringLiteral("IdRevelador")}},
+        {kTablaReveladores, {QStringLiteral("Nombre")}},
+        {kTablaFormulas, {QStringLiteral("IdFormula")}},
+        {kTablaPeliculasInfoTec, {QStringLiteral("IdPelicula")}},
+        {kTablaNotasPeliRev, {QStringLiteral("Codigo")}},
+        {kTablaIngredientes,
          {QStringLiteral("IdFormula"), QStringLiteral("NumeroParte"), QStringLiteral("Orden")}},
-        {QStringLiteral("Tiempos"),
+        {kTablaTiempos,
          {QStringLiteral("IdPelicula"), QStringLiteral("IdRevelador"), QStringLiteral("Dilucion"),
           QStringLiteral("ISO"), QStringLiteral("Temperatura"), QStringLiteral("Notas")}},
-        {QStringLiteral("NotasPersonales"), {QStringLiteral("Id")}},
+        {kTablaNotasPersonales, {QStringLiteral("Id")}},
     };
     return claves;
 }
@@ -144,7 +146,7 @@ void ComprobarClavesUnicas(const ConjuntoDatos& datos) {
 }
 
 void ComprobarDescripciones(const ConjuntoDatos& datos) {
-    const auto t = datos.find(QStringLiteral("NotasPeliRev"));
+    const auto t = datos.find(kTablaNotasPeliRev);
     if (t == datos.end())
         return;
     for (const FilaCsv& f : t->second.filas) {
@@ -162,12 +164,10 @@ void ComprobarTiempos(const ConjuntoDatos& datos) {
     static const QRegularExpression tiempo(
         QStringLiteral("^\\d{1,3}:[0-5]\\d(\\s*[-\\x{2013}]\\s*\\d{1,3}:[0-5]\\d)?$"));
     const std::pair<QString, QStringList> columnas[] = {
-        {QStringLiteral("Tiempos"),
+        {kTablaTiempos,
          {QStringLiteral("Tiempo35"), QStringLiteral("Tiempo120"), QStringLiteral("TiempoHoja")}},
-        {QStringLiteral("PeliculasDisc"),
-         {QStringLiteral("35mm"), QStringLiteral("120"), QStringLiteral("Hoja")}},
-        {QStringLiteral("ReveladoresDisc"),
-         {QStringLiteral("35mm"), QStringLiteral("120"), QStringLiteral("Hoja")}},
+        {kTablaPeliculasDisc, {QStringLiteral("35mm"), QStringLiteral("120"), QStringLiteral("Hoja")}},
+        {kTablaReveladoresDisc, {QStringLiteral("35mm"), QStringLiteral("120"), QStringLiteral("Hoja")}},
     };
     for (const auto& [tabla, nombres] : columnas) {
         const auto t = datos.find(tabla);
@@ -186,9 +186,9 @@ void ComprobarTiempos(const ConjuntoDatos& datos) {
 
 // The tables whose ids the user's notes point at, with their key column.
 const std::pair<QString, QString> kTablasConIds[] = {
-    {QStringLiteral("Peliculas"), QStringLiteral("IdPelicula")},
-    {QStringLiteral("Reveladores"), QStringLiteral("IdRevelador")},
-    {QStringLiteral("Formulas"), QStringLiteral("IdFormula")},
+    {kTablaPeliculas, QStringLiteral("IdPelicula")},
+    {kTablaReveladores, QStringLiteral("IdRevelador")},
+    {kTablaFormulas, QStringLiteral("IdFormula")},
 };
 
 QString Mismo(const QString& nombre) {
@@ -260,13 +260,14 @@ ConjuntoDatos LeerConjuntoDatos(const QString& carpeta) {
 }
 
 int LeerEdicionConjunto(const QString& carpeta) {
-    QFile f(QDir(carpeta).filePath(kArchivoEdicion));
-    if (!f.exists())
+    const QString ruta = QDir(carpeta).filePath(kArchivoEdicion);
+    if (!QFile::exists(ruta))
         return 1;
-    if (!f.open(QIODevice::ReadOnly))
-        throw ErrorBD(u"No se puede leer " + f.fileName() + u": " + f.errorString());
+    QByteArray contenido;
+    if (const ResultadoArchivo r = LeerArchivo(ruta, contenido); !r)
+        throw ErrorBD(u"No se puede leer " + ruta + u": " + r.motivo);
     bool ok = false;
-    const int edicion = QString::fromUtf8(f.readAll()).trimmed().toInt(&ok);
+    const int edicion = QString::fromUtf8(contenido).trimmed().toInt(&ok);
     if (!ok || edicion < 1)
         throw ErrorBD(kArchivoEdicion + u": la edición de los datos debe ser un número entero desde 1");
     return edicion;

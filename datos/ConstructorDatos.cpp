@@ -42,8 +42,8 @@ QString Texto(const TablaCsv& t, const FilaCsv& f, const QString& columna) {
     return t.Valor(f, columna).value_or(QString()).trimmed();
 }
 
-const TablaCsv* Tabla(const ConjuntoDatos& datos, const char* nombre) {
-    const auto t = datos.find(QString::fromUtf8(nombre));
+const TablaCsv* Tabla(const ConjuntoDatos& datos, const QString& nombre) {
+    const auto t = datos.find(nombre);
     return t == datos.end() ? nullptr : &t->second;
 }
 
@@ -51,8 +51,8 @@ const TablaCsv* Tabla(const ConjuntoDatos& datos, const char* nombre) {
 class Fabricantes {
 public:
     explicit Fabricantes(const ConjuntoDatos& datos) {
-        const TablaCsv* info = Tabla(datos, "PeliculasInfoTec");
-        const TablaCsv* peliculas = Tabla(datos, "Peliculas");
+        const TablaCsv* info = Tabla(datos, kTablaPeliculasInfoTec);
+        const TablaCsv* peliculas = Tabla(datos, kTablaPeliculas);
         if (!info || !peliculas)
             return;
         QHash<QString, QString> porId;
@@ -97,20 +97,21 @@ public:
 
     void Imagenes() {
         int n = 0;
-        if (const TablaCsv* t = Tabla(datos_, "Peliculas"))
+        if (const TablaCsv* t = Tabla(datos_, kTablaPeliculas))
             for (const FilaCsv& f : t->filas) {
                 const QString nombre = Texto(*t, f, QStringLiteral("Nombre"));
                 Tarjeta(QStringLiteral("films"), nombre, fabricantes_.De(nombre), QStringLiteral("Película"),
                         TipoTarjeta::Pelicula, false, n++);
             }
-        if (const TablaCsv* t = Tabla(datos_, "Reveladores"))
+        if (const TablaCsv* t = Tabla(datos_, kTablaReveladores))
             for (const FilaCsv& f : t->filas) {
                 const QString nombre = Texto(*t, f, QStringLiteral("Nombre"));
                 Tarjeta(QStringLiteral("devs"), nombre, fabricantes_.De(nombre), QStringLiteral("Revelador"),
                         TipoTarjeta::Revelador, false, n++);
             }
-        Discontinuados("PeliculasDisc", "Pelicula", QStringLiteral("films/discont"), TipoTarjeta::Pelicula);
-        Discontinuados("ReveladoresDisc", "Revelador", QStringLiteral("devs/discont"),
+        Discontinuados(kTablaPeliculasDisc, "Pelicula", QStringLiteral("films/discont"),
+                       TipoTarjeta::Pelicula);
+        Discontinuados(kTablaReveladoresDisc, "Revelador", QStringLiteral("devs/discont"),
                        TipoTarjeta::Revelador);
         for (int i = 1; i <= 6; ++i)
             Guardar(QStringLiteral("imag/tz_fnd_%1.jpg").arg(i, 2, 10, QChar(u'0')),
@@ -139,7 +140,7 @@ private:
         Guardar(ruta, [&] { return DibujarTarjeta(nombre, fabricante, detalle, tipo, discontinuado); });
     }
 
-    void Discontinuados(const char* tabla, const char* columna, const QString& carpeta, TipoTarjeta tipo) {
+    void Discontinuados(const QString& tabla, const char* columna, const QString& carpeta, TipoTarjeta tipo) {
         const TablaCsv* t = Tabla(datos_, tabla);
         if (!t)
             return;
@@ -163,9 +164,9 @@ private:
     // One PDF per film maker with its times of the data set, current and discontinued.
     void DocumentosFabricantes() {
         std::map<QString, std::vector<QStringList>> actuales;
-        const TablaCsv* tiempos = Tabla(datos_, "Tiempos");
-        const TablaCsv* peliculas = Tabla(datos_, "Peliculas");
-        const TablaCsv* reveladores = Tabla(datos_, "Reveladores");
+        const TablaCsv* tiempos = Tabla(datos_, kTablaTiempos);
+        const TablaCsv* peliculas = Tabla(datos_, kTablaPeliculas);
+        const TablaCsv* reveladores = Tabla(datos_, kTablaReveladores);
         if (tiempos && peliculas && reveladores) {
             const QHash<QString, QString> pelicula = Nombres(*peliculas, QStringLiteral("IdPelicula"));
             const QHash<QString, QString> revelador = Nombres(*reveladores, QStringLiteral("IdRevelador"));
@@ -180,9 +181,9 @@ private:
             }
         }
         // Discontinued rows go under the film's maker, whichever side was discontinued.
-        const std::pair<const char*, QString> discontinuadas[] = {
-            {"PeliculasDisc", QStringLiteral("Películas discontinuadas")},
-            {"ReveladoresDisc", QStringLiteral("Reveladores discontinuados")}};
+        const std::pair<QString, QString> discontinuadas[] = {
+            {kTablaPeliculasDisc, QStringLiteral("Películas discontinuadas")},
+            {kTablaReveladoresDisc, QStringLiteral("Reveladores discontinuados")}};
         std::map<QString, std::map<QString, std::vector<QStringList>>> antiguos;
         for (const auto& [nombreTabla, titulo] : discontinuadas)
             if (const TablaCsv* disc = Tabla(datos_, nombreTabla))
@@ -234,7 +235,7 @@ private:
             for (const QString& c : CodigosNotas(f.last()))
                 if (!usados.contains(c))
                     usados << c;
-        if (const TablaCsv* notas = Tabla(datos_, "NotasPeliRev"))
+        if (const TablaCsv* notas = Tabla(datos_, kTablaNotasPeliRev))
             for (const FilaCsv& f : notas->filas)
                 if (usados.contains(Texto(*notas, f, QStringLiteral("Codigo"))))
                     r += u"\n[" + Texto(*notas, f, QStringLiteral("Codigo")) + u"]  " +

@@ -1,6 +1,7 @@
 #include "datos/Dibujos.h"
 
 #include "shell/BaseDatos.h"
+#include "shell/Numeros.h"
 
 #include <FreeImage.h>
 #include <QFont>
@@ -171,7 +172,7 @@ QImage DibujarEscalaGrises() {
     for (int k = 0; k < pasos; ++k) {
         // Steps of 0.15 density, as on a transmission step wedge.
         const double densidad = 0.15 * k;
-        const int gris = int(std::lround(255.0 * std::pow(10.0, -densidad)));
+        const int gris = RedondearEntero(255.0 * std::pow(10.0, -densidad));
         p.fillRect(QRect(k * paso, 0, paso, 180), QColor(gris, gris, gris));
         p.setPen(Qt::black);
         p.drawText(QRect(k * paso, 186, paso, 24), Qt::AlignCenter, QString::number(k + 1));

@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kResolucion = 300;
 QFont FuentePuntos(double puntos, bool negrita = false) {
-    return FuenteDibujo(int(std::lround(puntos * kResolucion / 72.0)), negrita);
+    return FuenteDibujo(RedondearEntero(puntos * kResolucion / 72.0), negrita);
 }
 
 // Draws on consecutive pages; y is where the next line goes.

@@ -10,16 +10,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, double izquierda, double arriba,
-                 double ancho, double alto) {
-    auto* l = CrearControl<QLabel>(padre, nombre, izquierda, arriba, ancho, alto);
-    l->setTextFormat(Qt::PlainText);
-    l->setText(texto);
-    return l;
-}
-} // namespace
-
 frmAcercaDe::frmAcercaDe(Anfitrion&, QWidget* padre) : VentanaModulo(padre) {
     setObjectName(QStringLiteral("frmAcercaDe"));
     setWindowTitle(QStringLiteral("Acerca de UXEL Garvola"));
@@ -30,27 +20,29 @@ frmAcercaDe::frmAcercaDe(Anfitrion&, QWidget* padre) : VentanaModulo(padre) {
     const QIcon logo = IconoPrograma(QStringLiteral("logo"));
     Image2->setPixmap(logo.pixmap(TamanoIcono(logo)));
 
-    auto* titulo = Etiqueta(this, "lblTitulo", QStringLiteral("UXEL Garvola"), 1920, 240, 5040, 480);
+    auto* titulo = CrearEtiqueta(this, "lblTitulo", QStringLiteral("UXEL Garvola"), 1920, 240, 5040, 480,
+                                 kEtiquetaCentrada);
     titulo->setFont(Fuente(Tema::FaceInterfaz, 16, true));
-    Etiqueta(this, "lblVers", QStringLiteral("Versión"), 1920, 840, 840, 285)
+    CrearEtiqueta(this, "lblVers", QStringLiteral("Versión"), 1920, 840, 840, 285, kEtiquetaCentrada)
         ->setFont(Fuente(Tema::FaceInterfaz, 9));
-    Etiqueta(this, "lblVersion", QString(), 2760, 840, 1500, 285)
+    CrearEtiqueta(this, "lblVersion", QString(), 2760, 840, 1500, 285, kEtiquetaCentrada)
         ->setFont(Fuente(Tema::FaceInterfaz, 9, true));
     const QFont arial = Fuente(Tema::FaceSinSerifa, 8);
-    Etiqueta(this, "lblCopyright", QString(), 1920, 1200, 5040, 255)->setFont(arial);
-    Etiqueta(this, "lblCopyright2", QString(), 1920, 1455, 5040, 255)->setFont(arial);
+    CrearEtiqueta(this, "lblCopyright", QString(), 1920, 1200, 5040, 255, kEtiquetaCentrada)->setFont(arial);
+    CrearEtiqueta(this, "lblCopyright2", QString(), 1920, 1455, 5040, 255, kEtiquetaCentrada)->setFont(arial);
 
     auto* basado =
-        Etiqueta(this, "lblBasadoEn",
-                 QStringLiteral("Tiempos de revelado, datos técnicos y fórmulas tomados de las hojas "
-                                "técnicas y formularios publicados por los fabricantes (Ilford, "
-                                "Kodak, Foma, Rollei, Ferrania, Agfa), como indica la nota de cada "
-                                "tiempo."),
-                 240, 1920, 6720, 720);
+        CrearEtiqueta(this, "lblBasadoEn",
+                      QStringLiteral("Tiempos de revelado, datos técnicos y fórmulas tomados de las hojas "
+                                     "técnicas y formularios publicados por los fabricantes (Ilford, "
+                                     "Kodak, Foma, Rollei, Ferrania, Agfa), como indica la nota de cada "
+                                     "tiempo."),
+                      240, 1920, 6720, 720, kEtiquetaCentrada);
     basado->setWordWrap(true);
     basado->setFont(Fuente(Tema::FaceInterfaz, 8.5));
 
-    auto* carpeta = Etiqueta(this, "lblCarpetaDatos", QString(), 240, 2760, 6720, 720);
+    auto* carpeta =
+        CrearEtiqueta(this, "lblCarpetaDatos", QString(), 240, 2760, 6720, 720, kEtiquetaCentrada);
     carpeta->setWordWrap(true);
     carpeta->setFont(Fuente(Tema::FaceInterfaz, 8.5));
     carpeta->setTextInteractionFlags(Qt::TextSelectableByMouse);

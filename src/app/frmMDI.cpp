@@ -135,13 +135,6 @@ void frmMDI::CrearMenus() {
     accion(barra, "mnuAyudaAcerca", QStringLiteral("&Acerca de..."));
     QAction* salir = accion(barra, "mnuSalir", QStringLiteral("&Salir"));
     connect(salir, &QAction::triggered, this, &frmMDI::Salir);
-
-    // Module commands stay disabled until their window is wired in ConectarModulos.
-    for (const char* nombre :
-         {"mnuBuscarPeliRevel", "mnuVerFormulas", "mnuBuscarPeliRevelDiscont", "mnuCurvaFalloReciprocidad",
-          "mnuCalcTiempoTemp", "mnuCalcDiluciones", "mnuVerNotas", "mnuVisorImag", "mnuDatasheets",
-          "mnuOtrosDoc", "BotAccDirectos", "mnuServicio", "mnuAyuda", "mnuAyudaAcerca"})
-        Accion(QString::fromLatin1(nombre))->setEnabled(false);
 }
 
 QAction* frmMDI::Accion(const QString& nombre) const {
@@ -227,7 +220,6 @@ bool frmMDI::PermitirCierres() {
 void frmMDI::ConectarModulos() {
     for (const Modulo& m : Modulos()) {
         QAction* a = Accion(QString::fromLatin1(m.accion));
-        a->setEnabled(true);
         connect(a, &QAction::triggered, this, [this, abrir = m.abrir] { abrir(*this); });
     }
 }

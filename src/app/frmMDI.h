@@ -47,7 +47,7 @@ protected:
 
 private:
     void CrearMenus();
-    // Wires each module command to its window; commands of modules not built yet stay disabled.
+    // Wires each module command to its window: the table of modules is the one list of them.
     void ConectarModulos();
     void Salir();
     // Asks every module window whether it may close; false (nothing closed) when one says no.

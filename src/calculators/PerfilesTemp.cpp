@@ -1,6 +1,7 @@
 #include "calculators/PerfilesTemp.h"
 
 #include "calculators/CompensacionTemp.h"
+#include "shell/Archivos.h"
 #include "shell/Numeros.h"
 #include "shell/Rutas.h"
 #include "shell/TextoAnsi.h"
@@ -8,6 +9,15 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <limits>
+
+namespace {
+// The outcome as the callers take it: false with the system's reason in error.
+bool Bien(const ResultadoArchivo& r, QString* error) {
+    if (!r && error)
+        *error = r.motivo;
+    return bool(r);
+}
+} // namespace
 
 QString RutaPerfiles() {
     return RutaPrograma(QStringLiteral("perfiles_temp.txt"));
@@ -124,7 +134,7 @@ bool ArchivoPerfiles::Cargar(const QString& ruta, QString* error) {
     QByteArray contenido;
     if (!QFileInfo::exists(ruta))
         return true;
-    if (!LeerArchivo(ruta, contenido, error))
+    if (!Bien(LeerArchivo(ruta, contenido), error))
         return false;
     Analizar(contenido);
     return true;
@@ -152,7 +162,7 @@ QByteArray ArchivoPerfiles::Contenido() const {
 }
 
 bool ArchivoPerfiles::Guardar(const QString& ruta, QString* error) const {
-    return EscribirArchivoSeguro(ruta, Contenido(), error);
+    return Bien(EscribirArchivoSeguro(ruta, Contenido()), error);
 }
 
 int ArchivoPerfiles::Indice(int slot) const {

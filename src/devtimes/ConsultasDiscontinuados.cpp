@@ -1,11 +1,12 @@
 #include "devtimes/ConsultasDiscontinuados.h"
 
+#include "shell/Esquema.h"
 #include "shell/Tema.h"
 
 namespace {
 
 QString Tabla(bool modoPelicula) {
-    return modoPelicula ? QStringLiteral("PeliculasDisc") : QStringLiteral("ReveladoresDisc");
+    return modoPelicula ? kTablaPeliculasDisc : kTablaReveladoresDisc;
 }
 
 QString ColumnaNombre(bool modoPelicula) {

@@ -2,13 +2,14 @@
 
 #include "shell/AlmacenDatos.h"
 #include "shell/DialectoJet.h"
+#include "shell/Esquema.h"
 
 #include <QDateTime>
 
 namespace {
 
 QString TablaLista(bool modoPelicula) {
-    return modoPelicula ? QStringLiteral("Peliculas") : QStringLiteral("Reveladores");
+    return modoPelicula ? kTablaPeliculas : kTablaReveladores;
 }
 
 QString ClaveLista(bool modoPelicula) {
@@ -31,8 +32,9 @@ QString ConsultaLista(bool modoPelicula, const QString& filtro) {
 }
 
 QString ConsultaTemperaturas(bool modoPelicula, int id) {
-    return u"SELECT DISTINCT Temperatura FROM Tiempos WHERE " + ClaveLista(modoPelicula) + u" = " +
-           QString::number(id) + u" AND Temperatura IS NOT NULL AND Temperatura <> '' ORDER BY Temperatura";
+    return u"SELECT DISTINCT Temperatura FROM " + kTablaTiempos + u" WHERE " + ClaveLista(modoPelicula) +
+           u" = " + QString::number(id) +
+           u" AND Temperatura IS NOT NULL AND Temperatura <> '' ORDER BY Temperatura";
 }
 
 QString ConsultaTiempos(bool modoPelicula, int id, const QString& temperatura) {
@@ -44,35 +46,36 @@ QString ConsultaTiempos(bool modoPelicula, int id, const QString& temperatura) {
     const QString columnas = QStringLiteral("t.Dilucion, t.ISO, ") +
                              QStringLiteral("t.Tiempo35, t.Tiempo120, t.TiempoHoja, t.Temperatura, t.Notas ");
     if (modoPelicula)
-        return u"SELECT r.Nombre AS NombreCol, " + columnas +
-               u"FROM Tiempos t INNER JOIN Reveladores r ON t.IdRevelador = r.IdRevelador WHERE " +
-               condicion + u" ORDER BY r.Nombre, Val(t.ISO)";
-    return u"SELECT p.Nombre AS NombreCol, " + columnas +
-           u"FROM Tiempos t INNER JOIN Peliculas p ON t.IdPelicula = p.IdPelicula WHERE " + condicion +
+        return u"SELECT r.Nombre AS NombreCol, " + columnas + u"FROM " + kTablaTiempos + u" t INNER JOIN " +
+               kTablaReveladores + u" r ON t.IdRevelador = r.IdRevelador WHERE " + condicion +
+               u" ORDER BY r.Nombre, Val(t.ISO)";
+    return u"SELECT p.Nombre AS NombreCol, " + columnas + u"FROM " + kTablaTiempos + u" t INNER JOIN " +
+           kTablaPeliculas + u" p ON t.IdPelicula = p.IdPelicula WHERE " + condicion +
            u" ORDER BY p.Nombre, Val(t.ISO)";
 }
 
 QString ConsultaDescripcionCodigo(const QString& codigo) {
-    return u"SELECT DescripcionES FROM NotasPeliRev WHERE Codigo='" + DoblarComillas(codigo) + u'\'';
+    return u"SELECT DescripcionES FROM " + kTablaNotasPeliRev + u" WHERE Codigo='" + DoblarComillas(codigo) +
+           u'\'';
 }
 
 QString ConsultaIdPorNombre(bool modoPelicula, const QString& nombreOtroLado) {
     const QString n = DoblarComillas(nombreOtroLado);
     if (modoPelicula)
-        return u"SELECT IdRevelador FROM Reveladores WHERE Nombre='" + n + u'\'';
-    return u"SELECT IdPelicula FROM Peliculas WHERE Nombre='" + n + u'\'';
+        return u"SELECT IdRevelador FROM " + kTablaReveladores + u" WHERE Nombre='" + n + u'\'';
+    return u"SELECT IdPelicula FROM " + kTablaPeliculas + u" WHERE Nombre='" + n + u'\'';
 }
 
 QString ConsultaNotaMia(bool modoPelicula, int idPelicula, int idRevelador) {
     if (modoPelicula)
-        return u"SELECT IdNota, Texto FROM NotasMiasPelicula WHERE IdPelicula=" +
+        return u"SELECT IdNota, Texto FROM " + kTablaNotasMiasPelicula + u" WHERE IdPelicula=" +
                QString::number(idPelicula) + u" AND IdRevelador=" + QString::number(idRevelador);
-    return u"SELECT IdNota, Texto FROM NotasMiasRevelador WHERE IdRevelador=" + QString::number(idRevelador) +
-           u" AND IdPelicula=" + QString::number(idPelicula);
+    return u"SELECT IdNota, Texto FROM " + kTablaNotasMiasRevelador + u" WHERE IdRevelador=" +
+           QString::number(idRevelador) + u" AND IdPelicula=" + QString::number(idPelicula);
 }
 
 QString TablaNotasMias(bool modoPelicula) {
-    return modoPelicula ? QStringLiteral("NotasMiasPelicula") : QStringLiteral("NotasMiasRevelador");
+    return modoPelicula ? kTablaNotasMiasPelicula : kTablaNotasMiasRevelador;
 }
 
 // ---------------------------------------------------------------------------------------------

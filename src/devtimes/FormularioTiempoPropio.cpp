@@ -51,7 +51,7 @@ std::optional<QString> NormalizarTemperatura(const QString& texto) {
     const auto grados = Decimal(t);
     if (!grados || *grados < 1 || *grados > 60)
         return std::nullopt;
-    const double decimas = std::round(*grados * 10) / 10;
+    const double decimas = RedondearPar(*grados * 10) / 10;
     if (decimas == std::floor(decimas))
         return QString::number(int(decimas));
     return QString::number(decimas, 'f', 1).replace(u'.', u',');

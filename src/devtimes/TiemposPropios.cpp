@@ -3,6 +3,7 @@
 #include "shell/AlmacenDatos.h"
 #include "shell/AvisoDatosPropios.h"
 #include "shell/DialectoJet.h"
+#include "shell/Esquema.h"
 #include "shell/Numeros.h"
 #include "shell/OrdenAlfabetico.h"
 
@@ -12,10 +13,8 @@
 
 namespace {
 
-const QString kTablaTiempos = QStringLiteral("TiemposPropios");
-
 QString TablaNombres(bool modoPelicula) {
-    return modoPelicula ? QStringLiteral("PeliculasPropias") : QStringLiteral("ReveladoresPropios");
+    return modoPelicula ? kTablaPeliculasPropias : kTablaReveladoresPropios;
 }
 QString ColumnaLado(bool modoPelicula) {
     return modoPelicula ? QStringLiteral("Pelicula") : QStringLiteral("Revelador");
@@ -104,8 +103,8 @@ int RegistrarNombresPropios() {
             conocidos.insert(Plegado(TextoSeguro(c.Campo(0))));
         QStringList faltan;
         const QString columna = ColumnaLado(modo);
-        for (Consulta c = bd->Consultar(u"SELECT DISTINCT " + columna + u" FROM " + kTablaTiempos); !c.Fin();
-             c.Siguiente()) {
+        for (Consulta c = bd->Consultar(u"SELECT DISTINCT " + columna + u" FROM " + kTablaTiemposPropios);
+             !c.Fin(); c.Siguiente()) {
             const QString n = TextoSeguro(c.Campo(0)).trimmed();
             if (!n.isEmpty() && !conocidos.contains(Plegado(n))) {
                 conocidos.insert(Plegado(n));
@@ -155,10 +154,11 @@ QStringList LeerTemperaturasPropias(bool modoPelicula, const QString& nombre) {
     BaseDatos* bd = NotesDb();
     if (!bd)
         return r;
-    for (Consulta c = bd->Consultar(
-             u"SELECT DISTINCT Temperatura FROM " + kTablaTiempos + u" WHERE " + ColumnaLado(modoPelicula) +
-                 u" = ? AND Temperatura IS NOT NULL AND Temperatura <> '' ORDER BY Temperatura",
-             {nombre.trimmed()});
+    for (Consulta c =
+             bd->Consultar(u"SELECT DISTINCT Temperatura FROM " + kTablaTiemposPropios + u" WHERE " +
+                               ColumnaLado(modoPelicula) +
+                               u" = ? AND Temperatura IS NOT NULL AND Temperatura <> '' ORDER BY Temperatura",
+                           {nombre.trimmed()});
          !c.Fin(); c.Siguiente())
         r << TextoSeguro(c.Campo(0));
     return r;
@@ -188,7 +188,7 @@ std::vector<TiempoPropio> LeerTiemposPropios(bool modoPelicula, const QString& n
     BaseDatos* bd = NotesDb();
     if (!bd)
         return r;
-    QString sql = u"SELECT * FROM " + kTablaTiempos + u" WHERE " + ColumnaLado(modoPelicula) + u" = ?";
+    QString sql = u"SELECT * FROM " + kTablaTiemposPropios + u" WHERE " + ColumnaLado(modoPelicula) + u" = ?";
     QVariantList parametros{nombre.trimmed()};
     if (!temperatura.isEmpty()) {
         sql += QStringLiteral(" AND Temperatura = ?");
@@ -204,7 +204,7 @@ std::optional<TiempoPropio> LeerTiempoPropio(qint64 id) {
     BaseDatos* bd = NotesDb();
     if (!bd)
         return std::nullopt;
-    Consulta c = bd->Consultar(u"SELECT * FROM " + kTablaTiempos + u" WHERE IdTiempo = ?", {id});
+    Consulta c = bd->Consultar(u"SELECT * FROM " + kTablaTiemposPropios + u" WHERE IdTiempo = ?", {id});
     if (c.Fin())
         return std::nullopt;
     return LeerFila(c);
@@ -275,8 +275,8 @@ std::optional<qint64> BuscarTiempoIgual(const TiempoPropio& t) {
         return std::nullopt;
     // Every row: the engine's comparison of names does not fold accents and blanks as the key does.
     const QString clave = ClaveTiempoPropio(t);
-    for (Consulta c = bd->Consultar(u"SELECT * FROM " + kTablaTiempos + u" ORDER BY IdTiempo"); !c.Fin();
-         c.Siguiente()) {
+    for (Consulta c = bd->Consultar(u"SELECT * FROM " + kTablaTiemposPropios + u" ORDER BY IdTiempo");
+         !c.Fin(); c.Siguiente()) {
         const TiempoPropio otro = LeerFila(c);
         if (otro.id != t.id && ClaveTiempoPropio(otro) == clave)
             return otro.id;
@@ -293,10 +293,10 @@ qint64 GuardarTiempoPropio(const TiempoPropio& t, std::optional<qint64> igual) {
     AnotarNombrePropio(*bd, false, t.revelador);
     qint64 id = t.id != 0 ? t.id : igual.value_or(0);
     // A time deleted meanwhile is written anew rather than lost.
-    if (id == 0 || bd->Actualizar(kTablaTiempos, QStringLiteral("IdTiempo"), id, CamposDe(t)) == 0)
-        id = bd->Insertar(kTablaTiempos, CamposDe(t));
+    if (id == 0 || bd->Actualizar(kTablaTiemposPropios, QStringLiteral("IdTiempo"), id, CamposDe(t)) == 0)
+        id = bd->Insertar(kTablaTiemposPropios, CamposDe(t));
     if (igual && *igual != id)
-        bd->Ejecutar(u"DELETE FROM " + kTablaTiempos + u" WHERE IdTiempo = ?", {*igual});
+        bd->Ejecutar(u"DELETE FROM " + kTablaTiemposPropios + u" WHERE IdTiempo = ?", {*igual});
     tx.Confirmar();
     AvisarDatosPropiosCambiados();
     return id;
@@ -304,7 +304,7 @@ qint64 GuardarTiempoPropio(const TiempoPropio& t, std::optional<qint64> igual) {
 
 void BorrarTiempoPropio(qint64 id) {
     if (BaseDatos* bd = NotesDb()) {
-        bd->Ejecutar(u"DELETE FROM " + kTablaTiempos + u" WHERE IdTiempo = ?", {id});
+        bd->Ejecutar(u"DELETE FROM " + kTablaTiemposPropios + u" WHERE IdTiempo = ?", {id});
         AvisarDatosPropiosCambiados();
     }
 }
@@ -314,7 +314,7 @@ void BorrarTodosMisTiempos() {
     if (!bd)
         return;
     Transaccion tx(*bd);
-    for (const QString& tabla : {kTablaTiempos, TablaNombres(true), TablaNombres(false)})
+    for (const QString& tabla : {kTablaTiemposPropios, TablaNombres(true), TablaNombres(false)})
         bd->Ejecutar(u"DELETE FROM " + tabla);
     tx.Confirmar();
     AvisarDatosPropiosCambiados();

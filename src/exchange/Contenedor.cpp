@@ -1,11 +1,11 @@
 #include "exchange/Contenedor.h"
 
+#include "shell/Archivos.h"
 #include "shell/BaseDatos.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cerrno>
 #include <zip.h>
 
@@ -97,8 +97,8 @@ QString MensajeZip(zip_error_t* error) {
 }
 
 // Qt's file messages are English too.
-QString MensajeArchivo(const QFileDevice& f) {
-    switch (f.error()) {
+QString MensajeArchivo(QFileDevice::FileError error) {
+    switch (error) {
     case QFileDevice::OpenError:
     case QFileDevice::PermissionsError:
         return QStringLiteral("no se puede abrir (¿existe y tiene permiso?)");
@@ -187,21 +187,19 @@ void EscribirCarpeta(const QString& ruta, const ArchivosPaquete& archivos) {
     if (!QDir().mkpath(ruta))
         throw ErrorBD(u"No se puede crear la carpeta " + ruta);
     for (const auto& [nombre, datos] : archivos) {
-        QSaveFile f(ruta + u'/' + nombre);
-        if (!f.open(QIODevice::WriteOnly) || f.write(datos) != datos.size() || !f.commit())
-            throw ErrorBD(u"No se puede escribir " + f.fileName() + u": " + MensajeArchivo(f) + u'.');
+        const QString archivo = ruta + u'/' + nombre;
+        if (const ResultadoArchivo r = EscribirArchivoSeguro(archivo, datos); !r)
+            throw ErrorBD(u"No se puede escribir " + archivo + u": " + MensajeArchivo(r.error) + u'.');
     }
 }
 
-QByteArray LeerArchivo(const QString& ruta, qint64 limite) {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly))
-        throw ErrorBD(u"No se puede leer " + ruta + u": " + MensajeArchivo(f) + u'.');
-    if (f.size() > limite)
+QByteArray LeerArchivoPaquete(const QString& ruta, qint64 limite) {
+    QByteArray datos;
+    const ResultadoArchivo r = LeerArchivo(ruta, datos, limite);
+    if (r.excede)
         throw ErrorBD(QFileInfo(ruta).fileName() + u": ocupa más de " + Megas(limite) + u"; no se importa.");
-    QByteArray datos = f.read(limite + 1);
-    if (datos.size() > limite)
-        throw ErrorBD(QFileInfo(ruta).fileName() + u": ocupa más de " + Megas(limite) + u"; no se importa.");
+    if (!r)
+        throw ErrorBD(u"No se puede leer " + ruta + u": " + MensajeArchivo(r.error) + u'.');
     return datos;
 }
 
@@ -260,12 +258,13 @@ ArchivosPaquete LeerContenedor(const QString& ruta, const QStringList& nombres, 
                             : nombres.contains(info.fileName()) ? info.absolutePath()
                                                                 : QString();
     if (carpeta.isEmpty())
-        return LeerZip(LeerArchivo(ruta, limite * std::max<qint64>(1, nombres.size())), nombres, limite);
+        return LeerZip(LeerArchivoPaquete(ruta, limite * std::max<qint64>(1, nombres.size())), nombres,
+                       limite);
     ArchivosPaquete archivos;
     for (const QString& nombre : nombres) {
         const QString archivo = carpeta + u'/' + nombre;
         if (QFileInfo(archivo).isFile())
-            archivos[nombre] = LeerArchivo(archivo, limite);
+            archivos[nombre] = LeerArchivoPaquete(archivo, limite);
     }
     return archivos;
 }

@@ -1,6 +1,7 @@
 #include "exchange/ExportacionMisDatos.h"
 
 #include "shell/AlmacenDatos.h"
+#include "shell/Esquema.h"
 
 #include <QDateTime>
 #include <QVariant>
@@ -30,9 +31,10 @@ std::vector<std::vector<ValorCsv>> NotasPorNombre(BaseDatos& ref, ResumenExporta
         Consulta c =
             ref.Consultar(u"SELECT n.IdPelicula, n.IdRevelador, p.Nombre, r.Nombre, n.Texto, n.FechaModif "
                           u"FROM " +
-                          tabla +
-                          u" AS n LEFT JOIN Peliculas AS p ON p.IdPelicula = n.IdPelicula "
-                          u"LEFT JOIN Reveladores AS r ON r.IdRevelador = n.IdRevelador ORDER BY n.IdNota");
+                          tabla + u" AS n LEFT JOIN " + kTablaPeliculas +
+                          u" AS p ON p.IdPelicula = n.IdPelicula "
+                          u"LEFT JOIN " +
+                          kTablaReveladores + u" AS r ON r.IdRevelador = n.IdRevelador ORDER BY n.IdNota");
         for (; !c.Fin(); c.Siguiente()) {
             if (c.Campo(2).isNull() || c.Campo(3).isNull()) {
                 resumen.omitidas << tabla + u": la nota de la película " + TextoSeguro(c.Campo(0)) +
@@ -54,29 +56,28 @@ ArchivosPaquete ArchivosExportacion(ResumenExportacion& resumen) {
     BaseDatos& ref = BaseAbierta(ReferenceDb());
     std::array<std::vector<std::vector<ValorCsv>>, kClasesDatos> filas;
     filas[size_t(ClaseDatos::TiemposPropios)] =
-        Filas(notas, QStringLiteral("TiemposPropios"),
-              u"SELECT " + ColumnasClase(ClaseDatos::TiemposPropios).join(u", ") +
-                  u" FROM TiemposPropios ORDER BY IdTiempo",
+        Filas(notas, kTablaTiemposPropios,
+              u"SELECT " + ColumnasClase(ClaseDatos::TiemposPropios).join(u", ") + u" FROM " +
+                  kTablaTiemposPropios + u" ORDER BY IdTiempo",
               int(ColumnasClase(ClaseDatos::TiemposPropios).size()));
     auto& nombres = filas[size_t(ClaseDatos::PeliculasReveladoresPropios)];
     nombres = Filas(
-        notas, QStringLiteral("PeliculasPropias"),
-        QStringLiteral("SELECT 'Pelicula', Nombre, FechaModif FROM PeliculasPropias ORDER BY IdPelicula"), 3);
-    for (auto& f :
-         Filas(notas, QStringLiteral("ReveladoresPropios"),
-               QStringLiteral(
-                   "SELECT 'Revelador', Nombre, FechaModif FROM ReveladoresPropios ORDER BY IdRevelador"),
-               3))
+        notas, kTablaPeliculasPropias,
+        u"SELECT 'Pelicula', Nombre, FechaModif FROM " + kTablaPeliculasPropias + u" ORDER BY IdPelicula", 3);
+    for (auto& f : Filas(notas, kTablaReveladoresPropios,
+                         u"SELECT 'Revelador', Nombre, FechaModif FROM " + kTablaReveladoresPropios +
+                             u" ORDER BY IdRevelador",
+                         3))
         nombres.push_back(std::move(f));
     filas[size_t(ClaseDatos::NotasPeliculaRevelador)] = NotasPorNombre(ref, resumen);
-    filas[size_t(ClaseDatos::NotasFormulas)] = Filas(
-        ref, QStringLiteral("Formulas"),
-        QStringLiteral("SELECT Nombre, MisNotasFormulas FROM Formulas WHERE MisNotasFormulas IS NOT NULL AND "
-                       "MisNotasFormulas <> '' ORDER BY IdFormula"),
-        2);
+    filas[size_t(ClaseDatos::NotasFormulas)] =
+        Filas(ref, kTablaFormulas,
+              u"SELECT Nombre, MisNotasFormulas FROM " + kTablaFormulas +
+                  u" WHERE MisNotasFormulas IS NOT NULL AND MisNotasFormulas <> '' ORDER BY IdFormula",
+              2);
     filas[size_t(ClaseDatos::NotasPersonales)] =
-        Filas(notas, QStringLiteral("NotasPersonales"),
-              QStringLiteral("SELECT Fecha, Titulo, Texto FROM NotasPersonales ORDER BY Id"), 3);
+        Filas(notas, kTablaNotasPersonales,
+              u"SELECT Fecha, Titulo, Texto FROM " + kTablaNotasPersonales + u" ORDER BY Id", 3);
 
     ArchivosPaquete archivos;
     archivos[kArchivoManifiesto] = EscribirCsv(

@@ -2,6 +2,7 @@
 
 #include "devtimes/TiemposPropios.h"
 #include "shell/AlmacenDatos.h"
+#include "shell/Esquema.h"
 
 #include <QCryptographicHash>
 #include <QHash>
@@ -129,7 +130,7 @@ private:
     void Cargar() {
         for (Consulta c =
                  notas_.Consultar(u"SELECT IdTiempo, Pelicula, Revelador, Dilucion, EI, Temperatura FROM " +
-                                  N(QStringLiteral("TiemposPropios")) + u" ORDER BY IdTiempo");
+                                  N(kTablaTiemposPropios) + u" ORDER BY IdTiempo");
              !c.Fin(); c.Siguiente()) {
             const QString k =
                 ClaveTiempo(TextoSeguro(c.Campo(1)), TextoSeguro(c.Campo(2)), TextoSeguro(c.Campo(3)),
@@ -137,24 +138,22 @@ private:
             if (!tiempos_.contains(k))
                 tiempos_.insert(k, c.Campo(0).toLongLong());
         }
-        peliculasPropias_ = Mapa(notas_,
-                                 u"SELECT IdPelicula, Nombre FROM " + N(QStringLiteral("PeliculasPropias")) +
-                                     u" ORDER BY IdPelicula",
-                                 &nombresPeliculasPropias_);
-        reveladoresPropios_ = Mapa(notas_,
-                                   u"SELECT IdRevelador, Nombre FROM " +
-                                       N(QStringLiteral("ReveladoresPropios")) + u" ORDER BY IdRevelador",
-                                   &nombresReveladoresPropios_);
+        peliculasPropias_ = Mapa(
+            notas_, u"SELECT IdPelicula, Nombre FROM " + N(kTablaPeliculasPropias) + u" ORDER BY IdPelicula",
+            &nombresPeliculasPropias_);
+        reveladoresPropios_ =
+            Mapa(notas_,
+                 u"SELECT IdRevelador, Nombre FROM " + N(kTablaReveladoresPropios) + u" ORDER BY IdRevelador",
+                 &nombresReveladoresPropios_);
         peliculas_ =
-            Mapa(ref_, QStringLiteral("SELECT IdPelicula, Nombre FROM Peliculas ORDER BY IdPelicula"),
+            Mapa(ref_, u"SELECT IdPelicula, Nombre FROM " + kTablaPeliculas + u" ORDER BY IdPelicula",
                  &nombresPeliculas_);
         reveladores_ =
-            Mapa(ref_, QStringLiteral("SELECT IdRevelador, Nombre FROM Reveladores ORDER BY IdRevelador"),
+            Mapa(ref_, u"SELECT IdRevelador, Nombre FROM " + kTablaReveladores + u" ORDER BY IdRevelador",
                  &nombresReveladores_);
-        formulas_ = Mapa(ref_, QStringLiteral("SELECT IdFormula, Nombre FROM Formulas ORDER BY IdFormula"));
-        for (Consulta c =
-                 ref_.Consultar(QStringLiteral("SELECT IdFormula FROM Formulas WHERE MisNotasFormulas IS NOT "
-                                               "NULL AND MisNotasFormulas <> ''"));
+        formulas_ = Mapa(ref_, u"SELECT IdFormula, Nombre FROM " + kTablaFormulas + u" ORDER BY IdFormula");
+        for (Consulta c = ref_.Consultar(u"SELECT IdFormula FROM " + kTablaFormulas +
+                                         u" WHERE MisNotasFormulas IS NOT NULL AND MisNotasFormulas <> ''");
              !c.Fin(); c.Siguiente())
             formulasConNota_.insert(c.Campo(0).toLongLong());
         for (const QString& vista : {kPeliculaMisDatos, kReveladorMisDatos}) {
@@ -168,7 +167,7 @@ private:
             }
         }
         for (Consulta c = notas_.Consultar(u"SELECT Id, Fecha, Titulo, Texto FROM " +
-                                           N(QStringLiteral("NotasPersonales")) + u" ORDER BY Id");
+                                           N(kTablaNotasPersonales) + u" ORDER BY Id");
              !c.Fin(); c.Siguiente()) {
             const QString k = ClaveNotaPersonal(personalesGuardadas_, ValorCsvDe(c.Campo(1)),
                                                 TextoSeguro(c.Campo(2)), ValorCsvDe(c.Campo(3)));
@@ -207,7 +206,7 @@ private:
         campos[size_t(columnas.indexOf(kReveladorMisDatos))].second = revelador;
         const QString k = ClaveTiempo(pelicula, revelador, f.Texto(QStringLiteral("Dilucion")),
                                       f.Texto(QStringLiteral("EI")), f.Texto(QStringLiteral("Temperatura")));
-        const QString tabla = N(QStringLiteral("TiemposPropios"));
+        const QString tabla = N(kTablaTiemposPropios);
         return Decidir(
             tiempos_, k, [&] { return notas_.Insertar(tabla, campos); },
             [&](qint64 id) { notas_.Actualizar(tabla, QStringLiteral("IdTiempo"), id, campos); });
@@ -216,8 +215,7 @@ private:
     Destino NombrePropio(const Fila& f) {
         const bool pelicula =
             f.Texto(QStringLiteral("Tipo")).compare(kPeliculaMisDatos, Qt::CaseInsensitive) == 0;
-        const QString tabla =
-            N(pelicula ? QStringLiteral("PeliculasPropias") : QStringLiteral("ReveladoresPropios"));
+        const QString tabla = N(pelicula ? kTablaPeliculasPropias : kTablaReveladoresPropios);
         const QString columnaId = pelicula ? QStringLiteral("IdPelicula") : QStringLiteral("IdRevelador");
         const QString nombre = f.Texto(QStringLiteral("Nombre"));
         // A name of the reference data is no own name, however it was written.
@@ -269,7 +267,7 @@ private:
         const bool existe = formulasConNota_.contains(id);
         if (!existe || (escribir_ && reemplazar_)) {
             if (escribir_)
-                ref_.Actualizar(QStringLiteral("Formulas"), QStringLiteral("IdFormula"), id,
+                ref_.Actualizar(kTablaFormulas, QStringLiteral("IdFormula"), id,
                                 {{QStringLiteral("MisNotasFormulas"), ValorBD(f[QStringLiteral("Texto")])}});
         }
         formulasConNota_.insert(id);
@@ -278,7 +276,7 @@ private:
 
     Destino NotaPersonal(const Fila& f) {
         const Campos campos = CamposFila(f, ColumnasClase(ClaseDatos::NotasPersonales));
-        const QString tabla = N(QStringLiteral("NotasPersonales"));
+        const QString tabla = N(kTablaNotasPersonales);
         return Decidir(
             personales_,
             ClaveNotaPersonal(personalesLeidas_, f[QStringLiteral("Fecha")],

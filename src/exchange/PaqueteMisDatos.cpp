@@ -2,6 +2,7 @@
 
 #include "devtimes/FormularioTiempoPropio.h"
 #include "shell/AlmacenDatos.h"
+#include "shell/Esquema.h"
 
 #include <QVariant>
 #include <variant>
@@ -193,9 +194,8 @@ QStringList ArchivosMisDatos() {
 }
 
 const QString& TablaNotasMisDatos(const QString& vista) {
-    static const QString pelicula = QStringLiteral("NotasMiasPelicula"),
-                         revelador = QStringLiteral("NotasMiasRevelador");
-    return vista.compare(kPeliculaMisDatos, Qt::CaseInsensitive) == 0 ? pelicula : revelador;
+    return vista.compare(kPeliculaMisDatos, Qt::CaseInsensitive) == 0 ? kTablaNotasMiasPelicula
+                                                                      : kTablaNotasMiasRevelador;
 }
 
 ValorCsv ValorCsvDe(const QVariant& v) {

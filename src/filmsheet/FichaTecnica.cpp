@@ -2,7 +2,9 @@
 #include "shell/Tema.h"
 
 #include "shell/AlmacenDatos.h"
+#include "shell/Esquema.h"
 #include "shell/Imagenes.h"
+#include "shell/Numeros.h"
 
 #include <cmath>
 #include <limits>
@@ -55,7 +57,7 @@ Insignia InsigniaDiscontinuada(const QVariant& valor) {
         bool ok = false;
         const double d = valor.toString().trimmed().toDouble(&ok);
         if (ok && d >= std::numeric_limits<short>::min() - 0.5 && d < std::numeric_limits<short>::max() + 0.5)
-            n = int(std::nearbyint(d));
+            n = RedondearEntero(d);
     }
     if (n == 1)
         return {QStringLiteral("DESCONT."), Tema::InsigniaDescontinuada};
@@ -66,8 +68,8 @@ QString LeerNombrePelicula(int idPelicula) {
     BaseDatos* bd = ReferenceDb();
     if (!bd)
         return {};
-    Consulta c =
-        bd->Consultar(u"SELECT Nombre FROM Peliculas WHERE IdPelicula=" + QString::number(idPelicula));
+    Consulta c = bd->Consultar(u"SELECT Nombre FROM " + kTablaPeliculas + u" WHERE IdPelicula=" +
+                               QString::number(idPelicula));
     return c.Fin() ? QString() : TextoSeguro(c.Campo(QStringLiteral("Nombre")));
 }
 
@@ -75,8 +77,8 @@ std::optional<DatosFicha> LeerDatosFicha(int idPelicula) {
     BaseDatos* bd = ReferenceDb();
     if (!bd)
         return std::nullopt;
-    Consulta c =
-        bd->Consultar(u"SELECT * FROM PeliculasInfoTec WHERE IdPelicula=" + QString::number(idPelicula));
+    Consulta c = bd->Consultar(u"SELECT * FROM " + kTablaPeliculasInfoTec + u" WHERE IdPelicula=" +
+                               QString::number(idPelicula));
     if (c.Fin())
         return std::nullopt;
     auto t = [&c](const char* columna) { return TextoSeguro(c.Campo(QString::fromLatin1(columna))); };

@@ -31,69 +31,90 @@ frmPeliculasInfoTec::frmPeliculasInfoTec(Anfitrion& anfitrion, QWidget* padre)
 
     picCabecera_ = CrearControl<QWidget>(this, "picCabecera", 0, 0, 10100, 900);
     ColorFondo(picCabecera_, Tema::FondoCabeceraFicha);
-    lblNombre_ = Etiqueta(picCabecera_, "lblNombre", {}, 120, 60, 7800, 420);
-    lblDiscontinuada_ = Etiqueta(picCabecera_, "lblDiscontinuada", {}, 120, 510, 1200, 285);
+    lblNombre_ = CrearEtiqueta(picCabecera_, "lblNombre", {}, 120, 60, 7800, 420, kEtiquetaCentrada);
+    lblDiscontinuada_ =
+        CrearEtiqueta(picCabecera_, "lblDiscontinuada", {}, 120, 510, 1200, 285, kEtiquetaCentrada);
     lblDiscontinuada_->setAlignment(Qt::AlignCenter);
     ColorTexto(lblNombre_, Qt::white);
     ColorTexto(lblDiscontinuada_, Qt::white);
 
     picCaract_ = Panel("picCaract", "lblCaractTitulo", QStringLiteral("CARACTERÍSTICAS"), 900, 2100,
                        Tema::FondoCaracteristicas);
-    Etiqueta(picCaract_, "lblLblIso", QStringLiteral("ISO nominal:"), 120, 300, 1500);
-    lblIso_ = Etiqueta(picCaract_, "lblIso", {}, 1620, 300, 1800);
-    Etiqueta(picCaract_, "lblLblGrano", QStringLiteral("Tipo de grano:"), 120, 570, 1500);
-    lblGrano_ = Etiqueta(picCaract_, "lblGrano", {}, 1620, 570, 1800);
-    Etiqueta(picCaract_, "lblLblSens", QStringLiteral("Sensibilidad:"), 120, 840, 1500);
-    lblSens_ = Etiqueta(picCaract_, "lblSens", {}, 1620, 840, 2400);
-    Etiqueta(picCaract_, "lblLblProceso", QStringLiteral("Proceso:"), 120, 1110, 1500);
-    lblProceso_ = Etiqueta(picCaract_, "lblProceso", {}, 1620, 1110, 3600);
-    Etiqueta(picCaract_, "lblLblFabric", QStringLiteral("Fabricante:"), 120, 1380, 1500);
-    lblFabric_ = Etiqueta(picCaract_, "lblFabric", {}, 1620, 1380, 3600);
-    Etiqueta(picCaract_, "lblLblFecha", QStringLiteral("Lanzamiento:"), 5400, 300, 1500);
-    lblFecha_ = Etiqueta(picCaract_, "lblFecha", {}, 6900, 300, 3000);
-    Etiqueta(picCaract_, "lblLblFormato", QStringLiteral("Formatos:"), 5400, 570, 1500);
-    lblFormato_ = Etiqueta(picCaract_, "lblFormato", {}, 6900, 540, 3000, 375);
-    Etiqueta(picCaract_, "lblLblRevIdeal", QStringLiteral("Revelador ideal:"), 5400, 975, 1500);
-    lblRevIdeal_ = Etiqueta(picCaract_, "lblRevIdeal", {}, 6900, 960, 3000, 375);
+    CrearEtiqueta(picCaract_, "lblLblIso", QStringLiteral("ISO nominal:"), 120, 300, 1500, 225,
+                  kEtiquetaCentrada);
+    lblIso_ = CrearEtiqueta(picCaract_, "lblIso", {}, 1620, 300, 1800, 225, kEtiquetaCentrada);
+    CrearEtiqueta(picCaract_, "lblLblGrano", QStringLiteral("Tipo de grano:"), 120, 570, 1500, 225,
+                  kEtiquetaCentrada);
+    lblGrano_ = CrearEtiqueta(picCaract_, "lblGrano", {}, 1620, 570, 1800, 225, kEtiquetaCentrada);
+    CrearEtiqueta(picCaract_, "lblLblSens", QStringLiteral("Sensibilidad:"), 120, 840, 1500, 225,
+                  kEtiquetaCentrada);
+    lblSens_ = CrearEtiqueta(picCaract_, "lblSens", {}, 1620, 840, 2400, 225, kEtiquetaCentrada);
+    CrearEtiqueta(picCaract_, "lblLblProceso", QStringLiteral("Proceso:"), 120, 1110, 1500, 225,
+                  kEtiquetaCentrada);
+    lblProceso_ = CrearEtiqueta(picCaract_, "lblProceso", {}, 1620, 1110, 3600, 225, kEtiquetaCentrada);
+    CrearEtiqueta(picCaract_, "lblLblFabric", QStringLiteral("Fabricante:"), 120, 1380, 1500, 225,
+                  kEtiquetaCentrada);
+    lblFabric_ = CrearEtiqueta(picCaract_, "lblFabric", {}, 1620, 1380, 3600, 225, kEtiquetaCentrada);
+    CrearEtiqueta(picCaract_, "lblLblFecha", QStringLiteral("Lanzamiento:"), 5400, 300, 1500, 225,
+                  kEtiquetaCentrada);
+    lblFecha_ = CrearEtiqueta(picCaract_, "lblFecha", {}, 6900, 300, 3000, 225, kEtiquetaCentrada);
+    CrearEtiqueta(picCaract_, "lblLblFormato", QStringLiteral("Formatos:"), 5400, 570, 1500, 225,
+                  kEtiquetaCentrada);
+    lblFormato_ = CrearEtiqueta(picCaract_, "lblFormato", {}, 6900, 540, 3000, 375, kEtiquetaCentrada);
+    CrearEtiqueta(picCaract_, "lblLblRevIdeal", QStringLiteral("Revelador ideal:"), 5400, 975, 1500, 225,
+                  kEtiquetaCentrada);
+    lblRevIdeal_ = CrearEtiqueta(picCaract_, "lblRevIdeal", {}, 6900, 960, 3000, 375, kEtiquetaCentrada);
     lblFormato_->setWordWrap(true);
     lblRevIdeal_->setWordWrap(true);
 
     picEspectral_ =
         Panel("picEspectral", "lblEspTitulo", QStringLiteral("RESPUESTA ESPECTRAL"), 3000, 2220, Qt::white);
-    Etiqueta(picEspectral_, "lblLblRango", QStringLiteral("Rango espectral:"), 120, 330, 1740);
-    lblRango_ = Etiqueta(picEspectral_, "lblRango", {}, 1860, 330, 1800);
-    Etiqueta(picEspectral_, "lblLblFuenteRango", QStringLiteral("Fuente:"), 120, 600, 1740);
-    lblFuenteRango_ = Etiqueta(picEspectral_, "lblFuenteRango", {}, 1860, 600, 4500);
-    Etiqueta(picEspectral_, "lblLblPico", QStringLiteral("Pico sensibilidad:"), 120, 870, 1740);
-    lblPico_ = Etiqueta(picEspectral_, "lblPico", {}, 1860, 870, 900);
-    Etiqueta(picEspectral_, "lblLblCorteRojo", QStringLiteral("Corte rojo (nm):"), 120, 1140, 1740);
-    lblCorteRojo_ = Etiqueta(picEspectral_, "lblCorteRojo", {}, 1860, 1140, 900);
-    Etiqueta(picEspectral_, "lblLblCorteIr", QStringLiteral("Corte IR (nm):"), 3300, 1140, 1500);
-    lblCorteIr_ = Etiqueta(picEspectral_, "lblCorteIr", {}, 4800, 1140, 900);
-    Etiqueta(picEspectral_, "lblLblRecip", QStringLiteral("Fallo reciprocidad:"), 120, 1440, 1740);
-    lblRecip_ = Etiqueta(picEspectral_, "lblRecip", {}, 1860, 1440, 1800);
-    Etiqueta(picEspectral_, "lblLblCorreccion", QStringLiteral("Corrección:"), 3300, 1440, 1500);
-    lblCorreccion_ = Etiqueta(picEspectral_, "lblCorreccion", {}, 4800, 1440, 1620);
-    lblNotaFuente_ = Etiqueta(picEspectral_, "lblNotaFuente", {}, 120, 1950, 6300);
+    CrearEtiqueta(picEspectral_, "lblLblRango", QStringLiteral("Rango espectral:"), 120, 330, 1740, 225,
+                  kEtiquetaCentrada);
+    lblRango_ = CrearEtiqueta(picEspectral_, "lblRango", {}, 1860, 330, 1800, 225, kEtiquetaCentrada);
+    CrearEtiqueta(picEspectral_, "lblLblFuenteRango", QStringLiteral("Fuente:"), 120, 600, 1740, 225,
+                  kEtiquetaCentrada);
+    lblFuenteRango_ =
+        CrearEtiqueta(picEspectral_, "lblFuenteRango", {}, 1860, 600, 4500, 225, kEtiquetaCentrada);
+    CrearEtiqueta(picEspectral_, "lblLblPico", QStringLiteral("Pico sensibilidad:"), 120, 870, 1740, 225,
+                  kEtiquetaCentrada);
+    lblPico_ = CrearEtiqueta(picEspectral_, "lblPico", {}, 1860, 870, 900, 225, kEtiquetaCentrada);
+    CrearEtiqueta(picEspectral_, "lblLblCorteRojo", QStringLiteral("Corte rojo (nm):"), 120, 1140, 1740, 225,
+                  kEtiquetaCentrada);
+    lblCorteRojo_ = CrearEtiqueta(picEspectral_, "lblCorteRojo", {}, 1860, 1140, 900, 225, kEtiquetaCentrada);
+    CrearEtiqueta(picEspectral_, "lblLblCorteIr", QStringLiteral("Corte IR (nm):"), 3300, 1140, 1500, 225,
+                  kEtiquetaCentrada);
+    lblCorteIr_ = CrearEtiqueta(picEspectral_, "lblCorteIr", {}, 4800, 1140, 900, 225, kEtiquetaCentrada);
+    CrearEtiqueta(picEspectral_, "lblLblRecip", QStringLiteral("Fallo reciprocidad:"), 120, 1440, 1740, 225,
+                  kEtiquetaCentrada);
+    lblRecip_ = CrearEtiqueta(picEspectral_, "lblRecip", {}, 1860, 1440, 1800, 225, kEtiquetaCentrada);
+    CrearEtiqueta(picEspectral_, "lblLblCorreccion", QStringLiteral("Corrección:"), 3300, 1440, 1500, 225,
+                  kEtiquetaCentrada);
+    lblCorreccion_ =
+        CrearEtiqueta(picEspectral_, "lblCorreccion", {}, 4800, 1440, 1620, 225, kEtiquetaCentrada);
+    lblNotaFuente_ =
+        CrearEtiqueta(picEspectral_, "lblNotaFuente", {}, 120, 1950, 6300, 225, kEtiquetaCentrada);
     ColorTexto(lblNotaFuente_, Tema::TextoGris);
 
     picResolucion_ = Panel("picResolucion", "lblResolucionTitulo", QStringLiteral("GRANO Y RESOLUCIÓN"), 5220,
                            840, Tema::FondoResolucion);
-    Etiqueta(picResolucion_, "lblLblGranoRms", QStringLiteral("Grano RMS:"), 120, 300, 1500);
-    lblGranoRms_ = Etiqueta(picResolucion_, "lblGranoRms", {}, 1620, 300, 1200);
-    Etiqueta(picResolucion_, "lblLblResLp", QStringLiteral("Resolución (lp/mm):"), 3300, 300, 1860);
-    lblResLp_ = Etiqueta(picResolucion_, "lblResLp", {}, 5160, 300, 1200);
+    CrearEtiqueta(picResolucion_, "lblLblGranoRms", QStringLiteral("Grano RMS:"), 120, 300, 1500, 225,
+                  kEtiquetaCentrada);
+    lblGranoRms_ = CrearEtiqueta(picResolucion_, "lblGranoRms", {}, 1620, 300, 1200, 225, kEtiquetaCentrada);
+    CrearEtiqueta(picResolucion_, "lblLblResLp", QStringLiteral("Resolución (lp/mm):"), 3300, 300, 1860, 225,
+                  kEtiquetaCentrada);
+    lblResLp_ = CrearEtiqueta(picResolucion_, "lblResLp", {}, 5160, 300, 1200, 225, kEtiquetaCentrada);
 
     picCurva_ = CrearControl<Lienzo>(this, "picCurva", 2961, 6180, kAnchoCurva, 3896);
     picCurva_->Limpiar(Qt::white);
     connect(picCurva_, &Lienzo::DobleClic, this, &frmPeliculasInfoTec::AbrirCurvaAmpliada);
 
-    lblTipoCurva_ = Etiqueta(this, "lblTipoCurva", {}, 120, 6180, 2700, 600);
+    lblTipoCurva_ = CrearEtiqueta(this, "lblTipoCurva", {}, 120, 6180, 2700, 600, kEtiquetaCentrada);
     lblTipoCurva_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ColorTexto(lblTipoCurva_, Tema::TextoGris);
 
-    lblSinDatos_ = Etiqueta(this, "lblSinDatos", QStringLiteral("Sin datos técnicos para esta película"), 0,
-                            3060, 10100, 375);
+    lblSinDatos_ = CrearEtiqueta(this, "lblSinDatos", QStringLiteral("Sin datos técnicos para esta película"),
+                                 0, 3060, 10100, 375, kEtiquetaCentrada);
     lblSinDatos_->setAlignment(Qt::AlignCenter);
     ColorTexto(lblSinDatos_, Tema::TextoGris);
     lblSinDatos_->hide();
@@ -105,20 +126,11 @@ frmPeliculasInfoTec::frmPeliculasInfoTec(Anfitrion& anfitrion, QWidget* padre)
     lblDiscontinuada_->setFont(insignia);
 }
 
-QLabel* frmPeliculasInfoTec::Etiqueta(QWidget* panel, const char* nombre, const QString& texto, int izq,
-                                      int arriba, int ancho, int alto) {
-    auto* l = Situar(new QLabel(texto, panel), nombre, izq, arriba, ancho, alto);
-    // Stored values are shown as they are, never read as markup.
-    l->setTextFormat(Qt::PlainText);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return l;
-}
-
 QWidget* frmPeliculasInfoTec::Panel(const char* nombre, const char* nombreTitulo, const QString& titulo,
                                     int arriba, int alto, const QColor& fondo) {
     auto* panel = CrearControl<QWidget>(this, nombre, 0, arriba, 10100, alto);
     ColorFondo(panel, fondo);
-    QLabel* t = Etiqueta(panel, nombreTitulo, titulo, 120, 30, 6000);
+    QLabel* t = CrearEtiqueta(panel, nombreTitulo, titulo, 120, 30, 6000, 225, kEtiquetaCentrada);
     t->setFont(Fuente(Tema::FaceInterfaz, 6.75, true));
     ColorTexto(t, Tema::TituloPanelFicha);
     return panel;

@@ -32,8 +32,6 @@ private:
     void PintarImagenAjustada(const QImage& imagen);
     void DibujarCurvaEstimada();
     void AbrirCurvaAmpliada();
-    QLabel* Etiqueta(QWidget* panel, const char* nombre, const QString& texto, int izq, int arriba, int ancho,
-                     int alto = 225);
     QWidget* Panel(const char* nombre, const char* nombreTitulo, const QString& titulo, int arriba, int alto,
                    const QColor& fondo);
 

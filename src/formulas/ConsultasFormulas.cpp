@@ -2,6 +2,7 @@
 
 #include "shell/AlmacenDatos.h"
 #include "shell/DialectoJet.h"
+#include "shell/Esquema.h"
 
 namespace formulas {
 
@@ -30,7 +31,7 @@ QStringList CargarCategorias() {
         return categorias;
     bool sinCategoria = false;
     for (Consulta c =
-             bd->Consultar(QStringLiteral("SELECT DISTINCT CategoriaES FROM Formulas ORDER BY CategoriaES"));
+             bd->Consultar(u"SELECT DISTINCT CategoriaES FROM " + kTablaFormulas + u" ORDER BY CategoriaES");
          !c.Fin(); c.Siguiente()) {
         const QString texto = TextoSeguro(c.Campo(0));
         if (texto.isEmpty())
@@ -49,7 +50,7 @@ std::vector<EntradaLista> CargarLista(const QString& filtro, const std::optional
     BaseDatos* bd = ReferenceDb();
     if (!bd || !FiltroValido(filtro))
         return entradas;
-    QString sql = QStringLiteral("SELECT IdFormula, Nombre, NombreES FROM Formulas WHERE 1=1");
+    QString sql = u"SELECT IdFormula, Nombre, NombreES FROM " + kTablaFormulas + u" WHERE 1=1";
     if (categoria && categoria->isEmpty())
         sql += QStringLiteral(" AND (CategoriaES IS NULL OR CategoriaES='')");
     else if (categoria)
@@ -60,7 +61,7 @@ std::vector<EntradaLista> CargarLista(const QString& filtro, const std::optional
         sql += u" AND (Nombre LIKE '*" + d + u"*' OR Tipo LIKE '*" + d + u"*')";
     }
     sql += QStringLiteral(" ORDER BY Nombre");
-    const bool hayES = ExisteCampo(QStringLiteral("Formulas"), QStringLiteral("NombreES"));
+    const bool hayES = ExisteCampo(kTablaFormulas, QStringLiteral("NombreES"));
     if (!hayES)
         sql.replace(QStringLiteral("IdFormula, Nombre, NombreES"),
                     QStringLiteral("IdFormula, Nombre, Nombre AS NombreES"));
@@ -76,7 +77,8 @@ std::optional<Detalle> MostrarFormula(int id, bool modoES) {
     BaseDatos* bd = ReferenceDb();
     if (id == 0 || !bd)
         return std::nullopt;
-    Consulta c = bd->Consultar(u"SELECT * FROM Formulas WHERE IdFormula=" + QString::number(id));
+    Consulta c =
+        bd->Consultar(u"SELECT * FROM " + kTablaFormulas + u" WHERE IdFormula=" + QString::number(id));
     if (c.Fin())
         return std::nullopt;
     const auto texto = [&](const char* base) {
@@ -102,11 +104,10 @@ std::vector<FilaIngrediente> CargarIngredientes(int id, bool modoES) {
         return filas;
     try {
         int parteAnterior = -1;
-        for (Consulta c =
-                 bd->Consultar(QStringLiteral("SELECT NumeroParte, TituloParte, TituloParteES, Orden, ") +
-                               QStringLiteral("Quimica, QuimicaES, Cantidad, Unidad ") +
-                               u"FROM Ingredientes WHERE IdFormula=" + QString::number(id) +
-                               u" ORDER BY NumeroParte, Orden");
+        for (Consulta c = bd->Consultar(
+                 QStringLiteral("SELECT NumeroParte, TituloParte, TituloParteES, Orden, ") +
+                 QStringLiteral("Quimica, QuimicaES, Cantidad, Unidad ") + u"FROM " + kTablaIngredientes +
+                 u" WHERE IdFormula=" + QString::number(id) + u" ORDER BY NumeroParte, Orden");
              !c.Fin(); c.Siguiente()) {
             const int parte = c.Campo(QStringLiteral("NumeroParte")).toInt();
             const QString tituloBase = TextoSeguro(c.Campo(QStringLiteral("TituloParte")));
@@ -134,8 +135,8 @@ QString CargarMisNotas(int id) {
     if (!bd)
         return {};
     try {
-        Consulta c =
-            bd->Consultar(u"SELECT MisNotasFormulas FROM Formulas WHERE IdFormula=" + QString::number(id));
+        Consulta c = bd->Consultar(u"SELECT MisNotasFormulas FROM " + kTablaFormulas + u" WHERE IdFormula=" +
+                                   QString::number(id));
         return c.Fin() ? QString() : TextoSeguro(c.Campo(0));
     } catch (const ErrorBD&) {
         return {};
@@ -148,7 +149,7 @@ void GuardarMisNotas(int id, const QString& texto) {
         return;
     // A null QString would be bound as null.
     const QString valor = texto.isNull() ? QStringLiteral("") : texto;
-    bd->Actualizar(QStringLiteral("Formulas"), QStringLiteral("IdFormula"), id,
+    bd->Actualizar(kTablaFormulas, QStringLiteral("IdFormula"), id,
                    {{QStringLiteral("MisNotasFormulas"), valor}});
 }
 

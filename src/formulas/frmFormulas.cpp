@@ -38,13 +38,6 @@ QFont FuenteInterfaz(double puntos = 8.5, bool negrita = false) {
     return Fuente(Tema::FaceInterfaz, puntos, negrita);
 }
 
-QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, int izquierda, int arriba,
-                 int ancho, int alto) {
-    auto* l = CrearControl<QLabel>(padre, nombre, izquierda, arriba, ancho, alto);
-    l->setText(texto);
-    return l;
-}
-
 QPlainTextEdit* Caja(QWidget* padre, const char* nombre, bool soloLectura) {
     auto* c = CrearControl<QPlainTextEdit>(padre, nombre, 0, 0, 0, 0);
     c->setReadOnly(soloLectura);
@@ -74,14 +67,16 @@ frmFormulas::frmFormulas(Anfitrion& anfitrion, QWidget* padre) : VentanaModulo(p
 void frmFormulas::CrearControles() {
     picPanel_ = CrearControl<QWidget>(this, "picPanel", 0, 0, 0, 0);
     ColorFondo(picPanel_, ColorPanel);
-    lblBuscar_ = Etiqueta(picPanel_, "lblBuscar", QStringLiteral("Búsqueda:"), 120, 180, 900, 270);
+    lblBuscar_ = CrearEtiqueta(picPanel_, "lblBuscar", QStringLiteral("Búsqueda:"), 120, 180, 900, 270,
+                               kEtiquetaCentrada);
     txtFiltro_ = CrearControl<QLineEdit>(picPanel_, "txtFiltro", 1020, 135, 2700, 330);
-    lblCatLbl_ = Etiqueta(picPanel_, "lblCatLbl", QStringLiteral("Categoría:"), 3900, 180, 900, 270);
+    lblCatLbl_ = CrearEtiqueta(picPanel_, "lblCatLbl", QStringLiteral("Categoría:"), 3900, 180, 900, 270,
+                               kEtiquetaCentrada);
     cboCat_ = CrearControl<QComboBox>(picPanel_, "cboCat", 4800, 135, 2940, 330);
     chkES_ = CrearControl<QCheckBox>(picPanel_, "chkES", 7920, 165, 1200, 285);
     chkES_->setText(QStringLiteral("Español"));
     chkES_->setChecked(true);
-    lblConteo_ = Etiqueta(picPanel_, "lblConteo", QString(), 9300, 180, 2100, 270);
+    lblConteo_ = CrearEtiqueta(picPanel_, "lblConteo", QString(), 9300, 180, 2100, 270, kEtiquetaCentrada);
     for (QWidget* c : std::initializer_list<QWidget*>{txtFiltro_, cboCat_, lblConteo_})
         c->setFont(FuenteInterfaz());
 
@@ -91,26 +86,28 @@ void frmFormulas::CrearControles() {
 
     picDetalle_ = CrearControl<QWidget>(this, "picDetalle", 0, 0, 0, 0);
     QWidget* d = picDetalle_;
-    lblNombre_ = Etiqueta(d, "lblNombre", QString(), 0, 0, 0, 0);
+    lblNombre_ = CrearEtiqueta(d, "lblNombre", QString(), 0, 0, 0, 0, kEtiquetaCentrada);
     lblNombre_->setFont(FuenteInterfaz(13, true));
     ColorTexto(lblNombre_, ColorTitulo);
-    lblSubtitulo_ = Etiqueta(d, "lblSubtitulo", QString(), 0, 0, 0, 0);
+    lblSubtitulo_ = CrearEtiqueta(d, "lblSubtitulo", QString(), 0, 0, 0, 0, kEtiquetaCentrada);
     lblSubtitulo_->setFont(FuenteInterfaz(9));
     lblSubtitulo_->setStyleSheet(QStringLiteral("font-style: italic"));
-    lblTipoBadge_ = Etiqueta(d, "lblTipoBadge", QString(), 0, 0, 0, 0);
+    lblTipoBadge_ = CrearEtiqueta(d, "lblTipoBadge", QString(), 0, 0, 0, 0, kEtiquetaCentrada);
     lblTipoBadge_->setFont(FuenteInterfaz(8.5, true));
     lblTipoBadge_->setAlignment(Qt::AlignCenter);
     ColorFondo(lblTipoBadge_, ColorSeleccion);
     ColorTexto(lblTipoBadge_, ColorTitulo);
-    lblSecIngr_ = Etiqueta(d, "lblSecIngr", QStringLiteral("Ingredientes"), 0, 0, 0, 0);
+    lblSecIngr_ =
+        CrearEtiqueta(d, "lblSecIngr", QStringLiteral("Ingredientes"), 0, 0, 0, 0, kEtiquetaCentrada);
     Titulo(lblSecIngr_);
 
     // Scaling to the volume mixed, on the heading line of the grid, right-aligned to it.
-    lblEscala_ = Etiqueta(d, "lblEscala", QString(), 0, 0, 0, 0);
+    lblEscala_ = CrearEtiqueta(d, "lblEscala", QString(), 0, 0, 0, 0, kEtiquetaCentrada);
     lblEscala_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblEscala_->setFont(FuenteInterfaz(8.5, true));
     ColorTexto(lblEscala_, Tema::CantidadEscalada);
-    lblPreparar_ = Etiqueta(d, "lblPreparar", QStringLiteral("Preparar:"), 0, 0, 0, 0);
+    lblPreparar_ =
+        CrearEtiqueta(d, "lblPreparar", QStringLiteral("Preparar:"), 0, 0, 0, 0, kEtiquetaCentrada);
     lblPreparar_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtVolumen_ = CrearControl<QLineEdit>(d, "txtVolumen", 0, 0, 0, 0);
     txtVolumen_->setFont(FuenteInterfaz());
@@ -125,20 +122,23 @@ void frmFormulas::CrearControles() {
 
     grdIngredientes_ = CrearControl<QTableWidget>(d, "grdIngredientes", 0, 0, 0, 0);
 
-    lblUsoLbl_ = Etiqueta(d, "lblUsoLbl", QStringLiteral("Uso:"), 0, 0, 0, 0);
+    lblUsoLbl_ = CrearEtiqueta(d, "lblUsoLbl", QStringLiteral("Uso:"), 0, 0, 0, 0, kEtiquetaCentrada);
     txtUso_ = Caja(d, "txtUso", true);
-    lblSecInfo_ = Etiqueta(d, "lblSecInfo", QStringLiteral("Preparación"), 0, 0, 0, 0);
+    lblSecInfo_ =
+        CrearEtiqueta(d, "lblSecInfo", QStringLiteral("Preparación"), 0, 0, 0, 0, kEtiquetaCentrada);
     Titulo(lblSecInfo_);
-    lblDilLbl_ = Etiqueta(d, "lblDilLbl", QStringLiteral("Dilución"), 0, 0, 0, 0);
+    lblDilLbl_ = CrearEtiqueta(d, "lblDilLbl", QStringLiteral("Dilución"), 0, 0, 0, 0, kEtiquetaCentrada);
     lblDilLbl_->setFont(FuenteInterfaz());
     lblDilucion_ = CrearControl<QLineEdit>(d, "lblDilucion", 0, 0, 0, 0);
     lblDilucion_->setReadOnly(true);
     lblDilucion_->setFont(FuenteInterfaz());
-    lblNotasLbl_ = Etiqueta(d, "lblNotasLbl", QStringLiteral("Notas:"), 0, 0, 0, 0);
+    lblNotasLbl_ = CrearEtiqueta(d, "lblNotasLbl", QStringLiteral("Notas:"), 0, 0, 0, 0, kEtiquetaCentrada);
     txtNotas_ = Caja(d, "txtNotas", true);
-    lblInsLbl_ = Etiqueta(d, "lblInsLbl", QStringLiteral("Instrucciones:"), 0, 0, 0, 0);
+    lblInsLbl_ =
+        CrearEtiqueta(d, "lblInsLbl", QStringLiteral("Instrucciones:"), 0, 0, 0, 0, kEtiquetaCentrada);
     txtInstrucciones_ = Caja(d, "txtInstrucciones", true);
-    lblMisNotasLbl_ = Etiqueta(d, "lblMisNotasLbl", QStringLiteral("Mis notas:"), 0, 0, 0, 0);
+    lblMisNotasLbl_ =
+        CrearEtiqueta(d, "lblMisNotasLbl", QStringLiteral("Mis notas:"), 0, 0, 0, 0, kEtiquetaCentrada);
     misNotas_ = new CajaNotas(d, "txtMisNotas", "btnGuardarMisNotas");
     misNotas_->Caja()->setFont(FuenteInterfaz());
 

@@ -2,6 +2,7 @@
 
 #include "devtimes/TiemposPropios.h"
 #include "shell/AlmacenDatos.h"
+#include "shell/Esquema.h"
 
 bool BorrarNotas(NotasUsuario notas) {
     BaseDatos* bd =
@@ -10,16 +11,16 @@ bool BorrarNotas(NotasUsuario notas) {
         return false;
     switch (notas) {
     case NotasUsuario::Peliculas:
-        bd->Ejecutar(QStringLiteral("DELETE FROM NotasMiasPelicula"));
+        bd->Ejecutar(u"DELETE FROM " + kTablaNotasMiasPelicula);
         break;
     case NotasUsuario::Reveladores:
-        bd->Ejecutar(QStringLiteral("DELETE FROM NotasMiasRevelador"));
+        bd->Ejecutar(u"DELETE FROM " + kTablaNotasMiasRevelador);
         break;
     case NotasUsuario::Formulas:
-        bd->Ejecutar(QStringLiteral("UPDATE Formulas SET MisNotasFormulas = NULL"));
+        bd->Ejecutar(u"UPDATE " + kTablaFormulas + u" SET MisNotasFormulas = NULL");
         break;
     case NotasUsuario::Personales:
-        bd->Ejecutar(QStringLiteral("DELETE FROM NotasPersonales"));
+        bd->Ejecutar(u"DELETE FROM " + kTablaNotasPersonales);
         break;
     case NotasUsuario::Tiempos:
         BorrarTodosMisTiempos();

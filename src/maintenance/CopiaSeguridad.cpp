@@ -5,11 +5,9 @@
 #include "shell/Dialogos.h"
 #include "shell/Rutas.h"
 
-#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
@@ -35,26 +33,6 @@ bool Sincronizar(const QString& ruta) {
 QString Literal(QString texto) {
     return u'\'' + texto.replace(u'\'', QStringLiteral("''")) + u'\'';
 }
-
-// The busy pointer while the backup runs; dialogs in between get the normal one.
-class PunteroOcupado {
-public:
-    PunteroOcupado() { Poner(); }
-    ~PunteroOcupado() { Quitar(); }
-    void Poner() {
-        if (qGuiApp && !puesto_)
-            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-        puesto_ = qGuiApp != nullptr;
-    }
-    void Quitar() {
-        if (qGuiApp && puesto_)
-            QGuiApplication::restoreOverrideCursor();
-        puesto_ = false;
-    }
-
-private:
-    bool puesto_ = false;
-};
 
 EstadoCopia Terminar(bool copiada, const QString& copia, const QString& clave) {
     if (!copiada)
@@ -194,27 +172,21 @@ QString InformeRespaldo(const ResultadoRespaldo& resultado) {
            LineaInforme(kReferencia, resultado.referencia) + u'\n' + LineaInforme(kNotas, resultado.notas);
 }
 
-void HacerCopiaSeguridad(const std::function<QDateTime()>& reloj) {
-    const QString pregunta =
-        QStringLiteral("AVISO: asegúrese de haber guardado cualquier dato que esté editando antes de "
-                       "continuar.\n\nSe cerrarán las bases de datos, se copiarán y se compactarán las "
-                       "copias.\n¿Desea continuar?");
-    if (Dialogo().PreguntarSiNo(kTitulo, pregunta, Icono::Exclamacion) != Respuesta::Si)
-        return;
+QString TituloCopiaSeguridad() {
+    return kTitulo;
+}
 
-    PunteroOcupado puntero;
-    const QString carpeta = CarpetaRespaldo(reloj ? reloj() : QDateTime::currentDateTime());
-    if (!CrearCarpetaRespaldo(carpeta)) {
-        puntero.Quitar();
-        Dialogo().Informar(kTitulo, QStringLiteral("No se pudo crear la carpeta:\n") + carpeta,
-                           Icono::Exclamacion);
-        return;
-    }
-    const ResultadoRespaldo r = RespaldarBases(carpeta, [&puntero](const QString& aviso) {
-        puntero.Quitar();
-        Dialogo().Informar(kTitulo, aviso, Icono::Critico);
-        puntero.Poner();
-    });
-    puntero.Quitar();
-    Dialogo().Informar(kTitulo, InformeRespaldo(r), r.TodoBien() ? Icono::Informacion : Icono::Exclamacion);
+MensajeCopia PreguntaCopiaSeguridad() {
+    return {QStringLiteral("AVISO: asegúrese de haber guardado cualquier dato que esté editando antes de "
+                           "continuar.\n\nSe cerrarán las bases de datos, se copiarán y se compactarán las "
+                           "copias.\n¿Desea continuar?"),
+            Icono::Exclamacion};
+}
+
+MensajeCopia CopiarBasesDatos(const QDateTime& momento, const std::function<void(const QString&)>& avisar) {
+    const QString carpeta = CarpetaRespaldo(momento);
+    if (!CrearCarpetaRespaldo(carpeta))
+        return {QStringLiteral("No se pudo crear la carpeta:\n") + carpeta, Icono::Exclamacion};
+    const ResultadoRespaldo r = RespaldarBases(carpeta, avisar);
+    return {InformeRespaldo(r), r.TodoBien() ? Icono::Informacion : Icono::Exclamacion};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/Dialogos.h"
+
 #include <QDateTime>
 #include <QString>
 #include <functional>
@@ -24,10 +26,20 @@ struct ResultadoRespaldo {
     }
 };
 
-// The whole command: the question, the busy pointer, the backup and its report, all through
-// Dialogo(). The folder is named by reloj (the system clock when empty), read once the question is
-// answered: the user may take a while to answer.
-void HacerCopiaSeguridad(const std::function<QDateTime()>& reloj = {});
+// A text for the user and how it is shown.
+struct MensajeCopia {
+    QString texto;
+    Icono icono = Icono::Informacion;
+};
+
+// The title of the command's dialogs.
+QString TituloCopiaSeguridad();
+// What the user is asked before anything is closed; the copy goes on only on "Sí".
+MensajeCopia PreguntaCopiaSeguridad();
+// The command once agreed: the folder named by momento, created, and both databases copied into it.
+// A failed reopening goes to avisar at once. Returns the report the user is shown at the end.
+MensajeCopia CopiarBasesDatos(const QDateTime& momento,
+                              const std::function<void(const QString&)>& avisar = {});
 
 // "respaldo_de_datos/YYMMDD HHMMSS/" beside the program, as a native path.
 QString CarpetaRespaldo(const QDateTime& momento);

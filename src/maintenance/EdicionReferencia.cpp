@@ -11,11 +11,10 @@
 
 namespace {
 
-const QString kTablaEdicion = QStringLiteral("EdicionDatos");
-
 // Tables of the schema that the data set never fills: they are kept, and made when missing.
 bool TablaConservada(const QString& tabla) {
-    return tabla == u"NotasMiasPelicula" || tabla == u"NotasMiasRevelador" || tabla == kTablaEdicion;
+    return tabla == kTablaNotasMiasPelicula || tabla == kTablaNotasMiasRevelador ||
+           tabla == kTablaEdicionDatos;
 }
 
 qint64 Contar(BaseDatos& bd, const QString& tabla, const QString& condicion = {}) {
@@ -58,8 +57,8 @@ EdicionBase LeerEdicionBase(BaseDatos& bd) {
     const int version = bd.Consultar(QStringLiteral("PRAGMA user_version")).Campo(0).toInt();
     if (version > 0)
         e.esquema = version;
-    if (bd.ExisteTabla(kTablaEdicion)) {
-        Consulta c = bd.Consultar(u"SELECT MAX(Datos) FROM " + kTablaEdicion);
+    if (bd.ExisteTabla(kTablaEdicionDatos)) {
+        Consulta c = bd.Consultar(u"SELECT MAX(Datos) FROM " + kTablaEdicionDatos);
         if (!c.Fin() && !c.Campo(0).isNull())
             e.datos = c.Campo(0).toInt();
     }
@@ -68,29 +67,28 @@ EdicionBase LeerEdicionBase(BaseDatos& bd) {
 
 void RegistrarEdicion(BaseDatos& bd, int edicionDatos, const QDateTime& momento) {
     bd.Ejecutar(u"PRAGMA user_version = " + QString::number(kEdicionEsquema));
-    if (!bd.ExisteTabla(kTablaEdicion))
-        CrearTabla(bd, *BuscarTabla(EsquemaReferencia(), kTablaEdicion));
-    bd.Ejecutar(u"DELETE FROM " + kTablaEdicion);
-    bd.Insertar(kTablaEdicion, {{QStringLiteral("Esquema"), kEdicionEsquema},
-                                {QStringLiteral("Datos"), edicionDatos},
-                                {QStringLiteral("Fecha"), FechaBD(momento)}});
+    if (!bd.ExisteTabla(kTablaEdicionDatos))
+        CrearTabla(bd, *BuscarTabla(EsquemaReferencia(), kTablaEdicionDatos));
+    bd.Ejecutar(u"DELETE FROM " + kTablaEdicionDatos);
+    bd.Insertar(kTablaEdicionDatos, {{QStringLiteral("Esquema"), kEdicionEsquema},
+                                     {QStringLiteral("Datos"), edicionDatos},
+                                     {QStringLiteral("Fecha"), FechaBD(momento)}});
 }
 
 void ReemplazarDatosReferencia(BaseDatos& bd, const DatosNuevos& datos, int edicionDatos,
                                const QDateTime& momento) {
     Transaccion tx(bd);
     std::vector<std::pair<QVariant, QVariant>> notasFormulas;
-    if (bd.ExisteTabla(QStringLiteral("Formulas")) &&
-        bd.ExisteCampo(QStringLiteral("Formulas"), QStringLiteral("MisNotasFormulas")))
-        for (Consulta c = bd.Consultar(QStringLiteral(
-                 "SELECT IdFormula, MisNotasFormulas FROM Formulas WHERE MisNotasFormulas IS NOT NULL"));
+    if (bd.ExisteTabla(kTablaFormulas) && bd.ExisteCampo(kTablaFormulas, QStringLiteral("MisNotasFormulas")))
+        for (Consulta c = bd.Consultar(u"SELECT IdFormula, MisNotasFormulas FROM " + kTablaFormulas +
+                                       u" WHERE MisNotasFormulas IS NOT NULL");
              !c.Fin(); c.Siguiente())
             notasFormulas.emplace_back(c.Campo(0), c.Campo(1));
 
     // A formula the user wrote about must still be there, or the note would go with it.
     for (const auto& [id, nota] : notasFormulas)
         if (!datos.formulas.contains(id.toString()))
-            throw ErrorBD(u"Formulas: falta la fórmula " + id.toString() +
+            throw ErrorBD(kTablaFormulas + u": falta la fórmula " + id.toString() +
                           u", que tiene notas del usuario (MisNotasFormulas)");
 
     std::vector<TablaEsquema> referencia;
@@ -106,7 +104,7 @@ void ReemplazarDatosReferencia(BaseDatos& bd, const DatosNuevos& datos, int edic
     }
     datos.cargar(bd, referencia);
     for (const auto& [id, nota] : notasFormulas)
-        bd.Ejecutar(QStringLiteral("UPDATE Formulas SET MisNotasFormulas = ? WHERE IdFormula = ?"),
+        bd.Ejecutar(u"UPDATE " + kTablaFormulas + u" SET MisNotasFormulas = ? WHERE IdFormula = ?",
                     {nota, id});
     RegistrarEdicion(bd, edicionDatos, momento);
     tx.Confirmar();
@@ -151,11 +149,10 @@ QStringList ActualizarBaseReferencia(const QString& destino, const DatosNuevos& 
     const QString notas =
         QStringLiteral("notas del usuario conservadas: %1 por película, %2 por revelador, %3 propias, %4 de "
                        "fórmulas")
-            .arg(Contar(*bd, QStringLiteral("NotasMiasPelicula")))
-            .arg(Contar(*bd, QStringLiteral("NotasMiasRevelador")))
-            .arg(Contar(*bd, QStringLiteral("NotasPeliRevMias")))
-            .arg(Contar(*bd, QStringLiteral("Formulas"),
-                        QStringLiteral(" WHERE MisNotasFormulas IS NOT NULL")));
+            .arg(Contar(*bd, kTablaNotasMiasPelicula))
+            .arg(Contar(*bd, kTablaNotasMiasRevelador))
+            .arg(Contar(*bd, kTablaNotasPeliRevMias))
+            .arg(Contar(*bd, kTablaFormulas, QStringLiteral(" WHERE MisNotasFormulas IS NOT NULL")));
     return {
         u"Copia aparte: " + copia,
         ruta +
@@ -165,8 +162,8 @@ QStringList ActualizarBaseReferencia(const QString& destino, const DatosNuevos& 
 
 DatosNuevos DatosDeOtraBase(BaseDatos& origen) {
     DatosNuevos d;
-    if (origen.ExisteTabla(QStringLiteral("Formulas")))
-        for (Consulta c = origen.Consultar(QStringLiteral("SELECT IdFormula FROM Formulas")); !c.Fin();
+    if (origen.ExisteTabla(kTablaFormulas))
+        for (Consulta c = origen.Consultar(u"SELECT IdFormula FROM " + kTablaFormulas); !c.Fin();
              c.Siguiente())
             d.formulas.insert(c.Campo(0).toString().trimmed());
     d.cargar = [&origen](BaseDatos& bd, const std::vector<TablaEsquema>& tablas) {

@@ -3,6 +3,8 @@
 #include "maintenance/BorradoNotas.h"
 #include "shell/VentanaModulo.h"
 
+#include <QDateTime>
+#include <functional>
 #include <memory>
 
 class Anfitrion;
@@ -14,6 +16,11 @@ class QThread;
 class QTimer;
 struct LecturaPaquete;
 struct PaqueteMisDatos;
+
+// The backup command: the question, the busy pointer, the copy and its report, through Dialogo().
+// The folder is named by reloj (the system clock when empty), read once the question is answered:
+// the user may take a while to answer.
+void HacerCopiaSeguridad(const std::function<QDateTime()>& reloj = {});
 
 // Service utilities: clearing the user's notes, the database backup, and the main window's
 // background picture.

@@ -1,13 +1,13 @@
 #include "notes/ConsultasNotas.h"
 
 #include "shell/AlmacenDatos.h"
+#include "shell/Esquema.h"
 
 #include <QDateTime>
 #include <sqlite3.h>
 
 namespace {
 
-const QString kTabla = QStringLiteral("NotasPersonales");
 const QString kSinTitulo = QStringLiteral("(sin titulo)");
 
 QString FechaLista(const QVariant& fecha) {
@@ -36,7 +36,8 @@ std::vector<ItemNota> ListarNotas(OrdenNotas orden) {
         return items;
     const QString orden_sql =
         orden == OrdenNotas::Fecha ? QStringLiteral("Fecha DESC") : QStringLiteral("Titulo");
-    for (Consulta c = bd->Consultar(u"SELECT Id, Fecha, Titulo FROM NotasPersonales ORDER BY " + orden_sql);
+    for (Consulta c = bd->Consultar(u"SELECT Id, Fecha, Titulo FROM " + kTablaNotasPersonales +
+                                    u" ORDER BY " + orden_sql);
          !c.Fin(); c.Siguiente()) {
         QString titulo = TextoSeguro(c.Campo(QStringLiteral("Titulo")));
         if (titulo.isEmpty())
@@ -51,8 +52,8 @@ std::optional<Nota> LeerNota(qint64 id) {
     BaseDatos* bd = NotesDb();
     if (!bd)
         return std::nullopt;
-    Consulta c = bd->Consultar(u"SELECT Id, Fecha, Titulo, Texto FROM NotasPersonales WHERE Id=" +
-                               QString::number(id));
+    Consulta c = bd->Consultar(u"SELECT Id, Fecha, Titulo, Texto FROM " + kTablaNotasPersonales +
+                               u" WHERE Id=" + QString::number(id));
     if (c.Fin())
         return std::nullopt;
     return Nota{c.Campo(QStringLiteral("Id")).toLongLong(), c.Campo(QStringLiteral("Fecha")),
@@ -65,7 +66,7 @@ qint64 ActualizarNota(qint64 id, const QVariant& fecha, const QString& titulo, c
     if (!bd)
         return 0;
     // One statement checks and writes, so nothing can come between.
-    bd->Ejecutar(QStringLiteral("UPDATE NotasPersonales SET Titulo=?, Texto=? WHERE Id=? AND Fecha IS ?"),
+    bd->Ejecutar(u"UPDATE " + kTablaNotasPersonales + u" SET Titulo=?, Texto=? WHERE Id=? AND Fecha IS ?",
                  {TituloGuardado(titulo), cuerpo, id, fecha});
     return sqlite3_changes(bd->Nativo()) > 0 ? id : InsertarNota(titulo, cuerpo);
 }
@@ -74,20 +75,22 @@ qint64 InsertarNota(const QString& titulo, const QString& cuerpo) {
     BaseDatos* bd = NotesDb();
     if (!bd)
         return 0;
-    return bd->Insertar(kTabla, {{QStringLiteral("Fecha"), FechaBD(QDateTime::currentDateTime())},
-                                 {QStringLiteral("Titulo"), TituloGuardado(titulo)},
-                                 {QStringLiteral("Texto"), cuerpo}});
+    return bd->Insertar(kTablaNotasPersonales,
+                        {{QStringLiteral("Fecha"), FechaBD(QDateTime::currentDateTime())},
+                         {QStringLiteral("Titulo"), TituloGuardado(titulo)},
+                         {QStringLiteral("Texto"), cuerpo}});
 }
 
 QString FechaNota(qint64 id) {
     BaseDatos* bd = NotesDb();
     if (!bd)
         return {};
-    Consulta c = bd->Consultar(u"SELECT Fecha FROM NotasPersonales WHERE Id=" + QString::number(id));
+    Consulta c =
+        bd->Consultar(u"SELECT Fecha FROM " + kTablaNotasPersonales + u" WHERE Id=" + QString::number(id));
     return c.Fin() ? QString() : FechaLista(c.Campo(QStringLiteral("Fecha")));
 }
 
 void BorrarNota(qint64 id) {
     if (BaseDatos* bd = NotesDb())
-        bd->Ejecutar(u"DELETE FROM NotasPersonales WHERE Id=" + QString::number(id));
+        bd->Ejecutar(u"DELETE FROM " + kTablaNotasPersonales + u" WHERE Id=" + QString::number(id));
 }

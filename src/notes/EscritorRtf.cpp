@@ -2,6 +2,7 @@
 
 #include "notes/LectorRtf.h"
 #include "shell/Fuentes.h"
+#include "shell/Numeros.h"
 
 #include <QColor>
 #include <QGuiApplication>
@@ -32,7 +33,7 @@ Rasgos Resolver(const QTextCharFormat& f, const QFont& base) {
     else
         r.fuente = base.family();
     const double puntos = f.fontPointSize() > 0 ? f.fontPointSize() : base.pointSizeF();
-    r.medios = puntos > 0 ? std::clamp(int(std::lround(puntos * 2)), 1, kMediosPuntosMaximoRtf) : 24;
+    r.medios = puntos > 0 ? std::clamp(RedondearEntero(puntos * 2), 1, kMediosPuntosMaximoRtf) : 24;
     r.negrita = f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() >= QFont::DemiBold : base.bold();
     r.cursiva = f.fontItalic();
     r.subrayado = f.fontUnderline();

@@ -1,4 +1,5 @@
 #include "shell/AlmacenDatos.h"
+#include "shell/Esquema.h"
 
 #include "shell/Rutas.h"
 
@@ -32,8 +33,7 @@ QString RutaBDNotas() {
 
 namespace {
 // The tables without which the ReferenceDb is not the program's database.
-const QStringList kTablasReferencia{QStringLiteral("Peliculas"), QStringLiteral("Reveladores"),
-                                    QStringLiteral("Tiempos")};
+const QStringList kTablasReferencia{kTablaPeliculas, kTablaReveladores, kTablaTiempos};
 
 // The engine's text alone does not say which of the two files failed, nor say it in Spanish.
 std::unique_ptr<BaseDatos> AbrirNombrando(const QString& archivo, const QString& ruta, const QString& clave) {
@@ -100,21 +100,6 @@ QString TextoSeguro(const QVariant& valor) {
     if (valor.isNull() || !valor.isValid())
         return {};
     return valor.toString();
-}
-
-void CrearTablaNotasMias() {
-    BaseDatos* bd = ReferenceDb();
-    if (!bd)
-        return;
-    try {
-        bd->Ejecutar(QStringLiteral("CREATE TABLE NotasPeliRevMias (") +
-                     QStringLiteral("IdNota      COUNTER CONSTRAINT PK_NP PRIMARY KEY, ") +
-                     QStringLiteral("Tipo        INTEGER, ") + QStringLiteral("IdPelicula  LONG, ") +
-                     QStringLiteral("IdRevelador LONG, ") + QStringLiteral("Titulo      TEXT(100), ") +
-                     QStringLiteral("Texto       MEMO, ") + QStringLiteral("FechaModif  DATETIME)"));
-    } catch (const ErrorBD&) {
-        // Usually the table is there already.
-    }
 }
 
 QString FechaBD(const QDateTime& momento) {

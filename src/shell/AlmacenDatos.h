@@ -33,9 +33,6 @@ void CerrarBasesDatos();
 // Null (and an invalid value) read from the databases becomes "".
 QString TextoSeguro(const QVariant& valor);
 
-// Creates NotasPeliRevMias in the ReferenceDb; any failure (it usually exists) is ignored.
-void CrearTablaNotasMias();
-
 // Dates are stored as "YYYY-MM-DD HH:MM:SS", which sorts in time order.
 QString FechaBD(const QDateTime& momento);
 QDateTime LeerFechaBD(const QVariant& valor);

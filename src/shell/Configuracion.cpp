@@ -1,5 +1,6 @@
 #include "shell/Configuracion.h"
 
+#include "shell/Archivos.h"
 #include "shell/Rutas.h"
 #include "shell/TextoAnsi.h"
 
@@ -58,5 +59,5 @@ bool GuardarCfg(const QString& clave, const QString& valor) {
     // A file that is there but cannot be read is not replaced by one holding this entry alone.
     if (QFileInfo::exists(RutaCfg()) && !LeerArchivo(RutaCfg(), contenido))
         return false;
-    return EscribirArchivoSeguro(RutaCfg(), CfgConEntrada(contenido, clave, valor));
+    return bool(EscribirArchivoSeguro(RutaCfg(), CfgConEntrada(contenido, clave, valor)));
 }

@@ -16,6 +16,19 @@ void ColocarTwips(QWidget* control, double izquierda, double arriba, double anch
                          std::max(0, TwipsAPixeles(alto)));
 }
 
+QLabel* CrearEtiqueta(QWidget* padre, const char* nombre, const QString& texto, double izquierda,
+                      double arriba, double ancho, double alto, Qt::Alignment alineacion) {
+    auto* etiqueta = CrearControl<QLabel>(padre, nombre, izquierda, arriba, ancho, alto);
+    etiqueta->setTextFormat(Qt::PlainText);
+    etiqueta->setText(texto);
+    etiqueta->setAlignment(alineacion);
+    if (ancho <= 0) {
+        etiqueta->adjustSize();
+        etiqueta->move(TwipsAPixeles(izquierda), TwipsAPixeles(arriba));
+    }
+    return etiqueta;
+}
+
 QSize ClienteTwips(const QWidget* control) {
     return QSize(PixelesATwips(control->width()), PixelesATwips(control->height()));
 }
@@ -74,18 +87,6 @@ void AjustarALineas(QPlainTextEdit* caja) {
     caja->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     caja->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     caja->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-}
-
-QLabel* CrearEtiqueta(QWidget* padre, const char* nombre, const QString& texto, double izquierda,
-                      double arriba, double ancho, double alto) {
-    auto* etiqueta = CrearControl<QLabel>(padre, nombre, izquierda, arriba, ancho, alto);
-    etiqueta->setText(texto);
-    etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (ancho <= 0) {
-        etiqueta->adjustSize();
-        etiqueta->move(TwipsAPixeles(izquierda), TwipsAPixeles(arriba));
-    }
-    return etiqueta;
 }
 
 QFont FuenteVentanaCalc() {

@@ -26,6 +26,15 @@ T* CrearControl(QWidget* padre, const char* nombre, double izquierda, double arr
                 double alto) {
     return Situar(new T(padre), nombre, izquierda, arriba, ancho, alto);
 }
+// Where a label's text sits in its box: the calculators and the timer put it at the top, the other
+// windows centre it in the box's height.
+inline constexpr Qt::Alignment kEtiquetaArriba = Qt::AlignLeft | Qt::AlignTop;
+inline constexpr Qt::Alignment kEtiquetaCentrada = Qt::AlignLeft | Qt::AlignVCenter;
+// A label of plain text (a stored value is never read as markup) at a rectangle in twips; without a
+// width it takes the size of its text.
+QLabel* CrearEtiqueta(QWidget* padre, const char* nombre, const QString& texto, double izquierda,
+                      double arriba, double ancho = 0, double alto = 0,
+                      Qt::Alignment alineacion = kEtiquetaArriba);
 // Client size of a widget in twips.
 QSize ClienteTwips(const QWidget* control);
 // A font by face name and size in points; a face that is not installed falls back to a similar one.
@@ -33,9 +42,6 @@ QFont Fuente(const QString& familia, double puntos, bool negrita = false);
 // Text colour (window text, button text and text roles) and a filled background colour.
 void ColorTexto(QWidget* control, const QColor& color);
 void ColorFondo(QWidget* control, const QColor& color);
-// A label; without a size it takes the size of its text.
-QLabel* CrearEtiqueta(QWidget* padre, const char* nombre, const QString& texto, double izquierda,
-                      double arriba, double ancho = 0, double alto = 0);
 // The font of the calculator and timer windows' own controls: small, as their geometry was laid
 // out for.
 QFont FuenteVentanaCalc();

@@ -1,8 +1,8 @@
 #include "shell/Csv.h"
 
+#include "shell/Archivos.h"
 #include "shell/BaseDatos.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 
@@ -182,10 +182,10 @@ TablaCsv AnalizarCsv(const QByteArray& texto, const QString& archivo, bool conse
 }
 
 TablaCsv LeerCsv(const QString& ruta) {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly))
-        throw ErrorBD(u"No se puede leer " + ruta + u": " + f.errorString());
-    return AnalizarCsv(f.readAll(), QFileInfo(ruta).fileName());
+    QByteArray contenido;
+    if (const ResultadoArchivo r = LeerArchivo(ruta, contenido); !r)
+        throw ErrorBD(u"No se puede leer " + ruta + u": " + r.motivo);
+    return AnalizarCsv(contenido, QFileInfo(ruta).fileName());
 }
 
 namespace {

@@ -67,25 +67,23 @@ QString TablaEsquema::Crear() const {
 
 const std::vector<TablaEsquema>& EsquemaReferencia() {
     static const std::vector<TablaEsquema> esquema = {
-        {QStringLiteral("Peliculas"),
+        {kTablaPeliculas,
          {{QStringLiteral("IdPelicula"), kClave}, {QStringLiteral("Nombre"), kTexto + u" NOT NULL"}},
          {{QStringLiteral("Nombre")}}},
-        {QStringLiteral("Reveladores"),
+        {kTablaReveladores,
          {{QStringLiteral("IdRevelador"), kClave}, {QStringLiteral("Nombre"), kTexto + u" NOT NULL"}},
          {{QStringLiteral("Nombre")}}},
-        {QStringLiteral("Tiempos"),
+        {kTablaTiempos,
          Unir({{QStringLiteral("IdPelicula"), kEntero}, {QStringLiteral("IdRevelador"), kEntero}},
               Textos({"Dilucion", "ISO", "Tiempo35", "Tiempo120", "TiempoHoja", "Temperatura", "Notas"})),
          {{QStringLiteral("IdPelicula"), QStringLiteral("Temperatura")},
           {QStringLiteral("IdRevelador"), QStringLiteral("Temperatura")}}},
-        {QStringLiteral("NotasPeliRev"), Textos({"Codigo", "DescripcionES"}), {{QStringLiteral("Codigo")}}},
-        NotasMias(QStringLiteral("NotasMiasPelicula"),
-                  {QStringLiteral("IdPelicula"), QStringLiteral("IdRevelador")}),
-        NotasMias(QStringLiteral("NotasMiasRevelador"),
-                  {QStringLiteral("IdRevelador"), QStringLiteral("IdPelicula")}),
-        Discontinuados(QStringLiteral("PeliculasDisc")),
-        Discontinuados(QStringLiteral("ReveladoresDisc")),
-        {QStringLiteral("PeliculasInfoTec"),
+        {kTablaNotasPeliRev, Textos({"Codigo", "DescripcionES"}), {{QStringLiteral("Codigo")}}},
+        NotasMias(kTablaNotasMiasPelicula, {QStringLiteral("IdPelicula"), QStringLiteral("IdRevelador")}),
+        NotasMias(kTablaNotasMiasRevelador, {QStringLiteral("IdRevelador"), QStringLiteral("IdPelicula")}),
+        Discontinuados(kTablaPeliculasDisc),
+        Discontinuados(kTablaReveladoresDisc),
+        {kTablaPeliculasInfoTec,
          Unir({{QStringLiteral("IdPelicula"), kClave}},
               Unir(Textos({"Fabricante", "IsoNominal", "TipoGrano", "SensibilidadEspectral",
                            "ProcesoCompatible", "FechaLanzamiento", "FormatoDisponible", "ReveladorIdeal"}),
@@ -94,7 +92,7 @@ const std::vector<TablaEsquema>& EsquemaReferencia() {
                                 "CorteRojoNm", "CorteIrNm", "FalloReciprocidad", "CorreccionReciprocidad",
                                 "TamanioGranoRms", "ResolucionLpMm"})))),
          {}},
-        {QStringLiteral("Formulas"),
+        {kTablaFormulas,
          Unir({{QStringLiteral("IdFormula"), kClave}},
               Textos({"Nombre", "NombreES", "CategoriaES", "Subtitulo", "SubtituloES", "Tipo", "TipoES",
                       "DilucionES", "Instrucciones", "InstruccionesES", "Uso", "UsoES", "Notas", "NotasES",
@@ -103,7 +101,7 @@ const std::vector<TablaEsquema>& EsquemaReferencia() {
          {{QStringLiteral("Nombre"), QStringLiteral("Tipo"), QStringLiteral("CategoriaES"),
            QStringLiteral("NombreES")},
           {QStringLiteral("CategoriaES")}}},
-        {QStringLiteral("Ingredientes"),
+        {kTablaIngredientes,
          Unir({{QStringLiteral("IdFormula"), kEntero}, {QStringLiteral("NumeroParte"), kEntero}},
               Unir(Textos({"TituloParte", "TituloParteES"}),
                    Unir({{QStringLiteral("Orden"), QStringLiteral("NUMERIC")}},
@@ -111,7 +109,7 @@ const std::vector<TablaEsquema>& EsquemaReferencia() {
                                                                 {QStringLiteral("Unidad"), kTexto}})))),
          {{QStringLiteral("IdFormula"), QStringLiteral("NumeroParte"), QStringLiteral("Orden")}}},
         // One row: which edition of the schema and of the shipped data the file holds.
-        {QStringLiteral("EdicionDatos"),
+        {kTablaEdicionDatos,
          {{QStringLiteral("Esquema"), kEntero},
           {QStringLiteral("Datos"), kEntero},
           {QStringLiteral("Fecha"), QStringLiteral("TEXT")}},
@@ -122,13 +120,13 @@ const std::vector<TablaEsquema>& EsquemaReferencia() {
 
 const std::vector<TablaEsquema>& EsquemaNotas() {
     static const std::vector<TablaEsquema> esquema = {
-        {QStringLiteral("NotasPersonales"),
+        {kTablaNotasPersonales,
          {{QStringLiteral("Id"), kClaveSinReuso},
           {QStringLiteral("Fecha"), QStringLiteral("TEXT")},
           {QStringLiteral("Titulo"), kTexto},
           {QStringLiteral("Texto"), kTexto}},
          {{QStringLiteral("Fecha")}, {QStringLiteral("Titulo")}}},
-        {QStringLiteral("CuadernoRevelado"),
+        {kTablaCuadernoRevelado,
          Unir({{QStringLiteral("Id"), kClave}, {QStringLiteral("Fecha"), QStringLiteral("TEXT")}},
               Unir(Textos({"Pelicula", "Revelador", "Dilucion", "EI", "Formato"}),
                    Unir({{QStringLiteral("TempBase"), kEntero},
@@ -137,10 +135,10 @@ const std::vector<TablaEsquema>& EsquemaNotas() {
                          {QStringLiteral("Segundos"), kEntero}},
                         Textos({"Agitacion", "Nota"})))),
          {{QStringLiteral("Fecha")}}},
-        NombresPropios(QStringLiteral("PeliculasPropias"), QStringLiteral("IdPelicula")),
-        NombresPropios(QStringLiteral("ReveladoresPropios"), QStringLiteral("IdRevelador")),
+        NombresPropios(kTablaPeliculasPropias, QStringLiteral("IdPelicula")),
+        NombresPropios(kTablaReveladoresPropios, QStringLiteral("IdRevelador")),
         // Films and developers by name: an own time outlives the reference ids of any edition.
-        {QStringLiteral("TiemposPropios"),
+        {kTablaTiemposPropios,
          Unir({{QStringLiteral("IdTiempo"), kClave}},
               Unir(Textos({"Pelicula", "Revelador", "Dilucion", "EI", "Tiempo35", "Tiempo120", "TiempoHoja",
                            "Temperatura", "Agitacion", "Nota"}),
@@ -155,6 +153,32 @@ const TablaEsquema* BuscarTabla(const std::vector<TablaEsquema>& esquema, const 
         if (t.nombre.compare(nombre, Qt::CaseInsensitive) == 0)
             return &t;
     return nullptr;
+}
+
+const TablaEsquema& TablaNotasPeliRevMias() {
+    // The types the table has always been made with.
+    static const TablaEsquema tabla{
+        kTablaNotasPeliRevMias,
+        {{QStringLiteral("IdNota"), QStringLiteral("INTEGER CONSTRAINT PK_NP PRIMARY KEY")},
+         {QStringLiteral("Tipo"), kEntero},
+         {QStringLiteral("IdPelicula"), kEntero},
+         {QStringLiteral("IdRevelador"), kEntero},
+         {QStringLiteral("Titulo"), QStringLiteral("TEXT(100)")},
+         {QStringLiteral("Texto"), QStringLiteral("TEXT")},
+         {QStringLiteral("FechaModif"), QStringLiteral("DATETIME")}},
+        {}};
+    return tabla;
+}
+
+void CrearTablaNotasMias() {
+    BaseDatos* bd = ReferenceDb();
+    if (!bd)
+        return;
+    try {
+        bd->Ejecutar(TablaNotasPeliRevMias().Crear());
+    } catch (const ErrorBD&) {
+        // Usually the table is there already.
+    }
 }
 
 void CrearTabla(BaseDatos& bd, const TablaEsquema& t) {
@@ -182,8 +206,6 @@ void CrearEsquema(BaseDatos& bd, const std::vector<TablaEsquema>& esquema) {
 
 namespace {
 
-const QString kNotasPersonales = QStringLiteral("NotasPersonales");
-
 bool TieneAutoincremento(BaseDatos& bd, const QString& tabla) {
     Consulta c =
         bd.Consultar(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = ? "
@@ -195,7 +217,7 @@ bool TieneAutoincremento(BaseDatos& bd, const QString& tabla) {
 // The table as the schema has it, every row copied with its id: the engine then counts on from the
 // highest id kept. Columns an older file has beyond the schema's are kept too.
 void ReconstruirNotasPersonales(BaseDatos& bd) {
-    TablaEsquema nueva = *BuscarTabla(EsquemaNotas(), kNotasPersonales);
+    TablaEsquema nueva = *BuscarTabla(EsquemaNotas(), kTablaNotasPersonales);
     const QStringList propias = nueva.NombresColumnas();
     QStringList copiadas;
     for (Consulta c = bd.Consultar(QStringLiteral("PRAGMA table_info([NotasPersonales])")); !c.Fin();
@@ -206,7 +228,7 @@ void ReconstruirNotasPersonales(BaseDatos& bd) {
         copiadas << u'[' + nombre + u']';
     }
     const TablaEsquema definitiva = nueva;
-    nueva.nombre = kNotasPersonales + u"_nueva";
+    nueva.nombre = kTablaNotasPersonales + u"_nueva";
     bd.Ejecutar(nueva.Crear());
     bd.Ejecutar(u"INSERT INTO [" + nueva.nombre + u"] (" + copiadas.join(u", ") + u") SELECT " +
                 copiadas.join(u", ") + u" FROM [NotasPersonales]");
@@ -222,7 +244,7 @@ void ActualizarEsquemaNotas(BaseDatos& bd) {
     for (const auto& t : EsquemaNotas())
         if (!bd.ExisteTabla(t.nombre))
             CrearTabla(bd, t);
-    if (EdicionEsquema(bd) < kEdicionEsquemaNotas && !TieneAutoincremento(bd, kNotasPersonales))
+    if (EdicionEsquema(bd) < kEdicionEsquemaNotas && !TieneAutoincremento(bd, kTablaNotasPersonales))
         ReconstruirNotasPersonales(bd);
     MarcarEdicionNotas(bd);
     tx.Confirmar();

@@ -9,6 +9,28 @@
 
 // The tables of both databases, in one place: the program folder creation, the data-set builder
 // and the test fixtures all build from it.
+// The tables' names, spelled here alone: every statement and check names a table through these.
+// ReferenceDb:
+inline const QString kTablaPeliculas = QStringLiteral("Peliculas");
+inline const QString kTablaReveladores = QStringLiteral("Reveladores");
+inline const QString kTablaTiempos = QStringLiteral("Tiempos");
+inline const QString kTablaNotasPeliRev = QStringLiteral("NotasPeliRev");
+inline const QString kTablaNotasMiasPelicula = QStringLiteral("NotasMiasPelicula");
+inline const QString kTablaNotasMiasRevelador = QStringLiteral("NotasMiasRevelador");
+inline const QString kTablaNotasPeliRevMias = QStringLiteral("NotasPeliRevMias");
+inline const QString kTablaPeliculasDisc = QStringLiteral("PeliculasDisc");
+inline const QString kTablaReveladoresDisc = QStringLiteral("ReveladoresDisc");
+inline const QString kTablaPeliculasInfoTec = QStringLiteral("PeliculasInfoTec");
+inline const QString kTablaFormulas = QStringLiteral("Formulas");
+inline const QString kTablaIngredientes = QStringLiteral("Ingredientes");
+inline const QString kTablaEdicionDatos = QStringLiteral("EdicionDatos");
+// NotesDb:
+inline const QString kTablaNotasPersonales = QStringLiteral("NotasPersonales");
+inline const QString kTablaCuadernoRevelado = QStringLiteral("CuadernoRevelado");
+inline const QString kTablaPeliculasPropias = QStringLiteral("PeliculasPropias");
+inline const QString kTablaReveladoresPropios = QStringLiteral("ReveladoresPropios");
+inline const QString kTablaTiemposPropios = QStringLiteral("TiemposPropios");
+
 struct ColumnaEsquema {
     QString nombre;
     QString tipo; // as the engine takes it, e.g. "TEXT COLLATE NOCASE"
@@ -33,6 +55,12 @@ inline constexpr int kEdicionEsquemaNotas = 3;
 const std::vector<TablaEsquema>& EsquemaReferencia();
 const std::vector<TablaEsquema>& EsquemaNotas();
 const TablaEsquema* BuscarTabla(const std::vector<TablaEsquema>& esquema, const QString& nombre);
+
+// The user's notes on the reference notes, in the ReferenceDb but outside EsquemaReferencia: a new
+// edition of the data never rebuilds it, and the program adds it to any ReferenceDb at start-up.
+const TablaEsquema& TablaNotasPeliRevMias();
+// Creates NotasPeliRevMias in the open ReferenceDb; any failure (it usually exists) is ignored.
+void CrearTablaNotasMias();
 
 // Creates the tables and indexes in one transaction; nothing is left on failure.
 void CrearEsquema(BaseDatos& bd, const std::vector<TablaEsquema>& esquema);

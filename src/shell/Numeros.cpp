@@ -148,7 +148,7 @@ QString FormatoNumero(double valor, QStringView patron) {
     const Seccion cero = secciones.size() > 2 ? LeerSeccion(secciones[2]) : positiva;
     // The section follows the value as it will be shown, so -0.04 with one decimal is "0.0".
     const double escala = std::pow(10.0, positiva.decimales);
-    const double mostrado = std::nearbyint(valor * escala);
+    const double mostrado = RedondearPar(valor * escala);
     if (mostrado == 0)
         return FormatearSeccion(0.0, cero);
     return FormatearSeccion(std::fabs(valor), mostrado > 0 ? positiva : negativa);

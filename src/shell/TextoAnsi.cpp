@@ -1,8 +1,6 @@
 #include "shell/TextoAnsi.h"
 
-#include <QFile>
 #include <QHash>
-#include <QSaveFile>
 #include <array>
 #include <cerrno>
 #include <iconv.h>
@@ -160,31 +158,4 @@ QList<QByteArray> PartirLineas(const QByteArray& contenido) {
     if (inicio < n)
         lineas.append(contenido.mid(inicio));
     return lineas;
-}
-
-bool LeerArchivo(const QString& ruta, QByteArray& contenido, QString* error) {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    contenido = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    return true;
-}
-
-bool EscribirArchivoSeguro(const QString& ruta, const QByteArray& contenido, QString* error) {
-    QSaveFile f(ruta);
-    const bool escrito = f.open(QIODevice::WriteOnly) && f.write(contenido) == contenido.size();
-    if (escrito && f.commit())
-        return true;
-    if (error)
-        *error = f.errorString();
-    f.cancelWriting();
-    return false;
 }

@@ -21,9 +21,3 @@ bool CabeEnAnsi(const QString& texto);
 
 // Splits a file's text at CR LF (a lone LF or CR also ends a line); no empty last line for a final CR LF.
 QList<QByteArray> PartirLineas(const QByteArray& contenido);
-
-// Reads a whole file; false when it cannot be read, with the system's reason in error.
-bool LeerArchivo(const QString& ruta, QByteArray& contenido, QString* error = nullptr);
-// Replaces a file through a temporary file in the same folder, so a failed write leaves the old one;
-// false with the system's reason in error.
-bool EscribirArchivoSeguro(const QString& ruta, const QByteArray& contenido, QString* error = nullptr);

@@ -2,10 +2,10 @@
 
 #include "calculators/CompensacionTemp.h"
 #include "shell/AlmacenDatos.h"
+#include "shell/Esquema.h"
 #include "shell/Numeros.h"
 
 namespace {
-const QString kTabla = QStringLiteral("CuadernoRevelado");
 
 QString Grados(int decimas) {
     return FormatoNumero(decimas / 10.0, u"0.0") + u"\u00B0C";
@@ -27,18 +27,19 @@ qint64 GuardarEnCuaderno(const EntradaCuaderno& e) {
     BaseDatos* bd = NotesDb();
     if (!bd)
         return 0;
-    return bd->Insertar(kTabla, {{QStringLiteral("Fecha"), FechaBD(QDateTime::currentDateTime())},
-                                 {QStringLiteral("Pelicula"), e.pelicula},
-                                 {QStringLiteral("Revelador"), e.revelador},
-                                 {QStringLiteral("Dilucion"), e.dilucion},
-                                 {QStringLiteral("EI"), e.ei},
-                                 {QStringLiteral("Formato"), e.formato},
-                                 {QStringLiteral("TempBase"), e.decimasBase},
-                                 {QStringLiteral("TempBano"), e.decimasBano},
-                                 {QStringLiteral("SegundosBase"), e.segundosBase},
-                                 {QStringLiteral("Segundos"), e.segundos},
-                                 {QStringLiteral("Agitacion"), e.agitacion},
-                                 {QStringLiteral("Nota"), e.nota}});
+    return bd->Insertar(kTablaCuadernoRevelado,
+                        {{QStringLiteral("Fecha"), FechaBD(QDateTime::currentDateTime())},
+                         {QStringLiteral("Pelicula"), e.pelicula},
+                         {QStringLiteral("Revelador"), e.revelador},
+                         {QStringLiteral("Dilucion"), e.dilucion},
+                         {QStringLiteral("EI"), e.ei},
+                         {QStringLiteral("Formato"), e.formato},
+                         {QStringLiteral("TempBase"), e.decimasBase},
+                         {QStringLiteral("TempBano"), e.decimasBano},
+                         {QStringLiteral("SegundosBase"), e.segundosBase},
+                         {QStringLiteral("Segundos"), e.segundos},
+                         {QStringLiteral("Agitacion"), e.agitacion},
+                         {QStringLiteral("Nota"), e.nota}});
 }
 
 std::vector<EntradaCuaderno> LeerCuaderno() {
@@ -47,7 +48,7 @@ std::vector<EntradaCuaderno> LeerCuaderno() {
     if (!bd)
         return r;
     for (Consulta c =
-             bd->Consultar(QStringLiteral("SELECT * FROM CuadernoRevelado ORDER BY Fecha DESC, Id DESC"));
+             bd->Consultar(u"SELECT * FROM " + kTablaCuadernoRevelado + u" ORDER BY Fecha DESC, Id DESC");
          !c.Fin(); c.Siguiente()) {
         auto texto = [&](const char* columna) { return TextoSeguro(c.Campo(QString::fromLatin1(columna))); };
         auto entero = [&](const char* columna) { return c.Campo(QString::fromLatin1(columna)).toInt(); };

@@ -1,5 +1,7 @@
 #include "timer/Tonos.h"
 
+#include "shell/Numeros.h"
+
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -40,7 +42,7 @@ QByteArray TonoWav(double hercios, int milisegundos, int muestrasPorSegundo) {
         if (rampa > 0)
             envolvente = std::min({1.0, double(i) / rampa, double(n - 1 - i) / rampa});
         const double v = 0.6 * envolvente * std::sin(2 * std::numbers::pi * hercios * i / muestrasPorSegundo);
-        Poner16(b, quint16(qint16(std::lround(v * 32767))));
+        Poner16(b, quint16(qint16(RedondearEntero(v * 32767))));
     }
     return b;
 }

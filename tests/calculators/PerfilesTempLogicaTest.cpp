@@ -1,6 +1,6 @@
 #include "calculators/PerfilesTemp.h"
 
-#include "shell/TextoAnsi.h"
+#include "shell/Archivos.h"
 #include "soporte/CarpetaPruebas.h"
 
 #include <QFile>

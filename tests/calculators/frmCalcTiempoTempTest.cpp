@@ -1,8 +1,8 @@
 #include "calculators/frmCalcTiempoTemp.h"
 
 #include "calculators/PerfilesTemp.h"
+#include "shell/Archivos.h"
 #include "shell/Lienzo.h"
-#include "shell/TextoAnsi.h"
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/DialogosGuion.h"
 #include "soporte/VentanaPrueba.h"

@@ -7,9 +7,9 @@
 #include "maintenance/CopiaSeguridad.h"
 #include "notes/ConsultasNotas.h"
 #include "shell/AlmacenDatos.h"
+#include "shell/Archivos.h"
 #include "shell/Configuracion.h"
 #include "shell/Rutas.h"
-#include "shell/TextoAnsi.h"
 
 #include "soporte/CarpetaPruebas.h"
 

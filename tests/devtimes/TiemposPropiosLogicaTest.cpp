@@ -59,6 +59,10 @@ TEST(FormularioTiempoPropio, TiemposYTemperaturasSeNormalizan) {
     EXPECT_EQ(NormalizarTemperatura("20"), "20");
     EXPECT_EQ(NormalizarTemperatura("20.5"), "20,5");
     EXPECT_EQ(NormalizarTemperatura("21 °C"), "21");
+    // Tenths round as every number of the program does: to the nearest, ties to even.
+    EXPECT_EQ(NormalizarTemperatura("20.25"), "20,2");
+    EXPECT_EQ(NormalizarTemperatura("20.75"), "20,8");
+    EXPECT_EQ(NormalizarTemperatura("20.26"), "20,3");
     for (const char* malo : {"", "0", "75", "veinte", "20-24"})
         EXPECT_FALSE(NormalizarTemperatura(malo).has_value()) << malo;
 }

@@ -2,11 +2,13 @@
 #include "shell/AlmacenDatos.h"
 
 #include "soporte/CarpetaPruebas.h"
+#include "soporte/DialogosGuion.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -152,6 +154,29 @@ TEST_F(CopiaSeguridadTest, UnaBaseQueNoSePuedeReabrirSeNombraYQuedaCerrada) {
     EXPECT_EQ(r.referencia, EstadoCopia::Error);
     EXPECT_EQ(r.notas, EstadoCopia::Compactada);
     EXPECT_FALSE(r.TodoBien());
+}
+
+// The logic asks nothing: the window asks the question and shows what the copy returns.
+TEST_F(CopiaSeguridadTest, LaCopiaNoPreguntaNadaYDevuelveSuInforme) {
+    const QDateTime momento(QDate(2024, 3, 7), QTime(9, 5, 2));
+    std::vector<QString> avisos;
+    const MensajeCopia m = CopiarBasesDatos(momento, [&](const QString& a) { avisos.push_back(a); });
+    EXPECT_TRUE(Guion().llamadas.empty());
+    EXPECT_TRUE(avisos.empty());
+    EXPECT_EQ(m.texto, "Copia realizada en:\n" + CarpetaRespaldo(momento) + "\n\ntz.mdb: OK\nnotasp.mdb: OK");
+    EXPECT_EQ(m.icono, Icono::Informacion);
+    EXPECT_TRUE(QFileInfo(CarpetaRespaldo(momento) + "tz.mdb").isFile());
+    EsperarAbiertas();
+}
+
+TEST_F(CopiaSeguridadTest, UnaCarpetaQueNoSePuedeCrearSeDevuelveSinPreguntar) {
+    carpeta_.Escribir("respaldo_de_datos", "un archivo, no una carpeta");
+    const QDateTime momento(QDate(2024, 3, 7), QTime(9, 5, 2));
+    const MensajeCopia m = CopiarBasesDatos(momento);
+    EXPECT_TRUE(Guion().llamadas.empty());
+    EXPECT_EQ(m.texto, "No se pudo crear la carpeta:\n" + CarpetaRespaldo(momento));
+    EXPECT_EQ(m.icono, Icono::Exclamacion);
+    EsperarAbiertas();
 }
 
 } // namespace
