@@ -14,6 +14,10 @@ class frmPeliculasReveladores : public VentanaBusquedaTiempos {
     Q_OBJECT
 public:
     explicit frmPeliculasReveladores(Anfitrion& anfitrion, QWidget* padre = nullptr);
+    // A recovered draft of "Mis notas" put back, unsaved, on the film and developer it was typed
+    // for (its target, "Pelicula/<film>/<developer>" or "Revelador/..."). False when they are no
+    // longer listed: the draft goes nowhere else.
+    bool PonerBorrador(const QString& destino, const QString& texto);
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
