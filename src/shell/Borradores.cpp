@@ -8,6 +8,7 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <algorithm>
 #include <atomic>
@@ -83,8 +84,9 @@ std::optional<Borrador> DecodificarBorrador(const QByteArray& datos) {
 }
 
 namespace {
+// The folder is the file's own, fixed when the write was asked for.
 bool Escribir(const QString& archivo, const Borrador& b) {
-    QDir().mkpath(CarpetaBorradores());
+    QDir().mkpath(QFileInfo(archivo).absolutePath());
     return EscribirArchivoSeguro(archivo, CodificarBorrador(b));
 }
 } // namespace
