@@ -1,14 +1,18 @@
 #include "shell/ApunteBorrador.h"
 
+#include <algorithm>
+
 ApunteBorrador::ApunteBorrador(QObject* padre, Tomar tomar) : QObject(padre), tomar_(std::move(tomar)) {
     reloj_.setSingleShot(true);
-    reloj_.setInterval(kEsperaMs);
     connect(&reloj_, &QTimer::timeout, this, &ApunteBorrador::Ahora);
 }
 
 void ApunteBorrador::Cambio() {
-    if (BorradoresActivos() && !reloj_.isActive())
-        reloj_.start();
+    if (!BorradoresActivos())
+        return;
+    if (!reloj_.isActive())
+        desde_.start();
+    reloj_.start(int(std::clamp<qint64>(kEsperaMs - desde_.elapsed(), 0, kPausaMs)));
 }
 
 void ApunteBorrador::Quitar(const QString& destino) {

@@ -39,7 +39,8 @@ Corrida Correr(const char* tipo, const CarpetaPruebas& carpeta, quint32 semilla,
     Corrida c;
     QProcess ayudante;
     ayudante.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    ayudante.start(QStringLiteral(AYUDANTE_BORRADOR),
+    // A long run may point at a copy of the helper, so that builds meanwhile leave it alone.
+    ayudante.start(qEnvironmentVariable("GARVOLA_AYUDANTE_BORRADOR", QStringLiteral(AYUDANTE_BORRADOR)),
                    {QString::fromLatin1(tipo), carpeta.Ruta(), CarpetaAjustes(), QString::number(semilla)});
     if (!ayudante.waitForStarted(10000))
         return c;

@@ -146,8 +146,8 @@ TEST(Borradores, CarpetaQueNoSePuedeEscribir) {
     EXPECT_EQ(Leer(CarpetaBorradores()), "no es una carpeta");
 }
 
-// Steady typing: a keystroke only starts the timer; the text is taken once when it runs out, and
-// no later than kEsperaMs after the first key.
+// Steady typing: a keystroke only restarts the timer; the text is taken once, no later than
+// kEsperaMs after the first key; after a pause it is taken kPausaMs after the last key.
 TEST(Borradores, ApunteTomaElTextoAlAcabarElPlazo) {
     CarpetaPruebas carpeta(false);
     QString texto;
@@ -170,6 +170,18 @@ TEST(Borradores, ApunteTomaElTextoAlAcabarElPlazo) {
     Borradores().Esperar();
     ASSERT_EQ(ListarBorradores().size(), 1u);
     EXPECT_TRUE(texto.startsWith(ListarBorradores()[0].texto));
+    // One key and a pause.
+    texto += u'b';
+    apunte.Cambio();
+    reloj.start();
+    while (tomas == 1 && reloj.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(tomas, 2);
+    EXPECT_GE(reloj.elapsed(), ApunteBorrador::kPausaMs - 50);
+    EXPECT_LE(reloj.elapsed(), ApunteBorrador::kPausaMs + 500);
+    Borradores().Esperar();
+    ASSERT_EQ(ListarBorradores().size(), 1u);
+    EXPECT_EQ(ListarBorradores()[0].texto, texto);
     // A box emptied of everything leaves no draft.
     texto.clear();
     apunte.Ahora();
