@@ -1,5 +1,6 @@
 #include "app/RecuperarBorradores.h"
 
+#include "devtimes/BorradorTiempoPropio.h"
 #include "devtimes/frmPeliculasReveladores.h"
 #include "formulas/frmFormulas.h"
 #include "notes/frmNotas.h"
@@ -15,6 +16,8 @@ void Reponer(Anfitrion& anfitrion, const Borrador& b) {
         puesto = anfitrion.Abrir<frmPeliculasReveladores>()->PonerBorrador(b.destino, b.texto);
     else if (b.destino.startsWith(u"Formula/"))
         puesto = anfitrion.Abrir<frmFormulas>()->PonerBorrador(b.destino, b.texto);
+    else if (const std::optional<TiempoPropio> t = TiempoDeBorrador(b.destino, b.texto))
+        puesto = anfitrion.Abrir<frmPeliculasReveladores>()->PonerBorradorTiempo(*t);
     if (!puesto)
         anfitrion.Abrir<frmNotas>()->PonerBorrador(b);
 }

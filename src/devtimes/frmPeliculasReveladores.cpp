@@ -420,11 +420,19 @@ void frmPeliculasReveladores::BorrarMiTiempo() {
     MostrarGuardado(t);
 }
 
-void frmPeliculasReveladores::AbrirDialogo(const TiempoPropio& t) {
+frmTiempoPropio* frmPeliculasReveladores::AbrirDialogo(const TiempoPropio& t) {
     auto* dialogo = new frmTiempoPropio(t, this);
     dialogo->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialogo, &frmTiempoPropio::Guardado, this, &frmPeliculasReveladores::MostrarGuardado);
     dialogo->open();
+    return dialogo;
+}
+
+bool frmPeliculasReveladores::PonerBorradorTiempo(const TiempoPropio& t) {
+    if (t.id > 0 && !Propios([&] { return LeerTiempoPropio(t.id); }))
+        return false;
+    AbrirDialogo(t)->PonerBorrador(t);
+    return true;
 }
 
 void frmPeliculasReveladores::MostrarGuardado(const TiempoPropio& t) {

@@ -3,6 +3,7 @@
 // "No" to the unsaved question drops it, "Cancelar" keeps it.
 #include "app/RecuperarBorradores.h"
 #include "devtimes/frmPeliculasReveladores.h"
+#include "devtimes/frmTiempoPropio.h"
 #include "notes/ConsultasNotas.h"
 #include "notes/frmNotas.h"
 #include "shell/AlmacenDatos.h"
@@ -247,5 +248,36 @@ TEST_F(RecuperarBorradoresTest, NoAlCerrarQuitaElBorradorYCancelarLoConserva) {
     Guion().respuestas = {Respuesta::No};
     EXPECT_TRUE(v->close());
     QTest::qWait(ApunteBorrador::kEsperaMs + 200);
+    EXPECT_TRUE(BorradoresAhora().empty());
+}
+
+// The own-time dialog: what was typed comes back in the dialog, over the search window, unsaved;
+// its Cancel with Yes to the question drops the draft.
+TEST_F(RecuperarBorradoresTest, TiempoPropioVuelveASuDialogo) {
+    TiempoPropio t;
+    t.pelicula = QStringLiteral("Ilford HP5 Plus");
+    t.revelador = QStringLiteral("ID-11");
+    auto* dialogo = new frmTiempoPropio(t);
+    dialogo->setAttribute(Qt::WA_DeleteOnClose);
+    dialogo->show();
+    QTest::keyClicks(Control<QLineEdit>(dialogo, "txtEI"), "1600");
+    QTest::keyClicks(Control<QPlainTextEdit>(dialogo, "txtNota"), "forzado");
+    const std::vector<Borrador> antes = BorradoresTrasEscribir(1);
+    ASSERT_EQ(antes.size(), 1u);
+    EXPECT_EQ(antes[0].etiqueta, "Mi tiempo de Ilford HP5 Plus en ID-11");
+    delete dialogo;
+    Morir();
+
+    Guion().respuestas = {Respuesta::Si};
+    RecuperarBorradores(*sesion);
+    auto* buscar = sesion->Abierto<frmPeliculasReveladores>();
+    ASSERT_NE(buscar, nullptr);
+    auto* vuelto = buscar->findChild<frmTiempoPropio*>();
+    ASSERT_NE(vuelto, nullptr);
+    EXPECT_EQ(Control<QLineEdit>(vuelto, "txtEI")->text(), "1600");
+    EXPECT_EQ(TextoEscrito(Control<QPlainTextEdit>(vuelto, "txtNota")), "forzado");
+    EXPECT_TRUE(LeerTiemposPropios(true, QStringLiteral("Ilford HP5 Plus"), QString()).empty());
+    Guion().respuestas = {Respuesta::Si};
+    vuelto->reject();
     EXPECT_TRUE(BorradoresAhora().empty());
 }

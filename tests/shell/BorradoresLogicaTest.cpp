@@ -1,3 +1,4 @@
+#include "devtimes/BorradorTiempoPropio.h"
 #include "shell/ApunteBorrador.h"
 #include "shell/Borradores.h"
 #include "shell/Rutas.h"
@@ -188,4 +189,33 @@ TEST(Borradores, ApunteTomaElTextoAlAcabarElPlazo) {
     Borradores().Esperar();
     EXPECT_TRUE(ListarBorradores().empty());
     apunte.Quitar(QStringLiteral("Nota/nueva"));
+}
+
+// The own-time dialog's draft reads back field by field, whatever was typed into a field; the
+// target stays the own time it edited.
+TEST(Borradores, TiempoPropioDeIdaYVuelta) {
+    TiempoPropio t;
+    t.id = 42;
+    t.pelicula = QStringLiteral("Ilford HP5 Plus");
+    t.revelador = QStringLiteral("Revelador: falso\nEI: 3");
+    t.dilucion = QStringLiteral("1+1");
+    t.ei = QStringLiteral("800");
+    t.tiempo35 = QStringLiteral("16:00");
+    t.temperatura = QStringLiteral("20");
+    t.nota = QStringLiteral("dos líneas\nNota: y más");
+    const QString texto = TextoBorradorTiempo(t);
+    EXPECT_TRUE(texto.startsWith(u"Película: Ilford HP5 Plus\nRevelador: "));
+    const std::optional<TiempoPropio> vuelta = TiempoDeBorrador(DestinoTiempoPropio(42), texto);
+    ASSERT_TRUE(vuelta);
+    EXPECT_EQ(vuelta->id, 42);
+    EXPECT_EQ(vuelta->revelador, QStringLiteral("Revelador: falso EI: 3"));
+    EXPECT_EQ(vuelta->nota, t.nota);
+    EXPECT_EQ(vuelta->tiempo35, t.tiempo35);
+    EXPECT_EQ(vuelta->tiempo120, QString());
+    const std::optional<TiempoPropio> nuevo = TiempoDeBorrador(DestinoTiempoPropio(0), texto);
+    ASSERT_TRUE(nuevo);
+    EXPECT_EQ(nuevo->id, 0);
+    EXPECT_FALSE(TiempoDeBorrador(QStringLiteral("Formula/42"), texto));
+    EXPECT_FALSE(TiempoDeBorrador(QStringLiteral("TiempoPropio/x"), texto));
+    EXPECT_FALSE(TiempoDeBorrador(DestinoTiempoPropio(42), QStringLiteral("Película: sin más")));
 }
