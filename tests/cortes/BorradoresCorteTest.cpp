@@ -17,6 +17,7 @@
 #include <QRandomGenerator>
 #include <QTextDocument>
 #include <QThread>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {
@@ -109,6 +110,9 @@ void CortarTecleo(const char* tipo, const CarpetaPruebas& carpeta, const QString
             }
         }
         anterior = visto;
+        // A long run says how far it got.
+        if (qEnvironmentVariableIsSet("GARVOLA_CORTES"))
+            std::fprintf(stderr, "%s: kill %d checked (%s)\n", tipo, corte + 1, visto ? "draft" : "none");
     }
     EXPECT_GT(conBorrador, 0) << "no kill left a draft to check";
 }
