@@ -3,7 +3,9 @@
 #include "calculators/CompensacionTemp.h"
 #include "calculators/ControlesCalc.h"
 #include "devtimes/frmTiempoPropio.h"
+#include "shell/ApunteBorrador.h"
 #include "shell/BaseDatos.h"
+#include "shell/BorradorLinea.h"
 #include "shell/Dialogos.h"
 #include "shell/Numeros.h"
 #include "shell/Posiciones.h"
@@ -149,6 +151,8 @@ void frmTemporizador::CrearControles() {
     connect(lstCuaderno_, &QListWidget::customContextMenuRequested, this, &frmTemporizador::MenuCuaderno);
     txtNotaCuaderno_ = caja("txtNotaCuaderno", 5160, 6420, 3480);
     txtNotaCuaderno_->setPlaceholderText(QStringLiteral("Nota"));
+    borradorNota_ =
+        ApuntarLinea(txtNotaCuaderno_, kDestinoNotaCuaderno, QStringLiteral("Nota del cuaderno de revelado"));
     btnGuardarCuaderno_ = CrearControl<QPushButton>(this, "btnGuardarCuaderno", 8760, 6405, 1920, 345);
     btnGuardarCuaderno_->setText(QStringLiteral("Guardar en el cuaderno"));
     btnGuardarCuaderno_->setEnabled(false);
@@ -691,6 +695,7 @@ void frmTemporizador::GuardarCuaderno() {
     sinGuardar_.reset();
     btnGuardarCuaderno_->setEnabled(false);
     txtNotaCuaderno_->clear();
+    borradorNota_->Quitar(kDestinoNotaCuaderno);
     LlenarCuaderno();
 }
 
@@ -705,6 +710,7 @@ bool frmTemporizador::PreguntarSinGuardar(const QString& pregunta) {
     case Respuesta::No:
         sinGuardar_.reset();
         btnGuardarCuaderno_->setEnabled(false);
+        borradorNota_->Quitar(kDestinoNotaCuaderno);
         return true;
     default:
         return false;

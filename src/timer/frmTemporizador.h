@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class ApunteBorrador;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -144,4 +145,8 @@ private:
     std::vector<EntradaCuaderno> cuaderno_; // the entry of each line of lstCuaderno_
     QLineEdit* txtNotaCuaderno_;
     QPushButton* btnGuardarCuaderno_;
+
+    // The log note's draft: a crash loses the run it goes with, so it comes back as a personal note.
+    ApunteBorrador* borradorNota_;
+    inline static const QString kDestinoNotaCuaderno = QStringLiteral("Cuaderno/nota");
 };

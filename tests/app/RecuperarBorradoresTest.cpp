@@ -10,6 +10,7 @@
 #include "shell/ApunteBorrador.h"
 #include "shell/Borradores.h"
 #include "shell/Controles.h"
+#include "timer/frmTemporizador.h"
 
 #include "../devtimes/FixtureTiempos.h"
 #include "soporte/AnfitrionPrueba.h"
@@ -280,4 +281,25 @@ TEST_F(RecuperarBorradoresTest, TiempoPropioVuelveASuDialogo) {
     Guion().respuestas = {Respuesta::Si};
     vuelto->reject();
     EXPECT_TRUE(BorradoresAhora().empty());
+}
+
+// The timer's log note: the finished run it would be saved with does not outlive a crash, so the
+// note comes back as a new personal note, never into another run's entry.
+TEST_F(RecuperarBorradoresTest, NotaDelCuadernoVuelveComoNotaPersonal) {
+    auto* reloj = sesion->Abrir<frmTemporizador>();
+    QTest::keyClicks(Control<QLineEdit>(reloj, "txtNotaCuaderno"), "velado en el borde");
+    const std::vector<Borrador> antes = BorradoresTrasEscribir(1);
+    ASSERT_EQ(antes.size(), 1u);
+    EXPECT_EQ(antes[0].etiqueta, "Nota del cuaderno de revelado");
+    Morir();
+
+    Guion().respuestas = {Respuesta::Si};
+    RecuperarBorradores(*sesion);
+    auto* notas = sesion->Abierto<frmNotas>();
+    ASSERT_NE(notas, nullptr);
+    EXPECT_EQ(Control<QLineEdit>(notas, "txtTitulo")->text(), "Nota del cuaderno de revelado");
+    EXPECT_EQ(Control<QTextEdit>(notas, "rtfNota")->toPlainText(), "velado en el borde");
+    const std::vector<Borrador> ahora = BorradoresAhora();
+    ASSERT_EQ(ahora.size(), 1u);
+    EXPECT_EQ(ahora[0].destino, "Nota/nueva");
 }
