@@ -516,15 +516,14 @@ void frmNotas::PonerBorrador(const Borrador& b) {
         } catch (const ErrorBD&) {
         }
     }
-    // The same id with another date is another note: the id was used again.
+    // The same id with another date is another note: the id was used again. Text on screen the
+    // user chose not to save goes, with its draft, as the note is loaded or emptied.
     if (nota && nota->fecha.toString() == b.destino.section(u'/', 2) && FilaDe(id) >= 0) {
-        modificada = false;
         silenciar = true;
         lstNotas_->setCurrentRow(FilaDe(id));
         silenciar = false;
         CargarNota();
     } else {
-        modificada = false;
         NuevaNota();
     }
     if (deNota || !b.titulo.isEmpty())

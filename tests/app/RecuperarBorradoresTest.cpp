@@ -10,6 +10,7 @@
 #include "shell/ApunteBorrador.h"
 #include "shell/Borradores.h"
 #include "shell/Controles.h"
+#include "shell/Rutas.h"
 #include "timer/frmTemporizador.h"
 
 #include "../devtimes/FixtureTiempos.h"
@@ -302,4 +303,36 @@ TEST_F(RecuperarBorradoresTest, NotaDelCuadernoVuelveComoNotaPersonal) {
     const std::vector<Borrador> ahora = BorradoresAhora();
     ASSERT_EQ(ahora.size(), 1u);
     EXPECT_EQ(ahora[0].destino, "Nota/nueva");
+}
+
+// Two personal notes recovered: the notes window holds one at a time, so the second asks about
+// the first; "No" drops the first with its draft, and the second is then the only draft left.
+TEST_F(RecuperarBorradoresTest, DosNotasRecuperadasLaSegundaPreguntaPorLaPrimera) {
+    const qint64 id = InsertarNota(QStringLiteral("Mi D-76"), QStringLiteral("viejo"));
+    Borrador nueva;
+    nueva.destino = QStringLiteral("Nota/nueva");
+    nueva.etiqueta = QStringLiteral("Notas personales «Primera»");
+    nueva.titulo = QStringLiteral("Primera");
+    nueva.texto = QStringLiteral("uno");
+    nueva.carpeta = CarpetaPrograma();
+    nueva.hora = QDateTime::fromMSecsSinceEpoch(1000);
+    Borrador vieja = nueva;
+    vieja.destino = u"Nota/" + QString::number(id) + u'/' + LeerNota(id)->fecha.toString();
+    vieja.etiqueta = QStringLiteral("Notas personales «Mi D-76»");
+    vieja.titulo = QStringLiteral("Mi D-76");
+    vieja.texto = QStringLiteral("dos");
+    vieja.hora = QDateTime::fromMSecsSinceEpoch(2000);
+    ASSERT_TRUE(EscribirBorrador(nueva));
+    ASSERT_TRUE(EscribirBorrador(vieja));
+
+    Guion().respuestas = {Respuesta::Si, Respuesta::Si, Respuesta::No};
+    RecuperarBorradores(*sesion);
+    auto* notas = sesion->Abierto<frmNotas>();
+    ASSERT_NE(notas, nullptr);
+    EXPECT_EQ(Control<QLineEdit>(notas, "txtTitulo")->text(), "Mi D-76");
+    EXPECT_EQ(Control<QTextEdit>(notas, "rtfNota")->toPlainText(), "dos");
+    const std::vector<Borrador> quedan = BorradoresAhora();
+    ASSERT_EQ(quedan.size(), 1u);
+    EXPECT_EQ(quedan[0].destino, vieja.destino);
+    EXPECT_EQ(TextoNota(id), "Mi D-76|viejo");
 }
