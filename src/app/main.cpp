@@ -2,9 +2,11 @@
 #include "app/CopiaUnica.h"
 #include "app/IconosPrograma.h"
 #include "app/LineaOrdenes.h"
+#include "app/RecuperarBorradores.h"
 #include "app/frmMDI.h"
 #include "maintenance/DatosInstalados.h"
 #include "shell/AlmacenDatos.h"
+#include "shell/Borradores.h"
 #include "shell/Dialogos.h"
 #include "shell/DialogosQt.h"
 #include "shell/Fuentes.h"
@@ -101,5 +103,9 @@ int main(int argc, char* argv[]) {
         Dialogo().Informar(kTituloAplicacion, puesta.aviso,
                            puesta.estado == PuestaAlDia::Estado::Hecha ? Icono::Informacion
                                                                        : Icono::Exclamacion);
-    return app.exec();
+    RecuperarBorradores(principal);
+    const int codigo = app.exec();
+    // Every window was closed by now: what is left of the drafts is on disk before the end.
+    Borradores().Esperar();
+    return codigo;
 }

@@ -363,6 +363,15 @@ bool VentanaBusquedaTiempos::SeleccionarNombre(const QString& nombre) {
     return false;
 }
 
+bool VentanaBusquedaTiempos::SeleccionarId(int id) {
+    for (size_t i = 0; i < itemsLista_.size(); ++i)
+        if (id > 0 && itemsLista_[i].id == id) {
+            SeleccionarEntrada(int(i));
+            return true;
+        }
+    return false;
+}
+
 void VentanaBusquedaTiempos::SeleccionarEntrada(int fila) {
     QListWidgetItem* entrada = lstItems_->item(fila);
     if (!entrada)

@@ -72,6 +72,8 @@ protected:
     void SeleccionarFila(int fila);
     // Selects the entry of that name (case-insensitive) and loads it, as a click would.
     bool SeleccionarNombre(const QString& nombre);
+    // The same for the entry of that reference id.
+    bool SeleccionarId(int id);
     void SeleccionarEntrada(int fila);
     QString Celda(int fila, int columna) const;
     static void Colocar(QWidget* control, const QRect& twips);

@@ -258,12 +258,43 @@ void frmPeliculasReveladores::CargarNotaMia(int fila) {
                 throw ErrorBD(QStringLiteral("la base de datos de referencia está cerrada."));
             idNotaMia_ = ::GuardarNotaMia(modo, idNotaMia_, pelicula, revelador, texto);
         };
+        const QString item = TextoItem(), otroNombre = Celda(fila, 0).trimmed();
         notaMia_->Mostrar(
             QStringLiteral("%1/%2/%3").arg(modo ? u"Pelicula" : u"Revelador").arg(pelicula).arg(revelador),
-            nota ? nota->texto : QString(), guardar);
+            nota ? nota->texto : QString(), guardar,
+            u"Mis notas de " + (modo ? item + u" × " + otroNombre : otroNombre + u" × " + item));
     } catch (const ErrorBD& e) {
         InformarError(QStringLiteral("Error al leer mis notas: "), e);
     }
+}
+
+bool frmPeliculasReveladores::PonerBorrador(const QString& destino, const QString& texto) {
+    const QStringList partes = destino.split(u'/');
+    if (partes.size() != 3 || (partes[0] != u"Pelicula" && partes[0] != u"Revelador"))
+        return false;
+    const bool modo = partes[0] == u"Pelicula";
+    const int pelicula = partes[1].toInt(), revelador = partes[2].toInt();
+    if (modo != modoPelicula_) {
+        if (modo)
+            ModoPelicula();
+        else
+            ModoRevelador();
+    }
+    if (modo != modoPelicula_ || !SeleccionarId(modo ? pelicula : revelador))
+        return false;
+    try {
+        for (int fila = 1; fila <= filasDatos_; ++fila)
+            if (BuscarIdOtroLado(modo, Celda(fila, 0)) == (modo ? revelador : pelicula)) {
+                SeleccionarFila(fila);
+                MostrarFila(fila);
+                if (notaMia_->Destino() != destino)
+                    return false;
+                notaMia_->PonerSinGuardar(texto);
+                return true;
+            }
+    } catch (const ErrorBD&) {
+    }
+    return false;
 }
 
 void frmPeliculasReveladores::CambioInfoTecnica() {
@@ -388,11 +419,19 @@ void frmPeliculasReveladores::BorrarMiTiempo() {
     MostrarGuardado(t);
 }
 
-void frmPeliculasReveladores::AbrirDialogo(const TiempoPropio& t) {
+frmTiempoPropio* frmPeliculasReveladores::AbrirDialogo(const TiempoPropio& t) {
     auto* dialogo = new frmTiempoPropio(t, this);
     dialogo->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialogo, &frmTiempoPropio::Guardado, this, &frmPeliculasReveladores::MostrarGuardado);
     dialogo->open();
+    return dialogo;
+}
+
+bool frmPeliculasReveladores::PonerBorradorTiempo(const TiempoPropio& t) {
+    if (t.id > 0 && !Propios([&] { return LeerTiempoPropio(t.id); }))
+        return false;
+    AbrirDialogo(t)->PonerBorrador(t);
+    return true;
 }
 
 void frmPeliculasReveladores::MostrarGuardado(const TiempoPropio& t) {

@@ -4,6 +4,7 @@
 #include "devtimes/VentanaBusquedaTiempos.h"
 
 class CajaNotas;
+class frmTiempoPropio;
 class QCheckBox;
 class QMenu;
 class QPlainTextEdit;
@@ -14,6 +15,13 @@ class frmPeliculasReveladores : public VentanaBusquedaTiempos {
     Q_OBJECT
 public:
     explicit frmPeliculasReveladores(Anfitrion& anfitrion, QWidget* padre = nullptr);
+    // A recovered draft of "Mis notas" put back, unsaved, on the film and developer it was typed
+    // for (its target, "Pelicula/<film>/<developer>" or "Revelador/..."). False when they are no
+    // longer listed: the draft goes nowhere else.
+    bool PonerBorrador(const QString& destino, const QString& texto);
+    // A recovered draft of the own-time dialog opened again, unsaved; false when the own time it
+    // edited is gone.
+    bool PonerBorradorTiempo(const TiempoPropio& t);
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -62,7 +70,7 @@ private:
     qint64 IdPropio(int fila) const;
     // What a data row holds, as an own time of the selected item.
     TiempoPropio TiempoDeFila(int fila) const;
-    void AbrirDialogo(const TiempoPropio& t);
+    frmTiempoPropio* AbrirDialogo(const TiempoPropio& t);
     // Shows the saved time: its item selected and its row highlighted.
     void MostrarGuardado(const TiempoPropio& t);
     // The own time of a row as stored now; when it is gone (deleted or replaced elsewhere), says

@@ -1,7 +1,9 @@
 #include "devtimes/frmTiempoPropio.h"
 
+#include "devtimes/BorradorTiempoPropio.h"
 #include "devtimes/FormularioTiempoPropio.h"
 #include "shell/AlmacenDatos.h"
+#include "shell/ApunteBorrador.h"
 #include "shell/Controles.h"
 #include "shell/Dialogos.h"
 #include "shell/Tema.h"
@@ -113,7 +115,23 @@ void frmTiempoPropio::CrearControles() {
 
     connect(btnGuardar_, &QPushButton::clicked, this, &frmTiempoPropio::accept);
     connect(btnCancelar_, &QPushButton::clicked, this, &frmTiempoPropio::reject);
-    auto marcar = [this] { cambiado_ = true; };
+    apunte_ = new ApunteBorrador(this, [this]() -> std::optional<Borrador> {
+        if (!cambiado_)
+            return std::nullopt;
+        const TiempoPropio t = Escrito();
+        Borrador b;
+        b.destino = DestinoTiempoPropio(tiempo_.id);
+        b.etiqueta = t.pelicula.trimmed().isEmpty() && t.revelador.trimmed().isEmpty()
+                         ? QStringLiteral("Mi tiempo (nuevo)")
+                         : u"Mi tiempo de " + t.pelicula.trimmed() + u" en " + t.revelador.trimmed();
+        b.texto = TextoBorradorTiempo(t);
+        b.formato = QStringLiteral("tiempo");
+        return b;
+    });
+    auto marcar = [this] {
+        cambiado_ = true;
+        apunte_->Cambio();
+    };
     for (QComboBox* c : {cboPelicula_, cboRevelador_})
         connect(c, &QComboBox::editTextChanged, this, marcar);
     for (QLineEdit* c : {txtDilucion_, txtEI_, txt35_, txt120_, txtHoja_, txtTemperatura_, txtAgitacion_})
@@ -196,6 +214,7 @@ void frmTiempoPropio::accept() {
         Dialogo().Informar(kTitulo, u"No se pudo guardar el tiempo: " + e.Descripcion(), Icono::Exclamacion);
         return;
     }
+    apunte_->Quitar(DestinoTiempoPropio(tiempo_.id));
     tiempo_ = t;
     cambiado_ = false;
     Q_EMIT Guardado(tiempo_);
@@ -206,5 +225,12 @@ void frmTiempoPropio::reject() {
     if (cambiado_ && Dialogo().PreguntarSiNo(kTitulo, QStringLiteral("¿Descartar lo escrito sin guardarlo?"),
                                              Icono::Pregunta) != Respuesta::Si)
         return;
+    apunte_->Quitar(DestinoTiempoPropio(tiempo_.id));
     QDialog::reject();
+}
+
+void frmTiempoPropio::PonerBorrador(const TiempoPropio& t) {
+    Llenar(t);
+    cambiado_ = true;
+    apunte_->Cambio();
 }

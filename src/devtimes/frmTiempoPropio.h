@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class ApunteBorrador;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -20,6 +21,9 @@ public:
 
     // The time as stored, once Guardado was emitted.
     const TiempoPropio& Tiempo() const { return tiempo_; }
+
+    // What a recovered draft holds, put in the fields, unsaved.
+    void PonerBorrador(const TiempoPropio& t);
 
     void accept() override;
     void reject() override;
@@ -47,4 +51,5 @@ private:
     QPlainTextEdit* txtNota_;
     QPushButton* btnGuardar_;
     QPushButton* btnCancelar_;
+    ApunteBorrador* apunte_;
 };

@@ -406,7 +406,23 @@ void frmFormulas::PonerMisNotas(int id, const QString& texto) {
             throw ErrorBD(QStringLiteral("la base de datos de referencia está cerrada."));
         formulas::GuardarMisNotas(id, notas);
     };
-    misNotas_->Mostrar(u"Formula/" + QString::number(id), texto, guardar);
+    const QString nombre = lblNombre_->text().trimmed();
+    misNotas_->Mostrar(u"Formula/" + QString::number(id), texto, guardar,
+                       u"Mis notas de la fórmula " + (nombre.isEmpty() ? QString::number(id) : nombre));
+}
+
+bool frmFormulas::PonerBorrador(const QString& destino, const QString& texto) {
+    if (!destino.startsWith(u"Formula/") || !ReferenceDb())
+        return false;
+    const int id = destino.mid(8).toInt();
+    if (id < 1 || !ResolverMisNotas())
+        return false;
+    SeleccionarId(id);
+    MostrarFormula(id);
+    if (idMisNotas != id || misNotas_->Destino() != destino)
+        return false;
+    misNotas_->PonerSinGuardar(texto);
+    return true;
 }
 
 int frmFormulas::IdSeleccionado() const {

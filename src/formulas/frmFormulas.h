@@ -27,6 +27,9 @@ public:
     void CargarLista();
     // Refills the categories as well.
     void RecargarLista();
+    // A recovered draft of "Mis notas" (target "Formula/<id>") put back, unsaved, on its formula.
+    // False when that formula is gone: the draft goes nowhere else.
+    bool PonerBorrador(const QString& destino, const QString& texto);
 
 protected:
     bool PreguntarCierre() override;

@@ -5,6 +5,7 @@
 #include "notes/LectorRtf.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Anfitrion.h"
+#include "shell/ApunteBorrador.h"
 #include "shell/Controles.h"
 #include "shell/Dialogos.h"
 #include "shell/Fuentes.h"
@@ -112,6 +113,22 @@ void frmNotas::CrearControles() {
                        static_cast<QWidget*>(cmbSize_), static_cast<QWidget*>(cmbFont_)})
         w->installEventFilter(this);
 
+    apunte_ = new ApunteBorrador(this, [this]() -> std::optional<Borrador> {
+        if (!modificada)
+            return std::nullopt;
+        Borrador b;
+        b.destino = DestinoNota();
+        b.titulo = txtTitulo_->text();
+        b.etiqueta = b.titulo.trimmed().isEmpty() ? QStringLiteral("Notas personales (nota nueva)")
+                                                  : u"Notas personales «" + b.titulo.trimmed() + u"»";
+        b.texto = EscribirRtf(*rtfNota_->document());
+        b.formato = QStringLiteral("rtf");
+        // An empty new note is nothing to keep.
+        if (idNota == 0 && b.titulo.isEmpty() && rtfNota_->document()->isEmpty())
+            b.texto.clear();
+        return b;
+    });
+
     connect(lstNotas_, &QListWidget::currentRowChanged, this, &frmNotas::ClicLista);
     connect(btnNueva_, &QPushButton::clicked, this, &frmNotas::ClicNueva);
     connect(btnGuardar_, &QPushButton::clicked, this, &frmNotas::ClicGuardar);
@@ -184,6 +201,8 @@ bool frmNotas::PreguntarCierre() {
         return true;
     const Respuesta r = Dialogo().PreguntarSiNoCancelar(
         kTituloAplicacion, QStringLiteral("Hay cambios sin guardar. Guardar antes de cerrar?"));
+    if (r == Respuesta::No)
+        SoltarBorrador();
     // A save that failed keeps the window open, so the text is not lost.
     return r == Respuesta::No || (r == Respuesta::Si && Guardar());
 }
@@ -248,6 +267,9 @@ void frmNotas::CargarNota() {
     QListWidgetItem* item = lstNotas_->currentItem();
     if (!item || !NotesDb())
         return;
+    // Reached with unsaved text only once the user chose not to save it.
+    if (modificada)
+        SoltarBorrador();
     std::optional<Nota> nota;
     try {
         nota = LeerNota(item->data(Qt::UserRole).toLongLong());
@@ -282,6 +304,8 @@ void frmNotas::ClicNueva() {
 }
 
 void frmNotas::NuevaNota() {
+    if (modificada)
+        SoltarBorrador();
     idNota = 0;
     fechaNota.clear();
     silenciar = true;
@@ -316,6 +340,7 @@ bool frmNotas::Guardar() {
     }
     const QString titulo = TituloGuardado(txtTitulo_->text());
     const QString cuerpo = EscribirRtf(*rtfNota_->document());
+    const QString destino = DestinoNota();
     try {
         if (idNota != 0) {
             const qint64 id = ActualizarNota(idNota, fechaNota, titulo, cuerpo);
@@ -335,6 +360,7 @@ bool frmNotas::Guardar() {
                            Icono::Critico);
         return false;
     }
+    apunte_->Quitar(destino);
     EstadoGuardado(QStringLiteral("Guardado."));
     return true;
 }
@@ -440,6 +466,7 @@ void frmNotas::CambioTexto() {
     if (silenciar)
         return;
     modificada = true;
+    apunte_->Cambio();
     btnGuardar_->setEnabled(true);
     btnNueva_->setEnabled(false);
     btnBorrar_->setEnabled(false);
@@ -447,6 +474,7 @@ void frmNotas::CambioTexto() {
 }
 
 void frmNotas::Revertir() {
+    SoltarBorrador();
     silenciar = true;
     if (idNota == 0) {
         txtTitulo_->clear();
@@ -465,6 +493,55 @@ void frmNotas::Revertir() {
     btnBorrar_->setEnabled(idNota >= 1);
     lblEstado_->setText(QStringLiteral("Edición cancelada."));
     rtfNota_->setFocus();
+}
+
+QString frmNotas::DestinoNota() const {
+    return idNota == 0 ? QStringLiteral("Nota/nueva")
+                       : u"Nota/" + QString::number(idNota) + u'/' + fechaNota.toString();
+}
+
+void frmNotas::SoltarBorrador() {
+    apunte_->Quitar(DestinoNota());
+}
+
+void frmNotas::PonerBorrador(const Borrador& b) {
+    if (modificada &&
+        Dialogo().PreguntarSiNo(kTituloAplicacion, kPregunta, Icono::Pregunta) == Respuesta::Si && !Guardar())
+        return;
+    const bool deNota = b.destino.startsWith(u"Nota/");
+    const qint64 id = deNota ? b.destino.section(u'/', 1, 1).toLongLong() : 0;
+    std::optional<Nota> nota;
+    if (id > 0 && NotesDb()) {
+        try {
+            nota = LeerNota(id);
+        } catch (const ErrorBD&) {
+        }
+    }
+    // The same id with another date is another note: the id was used again. Text on screen the
+    // user chose not to save goes, with its draft, as the note is loaded or emptied.
+    if (nota && nota->fecha.toString() == b.destino.section(u'/', 2) && FilaDe(id) >= 0) {
+        silenciar = true;
+        lstNotas_->setCurrentRow(FilaDe(id));
+        silenciar = false;
+        CargarNota();
+    } else {
+        NuevaNota();
+    }
+    if (deNota || !b.titulo.isEmpty())
+        txtTitulo_->setText(b.titulo);
+    else
+        txtTitulo_->setText(b.etiqueta);
+    VaciarEditor();
+    if (b.formato == u"rtf" && EsRtf(b.texto))
+        LeerRtf(QStringView(b.texto), *rtfNota_->document());
+    else
+        rtfNota_->setPlainText(b.texto);
+    CambioTexto();
+    rtfNota_->moveCursor(QTextCursor::Start);
+    // Kept at once under the target it now has; the one it was typed for is left without it.
+    apunte_->Ahora();
+    if (DestinoNota() != b.destino)
+        Borradores().Quitar(b.destino);
 }
 
 void frmNotas::CambioSeleccion() {

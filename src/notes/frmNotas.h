@@ -6,6 +6,8 @@
 #include <QVariant>
 
 class Anfitrion;
+class ApunteBorrador;
+struct Borrador;
 struct FormatoSeleccion;
 class QComboBox;
 class QGroupBox;
@@ -24,6 +26,9 @@ class frmNotas : public VentanaModulo {
 public:
     explicit frmNotas(Anfitrion& anfitrion, QWidget* padre = nullptr);
     void Cargar() override;
+    // A recovered draft put back into the editor, unsaved: into the note it was typed for when
+    // that note is still there, else (another box's draft, or a note gone since) as a new note.
+    void PonerBorrador(const Borrador& b);
 
 protected:
     bool PreguntarCierre() override;
@@ -66,6 +71,10 @@ private:
     void Redistribuir();
     int FilaDe(qint64 id) const;
     OrdenNotas Orden() const;
+    // What the edited text belongs to, for its draft: the note's id and stored date, or a new note.
+    QString DestinoNota() const;
+    // The edited text is being dropped or was saved: its draft goes.
+    void SoltarBorrador();
 
     Anfitrion& anfitrion_;
 
@@ -89,6 +98,7 @@ private:
     QTextEdit* rtfNota_;
     QWidget* picEstado_;
     QLabel* lblEstado_;
+    ApunteBorrador* apunte_;
 
     qint64 idNota = 0;
     QVariant fechaNota; // the stored date that, with idNota, identifies the note being edited

@@ -1,5 +1,6 @@
 #include "shell/CajaNotas.h"
 
+#include "shell/ApunteBorrador.h"
 #include "shell/BaseDatos.h"
 #include "shell/Controles.h"
 #include "shell/Dialogos.h"
@@ -32,7 +33,16 @@ protected:
 
 CajaNotas::CajaNotas(QWidget* padre, const char* nombreCaja, const char* nombreBoton, bool botonEstrecho)
     : QObject(padre), caja_(new QPlainTextEdit(padre)),
-      boton_(botonEstrecho ? new BotonEstrecho(padre) : new QPushButton(padre)) {
+      boton_(botonEstrecho ? new BotonEstrecho(padre) : new QPushButton(padre)),
+      apunte_(new ApunteBorrador(this, [this]() -> std::optional<Borrador> {
+          if (!Cambiada())
+              return std::nullopt;
+          Borrador b;
+          b.destino = destino_;
+          b.etiqueta = etiqueta_.isEmpty() ? u"Mis notas (" + destino_ + u')' : etiqueta_;
+          b.texto = Texto();
+          return b;
+      })) {
     caja_->setObjectName(QString::fromLatin1(nombreCaja));
     AjustarALineas(caja_);
     boton_->setObjectName(QString::fromLatin1(nombreBoton));
@@ -42,6 +52,7 @@ CajaNotas::CajaNotas(QWidget* padre, const char* nombreCaja, const char* nombreB
         if (poniendo_ || destino_.isEmpty())
             return;
         boton_->setEnabled(true);
+        apunte_->Cambio();
         Q_EMIT TextoCambiado(destino_);
     });
     connect(boton_, &QPushButton::clicked, this, &CajaNotas::GuardarAhora);
@@ -55,14 +66,17 @@ void CajaNotas::Poner(const QString& texto, bool cambiada) {
     boton_->setEnabled(cambiada && !destino_.isEmpty());
 }
 
-void CajaNotas::Mostrar(const QString& destino, const QString& texto, Guardar guardar) {
+void CajaNotas::Mostrar(const QString& destino, const QString& texto, Guardar guardar,
+                        const QString& etiqueta) {
     destino_ = destino;
+    etiqueta_ = etiqueta;
     guardar_ = std::move(guardar);
     Poner(texto, false);
 }
 
 void CajaNotas::PonerSinGuardar(const QString& texto) {
     Poner(texto, true);
+    apunte_->Cambio();
 }
 
 void CajaNotas::Vaciar() {
@@ -82,8 +96,10 @@ bool CajaNotas::Resolver() {
         return true;
     if (Dialogo().PreguntarSiNo(kTituloAplicacion,
                                 QStringLiteral("Hay cambios sin guardar en Mis notas. ¿Guardar?"),
-                                Icono::Pregunta) != Respuesta::Si)
+                                Icono::Pregunta) != Respuesta::Si) {
+        apunte_->Quitar(destino_);
         return true;
+    }
     return GuardarAhora();
 }
 
@@ -97,6 +113,7 @@ bool CajaNotas::GuardarAhora() {
         return false;
     }
     boton_->setEnabled(false);
+    apunte_->Quitar(destino_);
     Q_EMIT Guardada(destino_);
     return true;
 }

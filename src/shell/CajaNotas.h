@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+class ApunteBorrador;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -24,8 +25,10 @@ public:
     QPlainTextEdit* Caja() const { return caja_; }
     QPushButton* Boton() const { return boton_; }
 
-    // The stored text of a target: nothing unsaved, the button disabled.
-    void Mostrar(const QString& destino, const QString& texto, Guardar guardar);
+    // The stored text of a target: nothing unsaved, the button disabled. etiqueta names the
+    // target in the recovery message after a crash ("Mis notas de Ilford HP5 Plus × ID-11").
+    void Mostrar(const QString& destino, const QString& texto, Guardar guardar,
+                 const QString& etiqueta = QString());
     // Text typed earlier for the target shown and not saved yet (carried over a reload).
     void PonerSinGuardar(const QString& texto);
     // No target: the box is empty and nothing can be typed into it.
@@ -37,7 +40,7 @@ public:
 
     // Unsaved text: asks whether to save it, and Yes saves it. False only when the save failed:
     // the text is still unsaved and the caller keeps it on screen. No leaves the text as it is,
-    // for the caller to replace.
+    // for the caller to replace, and drops its draft.
     bool Resolver();
     // Saves now; on failure says so and keeps everything.
     bool GuardarAhora();
@@ -53,6 +56,8 @@ private:
     QPlainTextEdit* caja_;
     QPushButton* boton_;
     QString destino_;
+    QString etiqueta_;
     Guardar guardar_;
+    ApunteBorrador* apunte_;
     bool poniendo_ = false;
 };

@@ -1,6 +1,8 @@
 #include "timer/PanelCuaderno.h"
 
+#include "shell/ApunteBorrador.h"
 #include "shell/BaseDatos.h"
+#include "shell/BorradorLinea.h"
 #include "shell/Controles.h"
 #include "shell/Dialogos.h"
 #include "shell/Tema.h"
@@ -22,6 +24,8 @@ PanelCuaderno::PanelCuaderno(QWidget* padre) : QWidget(padre) {
     connect(lstCuaderno_, &QListWidget::customContextMenuRequested, this, &PanelCuaderno::Menu);
     txtNotaCuaderno_ = CrearControl<QLineEdit>(this, "txtNotaCuaderno", 0, 2730, 3480, 300);
     txtNotaCuaderno_->setPlaceholderText(QStringLiteral("Nota"));
+    borradorNota_ =
+        ApuntarLinea(txtNotaCuaderno_, kDestinoNotaCuaderno, QStringLiteral("Nota del cuaderno de revelado"));
     btnGuardarCuaderno_ = CrearControl<QPushButton>(this, "btnGuardarCuaderno", 3600, 2715, 1920, 345);
     btnGuardarCuaderno_->setText(QStringLiteral("Guardar en el cuaderno"));
     btnGuardarCuaderno_->setEnabled(false);
@@ -47,11 +51,16 @@ QString PanelCuaderno::Nota() const {
 void PanelCuaderno::Guardado() {
     btnGuardarCuaderno_->setEnabled(false);
     txtNotaCuaderno_->clear();
+    borradorNota_->Quitar(kDestinoNotaCuaderno);
     Llenar();
 }
 
 void PanelCuaderno::HabilitarGuardar(bool si) {
     btnGuardarCuaderno_->setEnabled(si);
+}
+
+void PanelCuaderno::OlvidarBorrador() {
+    borradorNota_->Quitar(kDestinoNotaCuaderno);
 }
 
 void PanelCuaderno::Menu(const QPoint& punto) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <vector>
 
+class ApunteBorrador;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -23,6 +24,8 @@ public:
     // After a save: the note is cleared and the list read again.
     void Guardado();
     void HabilitarGuardar(bool si);
+    // The user chose not to save the run: its note's draft goes too.
+    void OlvidarBorrador();
 
 Q_SIGNALS:
     void Guardar();
@@ -35,4 +38,8 @@ private:
     std::vector<EntradaCuaderno> cuaderno_; // the entry of each line of lstCuaderno_
     QLineEdit* txtNotaCuaderno_;
     QPushButton* btnGuardarCuaderno_;
+
+    // The note's draft: a crash loses the run it goes with, so it comes back as a personal note.
+    ApunteBorrador* borradorNota_;
+    inline static const QString kDestinoNotaCuaderno = QStringLiteral("Cuaderno/nota");
 };

@@ -673,6 +673,7 @@ bool frmTemporizador::PreguntarSinGuardar(const QString& pregunta) {
     case Respuesta::No:
         sinGuardar_.reset();
         cuaderno_->HabilitarGuardar(false);
+        cuaderno_->OlvidarBorrador();
         return true;
     default:
         return false;

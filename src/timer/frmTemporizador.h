@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class ApunteBorrador;
 class QCheckBox;
 class QComboBox;
 class QLabel;

@@ -2,6 +2,7 @@
 
 #include "shell/AjustesUsuario.h"
 #include "shell/AlmacenDatos.h"
+#include "shell/Borradores.h"
 #include "shell/Esquema.h"
 #include "shell/Rutas.h"
 
@@ -20,6 +21,8 @@ CarpetaPruebas::CarpetaPruebas(bool abrir) : ajustesPrevios_(CarpetaAjustes()) {
 }
 
 CarpetaPruebas::~CarpetaPruebas() {
+    // Drafts asked for by the test land in its folder before the folder goes.
+    Borradores().Esperar();
     CerrarBasesDatos();
     FijarCarpetaPrograma({});
     FijarCarpetaAjustes(ajustesPrevios_);
