@@ -336,3 +336,16 @@ std::optional<FilaEstimada> EstimarFilaTemperatura(const std::vector<QStringList
     r.metodo = c->texto + u" sobre " + listados.join(u" / ") + u'.';
     return r;
 }
+
+size_t PosicionEstimada(const std::vector<QStringList>& filas, const QStringList& estimada) {
+    const double ei = LeerNumeroInicial(estimada.value(kColIso));
+    std::optional<size_t> primera, despues;
+    for (size_t i = 0; i < filas.size(); ++i) {
+        if (filas[i].value(0).trimmed().compare(estimada.value(0).trimmed(), Qt::CaseInsensitive) != 0)
+            continue;
+        primera = primera.value_or(i);
+        if (LeerNumeroInicial(filas[i].value(kColIso)) <= ei)
+            despues = i + 1;
+    }
+    return despues.value_or(primera.value_or(filas.size()));
+}

@@ -80,3 +80,6 @@ std::optional<FilaEstimada> EstimarFilaEi(const std::vector<QStringList>& filas,
 // the same combination and sheet. revelador: the developer's name, for its family.
 std::optional<FilaEstimada> EstimarFilaTemperatura(const std::vector<QStringList>& filas, size_t fila,
                                                    double grados, const QString& revelador, QString* motivo);
+// Where an estimated row goes among the grid rows: after the rows of the same other side whose EI
+// is not higher, or before the first of them, or at the end.
+size_t PosicionEstimada(const std::vector<QStringList>& filas, const QStringList& estimada);

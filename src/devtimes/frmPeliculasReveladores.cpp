@@ -40,6 +40,7 @@ frmPeliculasReveladores::frmPeliculasReveladores(Anfitrion& anfitrion, QWidget* 
     setObjectName(QStringLiteral("frmPeliculasReveladores"));
     CrearNotas();
     CrearMenus();
+    CrearMenuEstimacion();
     connect(grdTiempos_, &QTableWidget::cellDoubleClicked, this,
             [this](int fila) { IniciarTemporizador(fila + 1); });
     connect(&AvisoDatosPropios::Instancia(), &AvisoDatosPropios::Cambiados, this,
@@ -158,6 +159,7 @@ std::vector<QStringList> frmPeliculasReveladores::LeerFilasItem(const QString& t
         textos.push_back(std::move(f.textos));
         idsPropios_.push_back(f.idPropio);
     }
+    AnadirEstimadas(textos, temperatura);
     return textos;
 }
 
@@ -174,6 +176,8 @@ qint64 frmPeliculasReveladores::IdPropio(int fila) const {
 QColor frmPeliculasReveladores::ColorFila(int fila) const {
     if (IdPropio(fila) != 0)
         return ColorFilaPropia;
+    if (Estimada(fila))
+        return ColorFilaEstimada;
     return fila % 2 == 1 ? ColorFilaAlterna : ColorBlanco;
 }
 
@@ -216,6 +220,10 @@ void frmPeliculasReveladores::MostrarFila(int fila) {
     if (!(recargando_ && notaMia_->Cambiada()))
         CargarNotaMia(fila);
     const bool dentro = fila >= 1 && fila <= filasDatos_;
+    if (const FilaEstimada* estimada = dentro ? Estimada(fila) : nullptr) {
+        txtNotas_->setPlainText(estimada->metodo);
+        return;
+    }
     if (dentro && IdPropio(fila) != 0) {
         // The user's note is free text: it is shown as written, never read as codes.
         const auto propio = Propios([&] { return LeerTiempoPropio(IdPropio(fila)); });
@@ -328,9 +336,11 @@ TiempoPropio frmPeliculasReveladores::TiempoDeFila(int fila) const {
     (modoPelicula_ ? t.revelador : t.pelicula) = Celda(fila, 0);
     t.dilucion = Celda(fila, 1);
     t.ei = Celda(fila, 2);
-    t.tiempo35 = Celda(fila, 3);
-    t.tiempo120 = Celda(fila, 4);
-    t.tiempoHoja = Celda(fila, 5);
+    t.tiempo35 = SinMarcaEstimado(Celda(fila, 3));
+    t.tiempo120 = SinMarcaEstimado(Celda(fila, 4));
+    t.tiempoHoja = SinMarcaEstimado(Celda(fila, 5));
+    if (const FilaEstimada* estimada = Estimada(fila))
+        t.nota = estimada->metodo;
     t.temperatura = Celda(fila, 6);
     return t;
 }
@@ -461,6 +471,9 @@ void frmPeliculasReveladores::IniciarTemporizador(int fila) {
     const QString otro = Celda(fila, 0);
     const DatosRevelado datos =
         DatosDeFila(modoPelicula_ ? TextoItem() : otro, modoPelicula_ ? otro : TextoItem(), Celda(fila, 1),
-                    Celda(fila, 2), {Celda(fila, 3), Celda(fila, 4), Celda(fila, 5)}, Celda(fila, 6));
+                    Celda(fila, 2),
+                    {SinMarcaEstimado(Celda(fila, 3)), SinMarcaEstimado(Celda(fila, 4)),
+                     SinMarcaEstimado(Celda(fila, 5))},
+                    Celda(fila, 6));
     anfitrion_.Abrir<frmTemporizador>()->Llenar(datos);
 }

@@ -183,3 +183,16 @@ TEST(EstimacionTiempos, FilaEstimadaPorTemperatura) {
     ASSERT_TRUE(rango) << motivo.toStdString();
     EXPECT_EQ(rango->textos[3], "≈5:22-6:26");
 }
+
+TEST(EstimacionTiempos, PosicionDeLaFilaEstimada) {
+    const std::vector<QStringList> filas = {
+        {"Ilford ID-11", "stock", "200"}, {"Ilford ID-11", "stock", "400"}, {"Ilford ID-11", "1+1", "400"},
+        {"Kodak D-76", "stock", "400"},   {"Kodak D-76", "stock", "1600"},
+    };
+    EXPECT_EQ(PosicionEstimada(filas, {"Kodak D-76", "stock", "640"}), 4u);
+    EXPECT_EQ(PosicionEstimada(filas, {"kodak d-76", "stock", "3200"}), 5u);
+    EXPECT_EQ(PosicionEstimada(filas, {"Ilford ID-11", "stock", "640"}), 3u);
+    EXPECT_EQ(PosicionEstimada(filas, {"Kodak D-76", "stock", "100"}), 3u);
+    EXPECT_EQ(PosicionEstimada(filas, {"Rodinal", "1+50", "100"}), 5u);
+    EXPECT_EQ(PosicionEstimada({}, {"Rodinal", "1+50", "100"}), 0u);
+}
