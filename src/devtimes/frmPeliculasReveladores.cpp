@@ -137,8 +137,14 @@ template <class F> static auto Propios(F leer) -> decltype(leer()) {
 }
 
 std::vector<ItemLista> frmPeliculasReveladores::LeerItems(const QString& filtro) {
-    return MezclarLista(LeerLista(modoPelicula_, filtro),
-                        Propios([&] { return LeerNombresPropios(modoPelicula_, filtro); }));
+    conTiempos_.clear();
+    auto items = MezclarLista(LeerLista(modoPelicula_, filtro),
+                              Propios([&] { return LeerNombresPropios(modoPelicula_, filtro); }));
+    conTiempos_ = TienenTiempos(modoPelicula_, items);
+    const std::vector<bool> propios = Propios([&] { return TienenTiemposPropios(modoPelicula_, items); });
+    for (size_t i = 0; i < propios.size() && i < conTiempos_.size(); ++i)
+        conTiempos_[i] = conTiempos_[i] || propios[i];
+    return items;
 }
 
 QStringList frmPeliculasReveladores::LeerTemperaturasItem() {
@@ -189,6 +195,15 @@ Qt::Alignment frmPeliculasReveladores::AlineacionUltima(const QString& texto) co
 }
 
 void frmPeliculasReveladores::AlCargarLista() {
+    // Entries without times show in grey, and the count says how many have them.
+    int con = 0;
+    for (int i = 0; i < lstItems_->count(); ++i) {
+        const bool tiene = size_t(i) < conTiempos_.size() && conTiempos_[size_t(i)];
+        con += tiene ? 1 : 0;
+        if (!tiene)
+            lstItems_->item(i)->setForeground(ColorSinTiempos);
+    }
+    lblConteo_->setText(TextoConteoConTiempos(modoPelicula_, lstItems_->count(), con));
     idSeleccion_ = 0;
     filaMostrada_ = 0;
     txtNotas_->clear();

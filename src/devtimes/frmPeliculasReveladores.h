@@ -101,6 +101,7 @@ private:
     int filaMostrada_ = 0;           // the row whose notes are shown
     bool recargando_ = false;        // RecargarPropios at work: the notes box and technical sheet stay
     std::vector<qint64> idsPropios_; // own time of each data row, 0 for reference rows
+    std::vector<bool> conTiempos_;   // whether each list entry has times, reference or own
     QAction* accEstimarIso_;
     QAction* accEstimarTemp_;
     QString duenoEstimadas_; // the item (and side) the estimated rows belong to

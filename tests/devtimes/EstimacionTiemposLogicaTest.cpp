@@ -1,3 +1,4 @@
+#include "devtimes/ConsultasTiempos.h"
 #include "devtimes/EstimacionTiempos.h"
 
 #include <gtest/gtest.h>
@@ -195,4 +196,9 @@ TEST(EstimacionTiempos, PosicionDeLaFilaEstimada) {
     EXPECT_EQ(PosicionEstimada(filas, {"Kodak D-76", "stock", "100"}), 3u);
     EXPECT_EQ(PosicionEstimada(filas, {"Rodinal", "1+50", "100"}), 5u);
     EXPECT_EQ(PosicionEstimada({}, {"Rodinal", "1+50", "100"}), 0u);
+}
+
+TEST(EstimacionTiempos, ConteoConTiempos) {
+    EXPECT_EQ(TextoConteoConTiempos(true, 44, 24), QStringLiteral("44 películas, 24 con tiempos"));
+    EXPECT_EQ(TextoConteoConTiempos(false, 0, 0), QStringLiteral("0 reveladores, 0 con tiempos"));
 }

@@ -1,3 +1,4 @@
+#include "devtimes/TiemposPropios.h"
 #include "devtimes/frmPeliculasReveladores.h"
 #include "devtimes/frmTiempoPropio.h"
 #include "shell/Tema.h"
@@ -9,6 +10,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 
 namespace {
 
@@ -142,4 +144,29 @@ TEST_F(EstimacionVentana, OtraTemperaturaDesdeLaMasCercanaAunConFiltro) {
     EXPECT_EQ(v.Fila(estimada)[3], "≈6:04");
     EXPECT_TRUE(Notas(v).startsWith(u"Compensado de 22 °C de la hoja [KO-F4017] a 23 °C con Q10 2,0"))
         << Notas(v).toStdString();
+}
+
+// Entries without times are grey before a click; an own time takes a film out of the grey.
+TEST_F(EstimacionVentana, SinTiemposEnGrisYConteo) {
+    fixture::Pelicula(3, "Sin Tiempos");
+    fixture::Pelicula(4, "Solo Propios");
+    fixture::Revelador(13, "Sin Uso");
+    TiempoPropio propio;
+    propio.pelicula = "solo propios";
+    propio.revelador = "D-76";
+    propio.ei = "400";
+    propio.tiempo35 = "8:00";
+    propio.temperatura = "20";
+    GuardarTiempoPropio(propio);
+    Ventana v;
+    EXPECT_EQ(v.Conteo(), QStringLiteral("4 películas, 3 con tiempos"));
+    for (int i = 0; i < v.Lista()->count(); ++i) {
+        const bool gris = v.Lista()->item(i)->foreground().color() == ColorSinTiempos;
+        EXPECT_EQ(gris, v.Lista()->item(i)->text() == "Sin Tiempos")
+            << v.Lista()->item(i)->text().toStdString();
+    }
+    v.Control<QRadioButton>("optRevelador")->click();
+    EXPECT_EQ(v.Conteo(), QStringLiteral("3 reveladores, 2 con tiempos"));
+    EXPECT_EQ(v.Lista()->item(2)->text(), "Sin Uso");
+    EXPECT_EQ(v.Lista()->item(2)->foreground().color(), ColorSinTiempos);
 }
