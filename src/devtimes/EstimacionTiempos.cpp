@@ -58,8 +58,10 @@ QString TextoGrados(double grados) {
 }
 
 bool MismaCombinacion(const QStringList& a, const QStringList& b, bool mismaTemperatura, bool mismoIso) {
+    // Views, not copies: a ladder is looked for among every row of the item.
     auto igual = [&](int c) {
-        return a.value(c).trimmed().compare(b.value(c).trimmed(), Qt::CaseInsensitive) == 0;
+        return c < a.size() && c < b.size() &&
+               QStringView(a[c]).trimmed().compare(QStringView(b[c]).trimmed(), Qt::CaseInsensitive) == 0;
     };
     return igual(0) && igual(1) && (!mismaTemperatura || igual(kColTemperatura)) &&
            (!mismoIso || igual(kColIso)) && HojaDeFila(a) == HojaDeFila(b);
