@@ -100,7 +100,7 @@ Estimacion EstimarPorEi(std::vector<PuntoEscala> escala, double ei, const QStrin
     }
     for (const PuntoEscala& p : escala)
         if (std::abs(Pasos(p.ei, ei)) < kMismoEi) {
-            r.texto = pedido + u" ya figura" + Hoja(hoja) + u": " + TextoTiempo(p.segundos) + u'.';
+            r.texto = pedido + u" ya figura en la hoja [" + hoja + u"]: " + TextoTiempo(p.segundos) + u'.';
             return r;
         }
     for (size_t i = 0; i + 1 < escala.size(); ++i)
@@ -183,7 +183,7 @@ std::optional<Compensacion> CompensarTemperatura(const std::vector<double>& list
         return sin(u"la hoja [" + hoja + u"] no da temperatura para esta combinación.");
     if (std::abs(*cercana - grados) < 1e-9) {
         if (motivo)
-            *motivo = pedida + u" ya figura" + Hoja(hoja) + u'.';
+            *motivo = pedida + u" ya figura en la hoja [" + hoja + u"].";
         return std::nullopt;
     }
     if (std::abs(*cercana - grados) > kMaxSaltoTemperatura + 1e-9)
@@ -273,7 +273,12 @@ std::optional<FilaEstimada> EstimarFilaEi(const std::vector<QStringList>& filas,
         r.textos[c].clear();
         if (filas[fila].value(c).trimmed().isEmpty())
             continue;
-        const Estimacion e = EstimarPorEi(EscalaDeFila(filas, fila, c), ei, hoja);
+        Estimacion e;
+        if (SegundosDeTiempo(filas[fila].value(c)))
+            e = EstimarPorEi(EscalaDeFila(filas, fila, c), ei, hoja);
+        else
+            e.texto = u"Sin estimación: la hoja da un intervalo («" + filas[fila].value(c).trimmed() +
+                      u"»), no un tiempo que se pueda interpolar.";
         const QString formato = QString::fromUtf16(kFormatos[c - kColPrimerTiempo]);
         if (e.segundos) {
             alguna = true;

@@ -54,7 +54,7 @@ TEST(EstimacionTiempos, MetodoPorEi) {
          640,
          std::nullopt,
          u"Sin estimación"},
-        {"ya listado", kTriX, 800, std::nullopt, u"ISO 800 ya figura de la hoja [X]: 9:45"},
+        {"ya listado", kTriX, 800, std::nullopt, u"ISO 800 ya figura en la hoja [X]: 9:45"},
         {"dos tiempos a un ISO",
          {{400, 450}, {400, 500}, {800, 585}},
          640,
@@ -140,6 +140,11 @@ TEST(EstimacionTiempos, FilaEstimadaPorEi) {
         r->metodo.startsWith(u"Estimado entre ISO 400 (7:30) e ISO 800 (9:45) de la hoja [KO-F4017]"));
     EXPECT_TRUE(r->metodo.contains(u"Estimado entre ISO 400 (7:30) e ISO 1600 (12:00)"));
 
+    // The 35 mm column answers; the 120 one holds a maker's range, which is said.
+    const auto rango = EstimarFilaEi(filas, 1, 1000, &motivo);
+    ASSERT_TRUE(rango);
+    EXPECT_TRUE(rango->metodo.contains(u"120: Sin estimación: la hoja da un intervalo («6:00-7:00»)"))
+        << rango->metodo.toStdString();
     EXPECT_FALSE(EstimarFilaEi(filas, 0, 200, &motivo));
     EXPECT_TRUE(motivo.startsWith(u"Sin estimación: ISO 200 está por debajo")) << motivo.toStdString();
     const std::vector<QStringList> propias = {Fila("400", "7:30", "", "20", "mi nota")};
@@ -177,7 +182,7 @@ TEST(EstimacionTiempos, FilaEstimadaPorTemperatura) {
     EXPECT_FALSE(EstimarFilaTemperatura(filas, 1, 31, "Kodak D-76", &motivo));
     EXPECT_TRUE(motivo.contains(u"de 10 a 30 °C")) << motivo.toStdString();
     EXPECT_FALSE(EstimarFilaTemperatura(filas, 1, 20, "Kodak D-76", &motivo));
-    EXPECT_EQ(motivo, "20 °C ya figura de la hoja [KO-F4017].");
+    EXPECT_EQ(motivo, "20 °C ya figura en la hoja [KO-F4017].");
 
     // A maker's range is compensated at both ends: 26 °C from 27 °C raises both by 2^0.1.
     const auto rango = EstimarFilaTemperatura(filas, 6, 26, "Kodak D-76", &motivo);
