@@ -5,6 +5,7 @@
 #include "shell/Esquema.h"
 
 #include <QDateTime>
+#include <QSet>
 
 namespace {
 
@@ -193,4 +194,23 @@ QString TextoEstadoTiempos(const QString& item, int filas) {
     if (filas == 0)
         return item + u"  - sin datos";
     return item + u"  -  " + QString::number(filas) + u" combinaciones";
+}
+
+QString TextoConteoConTiempos(bool modoPelicula, int entradas, int conTiempos) {
+    return TextoConteo(modoPelicula, entradas) + u", " + QString::number(conTiempos) + u" con tiempos";
+}
+
+std::vector<bool> TienenTiempos(bool modoPelicula, const std::vector<ItemLista>& items) {
+    std::vector<bool> con(items.size(), false);
+    BaseDatos* bd = ReferenceDb();
+    if (!bd)
+        return con;
+    QSet<int> ids;
+    const QString columna = modoPelicula ? QStringLiteral("IdPelicula") : QStringLiteral("IdRevelador");
+    for (Consulta c = bd->Consultar(u"SELECT DISTINCT " + columna + u" FROM Tiempos"); !c.Fin();
+         c.Siguiente())
+        ids.insert(c.Campo(0).toInt());
+    for (size_t i = 0; i < items.size(); ++i)
+        con[i] = items[i].id > 0 && ids.contains(items[i].id);
+    return con;
 }

@@ -54,6 +54,10 @@ QString DescribirCodigos(const QString& notas);
 
 // Count line of the item list, e.g. "12 películas".
 QString TextoConteo(bool modoPelicula, int entradas);
+// The same with how many of them have times, e.g. "44 películas, 24 con tiempos".
+QString TextoConteoConTiempos(bool modoPelicula, int entradas, int conTiempos);
+// Whether each entry has reference times (by its id; own entries have none).
+std::vector<bool> TienenTiempos(bool modoPelicula, const std::vector<ItemLista>& items);
 // Status line after a times query: "  - sin datos" or "  -  N combinaciones" after the item.
 QString TextoEstadoTiempos(const QString& item, int filas);
 

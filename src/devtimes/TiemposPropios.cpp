@@ -319,3 +319,18 @@ void BorrarTodosMisTiempos() {
     tx.Confirmar();
     AvisarDatosPropiosCambiados();
 }
+
+std::vector<bool> TienenTiemposPropios(bool modoPelicula, const std::vector<ItemLista>& items) {
+    std::vector<bool> con(items.size(), false);
+    BaseDatos* bd = NotesDb();
+    if (!bd)
+        return con;
+    QSet<QString> nombres;
+    for (Consulta c =
+             bd->Consultar(u"SELECT DISTINCT " + ColumnaLado(modoPelicula) + u" FROM " + kTablaTiempos);
+         !c.Fin(); c.Siguiente())
+        nombres.insert(Plegado(TextoSeguro(c.Campo(0))));
+    for (size_t i = 0; i < items.size(); ++i)
+        con[i] = nombres.contains(Plegado(items[i].nombre));
+    return con;
+}

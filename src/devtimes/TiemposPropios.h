@@ -43,6 +43,9 @@ std::vector<ItemLista> MezclarLista(std::vector<ItemLista> referencia, const QSt
 // Whether the reference list holds that name.
 bool EsNombreReferencia(bool modoPelicula, const QString& nombre);
 
+// Whether each entry (by name, case-insensitive) has own times.
+std::vector<bool> TienenTiemposPropios(bool modoPelicula, const std::vector<ItemLista>& items);
+
 QStringList LeerTemperaturasPropias(bool modoPelicula, const QString& nombre);
 // One list, no text twice, in order of the number of degrees.
 QStringList MezclarTemperaturas(const QStringList& referencia, const QStringList& propias);

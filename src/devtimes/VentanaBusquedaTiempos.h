@@ -80,6 +80,8 @@ protected:
     void ColocarComunes(const DisposicionComun& d);
     // Section titles: bold, in the title colour.
     static void MarcarTitulo(QLabel* etiqueta);
+    // Reads the selected item's times again into the grid, current row 1.
+    void CargarTiempos();
     // Reports an engine failure as "prefix + description".
     static void InformarError(const QString& prefijo, const ErrorBD& error);
 
@@ -97,7 +99,6 @@ private:
     void ActualizarCabeceras();
     void IniciarTemperaturas();
     void CargarTemperaturas();
-    void CargarTiempos();
     void LimpiarGrid();
     void PintarFila(int fila);
     void MostrarFoto();

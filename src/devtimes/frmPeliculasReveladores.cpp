@@ -39,6 +39,7 @@ frmPeliculasReveladores::frmPeliculasReveladores(Anfitrion& anfitrion, QWidget* 
     setObjectName(QStringLiteral("frmPeliculasReveladores"));
     CrearNotas();
     CrearMenus();
+    CrearMenuEstimacion();
     connect(grdTiempos_, &QTableWidget::cellDoubleClicked, this,
             [this](int fila) { IniciarTemporizador(fila + 1); });
     connect(&AvisoDatosPropios::Instancia(), &AvisoDatosPropios::Cambiados, this,
@@ -135,8 +136,14 @@ template <class F> static auto Propios(F leer) -> decltype(leer()) {
 }
 
 std::vector<ItemLista> frmPeliculasReveladores::LeerItems(const QString& filtro) {
-    return MezclarLista(LeerLista(modoPelicula_, filtro),
-                        Propios([&] { return LeerNombresPropios(modoPelicula_, filtro); }));
+    conTiempos_.clear();
+    auto items = MezclarLista(LeerLista(modoPelicula_, filtro),
+                              Propios([&] { return LeerNombresPropios(modoPelicula_, filtro); }));
+    conTiempos_ = TienenTiempos(modoPelicula_, items);
+    const std::vector<bool> propios = Propios([&] { return TienenTiemposPropios(modoPelicula_, items); });
+    for (size_t i = 0; i < propios.size() && i < conTiempos_.size(); ++i)
+        conTiempos_[i] = conTiempos_[i] || propios[i];
+    return items;
 }
 
 QStringList frmPeliculasReveladores::LeerTemperaturasItem() {
@@ -157,6 +164,7 @@ std::vector<QStringList> frmPeliculasReveladores::LeerFilasItem(const QString& t
         textos.push_back(std::move(f.textos));
         idsPropios_.push_back(f.idPropio);
     }
+    AnadirEstimadas(textos, temperatura);
     return textos;
 }
 
@@ -173,6 +181,8 @@ qint64 frmPeliculasReveladores::IdPropio(int fila) const {
 QColor frmPeliculasReveladores::ColorFila(int fila) const {
     if (IdPropio(fila) != 0)
         return ColorFilaPropia;
+    if (Estimada(fila))
+        return ColorFilaEstimada;
     return fila % 2 == 1 ? ColorFilaAlterna : ColorBlanco;
 }
 
@@ -184,6 +194,15 @@ Qt::Alignment frmPeliculasReveladores::AlineacionUltima(const QString& texto) co
 }
 
 void frmPeliculasReveladores::AlCargarLista() {
+    // Entries without times show in grey, and the count says how many have them.
+    int con = 0;
+    for (int i = 0; i < lstItems_->count(); ++i) {
+        const bool tiene = size_t(i) < conTiempos_.size() && conTiempos_[size_t(i)];
+        con += tiene ? 1 : 0;
+        if (!tiene)
+            lstItems_->item(i)->setForeground(ColorSinTiempos);
+    }
+    lblConteo_->setText(TextoConteoConTiempos(modoPelicula_, lstItems_->count(), con));
     idSeleccion_ = 0;
     filaMostrada_ = 0;
     txtNotas_->clear();
@@ -215,6 +234,10 @@ void frmPeliculasReveladores::MostrarFila(int fila) {
     if (!(recargando_ && notaMia_->Cambiada()))
         CargarNotaMia(fila);
     const bool dentro = fila >= 1 && fila <= filasDatos_;
+    if (const FilaEstimada* estimada = dentro ? Estimada(fila) : nullptr) {
+        txtNotas_->setPlainText(estimada->metodo);
+        return;
+    }
     if (dentro && IdPropio(fila) != 0) {
         // The user's note is free text: it is shown as written, never read as codes.
         const auto propio = Propios([&] { return LeerTiempoPropio(IdPropio(fila)); });
@@ -358,9 +381,11 @@ TiempoPropio frmPeliculasReveladores::TiempoDeFila(int fila) const {
     (modoPelicula_ ? t.revelador : t.pelicula) = Celda(fila, 0);
     t.dilucion = Celda(fila, 1);
     t.ei = Celda(fila, 2);
-    t.tiempo35 = Celda(fila, 3);
-    t.tiempo120 = Celda(fila, 4);
-    t.tiempoHoja = Celda(fila, 5);
+    t.tiempo35 = SinMarcaEstimado(Celda(fila, 3));
+    t.tiempo120 = SinMarcaEstimado(Celda(fila, 4));
+    t.tiempoHoja = SinMarcaEstimado(Celda(fila, 5));
+    if (const FilaEstimada* estimada = Estimada(fila))
+        t.nota = estimada->metodo;
     t.temperatura = Celda(fila, 6);
     return t;
 }
@@ -499,6 +524,9 @@ void frmPeliculasReveladores::IniciarTemporizador(int fila) {
     const QString otro = Celda(fila, 0);
     const DatosRevelado datos =
         DatosDeFila(modoPelicula_ ? TextoItem() : otro, modoPelicula_ ? otro : TextoItem(), Celda(fila, 1),
-                    Celda(fila, 2), {Celda(fila, 3), Celda(fila, 4), Celda(fila, 5)}, Celda(fila, 6));
+                    Celda(fila, 2),
+                    {SinMarcaEstimado(Celda(fila, 3)), SinMarcaEstimado(Celda(fila, 4)),
+                     SinMarcaEstimado(Celda(fila, 5))},
+                    Celda(fila, 6));
     anfitrion_.IniciarTemporizador(datos);
 }

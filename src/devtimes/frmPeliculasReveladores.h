@@ -1,5 +1,6 @@
 #pragma once
 
+#include "devtimes/EstimacionTiempos.h"
 #include "devtimes/TiemposPropios.h"
 #include "devtimes/VentanaBusquedaTiempos.h"
 
@@ -52,6 +53,9 @@ private Q_SLOTS:
     // shown are read again, keeping the item, temperature and row on screen and whatever was
     // typed in "Mis notas".
     void RecargarPropios();
+    // Adds an estimated row for the row of the menu at another EI or bath temperature.
+    void EstimarOtroIso();
+    void EstimarOtraTemperatura();
 
 private:
     void CrearNotas();
@@ -77,6 +81,12 @@ private:
     // so and reloads.
     std::optional<TiempoPropio> LeerPropioVigente(qint64 id);
 
+    // Estimated rows (never stored): those of the item shown, placed among its rows as they load.
+    void Estimar(bool porTemperatura);
+    void AnadirEstimadas(std::vector<QStringList>& textos, const QString& temperatura);
+    const FilaEstimada* Estimada(int fila) const;
+    void CrearMenuEstimacion();
+
     int idSeleccion_ = 0;
     int idNotaMia_ = 0;
     int idPeliculaNota_ = 0;
@@ -99,4 +109,10 @@ private:
     int filaMostrada_ = 0;           // the row whose notes are shown
     bool recargando_ = false;        // RecargarPropios at work: the notes box and technical sheet stay
     std::vector<qint64> idsPropios_; // own time of each data row, 0 for reference rows
+    std::vector<bool> conTiempos_;   // whether each list entry has times, reference or own
+    QAction* accEstimarIso_;
+    QAction* accEstimarTemp_;
+    QString duenoEstimadas_; // the item (and side) the estimated rows belong to
+    std::vector<FilaEstimada> estimadas_;
+    std::vector<int> estimadaDeFila_; // index into estimadas_ of each data row, -1 for the others
 };

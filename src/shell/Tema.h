@@ -115,6 +115,8 @@ inline const QColor ColorFilaAlterna{240, 244, 255};  // alternate data rows
 inline const QColor ColorBlanco{255, 255, 255};       // other data rows, header text
 inline const QColor ColorSeleccion{198, 217, 241};    // highlighted grid row
 inline const QColor ColorFilaPropia{232, 245, 222};   // the user's own development times
+inline const QColor ColorFilaEstimada{255, 240, 214}; // estimated development times, which are not data
+inline const QColor ColorSinTiempos{150, 150, 150};   // list entries that have no development times
 inline const QColor ColorPanel{236, 241, 250};        // panel background of the notes window
 inline const QColor ColorEstiloActivo{255, 216, 192}; // a style button whose style the selection has
 

@@ -2,10 +2,14 @@
 
 #include "soporte/VentanaPrueba.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -77,6 +81,30 @@ public:
     }
     QString Estado() const { return this->anfitrion.Estado(); }
     QString Conteo() const { return Control<QLabel>("lblConteo")->text(); }
+
+    // A right click on a widget; a command is then chosen.
+    static void Menu(QWidget* donde, const QPoint& punto) {
+        QContextMenuEvent evento(QContextMenuEvent::Mouse, punto, donde->mapToGlobal(punto));
+        QApplication::sendEvent(donde, &evento);
+    }
+    // A right click on a data row (0: below the rows).
+    void MenuFila(int fila) const {
+        const QPoint punto = fila >= 1 ? Grid()->visualItemRect(Grid()->item(fila - 1, 0)).center()
+                                       : QPoint(5, Grid()->viewport()->height() - 3);
+        Menu(Grid()->viewport(), punto);
+    }
+    QAction* Accion(const char* nombre) const {
+        auto* a = ventana->template findChild<QAction*>(QString::fromLatin1(nombre));
+        EXPECT_NE(a, nullptr) << nombre;
+        return a;
+    }
+    // The command chosen from the menu on show.
+    void Elegir(const char* nombre) const {
+        for (auto* m : ventana->template findChildren<QMenu*>())
+            m->hide();
+        Accion(nombre)->trigger();
+        QCoreApplication::processEvents();
+    }
 
     T* ventana = nullptr;
 };

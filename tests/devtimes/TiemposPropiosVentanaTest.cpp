@@ -36,26 +36,10 @@ protected:
     }
 
     // A right click on a data row (0: below the rows) or on the list; the command is then chosen.
-    static void Menu(QWidget* donde, const QPoint& punto) {
-        QContextMenuEvent evento(QContextMenuEvent::Mouse, punto, donde->mapToGlobal(punto));
-        QApplication::sendEvent(donde, &evento);
-    }
-    static void MenuFila(Ventana& v, int fila) {
-        const QPoint punto = fila >= 1 ? v.Grid()->visualItemRect(v.Grid()->item(fila - 1, 0)).center()
-                                       : QPoint(5, v.Grid()->viewport()->height() - 3);
-        Menu(v.Grid()->viewport(), punto);
-    }
-    static QAction* Accion(Ventana& v, const char* nombre) {
-        auto* a = v.ventana->findChild<QAction*>(QString::fromLatin1(nombre));
-        EXPECT_NE(a, nullptr) << nombre;
-        return a;
-    }
-    static void Elegir(Ventana& v, const char* nombre) {
-        for (auto* m : v.ventana->findChildren<QMenu*>())
-            m->hide();
-        Accion(v, nombre)->trigger();
-        QCoreApplication::processEvents();
-    }
+    static void Menu(QWidget* donde, const QPoint& punto) { Ventana::Menu(donde, punto); }
+    static void MenuFila(Ventana& v, int fila) { v.MenuFila(fila); }
+    static QAction* Accion(Ventana& v, const char* nombre) { return v.Accion(nombre); }
+    static void Elegir(Ventana& v, const char* nombre) { v.Elegir(nombre); }
     static frmTiempoPropio* Dialogo(Ventana& v) { return v.ventana->findChild<frmTiempoPropio*>(); }
     static void Escribir(frmTiempoPropio* d, const char* caja, const QString& texto) {
         auto* c = d->findChild<QLineEdit*>(QString::fromLatin1(caja));

@@ -62,7 +62,7 @@ TEST_F(frmPeliculasReveladoresTest, AlAbrirListaPeliculasYGridVacio) {
     EXPECT_EQ(v.ventana->windowTitle(), QStringLiteral("Buscar por Película"));
     EXPECT_TRUE(v.Control<QRadioButton>("optPelicula")->isChecked());
     EXPECT_EQ(v.Items(), (QStringList{"Fomapan 100", "Kodak Tri-X 400", "O'Brien 50", "Sin Tiempos"}));
-    EXPECT_EQ(v.Conteo(), QStringLiteral("4 películas"));
+    EXPECT_EQ(v.Conteo(), QStringLiteral("4 películas, 3 con tiempos"));
     EXPECT_EQ(v.Control<QLabel>("lblModo")->text(), QStringLiteral("PELÍCULAS:"));
     EXPECT_EQ(v.Opciones(), QStringList{"(Todas)"});
     EXPECT_EQ(v.Grid()->rowCount(), 1);
@@ -84,10 +84,10 @@ TEST_F(frmPeliculasReveladoresTest, FiltroComillaSinCoincidenciasPatronRotoYEsc)
     auto* filtro = v.Control<QLineEdit>("txtFiltro");
     QTest::keyClicks(filtro, "o'b");
     EXPECT_EQ(v.Items(), QStringList{"O'Brien 50"});
-    EXPECT_EQ(v.Conteo(), QStringLiteral("1 películas"));
+    EXPECT_EQ(v.Conteo(), QStringLiteral("1 películas, 1 con tiempos"));
     QTest::keyClicks(filtro, "zz");
     EXPECT_TRUE(v.Items().isEmpty());
-    EXPECT_EQ(v.Conteo(), QStringLiteral("0 películas"));
+    EXPECT_EQ(v.Conteo(), QStringLiteral("0 películas, 0 con tiempos"));
     EXPECT_EQ(v.Grid()->rowCount(), 1);
     EXPECT_EQ(v.Fila(1), QStringList(8, QString()));
     EXPECT_EQ(v.ventana->FilasDatos(), 0);
@@ -98,7 +98,7 @@ TEST_F(frmPeliculasReveladoresTest, FiltroComillaSinCoincidenciasPatronRotoYEsc)
     // An unclosed bracket is no pattern: nothing listed, nothing asked.
     QTest::keyClicks(filtro, "[k");
     EXPECT_TRUE(v.Items().isEmpty());
-    EXPECT_EQ(v.Conteo(), QStringLiteral("0 películas"));
+    EXPECT_EQ(v.Conteo(), QStringLiteral("0 películas, 0 con tiempos"));
     QTest::keyClicks(filtro, "]*tri");
     EXPECT_EQ(v.Items(), QStringList{"Kodak Tri-X 400"});
     EXPECT_TRUE(Guion().llamadas.empty());
@@ -226,7 +226,7 @@ TEST_F(frmPeliculasReveladoresTest, CambioAModoRevelador) {
     EXPECT_FALSE(chk->isChecked());
     EXPECT_EQ(v.Control<QLineEdit>("txtFiltro")->text(), "");
     EXPECT_EQ(v.Items(), (QStringList{"D-76", "Rodinal", "Xtol"}));
-    EXPECT_EQ(v.Conteo(), "3 reveladores");
+    EXPECT_EQ(v.Conteo(), "3 reveladores, 3 con tiempos");
     EXPECT_EQ(v.Grid()->rowCount(), 1);
 
     v.Clic("D-76");
