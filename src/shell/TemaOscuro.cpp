@@ -97,6 +97,12 @@ public:
             imagen.invertPixels();
         p->drawImage(titulo->rect.topLeft(), EnRojoOscuro(imagen));
     }
+
+    // Pictures drawn by the style (a button's, a label's) are in colour: in the mode, in red.
+    void drawItemPixmap(QPainter* p, const QRect& zona, int alineacion,
+                        const QPixmap& imagen) const override {
+        QProxyStyle::drawItemPixmap(p, zona, alineacion, ModoOscuroActivo() ? EnRojoOscuro(imagen) : imagen);
+    }
 };
 
 } // namespace

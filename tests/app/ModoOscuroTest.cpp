@@ -1,3 +1,4 @@
+#include "app/frmBotonesDirectos.h"
 #include "app/frmMDI.h"
 #include "devtimes/frmPeliculasReveladores.h"
 #include "devtimes/frmPeliculasReveladoresDiscont.h"
@@ -8,6 +9,8 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QMdiSubWindow>
 #include <QTableWidget>
@@ -33,6 +36,13 @@ protected:
 // (text and icon) and frame, the headers of the grids, whose own style would otherwise win, and
 // the question boxes. Nothing bright is left, and everything is bright again when it ends.
 TEST_F(ModoOscuroPrograma, VentanaPrincipalSusHijasYUnaPregunta) {
+    // The shortcut pictures, as the build installs them beside the program.
+    const QDir iconos(QStringLiteral(GARVOLA_ICONOS));
+    for (const QString& f : iconos.entryList({QStringLiteral("*.png")}, QDir::Files))
+        carpeta.Escribir(u"iconos/" + f, [&] {
+            QFile archivo(iconos.filePath(f));
+            return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
+        }());
     frmMDI w;
     w.resize(1100, 800);
     w.show();
@@ -43,12 +53,16 @@ TEST_F(ModoOscuroPrograma, VentanaPrincipalSusHijasYUnaPregunta) {
     ASSERT_NE(cabecera, nullptr);
     EXPECT_GT(Claros(Captura(cabecera, "cabecera-normal")), 0.5);
 
+    auto* atajos = w.Abrir<frmBotonesDirectos>();
+    QCoreApplication::processEvents();
+    EXPECT_GT(Claros(Captura(atajos, "atajos-normal")), 0.2);
     t->findChild<QCheckBox*>(QStringLiteral("chkModoOscuro"))->setChecked(true);
     auto* discont = w.Abrir<frmPeliculasReveladoresDiscont>();
     w.Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(t->parentWidget()));
     QCoreApplication::processEvents();
     EXPECT_LT(Claros(Captura(&w, "programa-oscuro")), 0.002);
     EXPECT_EQ(Claros(Captura(cabecera, "cabecera-oscura")), 0.0) << "la cabecera del grid";
+    EXPECT_EQ(Claros(Captura(atajos, "atajos-oscuro")), 0.0) << "los dibujos de los botones";
     ASSERT_NE(Cabecera(discont), nullptr);
     EXPECT_EQ(Claros(Captura(Cabecera(discont), "cabecera-abierta-a-oscuras")), 0.0);
     for (QMdiSubWindow* sub : w.Area()->subWindowList()) {
