@@ -52,6 +52,7 @@ TEST_F(ModoOscuroPrograma, VentanaPrincipalSusHijasYUnaPregunta) {
     QHeaderView* cabecera = Cabecera(busqueda);
     ASSERT_NE(cabecera, nullptr);
     EXPECT_GT(Claros(Captura(cabecera, "cabecera-normal")), 0.5);
+    const QImage antes = Captura(busqueda, "busqueda-antes");
 
     auto* atajos = w.Abrir<frmBotonesDirectos>();
     QCoreApplication::processEvents();
@@ -79,6 +80,7 @@ TEST_F(ModoOscuroPrograma, VentanaPrincipalSusHijasYUnaPregunta) {
     t->findChild<QCheckBox*>(QStringLiteral("chkModoOscuro"))->setChecked(false);
     QCoreApplication::processEvents();
     EXPECT_GT(Claros(Captura(cabecera, "cabecera-otra-vez")), 0.5);
+    EXPECT_EQ(Captura(busqueda, "busqueda-despues"), antes) << "la ventana vuelve a ser como era";
     EXPECT_GT(Claros(Captura(Cabecera(discont), "cabecera-abierta-a-oscuras-despues")), 0.5);
     w.Area()->closeAllSubWindows();
 }
