@@ -122,11 +122,14 @@ void AplicarModoOscuro(bool si) {
         app->setStyleSheet(a.hoja + HojaOscura());
     } else {
         app->setStyleSheet(a.hoja);
-        // The sheet leaves each control the font it had under it; one the control did not set
-        // itself is taken again from its window, which set it.
-        for (QWidget* w : QApplication::allWidgets())
+        // The sheet leaves each control the font and colours it had under it; what the control
+        // did not set itself is taken again from its window, which set it.
+        for (QWidget* w : QApplication::allWidgets()) {
             if (!w->testAttribute(Qt::WA_SetFont))
                 w->setFont(QFont());
+            if (!w->testAttribute(Qt::WA_SetPalette))
+                w->setPalette(QPalette());
+        }
     }
     a.activo = si;
     std::erase_if(a.avisados, [](const Avisado& v) { return v.widget.isNull(); });

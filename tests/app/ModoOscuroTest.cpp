@@ -2,6 +2,7 @@
 #include "app/frmMDI.h"
 #include "devtimes/frmPeliculasReveladores.h"
 #include "devtimes/frmPeliculasReveladoresDiscont.h"
+#include "shell/Tema.h"
 #include "shell/TemaOscuro.h"
 #include "soporte/Capturas.h"
 #include "soporte/CarpetaPruebas.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QTableWidget>
 #include <gtest/gtest.h>
@@ -81,6 +83,9 @@ TEST_F(ModoOscuroPrograma, VentanaPrincipalSusHijasYUnaPregunta) {
     QCoreApplication::processEvents();
     EXPECT_GT(Claros(Captura(cabecera, "cabecera-otra-vez")), 0.5);
     EXPECT_EQ(Captura(busqueda, "busqueda-despues"), antes) << "la ventana vuelve a ser como era";
+    auto* caja = t->findChild<QLineEdit*>(QStringLiteral("txtPelicula"));
+    EXPECT_EQ(caja->palette().color(QPalette::Base), Tema::CalcCaja) << "el temporizador, con sus colores";
+    EXPECT_EQ(caja->palette().color(QPalette::Text), QColor(Qt::white));
     EXPECT_GT(Claros(Captura(Cabecera(discont), "cabecera-abierta-a-oscuras-despues")), 0.5);
     w.Area()->closeAllSubWindows();
 }
