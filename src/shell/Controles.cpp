@@ -2,6 +2,7 @@
 
 #include "shell/Numeros.h"
 #include "shell/Tema.h"
+#include "shell/TemaOscuroPropio.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -65,13 +66,15 @@ void EstiloGrid(QTableView* grid) {
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setWordWrap(false);
-    grid->setStyleSheet(
+    const QString hoja =
         QStringLiteral("QTableView { gridline-color: %1; selection-background-color: %2; "
                        "selection-color: black; }"
                        "QHeaderView::section { background-color: %3; color: %4; border: none; "
                        "border-right: 1px solid %5; border-bottom: 1px solid %5; padding: 1px 4px; }")
             .arg(Tema::LineasGrid.name(), ColorSeleccion.name(), ColorTitulo.name(), ColorBlanco.name(),
-                 Tema::BordeCabecera.name()));
+                 Tema::BordeCabecera.name());
+    // A widget's own sheet wins over the program's: in the dark mode the grid gives its own up.
+    AlCambiarModo(grid, [grid, hoja](bool oscuro) { grid->setStyleSheet(oscuro ? QString() : hoja); });
 }
 
 QString TextoEscrito(const QPlainTextEdit* caja) {

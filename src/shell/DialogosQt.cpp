@@ -1,7 +1,5 @@
 #include "shell/DialogosQt.h"
 
-#include "shell/TemaOscuro.h"
-
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -32,13 +30,11 @@ QString Titulo(const QString& t) {
     return t.isEmpty() ? kTituloAplicacion : t;
 }
 
-// A box takes the application's palette and style sheet as any window; only the style's coloured
-// icon needs turning red in the darkroom mode.
+// A box takes the application's palette, style sheet and style as any window (the darkroom mode
+// draws its icon in red).
 void Preparar(QMessageBox& caja) {
     // Engine messages and names may hold "<": shown as they are, never read as markup.
     caja.setTextFormat(Qt::PlainText);
-    if (ModoOscuroActivo() && !caja.iconPixmap().isNull())
-        caja.setIconPixmap(EnRojoOscuro(caja.iconPixmap()));
 }
 
 Respuesta Preguntar(const QString& titulo, const QString& texto, Icono icono,

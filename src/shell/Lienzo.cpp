@@ -4,6 +4,8 @@
 #include "shell/Controles.h"
 #include "shell/Imagenes.h"
 #include "shell/Numeros.h"
+#include "shell/TemaOscuro.h"
+#include "shell/TemaOscuroPropio.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -239,7 +241,8 @@ QColor Lienzo::PixelEn(double x, double y) const {
 void Lienzo::paintEvent(QPaintEvent*) {
     AjustarBuffer();
     QPainter p(this);
-    p.drawImage(0, 0, buffer_);
+    // In the dark mode a picture keeps its light and shade, in dim red.
+    p.drawImage(0, 0, ModoOscuroActivo() ? EnRojoOscuro(buffer_, true) : buffer_);
 }
 
 void Lienzo::resizeEvent(QResizeEvent*) {

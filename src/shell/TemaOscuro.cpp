@@ -1,16 +1,29 @@
 #include "shell/TemaOscuro.h"
 
 #include "shell/Tema.h"
+#include "shell/TemaOscuroPropio.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPixmap>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOptionTitleBar>
 #include <QWidget>
+#include <vector>
 
 namespace {
 
+struct Avisado {
+    QPointer<QWidget> widget;
+    std::function<void(bool)> aplicar;
+};
+
 struct Antes {
     bool activo = false;
+    bool estiloPuesto = false;
     QString hoja;
+    std::vector<Avisado> avisados;
 };
 Antes& Estado() {
     static Antes a;
@@ -39,9 +52,58 @@ QString HojaOscura() {
                "QProgressBar { border: 1px solid %3; } QProgressBar::chunk { background-color: %3; }"
                "QCheckBox::indicator, QRadioButton::indicator { border: 1px solid %2; background-color: %1; }"
                "QCheckBox::indicator:checked, QRadioButton::indicator:checked { background-color: %2; }"
-               "QToolTip { border: 1px solid %3; }")
+               "QToolTip { border: 1px solid %3; }"
+               // The frame keeps the width the style gives it, so a window keeps its client size.
+               "QMdiSubWindow { border: 1px solid %3; padding: 3px; }"
+               "QScrollBar { background-color: %4; border: 1px solid %3; }"
+               "QScrollBar::handle { background-color: %5; border: 1px solid %3; min-height: 16px;"
+               " min-width: 16px; }"
+               "QScrollBar::add-line, QScrollBar::sub-line { background-color: %5; border: 1px solid %3; }"
+               "QScrollBar::add-page, QScrollBar::sub-page { background: none; }"
+               // The desktop's button pictures (yes, no, cancel) are in colour.
+               "QDialogButtonBox { dialogbuttonbox-buttons-have-icons: 0; }")
         .arg(fondo, texto, tenue, caja, boton);
 }
+
+// The style draws a title bar with colours of its own (white captions); in the mode it is drawn
+// as the style draws it on grey, then turned into shades of red: caption, icon and buttons alike.
+class EstiloOscuro : public QProxyStyle {
+public:
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* opcion, QPainter* p,
+                            const QWidget* widget) const override {
+        const auto* titulo = qstyleoption_cast<const QStyleOptionTitleBar*>(opcion);
+        if (control != CC_TitleBar || !titulo || !ModoOscuroActivo()) {
+            QProxyStyle::drawComplexControl(control, opcion, p, widget);
+            return;
+        }
+        // Active: light caption on dark grey. Inactive: dark caption on light grey, drawn inverted.
+        const bool activa = titulo->titleBarState & State_Active;
+        QStyleOptionTitleBar gris(*titulo);
+        gris.rect = QRect(QPoint(0, 0), titulo->rect.size());
+        gris.palette.setColor(QPalette::Highlight, QColor(48, 48, 48));
+        gris.palette.setColor(QPalette::Window, QColor(216, 216, 216));
+        gris.palette.setColor(QPalette::WindowText, Qt::black);
+        gris.palette.setColor(QPalette::Text, Qt::black);
+        gris.palette.setColor(QPalette::Button, QColor(216, 216, 216));
+        const qreal escala = p->device() ? p->device()->devicePixelRatioF() : 1.0;
+        QImage imagen(gris.rect.size() * escala, QImage::Format_ARGB32_Premultiplied);
+        imagen.setDevicePixelRatio(escala);
+        imagen.fill(activa ? QColor(48, 48, 48) : QColor(216, 216, 216));
+        {
+            QPainter enImagen(&imagen);
+            QProxyStyle::drawComplexControl(control, &gris, &enImagen, widget);
+        }
+        if (!activa)
+            imagen.invertPixels();
+        p->drawImage(titulo->rect.topLeft(), EnRojoOscuro(imagen));
+    }
+
+    // Pictures drawn by the style (a button's, a label's) are in colour: in the mode, in red.
+    void drawItemPixmap(QPainter* p, const QRect& zona, int alineacion,
+                        const QPixmap& imagen) const override {
+        QProxyStyle::drawItemPixmap(p, zona, alineacion, ModoOscuroActivo() ? EnRojoOscuro(imagen) : imagen);
+    }
+};
 
 } // namespace
 
@@ -50,13 +112,32 @@ void AplicarModoOscuro(bool si) {
     auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
     if (!app || si == a.activo)
         return;
+    if (si && !a.estiloPuesto) {
+        // Before any style sheet of the mode, so the sheet's style sits on top of this one.
+        a.estiloPuesto = true;
+        app->setStyle(new EstiloOscuro);
+    }
     if (si) {
         a.hoja = app->styleSheet();
         app->setStyleSheet(a.hoja + HojaOscura());
     } else {
         app->setStyleSheet(a.hoja);
+        // The sheet leaves each control the font and colours it had under it; what the control
+        // did not set itself is taken again from its window, which set it.
+        for (QWidget* w : QApplication::allWidgets()) {
+            if (!w->testAttribute(Qt::WA_SetFont))
+                w->setFont(QFont());
+            if (!w->testAttribute(Qt::WA_SetPalette))
+                w->setPalette(QPalette());
+        }
     }
     a.activo = si;
+    std::erase_if(a.avisados, [](const Avisado& v) { return v.widget.isNull(); });
+    // The list may grow while it is told (a widget that creates another).
+    const std::vector<Avisado> avisados = a.avisados;
+    for (const Avisado& v : avisados)
+        if (v.widget)
+            v.aplicar(si);
     // Pictures drawn by hand (the client area's background) ask the mode when they paint.
     for (QWidget* w : QApplication::allWidgets())
         w->update();
@@ -66,14 +147,26 @@ bool ModoOscuroActivo() {
     return Estado().activo;
 }
 
-QPixmap EnRojoOscuro(const QPixmap& imagen) {
-    QImage i = imagen.toImage().convertToFormat(QImage::Format_ARGB32);
+void AlCambiarModo(QWidget* widget, std::function<void(bool oscuro)> aplicar) {
+    aplicar(ModoOscuroActivo());
+    Antes& a = Estado();
+    std::erase_if(a.avisados, [](const Avisado& v) { return v.widget.isNull(); });
+    a.avisados.push_back({widget, std::move(aplicar)});
+}
+
+QImage EnRojoOscuro(const QImage& imagen, bool tenue) {
+    const int tope = (tenue ? Tema::OscuroTenue : Tema::OscuroTexto).red();
+    QImage i = imagen.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < i.height(); ++y) {
         auto* fila = reinterpret_cast<QRgb*>(i.scanLine(y));
         for (int x = 0; x < i.width(); ++x)
-            fila[x] = qRgba(qGray(fila[x]) * Tema::OscuroTexto.red() / 255, 0, 0, qAlpha(fila[x]));
+            fila[x] = qRgba(qGray(fila[x]) * tope / 255, 0, 0, qAlpha(fila[x]));
     }
-    QPixmap r = QPixmap::fromImage(i);
+    return i;
+}
+
+QPixmap EnRojoOscuro(const QPixmap& imagen) {
+    QPixmap r = QPixmap::fromImage(EnRojoOscuro(imagen.toImage()));
     r.setDevicePixelRatio(imagen.devicePixelRatio());
     return r;
 }

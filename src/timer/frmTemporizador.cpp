@@ -7,6 +7,7 @@
 #include "shell/Numeros.h"
 #include "shell/Posiciones.h"
 #include "shell/Tema.h"
+#include "shell/TemaTemporizador.h"
 #include "timer/AjustesTemporizador.h"
 #include "timer/CuadernoRevelado.h"
 #include "timer/PanelCuaderno.h"
@@ -599,33 +600,13 @@ void frmTemporizador::AplicarModo() {
         digitosDestello_ = false;
         picDigitos_->setStyleSheet(QString());
     }
-    QPalette p = palette();
-    p.setColor(QPalette::Window, oscuro ? Tema::OscuroFondo : Tema::CalcFondo);
-    p.setColor(QPalette::WindowText, oscuro ? Tema::OscuroTexto : Tema::CalcTexto);
-    p.setColor(QPalette::Base, oscuro ? Tema::OscuroCaja : Tema::CalcCaja);
-    p.setColor(QPalette::AlternateBase, oscuro ? Tema::OscuroCaja : Tema::CalcCaja);
-    p.setColor(QPalette::Text, oscuro ? Tema::OscuroTexto : QColor(Qt::white));
-    p.setColor(QPalette::PlaceholderText, oscuro ? Tema::OscuroTenue : Tema::CalcFactor);
-    p.setColor(QPalette::Button, oscuro ? Tema::OscuroBoton : Tema::CalcBoton);
-    p.setColor(QPalette::ButtonText, oscuro ? Tema::OscuroTexto : Tema::CalcTextoBoton);
-    p.setColor(QPalette::Highlight, oscuro ? Tema::OscuroTexto : Tema::CalcTitulo);
-    p.setColor(QPalette::HighlightedText, oscuro ? Tema::OscuroFondo : QColor(Qt::white));
-    for (auto grupo : {QPalette::Active, QPalette::Inactive})
-        p.setColor(grupo, QPalette::Light, oscuro ? Tema::OscuroTenue : Tema::CalcFactor);
-    p.setColor(QPalette::Disabled, QPalette::WindowText, oscuro ? Tema::OscuroTenue : Tema::CalcFactor);
-    p.setColor(QPalette::Disabled, QPalette::Text, oscuro ? Tema::OscuroTenue : Tema::CalcFactor);
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, oscuro ? Tema::OscuroTenue : Tema::CalcFactor);
-    if (palette() != p)
+    if (const QPalette p = PaletaTemporizador(palette(), oscuro); palette() != p)
         setPalette(p);
-    QPalette d = picDigitos_->palette();
-    const QColor normal = oscuro ? Tema::OscuroTexto : Tema::CalcResultado;
-    const QColor alerta = oscuro ? Tema::OscuroTenue : Tema::TemporizadorDestello;
-    d.setColor(QPalette::Window, oscuro ? Tema::OscuroFondo : Tema::CalcPanel);
-    d.setColor(QPalette::WindowText, destello ? alerta : normal);
-    if (picDigitos_->palette() != d)
+    if (const QPalette d = PaletaDigitos(picDigitos_->palette(), oscuro, destello);
+        picDigitos_->palette() != d)
         picDigitos_->setPalette(d);
-    ColorTexto(lblAvisoTemp_, oscuro ? Tema::OscuroTexto : Tema::TemporizadorAviso);
-    ColorTexto(lblEtapa_, oscuro ? Tema::OscuroTexto : Tema::CalcTitulo);
+    ColorTexto(lblAvisoTemp_, ColorAvisoTemporizador(oscuro));
+    ColorTexto(lblEtapa_, ColorEtapaTemporizador(oscuro));
 }
 
 EntradaCuaderno frmTemporizador::EntradaDeControles() const {

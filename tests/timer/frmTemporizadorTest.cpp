@@ -2,8 +2,8 @@
 
 #include "calculators/frmCalcDilucion.h"
 #include "shell/AlmacenDatos.h"
-#include "shell/DialogosQt.h"
 #include "shell/Tema.h"
+#include "soporte/Capturas.h"
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/DialogosGuion.h"
 #include "soporte/TextoExtrano.h"
@@ -20,11 +20,9 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -485,39 +483,6 @@ TEST_F(Temporizador, LasEntradasDeLaCalculadoraSustituyenLaFila) {
 }
 
 namespace {
-
-// Share of a picture's pixels a darkroom would not bear: any with green or blue in them.
-double Claros(const QImage& imagen) {
-    const QImage i = imagen.convertToFormat(QImage::Format_RGB32);
-    qint64 claros = 0;
-    for (int y = 0; y < i.height(); ++y) {
-        const auto* fila = reinterpret_cast<const QRgb*>(i.constScanLine(y));
-        for (int x = 0; x < i.width(); ++x)
-            claros += qGreen(fila[x]) > 40 || qBlue(fila[x]) > 40;
-    }
-    return i.isNull() ? 1.0 : double(claros) / (qint64(i.width()) * i.height());
-}
-
-// GARVOLA_CAPTURAS names a folder to keep the pictures in, to look at them.
-QImage Captura(QWidget* ventana, const char* nombre) {
-    const QImage i = ventana->grab().toImage();
-    if (const QString carpeta = qEnvironmentVariable("GARVOLA_CAPTURAS"); !carpeta.isEmpty())
-        i.save(carpeta + u'/' + QString::fromLatin1(nombre) + u".png");
-    return i;
-}
-
-// The question box the program shows, pictured while it is up and answered "No".
-QImage CajaDePregunta(const char* nombre) {
-    QImage caja;
-    QTimer::singleShot(0, [&caja, nombre] {
-        if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            caja = Captura(m, nombre);
-            m->done(QMessageBox::No);
-        }
-    });
-    DialogosQt().PreguntarSiNo(QString(), QStringLiteral("¿Detener el temporizador?"), Icono::Pregunta);
-    return caja;
-}
 
 class ModoOscuro : public ::testing::Test, public VentanaPrueba<frmTemporizador> {
 protected:
