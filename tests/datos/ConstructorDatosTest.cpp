@@ -1,6 +1,7 @@
 #include "datos/ConstructorDatos.h"
 #include "datos/CargaDatos.h"
 #include "datos/CopiaCsv.h"
+#include "maintenance/EdicionReferencia.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/BaseDatos.h"
 #include "shell/NombreArchivo.h"
@@ -212,4 +213,34 @@ TEST(ConstructorDatosErrores, LasReferenciasYLosCodigosSeComprueban) {
     EXPECT_THAT(ErrorAlConstruir(destino.path(), csv.Ruta()).toStdString(),
                 HasSubstr("Tiempos.csv, línea 2: el código [NO-EXISTE] no tiene descripción"));
     EXPECT_TRUE(QDir(destino.path()).isEmpty());
+}
+
+// Updating a folder draws the pictures it lacks, so it runs under a window-system application.
+TEST(EdicionCarpeta, LaCarpetaRecibeLoQueLeFaltaSinSobrescribirNada) {
+    const QDateTime momento(QDate(2026, 3, 7), QTime(9, 5, 2));
+    QTemporaryDir dir;
+    const QString foto = dir.filePath(QStringLiteral("imag/films/Ilford HP5 Plus.jpg"));
+    QDir().mkpath(dir.filePath(QStringLiteral("imag/films")));
+    {
+        QFile f(foto);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("mía");
+    }
+    QStringList hecho = ActualizarCarpetaPrograma(dir.path(), kCsvEnvio, momento);
+    EXPECT_TRUE(hecho.contains(u"Creado: " + dir.filePath(kArchivoBDReferencia)));
+    EXPECT_FALSE(hecho.contains(u"Creado: " + foto));
+    EXPECT_GT(hecho.filter(QStringLiteral("Creado: ")).size(), 50);
+    QFile f(foto);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("mía"));
+    auto bd = BaseDatos::Abrir(dir.filePath(kArchivoBDReferencia), kClaveBDReferencia);
+    EXPECT_EQ(LeerEdicionBase(*bd).datos, LeerEdicionConjunto(kCsvEnvio));
+    bd.reset();
+
+    const QString fondo = dir.filePath(QStringLiteral("imag/tz_fnd_03.jpg"));
+    QFile::remove(fondo);
+    hecho = ActualizarCarpetaPrograma(dir.path(), kCsvEnvio, momento);
+    ASSERT_EQ(hecho.size(), 2);
+    EXPECT_THAT(hecho[0].toStdString(), HasSubstr("ya tiene la edición"));
+    EXPECT_EQ(hecho[1], u"Creado: " + fondo);
 }

@@ -1,7 +1,7 @@
-#include "datos/EdicionDatos.h"
 #include "datos/CargaDatos.h"
 #include "datos/ConstructorDatos.h"
 #include "datos/CopiaCsv.h"
+#include "datos/EdicionDatos.h"
 #include "devtimes/TiemposPropios.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Esquema.h"
@@ -296,34 +296,6 @@ TEST_F(EdicionDatos, SinCopiaApartePosibleNoSeActualiza) {
     const QByteArray antes = Huella(Ref());
     EXPECT_THAT(ErrorAlActualizar(*datos_).toStdString(), HasSubstr("tz.mdb no se ha cambiado"));
     EXPECT_EQ(Huella(Ref()), antes);
-}
-
-TEST(EdicionCarpeta, LaCarpetaRecibeLoQueLeFaltaSinSobrescribirNada) {
-    QTemporaryDir dir;
-    const QString foto = dir.filePath(QStringLiteral("imag/films/Ilford HP5 Plus.jpg"));
-    QDir().mkpath(dir.filePath(QStringLiteral("imag/films")));
-    {
-        QFile f(foto);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("mía");
-    }
-    QStringList hecho = ActualizarCarpetaPrograma(dir.path(), kCsvEnvio, kMomento);
-    EXPECT_TRUE(hecho.contains(u"Creado: " + dir.filePath(kArchivoBDReferencia)));
-    EXPECT_FALSE(hecho.contains(u"Creado: " + foto));
-    EXPECT_GT(hecho.filter(QStringLiteral("Creado: ")).size(), 50);
-    QFile f(foto);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray("mía"));
-    auto bd = BaseDatos::Abrir(dir.filePath(kArchivoBDReferencia), kClaveBDReferencia);
-    EXPECT_EQ(LeerEdicionBase(*bd).datos, LeerEdicionConjunto(kCsvEnvio));
-    bd.reset();
-
-    const QString fondo = dir.filePath(QStringLiteral("imag/tz_fnd_03.jpg"));
-    QFile::remove(fondo);
-    hecho = ActualizarCarpetaPrograma(dir.path(), kCsvEnvio, kMomento);
-    ASSERT_EQ(hecho.size(), 2);
-    EXPECT_THAT(hecho[0].toStdString(), HasSubstr("ya tiene la edición"));
-    EXPECT_EQ(hecho[1], u"Creado: " + fondo);
 }
 
 // The rules every edition of the data set keeps.
