@@ -3,7 +3,7 @@
 // when its timer runs out, once a second of typing; that taking is measured apart.
 #include "app/frmMDI.h"
 #include "notes/ConsultasNotas.h"
-#include "notes/TextoRtf.h"
+#include "notes/EscritorRtf.h"
 #include "notes/frmNotas.h"
 #include "shell/AjustesUsuario.h"
 #include "shell/AlmacenDatos.h"

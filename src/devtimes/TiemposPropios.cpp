@@ -326,8 +326,8 @@ std::vector<bool> TienenTiemposPropios(bool modoPelicula, const std::vector<Item
     if (!bd)
         return con;
     QSet<QString> nombres;
-    for (Consulta c =
-             bd->Consultar(u"SELECT DISTINCT " + ColumnaLado(modoPelicula) + u" FROM " + kTablaTiempos);
+    for (Consulta c = bd->Consultar(u"SELECT DISTINCT " + ColumnaLado(modoPelicula) + u" FROM " +
+                                    kTablaTiemposPropios);
          !c.Fin(); c.Siguiente())
         nombres.insert(Plegado(TextoSeguro(c.Campo(0))));
     for (size_t i = 0; i < items.size(); ++i)

@@ -1,8 +1,8 @@
 #include "shell/Borradores.h"
 
 #include "shell/AjustesUsuario.h"
+#include "shell/Archivos.h"
 #include "shell/Rutas.h"
-#include "shell/TextoAnsi.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
@@ -87,7 +87,7 @@ namespace {
 // The folder is the file's own, fixed when the write was asked for.
 bool Escribir(const QString& archivo, const Borrador& b) {
     QDir().mkpath(QFileInfo(archivo).absolutePath());
-    return EscribirArchivoSeguro(archivo, CodificarBorrador(b));
+    return bool(EscribirArchivoSeguro(archivo, CodificarBorrador(b)));
 }
 } // namespace
 

@@ -3,7 +3,8 @@
 // text the box held at some moment of the last 2 s before the kill: never a mix of two runs' texts,
 // never a damaged file taken for a draft.
 #include "notes/ConsultasNotas.h"
-#include "notes/TextoRtf.h"
+#include "notes/EscritorRtf.h"
+#include "notes/LectorRtf.h"
 #include "shell/AjustesUsuario.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Borradores.h"

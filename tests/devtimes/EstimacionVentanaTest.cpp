@@ -2,7 +2,7 @@
 #include "devtimes/frmPeliculasReveladores.h"
 #include "devtimes/frmTiempoPropio.h"
 #include "shell/Tema.h"
-#include "timer/frmTemporizador.h"
+#include "timer/DatosRevelado.h"
 
 #include "FixtureTiempos.h"
 #include "ManejoVentana.h"
@@ -94,7 +94,9 @@ TEST_F(EstimacionVentana, OtroIsoAnadeUnaFilaEstimadaQueNoSeGuarda) {
     dialogo->close();
     MenuFila(v, estimada);
     Elegir(v, "mnuIniciarTemporizador");
-    EXPECT_NE(v.anfitrion.Abierto<frmTemporizador>(), nullptr);
+    // The timer is asked for with the time itself, without the mark.
+    ASSERT_EQ(v.anfitrion.revelados.size(), 1u);
+    EXPECT_EQ(v.anfitrion.revelados.back().segundos[0], 8 * 60 + 58);
 
     // Another film drops the estimates; coming back does not bring them.
     v.Clic("Fomapan 100");

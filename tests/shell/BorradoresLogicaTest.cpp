@@ -1,8 +1,8 @@
 #include "devtimes/BorradorTiempoPropio.h"
 #include "shell/ApunteBorrador.h"
+#include "shell/Archivos.h"
 #include "shell/Borradores.h"
 #include "shell/Rutas.h"
-#include "shell/TextoAnsi.h"
 
 #include "soporte/CarpetaPruebas.h"
 
