@@ -223,7 +223,13 @@ TEST_F(RecuperarBorradoresTest, DescartarOAplazar) {
     EXPECT_EQ(sesion->Abierto<frmPeliculasReveladores>(), nullptr);
     const std::vector<Borrador> quedan = BorradoresAhora();
     ASSERT_EQ(quedan.size(), 1u);
-    EXPECT_EQ(quedan[0].texto, "uno");
+    // Drafts taken within the same millisecond may come in either order: the one offered first
+    // (after the notice) was answered "Cancelar" and is the one kept.
+    ASSERT_EQ(Guion().llamadas.size(), 3u);
+    if (Guion().llamadas[1].texto.contains(u"Mis notas"))
+        EXPECT_EQ(quedan[0].texto, "uno");
+    else
+        EXPECT_EQ(quedan[0].titulo, "Mi D-76");
 }
 
 // The unsaved question when a window closes: "Cancelar" keeps the window and the draft, "No"
