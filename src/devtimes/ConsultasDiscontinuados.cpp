@@ -68,5 +68,5 @@ QColor ColorEstado(const QString& estado, int fila) {
         return par ? Tema::PeliculaDiscontPar : Tema::PeliculaDiscontImpar;
     if (estado == QStringLiteral("Revelador discontinuado"))
         return par ? Tema::ReveladorDiscontPar : Tema::ReveladorDiscontImpar;
-    return par ? ColorBlanco : ColorFilaAlterna;
+    return par ? Tema::ColorBlanco : Tema::ColorFilaAlterna;
 }

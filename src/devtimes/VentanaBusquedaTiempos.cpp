@@ -332,7 +332,7 @@ void VentanaBusquedaTiempos::SeleccionarFila(int fila) {
     if (fila < 1 || fila > filasDatos_)
         return;
     for (int c = 0; c < kColumnas; ++c)
-        grdTiempos_->item(fila - 1, c)->setBackground(ColorSeleccion);
+        grdTiempos_->item(fila - 1, c)->setBackground(Tema::ColorSeleccion);
     filaActual_ = fila;
 }
 
@@ -432,7 +432,7 @@ void VentanaBusquedaTiempos::ColocarComunes(const DisposicionComun& d) {
 
 void VentanaBusquedaTiempos::MarcarTitulo(QLabel* etiqueta) {
     etiqueta->setFont(FuenteSegoe(true));
-    ColorTexto(etiqueta, ColorTitulo);
+    ColorTexto(etiqueta, Tema::ColorTitulo);
 }
 
 void VentanaBusquedaTiempos::InformarError(const QString& prefijo, const ErrorBD& error) {

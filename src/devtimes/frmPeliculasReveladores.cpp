@@ -180,10 +180,10 @@ qint64 frmPeliculasReveladores::IdPropio(int fila) const {
 
 QColor frmPeliculasReveladores::ColorFila(int fila) const {
     if (IdPropio(fila) != 0)
-        return ColorFilaPropia;
+        return Tema::ColorFilaPropia;
     if (Estimada(fila))
-        return ColorFilaEstimada;
-    return fila % 2 == 1 ? ColorFilaAlterna : ColorBlanco;
+        return Tema::ColorFilaEstimada;
+    return fila % 2 == 1 ? Tema::ColorFilaAlterna : Tema::ColorBlanco;
 }
 
 Qt::Alignment frmPeliculasReveladores::AlineacionUltima(const QString& texto) const {
@@ -200,7 +200,7 @@ void frmPeliculasReveladores::AlCargarLista() {
         const bool tiene = size_t(i) < conTiempos_.size() && conTiempos_[size_t(i)];
         con += tiene ? 1 : 0;
         if (!tiene)
-            lstItems_->item(i)->setForeground(ColorSinTiempos);
+            lstItems_->item(i)->setForeground(Tema::ColorSinTiempos);
     }
     lblConteo_->setText(TextoConteoConTiempos(modoPelicula_, lstItems_->count(), con));
     idSeleccion_ = 0;

@@ -29,13 +29,13 @@ frmVerDocumentos::frmVerDocumentos(Anfitrion& anfitrion, QWidget* padre)
     setFont(interfaz);
 
     picPanel_ = CrearControl<QWidget>(this, "picPanel", 0, 0, 12000, kAltoBanda);
-    ColorFondo(picPanel_, ColorBandaDocumentos);
+    ColorFondo(picPanel_, Tema::ColorBandaDocumentos);
     auto* lblBuscar = CrearControl<QLabel>(picPanel_, "lblBuscar", 240, 120, 720, 255);
     lblBuscar->setText(QStringLiteral("Buscar:"));
     txtFiltro_ = CrearControl<QLineEdit>(picPanel_, "txtFiltro", 1080, 105, 2400, 285);
     lblConteo_ = CrearControl<QLabel>(picPanel_, "lblConteo", 3720, 120, 3600, 255);
     lblConteo_->setTextFormat(Qt::PlainText);
-    ColorTexto(lblConteo_, ColorTextoConteo);
+    ColorTexto(lblConteo_, Tema::ColorTextoConteo);
     for (QWidget* c : {static_cast<QWidget*>(lblBuscar), static_cast<QWidget*>(txtFiltro_),
                        static_cast<QWidget*>(lblConteo_)})
         c->setFont(interfaz);

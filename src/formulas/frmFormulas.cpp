@@ -48,7 +48,7 @@ QPlainTextEdit* Caja(QWidget* padre, const char* nombre, bool soloLectura) {
 
 void Titulo(QLabel* etiqueta) {
     etiqueta->setFont(FuenteInterfaz(8.5, true));
-    ColorTexto(etiqueta, ColorTitulo);
+    ColorTexto(etiqueta, Tema::ColorTitulo);
 }
 
 } // namespace
@@ -66,7 +66,7 @@ frmFormulas::frmFormulas(Anfitrion& anfitrion, QWidget* padre) : VentanaModulo(p
 
 void frmFormulas::CrearControles() {
     picPanel_ = CrearControl<QWidget>(this, "picPanel", 0, 0, 0, 0);
-    ColorFondo(picPanel_, ColorPanel);
+    ColorFondo(picPanel_, Tema::ColorPanel);
     lblBuscar_ = CrearEtiqueta(picPanel_, "lblBuscar", QStringLiteral("Búsqueda:"), 120, 180, 900, 270,
                                kEtiquetaCentrada);
     txtFiltro_ = CrearControl<QLineEdit>(picPanel_, "txtFiltro", 1020, 135, 2700, 330);
@@ -88,15 +88,15 @@ void frmFormulas::CrearControles() {
     QWidget* d = picDetalle_;
     lblNombre_ = CrearEtiqueta(d, "lblNombre", QString(), 0, 0, 0, 0, kEtiquetaCentrada);
     lblNombre_->setFont(FuenteInterfaz(13, true));
-    ColorTexto(lblNombre_, ColorTitulo);
+    ColorTexto(lblNombre_, Tema::ColorTitulo);
     lblSubtitulo_ = CrearEtiqueta(d, "lblSubtitulo", QString(), 0, 0, 0, 0, kEtiquetaCentrada);
     lblSubtitulo_->setFont(FuenteInterfaz(9));
     lblSubtitulo_->setStyleSheet(QStringLiteral("font-style: italic"));
     lblTipoBadge_ = CrearEtiqueta(d, "lblTipoBadge", QString(), 0, 0, 0, 0, kEtiquetaCentrada);
     lblTipoBadge_->setFont(FuenteInterfaz(8.5, true));
     lblTipoBadge_->setAlignment(Qt::AlignCenter);
-    ColorFondo(lblTipoBadge_, ColorSeleccion);
-    ColorTexto(lblTipoBadge_, ColorTitulo);
+    ColorFondo(lblTipoBadge_, Tema::ColorSeleccion);
+    ColorTexto(lblTipoBadge_, Tema::ColorTitulo);
     lblSecIngr_ =
         CrearEtiqueta(d, "lblSecIngr", QStringLiteral("Ingredientes"), 0, 0, 0, 0, kEtiquetaCentrada);
     Titulo(lblSecIngr_);
@@ -317,7 +317,7 @@ void frmFormulas::LlenarGrid() {
                 celda->setBackground(Tema::FilaTituloParte);
                 celda->setFont(negrita);
             } else {
-                celda->setBackground(r % 2 == 0 ? ColorFilaAlterna : ColorBlanco);
+                celda->setBackground(r % 2 == 0 ? Tema::ColorFilaAlterna : Tema::ColorBlanco);
                 if (escalada && c >= kColumnaCantidad)
                     celda->setForeground(Tema::CantidadEscalada);
             }

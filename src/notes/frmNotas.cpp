@@ -165,7 +165,7 @@ void frmNotas::Cargar() {
     btnGuardar_->setEnabled(false);
     for (QWidget* w : {picToolbar_, static_cast<QWidget*>(optFecha_), static_cast<QWidget*>(opTitulo_),
                        static_cast<QWidget*>(lblOrden_), static_cast<QWidget*>(lblTituloLbl_), picEstado_})
-        ColorFondo(w, ColorPanel);
+        ColorFondo(w, Tema::ColorPanel);
     LlenarListas();
     const FormatoSeleccion f = LeerFormatoSeleccion(rtfNota_->textCursor());
     ElegirIgual(cmbSize_, f.puntos > 0 ? QString::number(RedondearEntero(f.puntos)) : QStringLiteral("11"));
@@ -558,9 +558,9 @@ void frmNotas::CambioSeleccion() {
 
 void frmNotas::ColorearEstilos(const FormatoSeleccion& f) {
     const QColor apagado = QApplication::palette().color(QPalette::Base);
-    ColorFondo(cmdNegrita_, f.negrita ? ColorEstiloActivo : apagado);
-    ColorFondo(cmdCursiva_, f.cursiva ? ColorEstiloActivo : apagado);
-    ColorFondo(cmdSubrayado_, f.subrayado ? ColorEstiloActivo : apagado);
+    ColorFondo(cmdNegrita_, f.negrita ? Tema::ColorEstiloActivo : apagado);
+    ColorFondo(cmdCursiva_, f.cursiva ? Tema::ColorEstiloActivo : apagado);
+    ColorFondo(cmdSubrayado_, f.subrayado ? Tema::ColorEstiloActivo : apagado);
     // The "A" shows the colour of the selection; the editor's own for the automatic one or a mix.
     QPalette paleta = cmdColor_->palette();
     paleta.setColor(QPalette::ButtonText,

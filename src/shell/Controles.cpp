@@ -71,8 +71,8 @@ void EstiloGrid(QTableView* grid) {
                        "selection-color: black; }"
                        "QHeaderView::section { background-color: %3; color: %4; border: none; "
                        "border-right: 1px solid %5; border-bottom: 1px solid %5; padding: 1px 4px; }")
-            .arg(Tema::LineasGrid.name(), ColorSeleccion.name(), ColorTitulo.name(), ColorBlanco.name(),
-                 Tema::BordeCabecera.name());
+            .arg(Tema::LineasGrid.name(), Tema::ColorSeleccion.name(), Tema::ColorTitulo.name(),
+                 Tema::ColorBlanco.name(), Tema::BordeCabecera.name());
     // A widget's own sheet wins over the program's: in the dark mode the grid gives its own up.
     AlCambiarModo(grid, [grid, hoja](bool oscuro) { grid->setStyleSheet(oscuro ? QString() : hoja); });
 }

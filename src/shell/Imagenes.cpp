@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 #include <algorithm>
 #include <memory>
@@ -55,8 +56,27 @@ std::optional<QSize> TamanoAnunciadoQt(QImageReader& lector, const QString& ruta
     return lector.size();
 }
 
+// The library's own lookup by file name splits its extension lists with strtok(), whose hidden
+// state the viewer's decoder threads would share. The same answer comes from a table built once:
+// the first enabled format whose name or one of whose extensions matches, without letter case.
 FREE_IMAGE_FORMAT FormatoPorNombre(const QByteArray& nombre) {
-    const FREE_IMAGE_FORMAT fif = FreeImage_GetFIFFromFilename(nombre.constData());
+    static const QHash<QByteArray, FREE_IMAGE_FORMAT> porExtension = [] {
+        QHash<QByteArray, FREE_IMAGE_FORMAT> tabla;
+        for (int i = 0; i < FreeImage_GetFIFCount(); ++i) {
+            const auto fif = static_cast<FREE_IMAGE_FORMAT>(i);
+            if (FreeImage_IsPluginEnabled(fif) != 1)
+                continue;
+            QByteArrayList claves{QByteArray(FreeImage_GetFormatFromFIF(fif))};
+            claves += QByteArray(FreeImage_GetFIFExtensionList(fif)).split(',');
+            for (const QByteArray& clave : std::as_const(claves))
+                if (!clave.isEmpty() && !tabla.contains(clave.toLower()))
+                    tabla.insert(clave.toLower(), fif);
+        }
+        return tabla;
+    }();
+    const qsizetype punto = nombre.lastIndexOf('.');
+    const QByteArray extension = (punto < 0 ? nombre : nombre.mid(punto + 1)).toLower();
+    const FREE_IMAGE_FORMAT fif = porExtension.value(extension, FIF_UNKNOWN);
     return fif != FIF_UNKNOWN && FreeImage_FIFSupportsReading(fif) ? fif : FIF_UNKNOWN;
 }
 

@@ -108,8 +108,7 @@ inline const QColor RecipLeyenda{30, 30, 30};
 inline const QColor RecipCurvas[8] = {{0, 80, 180},  {180, 0, 0},   {0, 150, 50},   {180, 100, 0},
                                       {120, 0, 180}, {0, 160, 180}, {180, 60, 120}, {80, 80, 80}};
 
-} // namespace Tema
-
+// Shared by several windows: grids, lists and the image viewer.
 inline const QColor ColorTitulo{26, 58, 107};         // section titles, grid header background
 inline const QColor ColorFilaAlterna{240, 244, 255};  // alternate data rows
 inline const QColor ColorBlanco{255, 255, 255};       // other data rows, header text
@@ -127,3 +126,5 @@ inline const QColor ColorFondoTira{16, 16, 16};          // thumbnail strip
 inline const QColor ColorMarcoMiniatura{64, 64, 64};     // frame of a thumbnail
 inline const QColor ColorMarcoElegida{255, 160, 64};     // frame of the selected thumbnail
 inline const QColor ColorBordeMiniatura{180, 180, 180};  // edge where a picture leaves a gap
+
+} // namespace Tema

@@ -64,9 +64,9 @@ frmVisorImagenes::frmVisorImagenes(Anfitrion& anfitrion, QWidget* padre)
     lblRuta_->setTextFormat(Qt::PlainText);
     lblRuta_->setText(QStringLiteral("(ninguna carpeta seleccionada)"));
     picPreview_ = CrearControl<Lienzo>(this, "picPreview", 3440, 600, 12440, 7020);
-    picPreview_->Limpiar(ColorFondoVista);
+    picPreview_->Limpiar(Tema::ColorFondoVista);
     picTira_ = CrearControl<Lienzo>(this, "picTira", 3440, 7740, 12440, kAltoTira);
-    picTira_->Limpiar(ColorFondoTira);
+    picTira_->Limpiar(Tema::ColorFondoTira);
     hscTira_ = CrearControl<QScrollBar>(this, "hscTira", 3440, 8940, 12440, 300);
     hscTira_->setOrientation(Qt::Horizontal);
     lblInfo_ = CrearControl<QLabel>(this, "lblInfo", 3440, 9360, 12440, 255);
@@ -184,10 +184,11 @@ void frmVisorImagenes::DibujarTira() {
 void frmVisorImagenes::DibujarRanura(int ranura, const QImage* imagen) {
     const QRect caja = CajaRanura(ranura, picTira_->AltoTwips());
     const int x = caja.x(), y = caja.y();
-    const QColor& marco = primero_ + ranura == seleccionado_ ? ColorMarcoElegida : ColorMarcoMiniatura;
+    const QColor& marco =
+        primero_ + ranura == seleccionado_ ? Tema::ColorMarcoElegida : Tema::ColorMarcoMiniatura;
     picTira_->Rectangulo(x - kMarco, y - kMarco, x + kAnchoCaja + kMarco, y + kAltoCaja + kMarco, marco,
                          true);
-    picTira_->Rectangulo(x, y, x + kAnchoCaja, y + kAltoCaja, ColorBlanco, true);
+    picTira_->Rectangulo(x, y, x + kAnchoCaja, y + kAltoCaja, Tema::ColorBlanco, true);
     if (!imagen || imagen->isNull())
         return;
     const QSize t = TamanoTwips(*imagen);
@@ -196,7 +197,7 @@ void frmVisorImagenes::DibujarRanura(int ranura, const QImage* imagen) {
         return;
     picTira_->DibujarEstirado(destino.x(), destino.y(), destino.width(), destino.height(), *imagen);
     for (const QLine& l : BordesHueco(caja, destino))
-        picTira_->Linea(l.x1(), l.y1(), l.x2(), l.y2(), ColorBordeMiniatura);
+        picTira_->Linea(l.x1(), l.y1(), l.x2(), l.y2(), Tema::ColorBordeMiniatura);
 }
 
 const QImage* frmVisorImagenes::ObtenerMiniatura(const QString& ruta) {

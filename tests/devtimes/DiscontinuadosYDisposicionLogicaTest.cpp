@@ -59,9 +59,9 @@ TEST(ColoresDeEstado, CadaEstadoSuColorParEImparYTextoExacto) {
     }
     EXPECT_EQ(vistos.size(), 6);
     // Any other text, even one differing only in case or blanks, keeps the plain rows.
-    EXPECT_EQ(ColorEstado("ambos discontinuados", 2), ColorBlanco);
-    EXPECT_EQ(ColorEstado("Ambos discontinuados ", 1), ColorFilaAlterna);
-    EXPECT_EQ(ColorEstado("", 1), ColorFilaAlterna);
+    EXPECT_EQ(ColorEstado("ambos discontinuados", 2), Tema::ColorBlanco);
+    EXPECT_EQ(ColorEstado("Ambos discontinuados ", 1), Tema::ColorFilaAlterna);
+    EXPECT_EQ(ColorEstado("", 1), Tema::ColorFilaAlterna);
 }
 
 // Edges that must meet, whatever the window size: the grid from the top bar to the notes band,

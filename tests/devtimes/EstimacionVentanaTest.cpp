@@ -73,12 +73,12 @@ TEST_F(EstimacionVentana, OtroIsoAnadeUnaFilaEstimadaQueNoSeGuarda) {
     ASSERT_EQ(estimada, Buscar(v, "D-76", "800", "20") - 1);
     ASSERT_GT(estimada, Buscar(v, "D-76", "400", "24"));
     EXPECT_EQ(v.Fila(estimada).mid(3, 3), (QStringList{"≈8:58", "", ""}));
-    EXPECT_EQ(v.ColorDeFila(estimada), ColorSeleccion); // highlighted as the row shown
+    EXPECT_EQ(v.ColorDeFila(estimada), Tema::ColorSeleccion); // highlighted as the row shown
     EXPECT_TRUE(Notas(v).startsWith(QStringLiteral(
         "Estimado entre ISO 400 (7:30) e ISO 800 (9:45) de la hoja [KO-F4017], interpolación")))
         << Notas(v).toStdString();
     v.ClicFila(1);
-    EXPECT_EQ(v.ColorDeFila(estimada), ColorFilaEstimada);
+    EXPECT_EQ(v.ColorDeFila(estimada), Tema::ColorFilaEstimada);
     EXPECT_EQ(FilasReferencia(), 7);
 
     // An estimated row is not estimated from again, but it is copied and timed without its mark.
@@ -163,12 +163,12 @@ TEST_F(EstimacionVentana, SinTiemposEnGrisYConteo) {
     Ventana v;
     EXPECT_EQ(v.Conteo(), QStringLiteral("4 películas, 3 con tiempos"));
     for (int i = 0; i < v.Lista()->count(); ++i) {
-        const bool gris = v.Lista()->item(i)->foreground().color() == ColorSinTiempos;
+        const bool gris = v.Lista()->item(i)->foreground().color() == Tema::ColorSinTiempos;
         EXPECT_EQ(gris, v.Lista()->item(i)->text() == "Sin Tiempos")
             << v.Lista()->item(i)->text().toStdString();
     }
     v.Control<QRadioButton>("optRevelador")->click();
     EXPECT_EQ(v.Conteo(), QStringLiteral("3 reveladores, 2 con tiempos"));
     EXPECT_EQ(v.Lista()->item(2)->text(), "Sin Uso");
-    EXPECT_EQ(v.Lista()->item(2)->foreground().color(), ColorSinTiempos);
+    EXPECT_EQ(v.Lista()->item(2)->foreground().color(), Tema::ColorSinTiempos);
 }

@@ -113,8 +113,8 @@ TEST_F(TiemposPropiosVentana, CopiarUnaFilaDeReferenciaComoMiTiempoYEditarla) {
     EXPECT_EQ(v.Control<QPlainTextEdit>("txtNotas")->toPlainText(),
               QStringLiteral("[PROPIO]  Tiempo propio del usuario  |  más contraste\n[sic] sin códigos"));
     v.ClicFila(1);
-    EXPECT_EQ(v.ColorDeFila(fila), ColorFilaPropia);
-    EXPECT_EQ(v.ColorDeFila(3), ColorFilaAlterna);
+    EXPECT_EQ(v.ColorDeFila(fila), Tema::ColorFilaPropia);
+    EXPECT_EQ(v.ColorDeFila(3), Tema::ColorFilaAlterna);
 
     // Edited in place: the same row changes.
     MenuFila(v, fila);

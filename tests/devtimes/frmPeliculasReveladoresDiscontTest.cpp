@@ -65,15 +65,15 @@ TEST_F(frmPeliculasReveladoresDiscontTest, FilasEnOrdenDeTextoYColoresDeEstado) 
     EXPECT_EQ(v.ColorDeFila(2), kRojoPar);
     EXPECT_EQ(v.ColorDeFila(3), kRojoImpar);
     EXPECT_EQ(v.ColorDeFila(4), kRojoPar);
-    EXPECT_EQ(v.ColorDeFila(5), ColorFilaAlterna);
+    EXPECT_EQ(v.ColorDeFila(5), Tema::ColorFilaAlterna);
     EXPECT_EQ(v.ventana->FilaActual(), 0);
 
     // The highlight leaves each row in its own status colour.
     v.ClicFila(2);
-    EXPECT_EQ(v.ColorDeFila(2), ColorSeleccion);
+    EXPECT_EQ(v.ColorDeFila(2), Tema::ColorSeleccion);
     v.ClicFila(3);
     EXPECT_EQ(v.ColorDeFila(2), kRojoPar);
-    EXPECT_EQ(v.ColorDeFila(3), ColorSeleccion);
+    EXPECT_EQ(v.ColorDeFila(3), Tema::ColorSeleccion);
     v.ClicFila(1);
     EXPECT_EQ(v.ColorDeFila(3), kRojoImpar);
     for (const auto& f : v.anfitrion.fichas)

@@ -119,8 +119,8 @@ TEST_F(frmPeliculasReveladoresTest, TiemposPorReveladorEIsoConEstado) {
     EXPECT_EQ(v.Control<QPlainTextEdit>("txtNotas")->toPlainText(),
               "[A]  agitar cada minuto  |  [B]  prelavado");
     EXPECT_EQ(v.ventana->FilaActual(), 0);
-    EXPECT_EQ(v.ColorDeFila(1), ColorFilaAlterna);
-    EXPECT_EQ(v.ColorDeFila(2), ColorBlanco);
+    EXPECT_EQ(v.ColorDeFila(1), Tema::ColorFilaAlterna);
+    EXPECT_EQ(v.ColorDeFila(2), Tema::ColorBlanco);
 
     v.Clic("Sin Tiempos");
     EXPECT_EQ(v.Estado(), "  Sin Tiempos  - sin datos");
@@ -154,22 +154,22 @@ TEST_F(frmPeliculasReveladoresTest, ResaltadoDeFilasAlPulsar) {
     Ventana v;
     v.Clic("Kodak Tri-X 400");
     for (int f = 1; f <= 6; ++f)
-        EXPECT_NE(v.ColorDeFila(f), ColorSeleccion) << f;
+        EXPECT_NE(v.ColorDeFila(f), Tema::ColorSeleccion) << f;
     v.ClicFila(3);
-    EXPECT_EQ(v.ColorDeFila(3), ColorSeleccion);
+    EXPECT_EQ(v.ColorDeFila(3), Tema::ColorSeleccion);
     EXPECT_EQ(v.ventana->FilaActual(), 3);
     EXPECT_EQ(v.Control<QPlainTextEdit>("txtNotas")->toPlainText(), "");
     v.ClicFila(4);
     EXPECT_EQ(v.Control<QPlainTextEdit>("txtNotas")->toPlainText(), "[B]  prelavado  |  largo");
-    EXPECT_EQ(v.ColorDeFila(3), ColorFilaAlterna);
+    EXPECT_EQ(v.ColorDeFila(3), Tema::ColorFilaAlterna);
     v.ClicFila(5);
-    EXPECT_EQ(v.ColorDeFila(4), ColorBlanco);
-    EXPECT_EQ(v.ColorDeFila(5), ColorSeleccion);
+    EXPECT_EQ(v.ColorDeFila(4), Tema::ColorBlanco);
+    EXPECT_EQ(v.ColorDeFila(5), Tema::ColorSeleccion);
     EXPECT_EQ(v.Control<QPlainTextEdit>("txtNotas")->toPlainText(), "[A]  agitar cada minuto");
     // A new item starts again without highlight.
     v.Clic("Fomapan 100");
     EXPECT_EQ(v.ventana->FilaActual(), 0);
-    EXPECT_EQ(v.ColorDeFila(1), ColorFilaAlterna);
+    EXPECT_EQ(v.ColorDeFila(1), Tema::ColorFilaAlterna);
 }
 
 TEST_F(frmPeliculasReveladoresTest, NotaMiaGuardadaDosVecesEsUnaFila) {
@@ -446,9 +446,9 @@ TEST_F(frmPeliculasReveladoresTest, UnaSolaFilaResaltadaTrasClicYFlecha) {
         const QRect celda = v.Grid()->visualRect(v.Grid()->model()->index(fila - 1, 2));
         return imagen.pixelColor(celda.left() + 3, celda.center().y());
     };
-    EXPECT_EQ(color(3), ColorSeleccion);
-    EXPECT_EQ(color(4), ColorBlanco);
-    EXPECT_EQ(color(5), ColorFilaAlterna);
+    EXPECT_EQ(color(3), Tema::ColorSeleccion);
+    EXPECT_EQ(color(4), Tema::ColorBlanco);
+    EXPECT_EQ(color(5), Tema::ColorFilaAlterna);
     EXPECT_EQ(v.ventana->FilaActual(), 3);
     EXPECT_EQ(v.Control<QPlainTextEdit>("txtNotas")->toPlainText(), "");
     // A picture to look at, when asked for: GARVOLA_CAPTURAS=/tmp/...

@@ -137,10 +137,10 @@ TEST_F(frmFormulasTest, DosPartesConFilasDeTituloYSombreadoPorFila) {
         EXPECT_TRUE(Celda(f, 1)->font().bold());
     }
     // Shading follows the overall row number, title rows counted.
-    EXPECT_EQ(Celda(2, 0)->background().color(), ColorFilaAlterna);
-    EXPECT_EQ(Celda(3, 3)->background().color(), ColorBlanco);
-    EXPECT_EQ(Celda(5, 1)->background().color(), ColorBlanco);
-    EXPECT_EQ(Celda(6, 2)->background().color(), ColorFilaAlterna);
+    EXPECT_EQ(Celda(2, 0)->background().color(), Tema::ColorFilaAlterna);
+    EXPECT_EQ(Celda(3, 3)->background().color(), Tema::ColorBlanco);
+    EXPECT_EQ(Celda(5, 1)->background().color(), Tema::ColorBlanco);
+    EXPECT_EQ(Celda(6, 2)->background().color(), Tema::ColorFilaAlterna);
     EXPECT_FALSE(Celda(2, 1)->font().bold());
     EXPECT_TRUE(Celda(2, 2)->textAlignment() & Qt::AlignRight);
 

@@ -128,7 +128,7 @@ TEST_F(Notas, SinNotasEmpiezaUnaNuevaYLaGuarda) {
     EXPECT_EQ(C<QComboBox>("cmbFont")->currentText(), "Arial");
     EXPECT_EQ(C<QComboBox>("cmbSize")->count(), 16);
     EXPECT_EQ(C<QComboBox>("cmbFont")->itemText(15), "Webdings");
-    EXPECT_EQ(C("picToolbar")->palette().color(QPalette::Window), ColorPanel);
+    EXPECT_EQ(C("picToolbar")->palette().color(QPalette::Window), Tema::ColorPanel);
     EXPECT_TRUE(C("cmdNegrita")->font().bold());
     EXPECT_TRUE(C("cmdSubrayado")->font().underline());
 
@@ -295,7 +295,7 @@ TEST_F(Notas, FormatoSeGuardaYLosBotonesSiguenLaSeleccion) {
     c.setPosition(14, QTextCursor::KeepAnchor);
     Editor()->setTextCursor(c);
     Clic("cmdNegrita");
-    EXPECT_EQ(C("cmdNegrita")->palette().color(QPalette::Button), ColorEstiloActivo);
+    EXPECT_EQ(C("cmdNegrita")->palette().color(QPalette::Button), Tema::ColorEstiloActivo);
     EXPECT_TRUE(Editor()->hasFocus() || !QApplication::activeWindow());
     auto* tamanos = C<QComboBox>("cmbSize");
     Q_EMIT tamanos->activated(tamanos->findText("24"));
@@ -317,7 +317,7 @@ TEST_F(Notas, FormatoSeGuardaYLosBotonesSiguenLaSeleccion) {
     c = Editor()->textCursor();
     c.setPosition(10);
     Editor()->setTextCursor(c);
-    EXPECT_EQ(C("cmdNegrita")->palette().color(QPalette::Button), ColorEstiloActivo);
+    EXPECT_EQ(C("cmdNegrita")->palette().color(QPalette::Button), Tema::ColorEstiloActivo);
     EXPECT_EQ(C<QComboBox>("cmbSize")->currentText(), "24");
     EXPECT_EQ(C<QComboBox>("cmbFont")->currentText(), "Georgia");
     EXPECT_EQ(Editor()->textCursor().charFormat().fontWeight(), QFont::Bold);
@@ -424,7 +424,7 @@ TEST_F(Notas, TextoLlanoTrasOtraNotaSeAbreConLaLetraDeLaVentana) {
     Nota(QStringLiteral("2024-01-01 10:00:00"), QStringLiteral("Bienvenido a Garvola"), kBienvenida);
     Abrir();
     ASSERT_EQ(Titulo()->text(), "Bienvenido a Garvola");
-    ASSERT_EQ(ColorEstilo("cmdNegrita"), ColorEstiloActivo) << "the cursor is on the bold heading";
+    ASSERT_EQ(ColorEstilo("cmdNegrita"), Tema::ColorEstiloActivo) << "the cursor is on the bold heading";
 
     const struct {
         int fila;
@@ -453,7 +453,7 @@ TEST_F(Notas, TextoLlanoTrasOtraNotaSeAbreConLaLetraDeLaVentana) {
         EXPECT_TRUE(Editor()->textCursor().charFormat().foreground().style() == Qt::NoBrush);
         EXPECT_EQ(C<QComboBox>("cmbSize")->currentText(), "11");
         EXPECT_EQ(C<QComboBox>("cmbFont")->currentText(), "Arial");
-        EXPECT_NE(ColorEstilo("cmdNegrita"), ColorEstiloActivo);
+        EXPECT_NE(ColorEstilo("cmdNegrita"), Tema::ColorEstiloActivo);
     }
 
     // Saved back as RTF in the window's face, not as the heading shown before.
@@ -467,13 +467,13 @@ TEST_F(Notas, NuevaEmpiezaConLaLetraDeLaVentana) {
     Nota(QStringLiteral("2023-01-01 10:00:00"), QStringLiteral("Llana"), QStringLiteral("texto llano"));
     Nota(QStringLiteral("2024-01-01 10:00:00"), QStringLiteral("Bienvenido a Garvola"), kBienvenida);
     Abrir();
-    ASSERT_EQ(ColorEstilo("cmdNegrita"), ColorEstiloActivo);
+    ASSERT_EQ(ColorEstilo("cmdNegrita"), Tema::ColorEstiloActivo);
     ASSERT_EQ(ColorBoton(), QColor(0, 32, 96));
 
     Clic("btnNueva");
     EXPECT_EQ(C<QComboBox>("cmbSize")->currentText(), "11");
     EXPECT_EQ(C<QComboBox>("cmbFont")->currentText(), "Arial");
-    EXPECT_NE(ColorEstilo("cmdNegrita"), ColorEstiloActivo);
+    EXPECT_NE(ColorEstilo("cmdNegrita"), Tema::ColorEstiloActivo);
     EXPECT_EQ(ColorBoton(), Editor()->palette().color(QPalette::Text));
     Escribir(Titulo(), QStringLiteral("Nueva"));
     Escribir(Editor(), QStringLiteral("HC-110 B"));
@@ -488,9 +488,9 @@ TEST_F(Notas, NuevaEmpiezaConLaLetraDeLaVentana) {
     Clic("cmdNegrita");
     Guion().colores.push_back(QColor(Qt::red));
     Clic("cmdColor");
-    ASSERT_EQ(ColorEstilo("cmdNegrita"), ColorEstiloActivo);
+    ASSERT_EQ(ColorEstilo("cmdNegrita"), Tema::ColorEstiloActivo);
     Clic("btnNueva");
-    EXPECT_NE(ColorEstilo("cmdNegrita"), ColorEstiloActivo);
+    EXPECT_NE(ColorEstilo("cmdNegrita"), Tema::ColorEstiloActivo);
     EXPECT_EQ(ColorBoton(), Editor()->palette().color(QPalette::Text));
     Escribir(Editor(), QStringLiteral("limpia"));
     EXPECT_TRUE(FormatoDeLaVentana(*Editor()->document()));

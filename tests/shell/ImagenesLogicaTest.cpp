@@ -10,7 +10,10 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -155,6 +158,45 @@ TEST_F(ImagenesTest, EscaladaAnchaAltaDiminutaYRedondeoPar) {
     EXPECT_TRUE(
         CargarImagenEscalada(Escribir("sin_extension", Codificar(ImagenLisa(4, 4, Qt::red), "PNG")), 10, 10)
             .isNull());
+}
+
+// The format is told by the extension in any letter case, and the viewer decodes on several
+// threads at once: every thread must get the same answer, and nothing freed may be touched.
+TEST_F(ImagenesTest, ElFormatoPorElNombreEsElMismoEnVariosHilosALaVez) {
+    const QImage azul = ImagenLisa(6, 4, Qt::blue);
+    QStringList rutas;
+    for (const auto& [nombre, formato] : {std::pair{"a.png", "PNG"},
+                                          {"b.JPEG", "JPG"},
+                                          {"c.Jpe", "JPG"},
+                                          {"d.bmp", "BMP"},
+                                          {"e.PPM", "PPM"},
+                                          {"f.Xpm", "XPM"}})
+        rutas << Escribir(nombre, Codificar(azul, formato));
+    rutas << Ruta("g.WebP");
+    ASSERT_TRUE(GuardarWebP(azul, rutas.last()));
+    for (const QString& ruta : std::as_const(rutas)) {
+        ASSERT_EQ(CargarImagenEscalada(ruta, 3, 3).size(), QSize(3, 2)) << ruta.toStdString();
+        ASSERT_EQ(TamanoCabecera(ruta), QSize(6, 4)) << ruta.toStdString();
+    }
+    EXPECT_TRUE(CargarImagenEscalada(Escribir("h.png.txt", Codificar(azul, "PNG")), 3, 3).isNull());
+
+    std::atomic<int> fallos{0};
+    std::vector<std::thread> hilos;
+    for (int h = 0; h < 6; ++h)
+        hilos.emplace_back([&, h] {
+            // A missing file costs little more than the lookup by name, which is what races.
+            for (int i = 0; i < 4000; ++i) {
+                const QString& ruta = rutas[(h + i) % rutas.size()];
+                if (TamanoCabecera(ruta + QStringLiteral(".falta.webp")))
+                    ++fallos;
+                if (i % 40 == 0 && (TamanoCabecera(ruta) != QSize(6, 4) ||
+                                    CargarImagenEscalada(ruta, 3, 3).size() != QSize(3, 2)))
+                    ++fallos;
+            }
+        });
+    for (std::thread& hilo : hilos)
+        hilo.join();
+    EXPECT_EQ(fallos.load(), 0);
 }
 
 TEST_F(ImagenesTest, JpegReducidoAlDecodificarConTamanoExacto) {

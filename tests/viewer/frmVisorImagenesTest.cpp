@@ -114,7 +114,7 @@ TEST_F(VisorImagenes, AlAbrirElArbolDeLaCarpetaDelProgramaYNadaElegido) {
     EXPECT_NE(Nodo("imag/muchas"), nullptr);
     EXPECT_EQ(C<QLabel>("lblRuta")->text(), "(ninguna carpeta seleccionada)");
     EXPECT_FALSE(C<QScrollBar>("hscTira")->isEnabled());
-    EXPECT_EQ(Tira()->Buffer().pixelColor(Centro(0)), ColorFondoTira);
+    EXPECT_EQ(Tira()->Buffer().pixelColor(Centro(0)), Tema::ColorFondoTira);
 }
 
 TEST_F(VisorImagenes, UnaCarpetaLlenaLaTiraConMiniaturasAjustadas) {
@@ -125,7 +125,7 @@ TEST_F(VisorImagenes, UnaCarpetaLlenaLaTiraConMiniaturasAjustadas) {
     Esperar();
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(EnRanura(i), kColores[i]) << i;
-        EXPECT_EQ(Marco(i), ColorMarcoMiniatura) << i;
+        EXPECT_EQ(Marco(i), Tema::ColorMarcoMiniatura) << i;
     }
     // The wide one leaves white above and below, with a grey edge line.
     EXPECT_EQ(EnRanura(3), QColor(Qt::magenta));
@@ -133,11 +133,11 @@ TEST_F(VisorImagenes, UnaCarpetaLlenaLaTiraConMiniaturasAjustadas) {
     EXPECT_EQ(Tira()->Buffer().pixelColor(c.x(), c.y() - 30), QColor(Qt::white));
     bool borde = false;
     for (int y = c.y() - 30; y < c.y(); ++y)
-        borde |= Tira()->Buffer().pixelColor(c.x(), y) == ColorBordeMiniatura;
+        borde |= Tira()->Buffer().pixelColor(c.x(), y) == Tema::ColorBordeMiniatura;
     EXPECT_TRUE(borde);
     // Unreadable: white.
     EXPECT_EQ(EnRanura(4), QColor(Qt::white));
-    EXPECT_EQ(EnRanura(5), ColorFondoTira);
+    EXPECT_EQ(EnRanura(5), Tema::ColorFondoTira);
     EXPECT_FALSE(C<QScrollBar>("hscTira")->isEnabled());
 }
 
@@ -147,19 +147,19 @@ TEST_F(VisorImagenes, UnClicEligeYMuestraLaVistaPrevia) {
     Esperar();
     ClicRanura(1);
     EXPECT_EQ(Info(), "f1.png");
-    EXPECT_EQ(Marco(1), ColorMarcoElegida);
-    EXPECT_EQ(Marco(0), ColorMarcoMiniatura);
+    EXPECT_EQ(Marco(1), Tema::ColorMarcoElegida);
+    EXPECT_EQ(Marco(0), Tema::ColorMarcoMiniatura);
     Esperar();
     auto* vista = C<Lienzo>("picPreview");
     EXPECT_EQ(vista->Buffer().pixelColor(vista->width() / 2, vista->height() / 2), QColor(Qt::green));
-    EXPECT_EQ(vista->Buffer().pixelColor(2, vista->height() / 2), ColorFondoVista);
+    EXPECT_EQ(vista->Buffer().pixelColor(2, vista->height() / 2), Tema::ColorFondoVista);
     EXPECT_EQ(EnRanura(1), QColor(Qt::green)); // still drawn after the redraw
     EXPECT_TRUE(anfitrion_.imagenes.empty());
 
     // A click right of the last thumbnail does nothing.
     ClicRanura(6);
     EXPECT_EQ(Info(), "f1.png");
-    EXPECT_EQ(Marco(1), ColorMarcoElegida);
+    EXPECT_EQ(Marco(1), Tema::ColorMarcoElegida);
 }
 
 TEST_F(VisorImagenes, DosClicsRapidosEnLaMismaAbrenLaImagenCompleta) {
@@ -174,7 +174,7 @@ TEST_F(VisorImagenes, DosClicsRapidosEnLaMismaAbrenLaImagenCompleta) {
     EXPECT_FALSE(anfitrion_.imagenes[0].llenar);
     Esperar();
     EXPECT_EQ(Info(), "f2.png");
-    EXPECT_EQ(Marco(2), ColorMarcoElegida);
+    EXPECT_EQ(Marco(2), Tema::ColorMarcoElegida);
 
     // Quick clicks on two thumbnails: the second is chosen, nothing opens.
     ClicRanura(0);
@@ -214,7 +214,7 @@ TEST_F(VisorImagenes, LaBarraDesplazaLaTiraSinCambiarLaEleccion) {
     EXPECT_EQ(Info(), "m00.png");
     ClicRanura(1);
     EXPECT_EQ(Info(), "m04.png");
-    EXPECT_EQ(Marco(1), ColorMarcoElegida);
+    EXPECT_EQ(Marco(1), Tema::ColorMarcoElegida);
 
     // Tooltips name the file under the pointer.
     QTest::mouseMove(Tira(), Centro(2));
@@ -229,9 +229,9 @@ TEST_F(VisorImagenes, OtraCarpetaDescartaLoPendienteYVaciaLaEleccion) {
     EXPECT_EQ(Info(), "5 imágenes encontradas");
     Esperar();
     EXPECT_EQ(EnRanura(0), kColores[0]);
-    EXPECT_EQ(Marco(2), ColorMarcoMiniatura);
+    EXPECT_EQ(Marco(2), Tema::ColorMarcoMiniatura);
     auto* vista = C<Lienzo>("picPreview");
-    EXPECT_EQ(vista->Buffer().pixelColor(vista->width() / 2, vista->height() / 2), ColorFondoVista);
+    EXPECT_EQ(vista->Buffer().pixelColor(vista->width() / 2, vista->height() / 2), Tema::ColorFondoVista);
 }
 
 TEST_F(VisorImagenes, RedimensionarVuelveADibujarYUnaTiraEstrechaMuestraUnaRanura) {
@@ -247,7 +247,7 @@ TEST_F(VisorImagenes, RedimensionarVuelveADibujarYUnaTiraEstrechaMuestraUnaRanur
     auto* vista = C<Lienzo>("picPreview");
     const int medio = vista->height() / 2;
     EXPECT_EQ(vista->Buffer().pixelColor(vista->width() / 2, medio), QColor(Qt::green));
-    EXPECT_EQ(vista->Buffer().pixelColor(TwipsAPixeles(8200), medio), ColorFondoVista);
+    EXPECT_EQ(vista->Buffer().pixelColor(TwipsAPixeles(8200), medio), Tema::ColorFondoVista);
 
     // 4000 wide leaves a strip of 440 twips: one slot, and the bar to reach the others.
     w_->resize(TwipsAPixeles(4000), TwipsAPixeles(3000));
@@ -322,7 +322,7 @@ TEST_F(VisorImagenes, OtraCarpetaEmpiezaPorSuPrimeraImagen) {
     EXPECT_EQ(barra->maximum(), 12 - 8);
     ClicRanura(0);
     EXPECT_EQ(Info(), "o00.png");
-    EXPECT_EQ(Marco(0), ColorMarcoElegida);
+    EXPECT_EQ(Marco(0), Tema::ColorMarcoElegida);
 }
 
 TEST_F(VisorImagenes, EnlacesARaizYEntreHermanasAbrenEnseguidaYSinRepetir) {
