@@ -10,13 +10,13 @@
 #include "timer/frmTemporizador.h"
 
 #include "devtimes/FixtureTiempos.h"
+#include "devtimes/ManejoVentana.h"
 #include "soporte/DialogosGuion.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -63,12 +63,8 @@ protected:
     static QString Caja(QWidget* ventana, const char* nombre) {
         return ventana->findChild<QLineEdit*>(QString::fromLatin1(nombre))->text();
     }
-    static void Menu(QWidget* donde, const QPoint& punto) {
-        QContextMenuEvent evento(QContextMenuEvent::Mouse, punto, donde->mapToGlobal(punto));
-        QApplication::sendEvent(donde, &evento);
-        for (auto* m : donde->window()->findChildren<QMenu*>())
-            m->hide();
-    }
+    // A temperature as the timer shows it, one decimal in the user's locale.
+    static QString Grados(int grados) { return QLocale().toString(double(grados), 'f', 1); }
 
     CarpetaPruebas carpeta;
     frmMDI w;
@@ -95,7 +91,7 @@ TEST_F(Peticiones, UnaFilaDeLaBusquedaLlenaElTemporizador) {
     EXPECT_EQ(t->findChild<QComboBox*>("cboFormato")->currentText(), QStringLiteral("120"))
         << "sin tiempo de 35 mm toma el primero presente";
     EXPECT_EQ(Caja(t, "txtTiempoBase"), QStringLiteral("09:00"));
-    EXPECT_EQ(Caja(t, "txtTempBase"), QString::fromUtf8(QLocale().decimalPoint() == u',' ? "22,0" : "22.0"));
+    EXPECT_EQ(Caja(t, "txtTempBase"), Grados(22));
 
     const QPoint punto2 = g->visualItemRect(g->item(1, 0)).center();
     Q_EMIT g->customContextMenuRequested(punto2);
@@ -105,6 +101,7 @@ TEST_F(Peticiones, UnaFilaDeLaBusquedaLlenaElTemporizador) {
     EXPECT_EQ(Caja(t, "txtRevelador"), QStringLiteral("Rodinal"));
     EXPECT_EQ(t->findChild<QComboBox*>("cboFormato")->currentText(), QStringLiteral("35 mm"));
     EXPECT_EQ(Caja(t, "txtTiempoBase"), QStringLiteral("11:00"));
+    EXPECT_EQ(Caja(t, "txtTempBase"), Grados(20));
 }
 
 // The technical sheet follows the film chosen while its box is checked, in front of the search
@@ -181,19 +178,12 @@ TEST_F(Peticiones, UnTiempoDelCuadernoApareceEnLaBusquedaAbierta) {
     ASSERT_NE(t, nullptr);
     auto* log = t->findChild<QListWidget*>("lstCuaderno");
     ASSERT_EQ(log->count(), 1);
-    Menu(log->viewport(), log->visualItemRect(log->item(0)).center());
-    t->findChild<QAction*>("mnuGuardarComoMiTiempo")->trigger();
-    QCoreApplication::processEvents();
+    MenuContextual(log->viewport(), log->visualItemRect(log->item(0)).center());
+    Disparar(t, "mnuGuardarComoMiTiempo");
     auto* d = t->findChild<frmTiempoPropio*>();
     ASSERT_NE(d, nullptr) << "el diálogo cuelga del temporizador";
     EXPECT_EQ(d->findChild<QLineEdit*>("txt35")->text(), QStringLiteral("16:00"));
-    QTest::mouseClick(d->findChild<QPushButton*>("btnGuardar"), Qt::LeftButton);
-    QCoreApplication::processEvents();
+    GuardarPropio(d);
     EXPECT_TRUE(Guion().llamadas.empty());
-
-    QStringList propias;
-    for (int f = 0; f < g->rowCount(); ++f)
-        if (g->item(f, 7) && g->item(f, 7)->text().startsWith("[PROPIO]"))
-            propias << g->item(f, 0)->text() + u' ' + g->item(f, 2)->text();
-    EXPECT_EQ(propias, QStringList{"Rodinal 800"});
+    EXPECT_EQ(FilasPropias(g), QStringList{"Rodinal 800"});
 }

@@ -10,13 +10,7 @@
 #include "devtimes/ManejoVentana.h"
 #include "soporte/DialogosGuion.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QElapsedTimer>
-#include <QListWidget>
-#include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -35,42 +29,9 @@ protected:
         fixture::Tiempo(1, 11, "400", "20", "9:45");
         fixture::Tiempo(1, 10, "400", "20", "13:00");
     }
-    static void Menu(QWidget* donde, const QPoint& punto) {
-        QContextMenuEvent evento(QContextMenuEvent::Mouse, punto, donde->mapToGlobal(punto));
-        QApplication::sendEvent(donde, &evento);
-        for (auto* m : donde->window()->findChildren<QMenu*>())
-            m->hide();
-    }
-    static void Elegir(QWidget* ventana, const char* accion) {
-        auto* a = ventana->findChild<QAction*>(QString::fromLatin1(accion));
-        ASSERT_NE(a, nullptr) << accion;
-        a->trigger();
-        QCoreApplication::processEvents();
-    }
-    static void MenuFila(Ventana& v, int fila) {
-        Menu(v.Grid()->viewport(), v.Grid()->visualItemRect(v.Grid()->item(fila - 1, 0)).center());
-    }
-    static void Guardar(frmTiempoPropio* d) {
-        ASSERT_NE(d, nullptr);
-        QTest::mouseClick(d->findChild<QPushButton*>("btnGuardar"), Qt::LeftButton);
-        QCoreApplication::processEvents();
-    }
-    static QStringList Propias(Ventana& v) {
-        QStringList r;
-        for (int f = 1; f <= v.ventana->FilasDatos(); ++f)
-            if (v.Fila(f)[7].startsWith("[PROPIO]"))
-                r << v.Fila(f)[0] + u' ' + v.Fila(f)[2];
-        return r;
-    }
+    static QStringList Propias(const Ventana& v) { return FilasPropias(v.Grid()); }
     static TiempoPropio Propio(const QString& revelador, const QString& ei) {
-        TiempoPropio t;
-        t.pelicula = "Kodak Tri-X 400";
-        t.revelador = revelador;
-        t.dilucion = "1+50";
-        t.ei = ei;
-        t.tiempo35 = "15:00";
-        t.temperatura = "20";
-        return t;
+        return fixture::Propio("Kodak Tri-X 400", revelador, "1+50", ei);
     }
 
     CarpetaPruebas carpeta_;
@@ -100,12 +61,12 @@ TEST_F(RecargaPropios, BorrarTodosYUnaFilaQueYaNoExiste) {
     ASSERT_EQ(Propias(v), QStringList{"Xtol 1600"});
     NotesDb()->Ejecutar("DELETE FROM TiemposPropios");
     Guion().llamadas.clear();
-    MenuFila(v, 3);
-    Elegir(v.ventana, "mnuEditarMiTiempo");
+    v.MenuFila(3);
+    v.Elegir("mnuEditarMiTiempo");
     ASSERT_EQ(Guion().llamadas.size(), 1u);
     EXPECT_EQ(Guion().llamadas[0].tipo, DialogosGuion::Tipo::Informar);
     EXPECT_TRUE(Guion().llamadas[0].texto.startsWith("Ese tiempo propio ya no existe"));
-    EXPECT_EQ(v.ventana->findChild<frmTiempoPropio*>(), nullptr);
+    EXPECT_EQ(v.DialogoPropio(), nullptr);
     EXPECT_TRUE(Propias(v).isEmpty());
 }
 
@@ -141,9 +102,9 @@ TEST_F(RecargaPropios, CopiarUnaFilaConParDeEIYRangoDeTiempos) {
     Ventana v;
     v.Clic("Kodak Tri-X 400");
     ASSERT_EQ(v.Fila(3)[2], "100/200");
-    MenuFila(v, 3);
-    Elegir(v.ventana, "mnuCopiarComoMiTiempo");
-    Guardar(v.ventana->findChild<frmTiempoPropio*>());
+    v.MenuFila(3);
+    v.Elegir("mnuCopiarComoMiTiempo");
+    GuardarPropio(v.DialogoPropio());
     EXPECT_TRUE(Guion().llamadas.empty());
     const auto propios = LeerTiemposPropios(true, "Kodak Tri-X 400", {});
     ASSERT_EQ(propios.size(), 1u);

@@ -17,6 +17,7 @@
 #include "soporte/AnfitrionPrueba.h"
 #include "soporte/CarpetaPruebas.h"
 #include "soporte/DialogosGuion.h"
+#include "soporte/VentanaPrueba.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -30,12 +31,6 @@
 #include <memory>
 
 namespace {
-
-template <class T> T* Control(QWidget* w, const char* nombre) {
-    T* c = w->findChild<T*>(QString::fromLatin1(nombre));
-    EXPECT_NE(c, nullptr) << nombre;
-    return c;
-}
 
 // The drafts on disk once the typing has had its time to reach them.
 std::vector<Borrador> BorradoresTrasEscribir(size_t esperados) {

@@ -20,7 +20,6 @@ namespace {
 class CalcDilucion : public ::testing::Test, public VentanaPrueba<frmCalcDilucion> {
 protected:
     CalcDilucion() { Abrir(); }
-    QString Texto(const char* nombre) { return C<QLabel>(nombre)->text(); }
     void Calcular(const QString& a, const QString& b, const QString& total) {
         Teclear("txtParte1", a);
         Teclear("TxtParte2", b);

@@ -31,11 +31,6 @@ protected:
             carpeta.Escribir("perfiles_temp.txt", perfiles);
         VentanaPrueba::Abrir();
     }
-    QString Texto(const char* nombre) {
-        if (auto* l = w->findChild<QLabel*>(QString::fromLatin1(nombre)))
-            return l->text();
-        return C<QLineEdit>(nombre)->text();
-    }
     void Elegir(int fila) { C<QListWidget>("lstPerfiles")->setCurrentRow(fila); }
     QByteArray Archivo() {
         w->close();

@@ -20,6 +20,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -92,6 +93,19 @@ qint64 PasoCon(qint64 reconocido, const std::function<bool(qint64)>& coincide) {
     return -1;
 }
 
+// The fields of the one row a query gives, its first field the id 1, as text; none when the query
+// gives no row, another id or more than one row.
+std::optional<QStringList> FilaUno(BaseDatos& bd, const QString& sql) {
+    Consulta c = bd.Consultar(sql);
+    if (c.Fin() || c.Campo(0).toLongLong() != 1)
+        return std::nullopt;
+    QStringList campos;
+    for (int i = 1; i < c.NumeroCampos(); ++i)
+        campos << TextoSeguro(c.Campo(i));
+    c.Siguiente();
+    return c.Fin() ? std::optional(campos) : std::nullopt;
+}
+
 QByteArray Leer(const QString& ruta) {
     QByteArray b;
     LeerArchivo(ruta, b);
@@ -105,15 +119,10 @@ TEST(GuardadoTrasCorte, NotaPersonal) {
     ASSERT_EQ(InsertarNota(TituloPaso(0), CuerpoPaso(0)), 1);
     CerrarBasesDatos();
     Cortar(kNotaPersonal, carpeta, 20000, [](qint64 reconocido, Bases& bases) {
-        Consulta c = bases.notas->Consultar(QStringLiteral("SELECT Id, Titulo, Texto FROM NotasPersonales"));
-        if (c.Fin() || c.Campo(0).toLongLong() != 1)
+        const auto f = FilaUno(*bases.notas, QStringLiteral("SELECT Id, Titulo, Texto FROM NotasPersonales"));
+        if (!f)
             return qint64(-1);
-        const QString titulo = TextoSeguro(c.Campo(1)), texto = TextoSeguro(c.Campo(2));
-        c.Siguiente();
-        if (!c.Fin())
-            return qint64(-1);
-        return PasoCon(reconocido,
-                       [&](qint64 i) { return titulo == TituloPaso(i) && texto == CuerpoPaso(i); });
+        return PasoCon(reconocido, [&](qint64 i) { return *f == QStringList{TituloPaso(i), CuerpoPaso(i)}; });
     });
 }
 
@@ -122,14 +131,10 @@ TEST(GuardadoTrasCorte, NotaDePeliculaYRevelador) {
     ASSERT_EQ(GuardarNotaMia(true, 0, 1, 1, CuerpoPaso(0)), 1);
     CerrarBasesDatos();
     Cortar(kNotaPeliRev, carpeta, 20000, [](qint64 reconocido, Bases& bases) {
-        Consulta c = bases.referencia->Consultar(u"SELECT IdNota, Texto FROM " + TablaNotasMias(true));
-        if (c.Fin() || c.Campo(0).toLongLong() != 1)
+        const auto f = FilaUno(*bases.referencia, u"SELECT IdNota, Texto FROM " + TablaNotasMias(true));
+        if (!f)
             return qint64(-1);
-        const QString texto = TextoSeguro(c.Campo(1));
-        c.Siguiente();
-        if (!c.Fin())
-            return qint64(-1);
-        return PasoCon(reconocido, [&](qint64 i) { return texto == CuerpoPaso(i); });
+        return PasoCon(reconocido, [&](qint64 i) { return *f == QStringList{CuerpoPaso(i)}; });
     });
 }
 
@@ -141,14 +146,11 @@ TEST(GuardadoTrasCorte, NotaDeFormula) {
                              {QStringLiteral("MisNotasFormulas"), CuerpoPaso(0)}});
     CerrarBasesDatos();
     Cortar(kNotaFormula, carpeta, 20000, [](qint64 reconocido, Bases& bases) {
-        Consulta c = bases.referencia->Consultar(QStringLiteral("SELECT MisNotasFormulas FROM Formulas"));
-        if (c.Fin())
+        const auto f =
+            FilaUno(*bases.referencia, QStringLiteral("SELECT IdFormula, MisNotasFormulas FROM Formulas"));
+        if (!f)
             return qint64(-1);
-        const QString texto = TextoSeguro(c.Campo(0));
-        c.Siguiente();
-        if (!c.Fin())
-            return qint64(-1);
-        return PasoCon(reconocido, [&](qint64 i) { return texto == CuerpoPaso(i); });
+        return PasoCon(reconocido, [&](qint64 i) { return *f == QStringList{CuerpoPaso(i)}; });
     });
 }
 
@@ -157,22 +159,17 @@ TEST(GuardadoTrasCorte, TiempoPropio) {
     ASSERT_EQ(GuardarTiempoPropio(TiempoPaso(0)), 1);
     CerrarBasesDatos();
     Cortar(kTiempoPropio, carpeta, 20000, [](qint64 reconocido, Bases& bases) {
-        Consulta c =
-            bases.notas->Consultar(QStringLiteral("SELECT IdTiempo, Pelicula, EI, Nota FROM TiemposPropios"));
-        if (c.Fin() || c.Campo(0).toLongLong() != 1)
-            return qint64(-1);
-        const QString pelicula = TextoSeguro(c.Campo(1)), ei = TextoSeguro(c.Campo(2)),
-                      nota = TextoSeguro(c.Campo(3));
-        c.Siguiente();
+        const auto f =
+            FilaUno(*bases.notas, QStringLiteral("SELECT IdTiempo, Pelicula, EI, Nota FROM TiemposPropios"));
         // The own film the time names was written in the same transaction.
-        if (!c.Fin() ||
+        if (!f ||
             bases.notas
-                ->Consultar(QStringLiteral("SELECT 1 FROM PeliculasPropias WHERE Nombre = ?"), {pelicula})
+                ->Consultar(QStringLiteral("SELECT 1 FROM PeliculasPropias WHERE Nombre = ?"), {f->at(0)})
                 .Fin())
             return qint64(-1);
         return PasoCon(reconocido, [&](qint64 i) {
             const TiempoPropio t = TiempoPaso(i);
-            return pelicula == t.pelicula && ei == t.ei && nota == t.nota;
+            return *f == QStringList{t.pelicula, t.ei, t.nota};
         });
     });
 }

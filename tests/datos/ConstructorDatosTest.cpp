@@ -177,42 +177,33 @@ TEST(ConstructorDatosRepetido, UnaSegundaPasadaNoCambiaNadaYConservaLasNotas) {
     EXPECT_TRUE(ConstruirCarpetaPrograma(dir.path(), kCsv).isEmpty());
 }
 
-TEST(ConstructorDatosErrores, UnaLineaMalFormadaSeRechazaSinDejarBase) {
-    CopiaCsv csv;
-    csv.CambiarLinea(QStringLiteral("Tiempos.csv"), 4, "2,2,1+4,\"sin cerrar");
-    QTemporaryDir destino;
-    EXPECT_THAT(ErrorAlConstruir(destino.path(), csv.Ruta()).toStdString(),
-                HasSubstr("Tiempos.csv, línea 4: comillas sin cerrar"));
-    EXPECT_TRUE(QDir(destino.path()).isEmpty());
-}
-
-TEST(ConstructorDatosErrores, UnValorQueLaBaseRechazaNoDejaBaseAMedias) {
-    CopiaCsv csv;
-    // The repeated id comes after the row it repeats, so every reference still resolves.
-    csv.CambiarLinea(QStringLiteral("Reveladores.csv"), 2, "1,Ilford ID-11\n1,Clave repetida");
-    QTemporaryDir destino;
-    EXPECT_THAT(ErrorAlConstruir(destino.path(), csv.Ruta()).toStdString(),
-                HasSubstr("Reveladores.csv, línea 3: clave repetida (IdRevelador): ya está en la línea 2"));
-    EXPECT_FALSE(QFile::exists(QDir(destino.path()).filePath(QStringLiteral("tz.mdb"))));
-    EXPECT_FALSE(QFile::exists(QDir(destino.path()).filePath(QStringLiteral("tz.mdb.nuevo"))));
-
-    CopiaCsv otra;
-    otra.CambiarLinea(QStringLiteral("Ingredientes.csv"), 5, "1,1,,,primero,Agua,,1,l");
-    EXPECT_THAT(ErrorAlConstruir(destino.path(), otra.Ruta()).toStdString(),
-                HasSubstr("Ingredientes.csv, línea 5: Orden no es un número: 'primero'"));
-    EXPECT_FALSE(QFile::exists(QDir(destino.path()).filePath(QStringLiteral("tz.mdb"))));
-}
-
-TEST(ConstructorDatosErrores, LasReferenciasYLosCodigosSeComprueban) {
-    CopiaCsv csv;
-    csv.CambiarLinea(QStringLiteral("Tiempos.csv"), 2, "999,2,1+4,400,6:00,6:00,,20,[IL-DDX]");
-    QTemporaryDir destino;
-    EXPECT_THAT(ErrorAlConstruir(destino.path(), csv.Ruta()).toStdString(),
-                HasSubstr("Tiempos.csv, línea 2: IdPelicula 999 no existe en Peliculas"));
-    csv.CambiarLinea(QStringLiteral("Tiempos.csv"), 2, "5,2,1+4,400,6:00,6:00,,20,[NO-EXISTE]");
-    EXPECT_THAT(ErrorAlConstruir(destino.path(), csv.Ruta()).toStdString(),
-                HasSubstr("Tiempos.csv, línea 2: el código [NO-EXISTE] no tiene descripción"));
-    EXPECT_TRUE(QDir(destino.path()).isEmpty());
+// A line the build refuses is named with its file, number and reason, and the folder is left
+// without a database, not even half a one.
+TEST(ConstructorDatosErrores, UnaLineaRechazadaNoDejaBase) {
+    const struct {
+        const char* archivo;
+        int linea;
+        const char* texto;
+        const char* error;
+    } casos[] = {
+        {"Tiempos.csv", 4, "2,2,1+4,\"sin cerrar", "Tiempos.csv, línea 4: comillas sin cerrar"},
+        // The repeated id comes after the row it repeats, so every reference still resolves.
+        {"Reveladores.csv", 2, "1,Ilford ID-11\n1,Clave repetida",
+         "Reveladores.csv, línea 3: clave repetida (IdRevelador): ya está en la línea 2"},
+        {"Ingredientes.csv", 5, "1,1,,,primero,Agua,,1,l",
+         "Ingredientes.csv, línea 5: Orden no es un número: 'primero'"},
+        {"Tiempos.csv", 2, "999,2,1+4,400,6:00,6:00,,20,[IL-DDX]",
+         "Tiempos.csv, línea 2: IdPelicula 999 no existe en Peliculas"},
+        {"Tiempos.csv", 2, "5,2,1+4,400,6:00,6:00,,20,[NO-EXISTE]",
+         "Tiempos.csv, línea 2: el código [NO-EXISTE] no tiene descripción"},
+    };
+    for (const auto& caso : casos) {
+        CopiaCsv csv;
+        csv.CambiarLinea(QString::fromLatin1(caso.archivo), caso.linea, caso.texto);
+        QTemporaryDir destino;
+        EXPECT_THAT(ErrorAlConstruir(destino.path(), csv.Ruta()).toStdString(), HasSubstr(caso.error));
+        EXPECT_TRUE(QDir(destino.path()).isEmpty()) << caso.error;
+    }
 }
 
 // Updating a folder draws the pictures it lacks, so it runs under a window-system application.

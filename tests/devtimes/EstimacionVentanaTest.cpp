@@ -31,9 +31,6 @@ protected:
         fixture::Tiempo(1, 12, "400", "20", "11:00", "sin hoja");
         fixture::Tiempo(2, 12, "100", "20", "9:00", "[KO-F4017]");
     }
-    static void MenuFila(Ventana& v, int fila) { v.MenuFila(fila); }
-    static QAction* Accion(Ventana& v, const char* nombre) { return v.Accion(nombre); }
-    static void Elegir(Ventana& v, const char* nombre) { v.Elegir(nombre); }
     // The data row whose developer, ISO and temperature are these; 0 when none.
     static int Buscar(const Ventana& v, const QString& revelador, const QString& iso, const QString& temp) {
         for (int f = 1; f <= v.ventana->FilasDatos(); ++f)
@@ -57,12 +54,12 @@ TEST_F(EstimacionVentana, OtroIsoAnadeUnaFilaEstimadaQueNoSeGuarda) {
     const int filas = v.ventana->FilasDatos();
     const int fila400 = Buscar(v, "D-76", "400", "20");
     ASSERT_GE(fila400, 1);
-    MenuFila(v, fila400);
-    EXPECT_TRUE(Accion(v, "mnuEstimarIso")->isEnabled());
-    EXPECT_TRUE(Accion(v, "mnuEstimarTemperatura")->isEnabled());
+    v.MenuFila(fila400);
+    EXPECT_TRUE(v.Accion("mnuEstimarIso")->isEnabled());
+    EXPECT_TRUE(v.Accion("mnuEstimarTemperatura")->isEnabled());
     // A text that is no EI is asked for again, with what was typed.
     Guion().textos = {QString("seiscientos"), QString("640")};
-    Elegir(v, "mnuEstimarIso");
+    v.Elegir("mnuEstimarIso");
     ASSERT_EQ(Guion().llamadas.size(), 3u);
     EXPECT_EQ(Guion().llamadas[1].tipo, DialogosGuion::Tipo::Informar);
     EXPECT_EQ(Guion().llamadas[2].inicial, "seiscientos");
@@ -82,18 +79,18 @@ TEST_F(EstimacionVentana, OtroIsoAnadeUnaFilaEstimadaQueNoSeGuarda) {
     EXPECT_EQ(FilasReferencia(), 7);
 
     // An estimated row is not estimated from again, but it is copied and timed without its mark.
-    MenuFila(v, estimada);
-    EXPECT_FALSE(Accion(v, "mnuEstimarIso")->isEnabled());
-    EXPECT_TRUE(Accion(v, "mnuCopiarComoMiTiempo")->isEnabled());
-    Elegir(v, "mnuCopiarComoMiTiempo");
-    auto* dialogo = v.ventana->findChild<frmTiempoPropio*>();
+    v.MenuFila(estimada);
+    EXPECT_FALSE(v.Accion("mnuEstimarIso")->isEnabled());
+    EXPECT_TRUE(v.Accion("mnuCopiarComoMiTiempo")->isEnabled());
+    v.Elegir("mnuCopiarComoMiTiempo");
+    auto* dialogo = v.DialogoPropio();
     ASSERT_NE(dialogo, nullptr);
     EXPECT_EQ(dialogo->findChild<QLineEdit*>("txt35")->text(), "8:58");
     EXPECT_TRUE(
         dialogo->findChild<QPlainTextEdit*>("txtNota")->toPlainText().startsWith(u"Estimado entre ISO 400"));
     dialogo->close();
-    MenuFila(v, estimada);
-    Elegir(v, "mnuIniciarTemporizador");
+    v.MenuFila(estimada);
+    v.Elegir("mnuIniciarTemporizador");
     // The timer is asked for with the time itself, without the mark.
     ASSERT_EQ(v.anfitrion.revelados.size(), 1u);
     EXPECT_EQ(v.anfitrion.revelados.back().segundos[0], 8 * 60 + 58);
@@ -108,9 +105,9 @@ TEST_F(EstimacionVentana, SinEstimacionDiceElMotivoYNoAnadeNada) {
     Ventana v;
     v.Clic("Kodak Tri-X 400");
     const int filas = v.ventana->FilasDatos();
-    MenuFila(v, Buscar(v, "D-76", "400", "20"));
+    v.MenuFila(Buscar(v, "D-76", "400", "20"));
     Guion().textos = {QString("200")};
-    Elegir(v, "mnuEstimarIso");
+    v.Elegir("mnuEstimarIso");
     ASSERT_EQ(Guion().llamadas.size(), 2u);
     EXPECT_TRUE(Guion().llamadas[1].texto.contains(u"por debajo del menor ISO"))
         << Guion().llamadas[1].texto.toStdString();
@@ -119,24 +116,24 @@ TEST_F(EstimacionVentana, SinEstimacionDiceElMotivoYNoAnadeNada) {
     // Cancelled: nothing asked further.
     Guion().llamadas.clear();
     Guion().textos = {std::nullopt};
-    MenuFila(v, Buscar(v, "D-76", "400", "20"));
-    Elegir(v, "mnuEstimarIso");
+    v.MenuFila(Buscar(v, "D-76", "400", "20"));
+    v.Elegir("mnuEstimarIso");
     EXPECT_EQ(Guion().llamadas.size(), 1u);
     EXPECT_EQ(v.ventana->FilasDatos(), filas);
 
     // A row that names no maker's sheet offers no estimate.
-    MenuFila(v, Buscar(v, "Rodinal", "400", "20"));
-    EXPECT_FALSE(Accion(v, "mnuEstimarIso")->isEnabled());
-    EXPECT_FALSE(Accion(v, "mnuEstimarTemperatura")->isEnabled());
+    v.MenuFila(Buscar(v, "Rodinal", "400", "20"));
+    EXPECT_FALSE(v.Accion("mnuEstimarIso")->isEnabled());
+    EXPECT_FALSE(v.Accion("mnuEstimarTemperatura")->isEnabled());
 }
 
 TEST_F(EstimacionVentana, OtraTemperaturaDesdeLaMasCercanaAunConFiltro) {
     Ventana v;
     v.Clic("Kodak Tri-X 400");
     v.ElegirTemperatura("20");
-    MenuFila(v, Buscar(v, "D-76", "400", "20"));
+    v.MenuFila(Buscar(v, "D-76", "400", "20"));
     Guion().textos = {QString("23 °C")};
-    Elegir(v, "mnuEstimarTemperatura");
+    v.Elegir("mnuEstimarTemperatura");
     ASSERT_TRUE(Guion().llamadas.size() == 1u) << Guion().llamadas.back().texto.toStdString();
     // The filter at 20 °C would hide it: every temperature is shown.
     EXPECT_EQ(v.Temperaturas()->currentText(), "(Todas)");
@@ -153,13 +150,7 @@ TEST_F(EstimacionVentana, SinTiemposEnGrisYConteo) {
     fixture::Pelicula(3, "Sin Tiempos");
     fixture::Pelicula(4, "Solo Propios");
     fixture::Revelador(13, "Sin Uso");
-    TiempoPropio propio;
-    propio.pelicula = "solo propios";
-    propio.revelador = "D-76";
-    propio.ei = "400";
-    propio.tiempo35 = "8:00";
-    propio.temperatura = "20";
-    GuardarTiempoPropio(propio);
+    GuardarTiempoPropio(fixture::Propio("solo propios", "D-76", "", "400"));
     Ventana v;
     EXPECT_EQ(v.Conteo(), QStringLiteral("4 películas, 3 con tiempos"));
     for (int i = 0; i < v.Lista()->count(); ++i) {

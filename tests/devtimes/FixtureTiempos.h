@@ -22,14 +22,15 @@ inline void Revelador(int id, const QString& nombre) {
 
 // An own time as typed in its dialog, not yet stored.
 inline TiempoPropio Propio(const QString& pelicula, const QString& revelador, const QString& dilucion,
-                           const QString& ei) {
+                           const QString& ei, const QString& temperatura = "20",
+                           const QString& t35 = "9:00") {
     TiempoPropio t;
     t.pelicula = pelicula;
     t.revelador = revelador;
     t.dilucion = dilucion;
     t.ei = ei;
-    t.tiempo35 = QStringLiteral("9:00");
-    t.temperatura = QStringLiteral("20");
+    t.tiempo35 = t35;
+    t.temperatura = temperatura;
     return t;
 }
 

@@ -1,15 +1,13 @@
 #pragma once
 
+#include "devtimes/frmTiempoPropio.h"
 #include "soporte/VentanaPrueba.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -82,16 +80,11 @@ public:
     QString Estado() const { return this->anfitrion.Estado(); }
     QString Conteo() const { return Control<QLabel>("lblConteo")->text(); }
 
-    // A right click on a widget; a command is then chosen.
-    static void Menu(QWidget* donde, const QPoint& punto) {
-        QContextMenuEvent evento(QContextMenuEvent::Mouse, punto, donde->mapToGlobal(punto));
-        QApplication::sendEvent(donde, &evento);
-    }
-    // A right click on a data row (0: below the rows).
+    // A right click on a data row (0: below the rows); a command is then chosen.
     void MenuFila(int fila) const {
         const QPoint punto = fila >= 1 ? Grid()->visualItemRect(Grid()->item(fila - 1, 0)).center()
                                        : QPoint(5, Grid()->viewport()->height() - 3);
-        Menu(Grid()->viewport(), punto);
+        MenuContextual(Grid()->viewport(), punto);
     }
     QAction* Accion(const char* nombre) const {
         auto* a = ventana->template findChild<QAction*>(QString::fromLatin1(nombre));
@@ -102,9 +95,34 @@ public:
     void Elegir(const char* nombre) const {
         for (auto* m : ventana->template findChildren<QMenu*>())
             m->hide();
-        Accion(nombre)->trigger();
-        QCoreApplication::processEvents();
+        Disparar(ventana, nombre);
+    }
+
+    // The own-time dialog the window opened; null when none.
+    frmTiempoPropio* DialogoPropio() const { return ventana->template findChild<frmTiempoPropio*>(); }
+    // The first own row; 0 when none.
+    int FilaPropia() const {
+        for (int f = 1; f <= ventana->FilasDatos(); ++f)
+            if (Fila(f)[7].startsWith(QStringLiteral("[PROPIO]")))
+                return f;
+        return 0;
     }
 
     T* ventana = nullptr;
 };
+
+// "developer EI" of each own row of a search grid, in order.
+inline QStringList FilasPropias(const QTableWidget* g) {
+    QStringList r;
+    for (int f = 0; f < g->rowCount(); ++f)
+        if (g->item(f, 7) && g->item(f, 7)->text().startsWith(QStringLiteral("[PROPIO]")))
+            r << g->item(f, 0)->text() + u' ' + g->item(f, 2)->text();
+    return r;
+}
+
+// Saves the own-time dialog as its button does.
+inline void GuardarPropio(frmTiempoPropio* d) {
+    ASSERT_NE(d, nullptr);
+    QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("btnGuardar")), Qt::LeftButton);
+    QCoreApplication::processEvents();
+}

@@ -9,14 +9,7 @@ namespace {
 
 TiempoPropio Tiempo(const QString& pelicula, const QString& revelador, const QString& ei,
                     const QString& temperatura = "20", const QString& t35 = "8:00") {
-    TiempoPropio t;
-    t.pelicula = pelicula;
-    t.revelador = revelador;
-    t.dilucion = "1+50";
-    t.ei = ei;
-    t.tiempo35 = t35;
-    t.temperatura = temperatura;
-    return t;
+    return fixture::Propio(pelicula, revelador, "1+50", ei, temperatura, t35);
 }
 
 QStringList Nombres(const std::vector<ItemLista>& items) {

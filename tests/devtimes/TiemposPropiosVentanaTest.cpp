@@ -9,13 +9,9 @@
 #include "soporte/DialogosGuion.h"
 #include "soporte/TextoExtrano.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,12 +31,6 @@ protected:
         fixture::Codigo("A", "agitar cada minuto");
     }
 
-    // A right click on a data row (0: below the rows) or on the list; the command is then chosen.
-    static void Menu(QWidget* donde, const QPoint& punto) { Ventana::Menu(donde, punto); }
-    static void MenuFila(Ventana& v, int fila) { v.MenuFila(fila); }
-    static QAction* Accion(Ventana& v, const char* nombre) { return v.Accion(nombre); }
-    static void Elegir(Ventana& v, const char* nombre) { v.Elegir(nombre); }
-    static frmTiempoPropio* Dialogo(Ventana& v) { return v.ventana->findChild<frmTiempoPropio*>(); }
     static void Escribir(frmTiempoPropio* d, const char* caja, const QString& texto) {
         auto* c = d->findChild<QLineEdit*>(QString::fromLatin1(caja));
         ASSERT_NE(c, nullptr) << caja;
@@ -63,16 +53,6 @@ protected:
         Escribir(d, cajaTiempo, tiempo);
         Escribir(d, "txtTemperatura", temperatura);
     }
-    static void Guardar(frmTiempoPropio* d) {
-        QTest::mouseClick(d->findChild<QPushButton*>("btnGuardar"), Qt::LeftButton);
-        QCoreApplication::processEvents();
-    }
-    static int FilaPropia(Ventana& v) {
-        for (int f = 1; f <= v.ventana->FilasDatos(); ++f)
-            if (v.Fila(f)[7].startsWith("[PROPIO]"))
-                return f;
-        return 0;
-    }
     static int Contar(const char* tabla) {
         return NotesDb()->Consultar(QStringLiteral("SELECT COUNT(*) FROM ") + tabla).Campo(0).toInt();
     }
@@ -86,12 +66,12 @@ TEST_F(TiemposPropiosVentana, CopiarUnaFilaDeReferenciaComoMiTiempoYEditarla) {
     Ventana v;
     v.Clic("Kodak Tri-X 400");
     ASSERT_EQ(v.Fila(1)[0], "D-76");
-    MenuFila(v, 1);
-    EXPECT_TRUE(Accion(v, "mnuCopiarComoMiTiempo")->isEnabled());
-    EXPECT_FALSE(Accion(v, "mnuEditarMiTiempo")->isEnabled());
-    EXPECT_FALSE(Accion(v, "mnuBorrarMiTiempo")->isEnabled());
-    Elegir(v, "mnuCopiarComoMiTiempo");
-    frmTiempoPropio* d = Dialogo(v);
+    v.MenuFila(1);
+    EXPECT_TRUE(v.Accion("mnuCopiarComoMiTiempo")->isEnabled());
+    EXPECT_FALSE(v.Accion("mnuEditarMiTiempo")->isEnabled());
+    EXPECT_FALSE(v.Accion("mnuBorrarMiTiempo")->isEnabled());
+    v.Elegir("mnuCopiarComoMiTiempo");
+    frmTiempoPropio* d = v.DialogoPropio();
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->findChild<QComboBox*>("cboRevelador")->currentText(), "D-76");
     // One stop pushed: the EI is selected, ready to be typed over.
@@ -99,13 +79,13 @@ TEST_F(TiemposPropiosVentana, CopiarUnaFilaDeReferenciaComoMiTiempoYEditarla) {
     Escribir(d, "txt35", "13,5");
     d->findChild<QPlainTextEdit*>("txtNota")->setPlainText(
         QStringLiteral("más contraste\n[sic] sin códigos"));
-    Guardar(d);
+    GuardarPropio(d);
     EXPECT_TRUE(Guion().llamadas.empty());
     ASSERT_EQ(Contar("TiemposPropios"), 1);
 
     // Beside the reference rows, in its own colour, highlighted and described.
     EXPECT_EQ(v.ventana->FilasDatos(), 3);
-    const int fila = FilaPropia(v);
+    const int fila = v.FilaPropia();
     ASSERT_EQ(fila, 2);
     EXPECT_EQ(v.Fila(fila).mid(0, 7), (QStringList{"D-76", "1+1", "800", "13:30", "9:00", "", "20"}));
     EXPECT_EQ(v.Fila(fila)[7], QStringLiteral("[PROPIO] más contraste [sic] sin códigos"));
@@ -117,40 +97,40 @@ TEST_F(TiemposPropiosVentana, CopiarUnaFilaDeReferenciaComoMiTiempoYEditarla) {
     EXPECT_EQ(v.ColorDeFila(3), Tema::ColorFilaAlterna);
 
     // Edited in place: the same row changes.
-    MenuFila(v, fila);
-    EXPECT_FALSE(Accion(v, "mnuCopiarComoMiTiempo")->isEnabled());
-    Elegir(v, "mnuEditarMiTiempo");
-    d = Dialogo(v);
+    v.MenuFila(fila);
+    EXPECT_FALSE(v.Accion("mnuCopiarComoMiTiempo")->isEnabled());
+    v.Elegir("mnuEditarMiTiempo");
+    d = v.DialogoPropio();
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->windowTitle(), "Editar mi tiempo");
     Escribir(d, "txt120", "14");
-    Guardar(d);
+    GuardarPropio(d);
     EXPECT_EQ(Contar("TiemposPropios"), 1);
-    EXPECT_EQ(v.Fila(FilaPropia(v))[4], "14:00");
+    EXPECT_EQ(v.Fila(v.FilaPropia())[4], "14:00");
 
     // Deleted after the question.
     Guion().respuestas = {Respuesta::Si};
-    MenuFila(v, FilaPropia(v));
-    Elegir(v, "mnuBorrarMiTiempo");
+    v.MenuFila(v.FilaPropia());
+    v.Elegir("mnuBorrarMiTiempo");
     ASSERT_EQ(Guion().llamadas.size(), 1u);
     EXPECT_TRUE(Guion().llamadas[0].texto.contains("Kodak Tri-X 400"));
     EXPECT_EQ(Contar("TiemposPropios"), 0);
-    EXPECT_EQ(FilaPropia(v), 0);
+    EXPECT_EQ(v.FilaPropia(), 0);
     EXPECT_EQ(v.ventana->FilasDatos(), 2);
 }
 
 TEST_F(TiemposPropiosVentana, UnaPeliculaPropiaEntraEnLaListaConSuFichaSinDatos) {
     Ventana v;
     // A right click on an entry loads it, and the new time starts from it.
-    Menu(v.Lista()->viewport(), QPoint(5, 5));
+    MenuContextual(v.Lista()->viewport(), QPoint(5, 5));
     EXPECT_EQ(v.ventana->FilasDatos(), 2);
-    Elegir(v, "mnuAnadirMiTiempo");
-    frmTiempoPropio* d = Dialogo(v);
+    v.Elegir("mnuAnadirMiTiempo");
+    frmTiempoPropio* d = v.DialogoPropio();
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->findChild<QComboBox*>("cboPelicula")->currentText(), "Kodak Tri-X 400");
     Nombre(d, "cboPelicula", QStringLiteral("Mi emulsión \U0001F600"));
     Llenar(d, "Rodinal", "1+50", "1600", "txtHoja", "20", "21");
-    Guardar(d);
+    GuardarPropio(d);
     EXPECT_EQ(Contar("PeliculasPropias"), 1);
     EXPECT_EQ(Contar("ReveladoresPropios"), 0);
     EXPECT_EQ(v.Items(),
@@ -173,23 +153,23 @@ TEST_F(TiemposPropiosVentana, UnaPeliculaPropiaEntraEnLaListaConSuFichaSinDatos)
     v.ventana->ModoRevelador();
     v.Clic("Rodinal");
     EXPECT_EQ(v.Columna(0), (QStringList{"Kodak Tri-X 400", QStringLiteral("Mi emulsión \U0001F600")}));
-    EXPECT_EQ(FilaPropia(v), 2);
+    EXPECT_EQ(v.FilaPropia(), 2);
 }
 
 TEST_F(TiemposPropiosVentana, ElDialogoRechazaNombraElCampoYNoPierdeLoEscrito) {
     Ventana v;
     v.Clic("Kodak Tri-X 400");
-    MenuFila(v, 0);
-    EXPECT_FALSE(Accion(v, "mnuEditarMiTiempo")->isEnabled());
-    Elegir(v, "mnuAnadirMiTiempo");
-    frmTiempoPropio* d = Dialogo(v);
+    v.MenuFila(0);
+    EXPECT_FALSE(v.Accion("mnuEditarMiTiempo")->isEnabled());
+    v.Elegir("mnuAnadirMiTiempo");
+    frmTiempoPropio* d = v.DialogoPropio();
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->findChild<QComboBox*>("cboPelicula")->currentText(), "Kodak Tri-X 400");
     Llenar(d, "Rodinal", "1+25", "400", "txt35", "9:75", "20");
-    Guardar(d);
+    GuardarPropio(d);
     ASSERT_EQ(Guion().llamadas.size(), 1u);
     EXPECT_TRUE(Guion().llamadas[0].texto.startsWith("35 mm:"));
-    ASSERT_EQ(Dialogo(v), d);
+    ASSERT_EQ(v.DialogoPropio(), d);
     EXPECT_EQ(d->findChild<QLineEdit*>("txt35")->text(), "9:75");
     EXPECT_TRUE(d->findChild<QLineEdit*>("txt35")->hasFocus() || !d->isActiveWindow());
 
@@ -198,23 +178,23 @@ TEST_F(TiemposPropiosVentana, ElDialogoRechazaNombraElCampoYNoPierdeLoEscrito) {
     Guion().respuestas = {Respuesta::No};
     d->reject();
     EXPECT_EQ(Guion().llamadas.size(), 1u);
-    ASSERT_EQ(Dialogo(v), d);
+    ASSERT_EQ(v.DialogoPropio(), d);
 
     // An equal own time is replaced only when the user says so.
     Escribir(d, "txt35", "10");
-    Guardar(d);
+    GuardarPropio(d);
     EXPECT_EQ(Contar("TiemposPropios"), 1);
-    MenuFila(v, 0);
-    Elegir(v, "mnuAnadirMiTiempo");
-    d = Dialogo(v);
+    v.MenuFila(0);
+    v.Elegir("mnuAnadirMiTiempo");
+    d = v.DialogoPropio();
     Llenar(d, "rodinal", "1+25", "400", "txt35", "11", "20");
     Guion().llamadas.clear();
     Guion().respuestas = {Respuesta::No};
-    Guardar(d);
+    GuardarPropio(d);
     EXPECT_TRUE(Guion().llamadas.back().texto.contains(QStringLiteral("¿Reemplazarlo")));
     EXPECT_EQ(LeerTiemposPropios(true, "Kodak Tri-X 400", "")[0].tiempo35, "10:00");
     Guion().respuestas = {Respuesta::Si};
-    Guardar(d);
+    GuardarPropio(d);
     EXPECT_EQ(Contar("TiemposPropios"), 1);
     EXPECT_EQ(LeerTiemposPropios(true, "Kodak Tri-X 400", "")[0].tiempo35, "11:00");
 }
@@ -254,30 +234,26 @@ TEST_F(TiemposPropiosVentana, ReemplazarUnTiempoIgualQueFallaNoDejaNadaAMedias) 
 TEST_F(TiemposPropiosVentana, TextoLargoYExtranoEnElDialogo) {
     Ventana v;
     v.Clic("Kodak Tri-X 400");
-    MenuFila(v, 0);
-    Elegir(v, "mnuAnadirMiTiempo");
-    frmTiempoPropio* d = Dialogo(v);
+    v.MenuFila(0);
+    v.Elegir("mnuAnadirMiTiempo");
+    frmTiempoPropio* d = v.DialogoPropio();
     ASSERT_NE(d, nullptr);
     const QString revelador = QStringLiteral("Rodinal \u05e9\u05dc\u05d5\u05dd \u202e1+50\u202c \U0001F4F7");
-    Nombre(d, "cboRevelador", revelador);
-    Escribir(d, "txtDilucion", "1+50");
-    Escribir(d, "txtEI", "400");
-    Escribir(d, "txt35", "11");
-    Escribir(d, "txtTemperatura", "20");
+    Llenar(d, revelador, "1+50", "400", "txt35", "11", "20");
     auto* nota = d->findChild<QPlainTextEdit*>("txtNota");
     ASSERT_NE(nota, nullptr);
     const QString conControles = TextoExtrano(10000, true);
     Pegar(nota, conControles);
-    Guardar(d);
+    GuardarPropio(d);
     ASSERT_EQ(Guion().llamadas.size(), 1u);
     EXPECT_TRUE(Guion().llamadas[0].texto.startsWith("Nota:")) << Guion().llamadas[0].texto.toStdString();
-    ASSERT_EQ(Dialogo(v), d);
+    ASSERT_EQ(v.DialogoPropio(), d);
     EXPECT_EQ(TextoEscrito(nota), conControles);
 
     QString limpio = conControles;
     limpio.remove(QChar(0x01)).remove(QChar(0x07)).remove(QChar(0x1b));
     Pegar(nota, limpio);
-    Guardar(d);
+    GuardarPropio(d);
     EXPECT_EQ(Guion().llamadas.size(), 1u);
     EXPECT_EQ(Contar("TiemposPropios"), 1);
     const auto guardados = LeerTiemposPropios(true, "Kodak Tri-X 400", "");

@@ -10,6 +10,7 @@
 #include "soporte/DialogosGuion.h"
 #include "soporte/ImagenesPrueba.h"
 #include "soporte/NombresCrudos.h"
+#include "soporte/VentanaPrueba.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -40,24 +41,19 @@ protected:
         w->Abrir(carpeta, titulo);
         return w;
     }
-    template <class T = QWidget> T* C(QWidget* w, const char* nombre) {
-        T* c = w->findChild<T*>(QString::fromLatin1(nombre));
-        EXPECT_NE(c, nullptr) << nombre;
-        return c;
-    }
     QStringList Nombres(QWidget* w) {
         QStringList n;
-        auto* lv = C<QTreeWidget>(w, "lvDocs");
+        auto* lv = Control<QTreeWidget>(w, "lvDocs");
         for (int i = 0; i < lv->topLevelItemCount(); ++i)
             n << lv->topLevelItem(i)->text(0);
         return n;
     }
     QTreeWidgetItem* Entrada(QWidget* w, const QString& nombre) {
-        auto lista = C<QTreeWidget>(w, "lvDocs")->findItems(nombre, Qt::MatchExactly, 0);
+        auto lista = Control<QTreeWidget>(w, "lvDocs")->findItems(nombre, Qt::MatchExactly, 0);
         return lista.isEmpty() ? nullptr : lista.front();
     }
     void DobleClic(QWidget* w, const QString& nombre) {
-        auto* lv = C<QTreeWidget>(w, "lvDocs");
+        auto* lv = Control<QTreeWidget>(w, "lvDocs");
         QTreeWidgetItem* e = Entrada(w, nombre);
         ASSERT_NE(e, nullptr) << nombre.toStdString();
         const QPoint p = lv->visualItemRect(e).center();
@@ -79,8 +75,8 @@ TEST_F(VerDocumentos, AbreLaCarpetaConSuTituloLasColumnasYElConteo) {
     EXPECT_EQ(w->windowTitle(), "Documentos de referencia");
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(Nombres(w), QStringList({"curva_hp5.png", "Ilford_HP5_datasheet.pdf", "Kodak_TriX.pdf"}));
-    EXPECT_EQ(C<QLabel>(w, "lblConteo")->text(), "3 documentos");
-    auto* lv = C<QTreeWidget>(w, "lvDocs");
+    EXPECT_EQ(Control<QLabel>(w, "lblConteo")->text(), "3 documentos");
+    auto* lv = Control<QTreeWidget>(w, "lvDocs");
     EXPECT_EQ(lv->headerItem()->text(0), "Nombre");
     EXPECT_EQ(lv->headerItem()->text(2), "Tamaño");
     const QTreeWidgetItem* hp5 = Entrada(w, "Ilford_HP5_datasheet.pdf");
@@ -93,16 +89,16 @@ TEST_F(VerDocumentos, AbreLaCarpetaConSuTituloLasColumnasYElConteo) {
 
 TEST_F(VerDocumentos, FiltrarYEscapeVacianLaCaja) {
     frmVerDocumentos* w = Abrir("datasheets", "Documentos de referencia");
-    auto* filtro = C<QLineEdit>(w, "txtFiltro");
+    auto* filtro = Control<QLineEdit>(w, "txtFiltro");
     QTest::keyClicks(filtro, "hp5");
     EXPECT_EQ(Nombres(w), QStringList({"curva_hp5.png", "Ilford_HP5_datasheet.pdf"}));
-    EXPECT_EQ(C<QLabel>(w, "lblConteo")->text(), "2 documentos");
+    EXPECT_EQ(Control<QLabel>(w, "lblConteo")->text(), "2 documentos");
     filtro->clear();
     QTest::keyClicks(filtro, ".PDF");
     EXPECT_EQ(Nombres(w), QStringList({"Ilford_HP5_datasheet.pdf", "Kodak_TriX.pdf"}));
     filtro->clear();
     QTest::keyClicks(filtro, "kodak");
-    EXPECT_EQ(C<QLabel>(w, "lblConteo")->text(), "1 documentos");
+    EXPECT_EQ(Control<QLabel>(w, "lblConteo")->text(), "1 documentos");
     QTest::keyClick(filtro, Qt::Key_Escape);
     EXPECT_EQ(filtro->text(), "");
     EXPECT_EQ(Nombres(w).size(), 3);
@@ -111,13 +107,13 @@ TEST_F(VerDocumentos, FiltrarYEscapeVacianLaCaja) {
 
 TEST_F(VerDocumentos, OtraCarpetaReutilizaLaVentanaYGuardaSuLugarAparte) {
     frmVerDocumentos* w = Abrir("datasheets", "Documentos de referencia");
-    QTest::keyClicks(C<QLineEdit>(w, "txtFiltro"), "kodak");
+    QTest::keyClicks(Control<QLineEdit>(w, "txtFiltro"), "kodak");
     w->Marco()->move(30, 45);
     frmVerDocumentos* otra = Abrir("otrosdoc", "Otros documentos");
     EXPECT_EQ(otra, w);
     EXPECT_EQ(w->windowTitle(), "Otros documentos");
     EXPECT_EQ(w->CarpetaDocs(), "otrosdoc");
-    EXPECT_EQ(C<QLineEdit>(w, "txtFiltro")->text(), "");
+    EXPECT_EQ(Control<QLineEdit>(w, "txtFiltro")->text(), "");
     EXPECT_EQ(Nombres(w), QStringList({"zonas.pdf"}));
 
     w->close();
@@ -137,7 +133,7 @@ TEST_F(VerDocumentos, OtraCarpetaReutilizaLaVentanaYGuardaSuLugarAparte) {
 TEST_F(VerDocumentos, CarpetaQueFalta) {
     QDir(carpeta_.Archivo("otrosdoc")).removeRecursively();
     frmVerDocumentos* w = Abrir("otrosdoc", "Otros documentos");
-    EXPECT_EQ(C<QLabel>(w, "lblConteo")->text(), "Carpeta 'otrosdoc' no encontrada");
+    EXPECT_EQ(Control<QLabel>(w, "lblConteo")->text(), "Carpeta 'otrosdoc' no encontrada");
     EXPECT_TRUE(Nombres(w).isEmpty());
     EXPECT_TRUE(Guion().llamadas.empty());
 }
@@ -149,7 +145,7 @@ TEST_F(VerDocumentos, UnPdfSeAbreConElEscritorioYSiNoPuedeSeDice) {
     EXPECT_TRUE(Guion().llamadas.empty());
 
     abrirPuede_ = false;
-    auto* lv = C<QTreeWidget>(w, "lvDocs");
+    auto* lv = Control<QTreeWidget>(w, "lvDocs");
     lv->setCurrentItem(Entrada(w, "Ilford_HP5_datasheet.pdf"));
     QTest::keyClick(lv, Qt::Key_Return);
     ASSERT_EQ(abiertos_.size(), 2);
@@ -167,7 +163,7 @@ TEST_F(VerDocumentos, UnPdfSeAbreConElEscritorioYSiNoPuedeSeDice) {
 // A picture is asked of the host full size, over the whole client area.
 TEST_F(VerDocumentos, UnaImagenSePideACompletaYLlenando) {
     frmVerDocumentos* w = Abrir("datasheets", "Documentos de referencia");
-    auto* lv = C<QTreeWidget>(w, "lvDocs");
+    auto* lv = Control<QTreeWidget>(w, "lvDocs");
     lv->setCurrentItem(Entrada(w, "curva_hp5.png"));
     QTest::keyClick(lv, Qt::Key_Enter);
     ASSERT_EQ(anfitrion_.imagenes.size(), 1u);
@@ -179,7 +175,7 @@ TEST_F(VerDocumentos, UnaImagenSePideACompletaYLlenando) {
 
 TEST_F(VerDocumentos, AlRedimensionarLaListaYLaPrimeraColumnaSiguenLaVentana) {
     frmVerDocumentos* w = Abrir("datasheets", "Documentos de referencia");
-    auto* lv = C<QTreeWidget>(w, "lvDocs");
+    auto* lv = Control<QTreeWidget>(w, "lvDocs");
     w->resize(TwipsAPixeles(9000), TwipsAPixeles(6000));
     EXPECT_EQ(lv->geometry().right(), w->width() - TwipsAPixeles(120) - 1);
     EXPECT_EQ(lv->geometry().bottom(), w->height() - TwipsAPixeles(60) - 1);
@@ -196,7 +192,7 @@ TEST_F(VerDocumentos, UnNombreQueNoEsUtf8SeVeYSeAbrePorSusBytes) {
     frmVerDocumentos* w = Abrir("datasheets", "Documentos de referencia");
     EXPECT_EQ(Nombres(w), QStringList({"curva_hp5.png", QStringLiteral("Hoja_\uFFFDxito.pdf"),
                                        "Ilford_HP5_datasheet.pdf", "Kodak_TriX.pdf"}));
-    EXPECT_EQ(C<QLabel>(w, "lblConteo")->text(), "4 documentos");
+    EXPECT_EQ(Control<QLabel>(w, "lblConteo")->text(), "4 documentos");
     DobleClic(w, QStringLiteral("Hoja_\uFFFDxito.pdf"));
     ASSERT_EQ(abiertos_.size(), 1);
     EXPECT_EQ(BytesDeRuta(abiertos_[0]), carpeta + "/Hoja_\xe9xito.pdf");

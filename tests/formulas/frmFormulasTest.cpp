@@ -40,11 +40,7 @@ protected:
         w = anfitrion.Abrir<frmFormulas>();
         QCoreApplication::processEvents();
     }
-    template <class T = QWidget> T* C(const char* nombre) const {
-        T* c = w->findChild<T*>(QString::fromLatin1(nombre));
-        EXPECT_NE(c, nullptr) << nombre;
-        return c;
-    }
+    template <class T = QWidget> T* C(const char* nombre) const { return Control<T>(w, nombre); }
     QListWidget* Lista() const { return C<QListWidget>("lstFormulas"); }
     QTableWidget* Grid() const { return C<QTableWidget>("grdIngredientes"); }
     QStringList Items() const {

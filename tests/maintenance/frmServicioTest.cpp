@@ -9,6 +9,7 @@
 #include "soporte/DialogosGuion.h"
 #include "soporte/ImagenesPrueba.h"
 #include "soporte/NombresCrudos.h"
+#include "soporte/VentanaPrueba.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -45,11 +46,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         Abrir();
     }
-    template <class T = QWidget> T* C(const char* nombre) {
-        T* c = w_->findChild<T*>(QString::fromLatin1(nombre));
-        EXPECT_NE(c, nullptr) << nombre;
-        return c;
-    }
+    template <class T = QWidget> T* C(const char* nombre) { return Control<T>(w_, nombre); }
     void Pulsar(const char* boton) { QTest::mouseClick(C<QPushButton>(boton), Qt::LeftButton); }
     void Fondo(const QString& nombre, const QColor& color, int ancho = 120, int alto = 60) {
         QDir().mkpath(carpeta_.Archivo("imag"));

@@ -59,11 +59,7 @@ protected:
     }
     void Abrir() { w = anfitrion.Abrir<frmNotas>(); }
 
-    template <class T = QWidget> T* C(const char* nombre) {
-        T* c = w->findChild<T*>(QString::fromLatin1(nombre));
-        EXPECT_NE(c, nullptr) << nombre;
-        return c;
-    }
+    template <class T = QWidget> T* C(const char* nombre) { return Control<T>(w, nombre); }
     QLineEdit* Titulo() { return C<QLineEdit>("txtTitulo"); }
     QTextEdit* Editor() { return C<QTextEdit>("rtfNota"); }
     QListWidget* Lista() { return C<QListWidget>("lstNotas"); }

@@ -30,6 +30,14 @@ void GuardarLugar(int estado, int izquierda, int arriba, int ancho, int alto) {
     Guardar("Height", QString::number(alto));
 }
 
+// State, Left, Top, Width and Height as stored.
+QStringList Lugar() {
+    QStringList r;
+    for (const char* clave : {"State", "Left", "Top", "Width", "Height"})
+        r << LeerAjuste("Garvola", "Prueba", clave, "");
+    return r;
+}
+
 } // namespace
 
 TEST(PosicionesTest, RestauraDesde1001TwipsYNoPorDebajo) {
@@ -79,11 +87,7 @@ TEST(PosicionesTest, VentanaDeModuloEnElMarcoEstados1Y2) {
     EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "State", ""), "1");
     marco->showNormal();
     GuardarPosicionVentana("Prueba", v);
-    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "State", ""), "0");
-    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "Left", ""), "675");
-    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "Top", ""), "450");
-    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "Width", ""), "6000");
-    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "Height", ""), "4500");
+    EXPECT_EQ(Lugar(), (QStringList{"0", "675", "450", "6000", "4500"}));
     marco->close();
 
     Guardar("State", "2");
@@ -109,18 +113,13 @@ TEST(PosicionesTest, SubventanaMinimizadaGuardaSuLugarNormal) {
     ASSERT_TRUE(marco->isMinimized());
     ASSERT_LT(marco->width(), 400);
     GuardarPosicionVentana("Prueba", v);
-    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "State", ""), "1");
-    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "Left", ""), "675");
-    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "Top", ""), "450");
-    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "Width", ""), "6000");
-    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "Height", ""), "4500");
+    EXPECT_EQ(Lugar(), (QStringList{"1", "675", "450", "6000", "4500"}));
 
     // Maximised, it keeps the same normal place; restored, it is where it was.
     marco->showNormal();
     marco->showMaximized();
     GuardarPosicionVentana("Prueba", v);
-    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "State", ""), "2");
-    EXPECT_EQ(LeerAjuste("Garvola", "Prueba", "Width", ""), "6000");
+    EXPECT_EQ(Lugar(), (QStringList{"2", "675", "450", "6000", "4500"}));
     marco->showNormal();
     EXPECT_EQ(marco->geometry(), QRect(45, 30, 400, 300));
 }

@@ -10,16 +10,12 @@
 #include "soporte/VentanaPrueba.h"
 #include "timer/CuadernoRevelado.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
-#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
@@ -60,11 +56,6 @@ protected:
         VentanaPrueba::Abrir();
         w->FijarReloj(std::make_unique<RelojPrueba>(&ahora));
         w->FijarSonido(std::make_unique<SonidoPrueba>(&cuenta, conSonido));
-    }
-    QString Texto(const char* nombre) {
-        if (auto* l = w->findChild<QLabel*>(QString::fromLatin1(nombre)))
-            return l->text();
-        return C<QLineEdit>(nombre)->text();
     }
     // Moves the clock and lets the display tick once.
     void Avanzar(qint64 ms) {
@@ -372,11 +363,8 @@ TEST_F(Temporizador, AvisosEnSuMomentoPausaYFin) {
     // it, over this window, filled from the log entry.
     auto* lista = C<QListWidget>("lstCuaderno");
     const QPoint punto = lista->visualItemRect(lista->item(0)).center();
-    QContextMenuEvent evento(QContextMenuEvent::Mouse, punto, lista->viewport()->mapToGlobal(punto));
-    QApplication::sendEvent(lista->viewport(), &evento);
-    auto* accion = w->findChild<QAction*>(QStringLiteral("mnuGuardarComoMiTiempo"));
-    ASSERT_NE(accion, nullptr);
-    accion->trigger();
+    MenuContextual(lista->viewport(), punto);
+    Disparar(w, "mnuGuardarComoMiTiempo");
     ASSERT_EQ(anfitrion.tiemposPropios.size(), 1u);
     const TiempoPropio& t = anfitrion.tiemposPropios[0].tiempo;
     EXPECT_EQ(anfitrion.tiemposPropios[0].padre, w.data());

@@ -9,6 +9,7 @@
 #include "soporte/EnlacesPrueba.h"
 #include "soporte/ImagenesPrueba.h"
 #include "soporte/NombresCrudos.h"
+#include "soporte/VentanaPrueba.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,11 +47,7 @@ protected:
         w_ = anfitrion_.Abrir<frmVisorImagenes>();
         return w_;
     }
-    template <class T = QWidget> T* C(const char* nombre) {
-        T* c = w_->findChild<T*>(QString::fromLatin1(nombre));
-        EXPECT_NE(c, nullptr) << nombre;
-        return c;
-    }
+    template <class T = QWidget> T* C(const char* nombre) { return Control<T>(w_, nombre); }
     QString Ruta(const QString& relativo) {
         return QDir::toNativeSeparators(relativo.isEmpty() ? carpeta_.Ruta() : carpeta_.Archivo(relativo));
     }
