@@ -9,30 +9,37 @@
 #include <vector>
 
 // What the makers' own sheets state about a developer at a dilution: the least concentrate a film
-// or a tank needs, how many films a litre develops, how long the solution keeps, and how time or
+// or a tank needs, how many films the solution develops, how long it keeps, and how the time or the
 // replenishment follows the films developed. Every figure carries the sheet line it comes from; a
 // figure no sheet states is absent, and the program then says nothing rather than guess.
 
-// Where a figure stands: the sheet's text (a file under datos/fuentes, as the maker's PDF reads
-// when extracted to text), the line (from 1) and the words quoted from that line.
+// The dilution a bottle of liquid concentrate is kept at (powder developers keep "stock").
+inline const QString kDilucionConcentrado = QStringLiteral("concentrado");
+
+// Where a figure stands: the maker's sheet as text (a file under datos/fuentes), the line (from 1)
+// and the words quoted from that line.
 struct Cita {
     QString hoja;  // e.g. "ilford_ilfotec_ddx.txt"
     int linea = 0; // 1-based
-    QString texto; // the words on that line, as they stand there
+    QString texto; // words on that line, as they stand there (runs of blanks count as one)
     bool operator==(const Cita&) const = default;
 };
 
-// The least concentrate, in ml, for one film or for a whole tank.
+// The least concentrate, in ml, for one film or for one mix (a whole tank).
 struct MinimoConcentrado {
     double ml = 0;
     QString por; // what the sheet counts it per, in Spanish, e.g. "por carrete (135-36 o 120)"
     Cita cita;
 };
 
-// Films of 80 square inches (one 135-36 or one 120 reel) a litre of the solution develops.
+// Films (135-36 or 120 reels) that `ml` of the row's solution develops: reused as it is for a
+// working or stock solution, diluted once for a concentrate.
 struct Capacidad {
-    double peliculasPorLitro = 0;
-    Cita cita;
+    double peliculas = 0;
+    double ml = 1000;
+    QString por;      // the volume as the sheet names it, in Spanish, e.g. "por litro"
+    Cita cita;        // where the films stand
+    Cita citaVolumen; // where the volume stands, when another line states it; empty otherwise
 };
 
 enum class UnidadVida { Horas, Dias, Semanas, Meses };
@@ -41,18 +48,23 @@ struct Vida {
     UnidadVida unidad = UnidadVida::Meses;
     Cita cita;
 };
-// When a solution kept from `desde` for that life is no longer good (the first day it is not).
+// The first day a solution kept from `desde` for that life is no longer good.
 QDate FinDeVida(const QDate& desde, const Vida& v);
-// "6 meses", "24 horas".
+// "6 meses", "24 horas", "1 mes".
 QString TextoVida(const Vida& v);
 
-// Reused solution: the time grows by `porcentaje` for every `cadaPeliculas` films developed after
-// the first `sinAumento` films.
+// Reused solution: once `sinAumento` films have been developed in `ml` of it, the time grows by
+// `porcentaje` (of the time before, when `compuesto`; of the standard time otherwise) or by
+// `segundos` for every further `cadaPeliculas` films. Counts scale with the volume kept.
 struct AumentoTiempo {
     double porcentaje = 0;
-    int cadaPeliculas = 1;
+    int segundos = 0;
+    bool compuesto = false;
     int sinAumento = 0;
-    Cita cita;
+    int cadaPeliculas = 1;
+    double ml = 1000;
+    Cita cita;       // where the increase stands
+    Cita citaTramos; // where the first film that takes it stands (number sinAumento + 1)
 };
 
 // Replenished solution: `mlPorPelicula` of replenisher for each film, the time unchanged.
@@ -62,7 +74,7 @@ struct Reposicion {
     Cita cita;
 };
 
-// Sheets counted as reels: `hojas` sheets of the size named make one reel of 80 square inches.
+// Sheets counted as reels: `hojas` sheets of the size named make one reel (80 square inches).
 struct EquivalenciaHojas {
     int hojas = 0;
     QString formato; // e.g. "4x5 pulgadas"
@@ -70,14 +82,15 @@ struct EquivalenciaHojas {
 };
 
 struct CifrasRevelador {
-    QString revelador; // as datos/Reveladores.csv spells it, e.g. "Ilford Ilfotec HC"
-    QString dilucion;  // as datos/Tiempos.csv spells it, e.g. "1+31", "stock"
+    QString revelador; // as datos/Reveladores.csv spells it, e.g. "Ilford Ilfotec DD-X"
+    QString dilucion;  // as datos/Tiempos.csv spells it ("1+4", "stock"), or kDilucionConcentrado
     std::optional<MinimoConcentrado> minimoPorPelicula;
     std::optional<MinimoConcentrado> minimoPorTanque;
-    std::optional<Capacidad> capacidad;
-    std::optional<Vida> vidaLlena;   // stock in a full, closed bottle
-    std::optional<Vida> vidaParcial; // stock in a partly full bottle
-    std::optional<Vida> vidaTrabajo; // working solution once mixed
+    std::optional<Capacidad> capacidad;            // of this solution
+    std::optional<Capacidad> capacidadConcentrado; // of the concentrate diluted to this dilution
+    std::optional<Vida> vidaLlena;                 // in a full, closed bottle
+    std::optional<Vida> vidaParcial;               // in a partly full bottle
+    std::optional<Vida> vidaTrabajo;               // once diluted for use
     std::optional<AumentoTiempo> aumento;
     std::optional<Reposicion> reposicion;
     std::optional<EquivalenciaHojas> hojas;
@@ -85,18 +98,18 @@ struct CifrasRevelador {
 };
 
 // Null when no sheet states anything of that developer at that dilution. Names compare without
-// regard to case or surrounding blanks.
+// regard to case or surrounding blanks; "1:4" reads as "1+4".
 const CifrasRevelador* BuscarCifrasRevelador(const QString& revelador, const QString& dilucion);
 // Every row of the table, for the data tests and for listing sources.
 const std::vector<CifrasRevelador>& TablaCifrasRevelador();
 
-// One figure of a row as its citation must show it: the number as written and where it stands.
+// One figure of a row and where it stands: the number, written as digits, that the quoted words
+// must show (as digits or as an English word).
 struct CifraCitada {
-    QString campo; // which figure, e.g. "minimoPorPelicula"
-    QString valor; // the number as the sheet writes it, e.g. "10", "6"
-    Cita cita;
+    QString campo; // which figure, e.g. "capacidad"
+    QString valor; // e.g. "10", "6", "1+4"
+    Cita cita;     // empty when the row lacks it: a fault the data tests catch
 };
-// Every figure the row holds, each with its citation (an empty citation when it lacks one).
 std::vector<CifraCitada> CifrasDe(const CifrasRevelador& c);
 
 // Reels a load counts as: 35 mm (36 exp.) and 120 reels one each, sheets only where the figures
@@ -108,19 +121,23 @@ struct PeliculasCarga {
 PeliculasCarga ContarPeliculas(const Carga& carga, const CifrasRevelador* c);
 
 // The warnings a planned load earns from the figures: too little concentrate for the films or the
-// tank, more films than the working solution develops. Empty when all is well or nothing stated.
-// e.g. "Ilford Ilfotec HC 1+47: mínimo 10 ml de concentrado por carrete (135-36 o 120); la carga
-// de 2 carretes pide 20 ml y la dilución da 12,8 ml."
+// mix, more films than the concentrate or the working solution develops. Empty when all is well or
+// nothing is stated. e.g. "Kodak XTOL 1+1: mínimo 100 ml de revelador sin diluir por carrete
+// (135-36 o 120, o 80 pulgadas cuadradas); para 2 carretes hacen falta 200 ml y la mezcla lleva 150
+// ml."
 QStringList AvisosConcentrado(const CifrasRevelador& c, const Carga& carga, double mlConcentrado,
                               int mlTrabajo);
-// The figure in one sentence, for showing beside the plan without a fault, e.g.
-// "Ilford Ilfotec HC 1+47: mínimo 10 ml de concentrado por carrete (135-36 o 120)."
+// The row's minimum in one sentence, to show beside the plan; empty when none is stated.
 QString TextoMinimo(const CifrasRevelador& c);
 
-// The baths after developing for film, with the makers' times: stop, fixer, wash and wetting
-// agent, each with `fuente` naming its sheet line.
+// A default bath after developing for film, with the figures its time and dilution come from.
+struct BanoCitado {
+    Bano bano;
+    Cita citaDilucion; // empty for water
+    Cita citaTiempo;
+};
+// Stop, fixer, wash and wetting agent, with the makers' times; each `fuente` names its sheet.
+const std::vector<BanoCitado>& BanosCitados();
 std::vector<Bano> BanosPorDefecto();
-// The citation of each default bath, in the same order, for the data tests.
-std::vector<Cita> CitasBanosPorDefecto();
-// "ilford_rapid_fixer.txt:123", what `Bano::fuente` holds.
+// The sheet's publication and line, as `Bano::fuente` and the windows show it.
 QString TextoFuente(const Cita& c);
