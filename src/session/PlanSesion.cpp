@@ -12,7 +12,7 @@
 namespace {
 
 QString Ml(double ml) {
-    return FormatoNumero(ml, u"0.0") + u" ml";
+    return FormatoNumero(ml, u"0.00") + u" ml";
 }
 
 QString Carretes(int n, const QString& formato) {

@@ -36,7 +36,7 @@ QString Grados(int decimas) {
 }
 
 QString Ml(double ml) {
-    return FormatoNumero(ml, u"0.0") + u" ml";
+    return FormatoNumero(ml, u"0.00") + u" ml";
 }
 
 // A whole number typed in a box: empty is `vacio`; anything else but digits says why.
@@ -110,7 +110,7 @@ frmSesionRevelado::frmSesionRevelado(Anfitrion& anfitrion, QWidget* padre)
     CrearControles();
     connect(&AvisoDatosPropios::Instancia(), &AvisoDatosPropios::Cambiados, this,
             &frmSesionRevelado::Recargar);
-    resize(980, 720);
+    resize(1040, 800);
 }
 
 void frmSesionRevelado::CrearControles() {
@@ -193,6 +193,7 @@ void frmSesionRevelado::CrearControles() {
     gb->addWidget(txtBotMl_, 3, 3);
     auto* btnRegistrar = Boton(fraBotella, "btnRegistrarBotella", QStringLiteral("Registrar botella"));
     gb->addWidget(btnRegistrar, 4, 0, 1, 2);
+    gb->setRowStretch(5, 1);
     raiz->addWidget(fraBotella, 1, 0);
 
     auto* fraResultado = new QGroupBox(QStringLiteral("Plan"), this);
@@ -211,6 +212,10 @@ void frmSesionRevelado::CrearControles() {
     for (QWidget* w : std::initializer_list<QWidget*>{lblError_, lblVolumen_, lblConcentrado_, lblTiempo_,
                                                       lblMinimo_, lstAvisos_})
         gr->addWidget(w, fila++, 0);
+    // Two lines each: a wrapped label in a layout otherwise gets the height of one.
+    for (QLabel* l : {lblError_, lblTiempo_, lblMinimo_})
+        l->setMinimumHeight(l->fontMetrics().lineSpacing() * 2 + 4);
+    lstAvisos_->setMinimumHeight(lstAvisos_->fontMetrics().lineSpacing() * 4);
     raiz->addWidget(fraResultado, 1, 1);
 
     auto* fraBanos = new QGroupBox(QStringLiteral("Baños después del revelado"), this);
@@ -238,6 +243,9 @@ void frmSesionRevelado::CrearControles() {
     pie->addWidget(btnGuardar);
     raiz->addLayout(pie, 3, 0, 1, 2);
     raiz->setRowStretch(2, 1);
+    raiz->setColumnStretch(0, 1);
+    raiz->setColumnStretch(1, 1);
+    grdBanos_->setMinimumHeight(grdBanos_->verticalHeader()->defaultSectionSize() * 5);
 
     for (QLineEdit* c : {txtCarretes35_, txtCarretes120_, txtHojas_, txtVolumen_, txtTempBano_})
         connect(c, &QLineEdit::textChanged, this, &frmSesionRevelado::Recalcular);

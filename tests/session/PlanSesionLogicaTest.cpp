@@ -201,7 +201,7 @@ TEST(PlanSesion, EtapasDelTemporizador) {
 
 TEST(PlanSesion, SesionYResumen) {
     EntradaPlan e =
-        Entrada({1, 2, 3}, Fila(QStringLiteral("Revelador X"), QStringLiteral("1+9"), 570, 570), 210);
+        Entrada({1, 1, 3}, Fila(QStringLiteral("Revelador X"), QStringLiteral("1+9"), 570, 570), 210);
     e.mlTecleados = 1500;
     EXPECT_EQ(Planificar(e).error, QStringLiteral("La fila no da tiempo para Hoja."));
     e.fila.segundos[FormatoHoja] = 570;
@@ -212,15 +212,15 @@ TEST(PlanSesion, SesionYResumen) {
     const Sesion s =
         SesionDePlan(e, p, {}, QStringLiteral("  prueba "), QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
     EXPECT_EQ(s.tanque, QStringLiteral("Cuatro"));
-    EXPECT_EQ(s.carga, (Carga{1, 2, 3}));
+    EXPECT_EQ(s.carga, (Carga{1, 1, 3}));
     EXPECT_EQ(s.mlTrabajo, 1500);
     EXPECT_DOUBLE_EQ(s.mlConcentrado, 150);
     EXPECT_EQ(s.decimasBano, 210);
     EXPECT_EQ(s.nota, QStringLiteral("prueba"));
-    EXPECT_EQ(TextoCarga(s.carga), QStringLiteral("1 carrete de 35 mm, 2 carretes de 120 y 3 hojas"));
+    EXPECT_EQ(TextoCarga(s.carga), QStringLiteral("1 carrete de 35 mm, 1 carrete de 120 y 3 hojas"));
     EXPECT_TRUE(ResumenSesion(s, QStringLiteral("B1"))
                     .startsWith(QStringLiteral(
-                        "Sesión: 1 carrete de 35 mm, 2 carretes de 120 y 3 hojas en Cuatro; 1500 ml")));
+                        "Sesión: 1 carrete de 35 mm, 1 carrete de 120 y 3 hojas en Cuatro; 1500 ml")));
 }
 
 // A planned run's log entry carries the session first, then what the user wrote.

@@ -85,7 +85,7 @@ TEST_F(SesionRevelado, DosCarretesDe120AlTemporizador) {
     EXPECT_DOUBLE_EQ(p.mlConcentrado, 31.25);
     EXPECT_DOUBLE_EQ(p.mlAgua, 968.75);
     EXPECT_EQ(Texto("lblVolumen"), QStringLiteral("Solución de trabajo: 1000 ml"));
-    EXPECT_TRUE(Texto("lblConcentrado").contains(FormatoNumero(968.75, u"0.0") + u" ml"));
+    EXPECT_TRUE(Texto("lblConcentrado").contains(FormatoNumero(968.75, u"0.00") + u" ml"));
     const EleccionCompensacion c = LeerCompensacion();
     const int corregido = CorregirTiempo(570, 200, 210, c.formula, c.revelador, c.agitacion).segundos;
     EXPECT_EQ(p.segundosRevelado, corregido);
@@ -118,8 +118,9 @@ TEST_F(SesionRevelado, DosCarretesDe120AlTemporizador) {
     const int etapaUltima = porDefecto[size_t(ultima)].etapa;
     if (etapaUltima != porDefecto[0].etapa &&
         std::count_if(porDefecto.begin(), porDefecto.end(),
-                      [&](const Bano& b) { return b.etapa == etapaUltima; }) == 1)
+                      [&](const Bano& b) { return b.etapa == etapaUltima; }) == 1) {
         EXPECT_TRUE(s.esquema.etapas[etapaUltima].omitida);
+    }
     EXPECT_TRUE(s.nota.contains(QStringLiteral("2 carretes de 120"))) << qPrintable(s.nota);
     EXPECT_TRUE(s.nota.contains(kCuatro));
     EXPECT_EQ(Informes(), 0);
@@ -155,8 +156,9 @@ TEST_F(SesionRevelado, BotellaRegistradaYGastada) {
     EXPECT_EQ(sesiones[0].banos.size(), BanosPorDefecto().size());
     const EstadoBotella despues = *v.w->Plan().botella;
     EXPECT_EQ(despues.peliculas, 2);
-    if (antes.capacidadRestante)
+    if (antes.capacidadRestante) {
         EXPECT_DOUBLE_EQ(*despues.capacidadRestante, *antes.capacidadRestante - 2);
+    }
     EXPECT_NE(Texto("lblEstadoBotella"), estadoAntes);
     // Saved: closing asks nothing.
     v.w->Marco()->close();
@@ -259,8 +261,12 @@ TEST_F(SesionRevelado, FilaDeLaBusqueda) {
     EXPECT_TRUE(v.C<QComboBox>("cboFila")->currentText().startsWith(QStringLiteral("ID-11 stock")));
     EXPECT_DOUBLE_EQ(v.w->Plan().mlAgua, 0) << "stock no lleva agua";
     if (qEnvironmentVariableIsSet("GARVOLA_CAPTURAS")) {
-        v.w->resize(1000, 760);
+        v.w->resize(1040, 800);
+        v.Teclear("txtCarretes35", QString());
         CasoDelTaller();
+        v.Teclear("txtBotMl", QStringLiteral("500"));
+        v.Teclear("txtBotDilucion", kDilucionConcentrado);
+        QTest::mouseClick(v.C<QPushButton>("btnRegistrarBotella"), Qt::LeftButton);
         Captura(v.w, "sesion-revelado");
     }
 }
