@@ -42,7 +42,7 @@ struct Capacidad {
     Cita citaVolumen; // where the volume stands, when another line states it; empty otherwise
 };
 
-enum class UnidadVida { Horas, Dias, Semanas, Meses };
+enum class UnidadVida { Horas, Dias, Semanas, Meses, Anios };
 struct Vida {
     int cantidad = 0;
     UnidadVida unidad = UnidadVida::Meses;
@@ -100,6 +100,8 @@ struct CifrasRevelador {
 // Null when no sheet states anything of that developer at that dilution. Names compare without
 // regard to case or surrounding blanks; "1:4" reads as "1+4".
 const CifrasRevelador* BuscarCifrasRevelador(const QString& revelador, const QString& dilucion);
+// Whether two dilutions are the same, compared as BuscarCifrasRevelador does.
+bool MismaDilucion(const QString& a, const QString& b);
 // Every row of the table, for the data tests and for listing sources.
 const std::vector<CifrasRevelador>& TablaCifrasRevelador();
 
@@ -127,6 +129,11 @@ PeliculasCarga ContarPeliculas(const Carga& carga, const CifrasRevelador* c);
 // ml."
 QStringList AvisosConcentrado(const CifrasRevelador& c, const Carga& carga, double mlConcentrado,
                               int mlTrabajo);
+// A figure as the messages print it: whole numbers bare, others with one decimal; and a count of
+// reels with its noun ("1 carrete", "2,5 carretes").
+QString TextoCifra(double v);
+QString TextoCarretes(double n);
+
 // The row's minimum in one sentence, to show beside the plan; empty when none is stated.
 QString TextoMinimo(const CifrasRevelador& c);
 
