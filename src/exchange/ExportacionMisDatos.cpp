@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QVariant>
+#include <tuple>
 
 namespace {
 
@@ -78,6 +79,17 @@ ArchivosPaquete ArchivosExportacion(ResumenExportacion& resumen) {
     filas[size_t(ClaseDatos::NotasPersonales)] =
         Filas(notas, kTablaNotasPersonales,
               u"SELECT Fecha, Titulo, Texto FROM " + kTablaNotasPersonales + u" ORDER BY Id", 3);
+    // Columns named as in the tables; a session's bottle by the bottle's own id, which the
+    // package's bottles carry.
+    for (const auto& [clase, tabla, clave] :
+         {std::tuple{ClaseDatos::TanquesPropios, kTablaTanquesPropios, QStringLiteral("IdTanque")},
+          std::tuple{ClaseDatos::BotellasRevelador, kTablaBotellasRevelador, QStringLiteral("IdBotella")},
+          std::tuple{ClaseDatos::SesionesRevelado, kTablaSesionesRevelado, QStringLiteral("IdSesion")}}) {
+        const QStringList columnas = ColumnasClase(clase);
+        filas[size_t(clase)] =
+            Filas(notas, tabla, u"SELECT " + columnas.join(u", ") + u" FROM " + tabla + u" ORDER BY " + clave,
+                  int(columnas.size()));
+    }
 
     ArchivosPaquete archivos;
     archivos[kArchivoManifiesto] = EscribirCsv(

@@ -47,6 +47,9 @@ public:
         Cada(p, ClaseDatos::NotasPeliculaRevelador, [this](const Fila& f) { return NotaPeliRev(f); });
         Cada(p, ClaseDatos::NotasFormulas, [this](const Fila& f) { return NotaFormula(f); });
         Cada(p, ClaseDatos::NotasPersonales, [this](const Fila& f) { return NotaPersonal(f); });
+        Cada(p, ClaseDatos::TanquesPropios, [this](const Fila& f) { return TanqueFila(f); });
+        Cada(p, ClaseDatos::BotellasRevelador, [this](const Fila& f) { return BotellaFila(f); });
+        Cada(p, ClaseDatos::SesionesRevelado, [this](const Fila& f) { return SesionFila(f); });
         return plan_;
     }
 
@@ -109,10 +112,32 @@ private:
                                      const QString& titulo, const ValorCsv& texto) {
         const QByteArray huella =
             texto ? QCryptographicHash::hash(texto->toUtf8(), QCryptographicHash::Sha256).toHex() : "-";
-        const QString k =
-            fecha.value_or(QString()) + u'\x1f' + Clave(titulo) + u'\x1f' + QString::fromLatin1(huella);
+        return Repeticion(vistas, fecha.value_or(QString()) + u'\x1f' + Clave(titulo) + u'\x1f' +
+                                      QString::fromLatin1(huella));
+    }
+
+    // Which of its equals a row is: the first, the second…
+    static QString Repeticion(QHash<QString, int>& vistas, const QString& k) {
         return k + u'#' + QString::number(++vistas[k]);
     }
+
+    // A bottle is its developer, dilution, day and volume; two alike are two bottles.
+    static QString ClaveBotella(QHash<QString, int>& vistas, const QString& revelador,
+                                const QString& dilucion, const QString& mezclada, qint64 ml) {
+        return Repeticion(vistas, PlegarNombre(revelador) + u'\x1f' + PlegarNombre(dilucion) + u'\x1f' +
+                                      mezclada.trimmed() + u'\x1f' + QString::number(ml));
+    }
+
+    // A session is its moment and what it developed in which tank.
+    static QString ClaveSesion(QHash<QString, int>& vistas, const QStringList& textos) {
+        QString k;
+        for (const QString& t : textos)
+            k += PlegarNombre(t) + u'\x1f';
+        return Repeticion(vistas, k);
+    }
+    static inline const QStringList kColumnasClaveSesion{QStringLiteral("Fecha"),    QStringLiteral("Tanque"),
+                                                         kPeliculaMisDatos,          kReveladorMisDatos,
+                                                         QStringLiteral("Dilucion"), QStringLiteral("EI")};
 
     // The spelling of a film or developer the reference data or the own names already hold, as the
     // user wrote it otherwise.
@@ -173,6 +198,23 @@ private:
                                                 TextoSeguro(c.Campo(2)), ValorCsvDe(c.Campo(3)));
             if (!personales_.contains(k))
                 personales_.insert(k, c.Campo(0).toLongLong());
+        }
+        tanques_ =
+            Mapa(notas_, u"SELECT IdTanque, Nombre FROM " + N(kTablaTanquesPropios) + u" ORDER BY IdTanque");
+        for (Consulta c = notas_.Consultar(u"SELECT IdBotella, Revelador, Dilucion, Mezclada, Ml FROM " +
+                                           N(kTablaBotellasRevelador) + u" ORDER BY IdBotella");
+             !c.Fin(); c.Siguiente())
+            botellas_.insert(ClaveBotella(botellasGuardadas_, TextoSeguro(c.Campo(1)),
+                                          TextoSeguro(c.Campo(2)), TextoSeguro(c.Campo(3)),
+                                          c.Campo(4).toLongLong()),
+                             c.Campo(0).toLongLong());
+        for (Consulta c = notas_.Consultar(u"SELECT IdSesion, " + kColumnasClaveSesion.join(u", ") +
+                                           u" FROM " + N(kTablaSesionesRevelado) + u" ORDER BY IdSesion");
+             !c.Fin(); c.Siguiente()) {
+            QStringList textos;
+            for (int i = 1; i <= kColumnasClaveSesion.size(); ++i)
+                textos << TextoSeguro(c.Campo(i));
+            sesiones_.insert(ClaveSesion(sesionesGuardadas_, textos), c.Campo(0).toLongLong());
         }
     }
 
@@ -285,6 +327,47 @@ private:
             [&](qint64 id) { notas_.Actualizar(tabla, QStringLiteral("Id"), id, campos); });
     }
 
+    Destino TanqueFila(const Fila& f) {
+        const Campos campos = CamposFila(f, ColumnasClase(ClaseDatos::TanquesPropios));
+        const QString tabla = N(kTablaTanquesPropios);
+        return Decidir(
+            tanques_, PlegarNombre(f.Texto(QStringLiteral("Nombre"))),
+            [&] { return notas_.Insertar(tabla, campos); },
+            [&](qint64 id) { notas_.Actualizar(tabla, QStringLiteral("IdTanque"), id, campos); });
+    }
+
+    // The package's bottle id then names the bottle it became, or the equal one kept.
+    Destino BotellaFila(const Fila& f) {
+        QStringList columnas = ColumnasClase(ClaseDatos::BotellasRevelador);
+        columnas.removeOne(kIdBotellaMisDatos);
+        const Campos campos = CamposFila(f, columnas);
+        const QString tabla = N(kTablaBotellasRevelador);
+        const QString k =
+            ClaveBotella(botellasLeidas_, f.Texto(kReveladorMisDatos), f.Texto(QStringLiteral("Dilucion")),
+                         f.Texto(QStringLiteral("Mezclada")), f.Texto(QStringLiteral("Ml")).toLongLong());
+        const Destino d = Decidir(
+            botellas_, k, [&] { return notas_.Insertar(tabla, campos); },
+            [&](qint64 id) { notas_.Actualizar(tabla, QStringLiteral("IdBotella"), id, campos); });
+        botellasPaquete_.insert(f.Texto(kIdBotellaMisDatos), botellas_.value(k));
+        return d;
+    }
+
+    Destino SesionFila(const Fila& f) {
+        const QStringList columnas = ColumnasClase(ClaseDatos::SesionesRevelado);
+        Campos campos = CamposFila(f, columnas);
+        // A bottle the package does not hold is no bottle here.
+        const qint64 botella = botellasPaquete_.value(f.Texto(kIdBotellaMisDatos), 0);
+        campos[size_t(columnas.indexOf(kIdBotellaMisDatos))].second =
+            botella != 0 ? QVariant(botella) : QVariant();
+        QStringList textos;
+        for (const QString& c : kColumnasClaveSesion)
+            textos << f.Texto(c);
+        const QString tabla = N(kTablaSesionesRevelado);
+        return Decidir(
+            sesiones_, ClaveSesion(sesionesLeidas_, textos), [&] { return notas_.Insertar(tabla, campos); },
+            [&](qint64 id) { notas_.Actualizar(tabla, QStringLiteral("IdSesion"), id, campos); });
+    }
+
     BaseDatos& notas_;
     QString esquemaNotas_;
     BaseDatos& ref_;
@@ -293,11 +376,13 @@ private:
     PlanImportacion plan_;
     QString motivo_;
     QHash<QString, qint64> tiempos_, peliculasPropias_, reveladoresPropios_, peliculas_, reveladores_,
-        formulas_, notasPelicula_, notasRevelador_, personales_;
+        formulas_, notasPelicula_, notasRevelador_, personales_, tanques_, botellas_, sesiones_,
+        botellasPaquete_;
     QHash<QString, QString> nombresPeliculas_, nombresReveladores_, nombresPeliculasPropias_,
         nombresReveladoresPropios_;
     QSet<qint64> formulasConNota_;
-    QHash<QString, int> personalesGuardadas_, personalesLeidas_;
+    QHash<QString, int> personalesGuardadas_, personalesLeidas_, botellasGuardadas_, botellasLeidas_,
+        sesionesGuardadas_, sesionesLeidas_;
 };
 
 // The NotesDb's file attached to the ReferenceDb's connection as "mis" while it lives: one COMMIT
@@ -377,7 +462,8 @@ QString TextoPlan(const PlanImportacion& plan) {
     QStringList lineas;
     for (ClaseDatos c : kClasesMisDatos) {
         const ConteoClase& n = plan.conteos[size_t(c)];
-        const bool notas = c != ClaseDatos::TiemposPropios && c != ClaseDatos::PeliculasReveladoresPropios;
+        const bool notas = c != ClaseDatos::TiemposPropios && c != ClaseDatos::PeliculasReveladoresPropios &&
+                           c != ClaseDatos::TanquesPropios;
         QString linea = NombreClase(c) + u": " +
                         Conteo(n.nuevos, notas ? "nueva" : "nuevo", notas ? "nuevas" : "nuevos") + u", " +
                         Conteo(n.existentes, "ya existe", "ya existen");

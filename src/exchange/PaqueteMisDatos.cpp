@@ -1,10 +1,14 @@
 #include "exchange/PaqueteMisDatos.h"
 
 #include "devtimes/FormularioTiempoPropio.h"
+#include "session/AlmacenSesiones.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Esquema.h"
 
+#include <QRegularExpression>
+#include <QSet>
 #include <QVariant>
+#include <cmath>
 #include <variant>
 
 namespace {
@@ -14,6 +18,8 @@ struct DefinicionClase {
     QString nombre;
     QStringList columnas;
     QStringList obligatorias; // must hold a non-blank text
+    QStringList enteras = {}; // empty or a whole number, not negative
+    QStringList decimales = {};
 };
 
 const DefinicionClase& Definicion(ClaseDatos clase) {
@@ -42,6 +48,46 @@ const DefinicionClase& Definicion(ClaseDatos clase) {
          QStringLiteral("Notas personales"),
          {QStringLiteral("Fecha"), QStringLiteral("Titulo"), QStringLiteral("Texto")},
          {}},
+        {QStringLiteral("tanques_propios.csv"),
+         QStringLiteral("Tanques propios"),
+         {QStringLiteral("Nombre"), QStringLiteral("Ml35"), QStringLiteral("Ml120"),
+          QStringLiteral("MaxCarretes35"), QStringLiteral("MaxCarretes120"), QStringLiteral("FechaModif")},
+         {QStringLiteral("Nombre")},
+         {QStringLiteral("Ml35"), QStringLiteral("Ml120"), QStringLiteral("MaxCarretes35"),
+          QStringLiteral("MaxCarretes120")}},
+        {QStringLiteral("botellas_revelador.csv"),
+         QStringLiteral("Botellas de revelador"),
+         {kIdBotellaMisDatos, kReveladorMisDatos, QStringLiteral("Dilucion"), QStringLiteral("Mezclada"),
+          QStringLiteral("Ml"), QStringLiteral("Nota"), QStringLiteral("FechaModif")},
+         {kIdBotellaMisDatos, kReveladorMisDatos},
+         {kIdBotellaMisDatos, QStringLiteral("Ml")}},
+        {QStringLiteral("sesiones_revelado.csv"),
+         QStringLiteral("Sesiones de revelado"),
+         {QStringLiteral("Fecha"),
+          QStringLiteral("Tanque"),
+          QStringLiteral("MlTanque35"),
+          QStringLiteral("MlTanque120"),
+          QStringLiteral("Carretes35"),
+          QStringLiteral("Carretes120"),
+          QStringLiteral("Hojas"),
+          kPeliculaMisDatos,
+          kReveladorMisDatos,
+          QStringLiteral("Dilucion"),
+          QStringLiteral("EI"),
+          QStringLiteral("DecimasBano"),
+          QStringLiteral("SegundosRevelado"),
+          QStringLiteral("MlTrabajo"),
+          QStringLiteral("MlConcentrado"),
+          QStringLiteral("MlAgua"),
+          kIdBotellaMisDatos,
+          QStringLiteral("Banos"),
+          QStringLiteral("Nota"),
+          QStringLiteral("FechaModif")},
+         {QStringLiteral("Fecha")},
+         {QStringLiteral("MlTanque35"), QStringLiteral("MlTanque120"), QStringLiteral("Carretes35"),
+          QStringLiteral("Carretes120"), QStringLiteral("Hojas"), QStringLiteral("DecimasBano"),
+          QStringLiteral("SegundosRevelado"), QStringLiteral("MlTrabajo"), kIdBotellaMisDatos},
+         {QStringLiteral("MlConcentrado"), QStringLiteral("MlAgua")}},
     }};
     return definiciones[size_t(clase)];
 }
@@ -85,6 +131,60 @@ void NormalizarTiempoPropio(const TablaCsv& t, FilaCsv& f) {
     }
 }
 
+// Numbers, dates and baths of the tanks, bottles and sessions, in the form their store reads back;
+// an empty number becomes Null. A bottle named twice would leave its sessions in doubt.
+void ComprobarSesiones(const DefinicionClase& d, const TablaCsv& t, FilaCsv& f, QSet<QString>& botellas) {
+    static const QRegularExpression kEntero(QStringLiteral("^[0-9]{1,9}$"));
+    auto esEntero = [](const QString& v) { return kEntero.match(v).hasMatch(); };
+    // As the store writes a computed volume: the shortest form that reads back the same double.
+    auto esDecimal = [](const QString& v) {
+        bool ok = false;
+        const double n = v.toDouble(&ok);
+        return ok && std::isfinite(n) && n >= 0 && n < 1e9;
+    };
+    auto numeros = [&](const QStringList& columnas, bool (*valido)(const QString&), const QString& que) {
+        for (const QString& c : columnas) {
+            ValorCsv& v = f.campos[size_t(t.Columna(c))];
+            if (v)
+                v = v->trimmed();
+            if (v && v->isEmpty())
+                v.reset();
+            if (v && !valido(*v))
+                throw ErrorBD(
+                    UbicarError(d.archivo, f.linea,
+                                u"la columna " + c + u" dice \u00ab" + *v + u"\u00bb; se espera " + que));
+        }
+    };
+    numeros(d.enteras, esEntero, QStringLiteral("un número entero"));
+    numeros(d.decimales, esDecimal, QStringLiteral("un número, con punto decimal"));
+    // Written as the store writes it, so that rows sort by time.
+    auto fecha = [&](const QString& columna, bool conHora) {
+        ValorCsv& v = f.campos[size_t(t.Columna(columna))];
+        const QString escrito = v.value_or(QString()).trimmed();
+        if (escrito.isEmpty())
+            return;
+        const QDateTime leida = LeerFechaBD(escrito);
+        if (!leida.isValid() || (!conHora && leida.time() != QTime(0, 0)))
+            throw ErrorBD(UbicarError(
+                d.archivo, f.linea,
+                u"la columna " + columna + u" dice \u00ab" + escrito + u"\u00bb; se espera " +
+                    (conHora ? QStringLiteral("AAAA-MM-DD HH:MM:SS") : QStringLiteral("AAAA-MM-DD"))));
+        v = conHora ? FechaBD(leida) : leida.date().toString(Qt::ISODate);
+    };
+    if (t.Columna(QStringLiteral("Mezclada")) >= 0)
+        fecha(QStringLiteral("Mezclada"), false);
+    if (t.Columna(QStringLiteral("Banos")) >= 0) {
+        fecha(QStringLiteral("Fecha"), true);
+        if (!LeerTextoBanos(t.Valor(f, QStringLiteral("Banos")).value_or(QString())))
+            throw ErrorBD(UbicarError(d.archivo, f.linea, QStringLiteral("la columna Banos no se entiende")));
+    } else if (t.Columna(QStringLiteral("Mezclada")) >= 0) {
+        const QString id = *t.Valor(f, kIdBotellaMisDatos);
+        if (botellas.contains(id))
+            throw ErrorBD(UbicarError(d.archivo, f.linea, u"la botella " + id + u" ya está en otra línea"));
+        botellas.insert(id);
+    }
+}
+
 // Where the reading of a package stands, for the progress of the whole.
 struct Avance {
     const ProgresoLectura& progreso;
@@ -117,6 +217,9 @@ TablaCsv Comprobar(ClaseDatos clase, const ArchivosPaquete& archivos, int versio
     const QString enumerada = clase == ClaseDatos::PeliculasReveladoresPropios ? QStringLiteral("Tipo")
                               : clase == ClaseDatos::NotasPeliculaRevelador    ? QStringLiteral("Vista")
                                                                                : QString();
+    const bool deSesiones = clase == ClaseDatos::TanquesPropios || clase == ClaseDatos::BotellasRevelador ||
+                            clase == ClaseDatos::SesionesRevelado;
+    QSet<QString> botellas;
     FilaCsv f;
     while (lector.Siguiente(f)) {
         if (version >= 2)
@@ -136,6 +239,8 @@ TablaCsv Comprobar(ClaseDatos clase, const ArchivosPaquete& archivos, int versio
         }
         if (clase == ClaseDatos::TiemposPropios)
             NormalizarTiempoPropio(t, f);
+        if (deSesiones)
+            ComprobarSesiones(d, t, f, botellas);
         t.filas.push_back(std::move(f));
         if (t.filas.size() % 1024 == 0)
             avance.Informar(lector.Leidos());

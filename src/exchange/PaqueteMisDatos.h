@@ -12,7 +12,8 @@ class BaseDatos;
 class QVariant;
 
 // The package of what the user wrote (own times, own films and developers, the notes per
-// film × developer, per formula, and the personal notes): one CSV per kind plus manifiesto.csv,
+// film × developer, per formula, the personal notes, and the own tanks, bottles of developer and
+// development sessions): one CSV per kind plus manifiesto.csv,
 // which names the format and its version, in a ZIP file or a folder. Here its format and the checks
 // a package passes before anything is imported; the export and the import have their own files.
 enum class ClaseDatos {
@@ -20,20 +21,30 @@ enum class ClaseDatos {
     PeliculasReveladoresPropios,
     NotasPeliculaRevelador,
     NotasFormulas,
-    NotasPersonales
+    NotasPersonales,
+    TanquesPropios,
+    BotellasRevelador,
+    SesionesRevelado
 };
-inline constexpr int kClasesDatos = 5;
-// In the order of the files in a package.
+inline constexpr int kClasesDatos = 8;
+// In the order of the files in a package, and of the import: a session's bottle comes first.
 inline constexpr std::array<ClaseDatos, kClasesDatos> kClasesMisDatos = {
-    ClaseDatos::TiemposPropios, ClaseDatos::PeliculasReveladoresPropios, ClaseDatos::NotasPeliculaRevelador,
-    ClaseDatos::NotasFormulas, ClaseDatos::NotasPersonales};
-// Version 2 marks the values a spreadsheet would take for a formula (see Desactivar).
-inline constexpr int kVersionMisDatos = 2;
+    ClaseDatos::TiemposPropios,         ClaseDatos::PeliculasReveladoresPropios,
+    ClaseDatos::NotasPeliculaRevelador, ClaseDatos::NotasFormulas,
+    ClaseDatos::NotasPersonales,        ClaseDatos::TanquesPropios,
+    ClaseDatos::BotellasRevelador,      ClaseDatos::SesionesRevelado};
+// Version 2 marks the values a spreadsheet would take for a formula (see Desactivar). Version 3 adds
+// the tanks, bottles and sessions: a program that reads up to 2 refuses the package rather than
+// import it without them. A package of an earlier version has no such files and imports as it did.
+// A session's IdBotella is the IdBotella of a row of the package's bottles, not of any database.
+inline constexpr int kVersionMisDatos = 3;
 inline const QString kArchivoManifiesto = QStringLiteral("manifiesto.csv");
 inline const QString kFormatoMisDatos = QStringLiteral("Garvola mis datos");
 // The film and developer columns, and the values of the columns Tipo and Vista.
 inline const QString kPeliculaMisDatos = QStringLiteral("Pelicula");
 inline const QString kReveladorMisDatos = QStringLiteral("Revelador");
+// A bottle's id within the package, which a session's row names.
+inline const QString kIdBotellaMisDatos = QStringLiteral("IdBotella");
 
 // The CSV file of a kind inside a package, its name for the user and its columns in order.
 QString ArchivoClase(ClaseDatos clase);

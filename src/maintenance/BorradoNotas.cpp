@@ -1,12 +1,15 @@
 #include "maintenance/BorradoNotas.h"
 
 #include "devtimes/TiemposPropios.h"
+#include "session/AlmacenSesiones.h"
 #include "shell/AlmacenDatos.h"
 #include "shell/Esquema.h"
 
 bool BorrarNotas(NotasUsuario notas) {
     BaseDatos* bd =
-        notas == NotasUsuario::Personales || notas == NotasUsuario::Tiempos ? NotesDb() : ReferenceDb();
+        notas == NotasUsuario::Personales || notas == NotasUsuario::Tiempos || notas == NotasUsuario::Sesiones
+            ? NotesDb()
+            : ReferenceDb();
     if (!bd)
         return false;
     switch (notas) {
@@ -24,6 +27,9 @@ bool BorrarNotas(NotasUsuario notas) {
         break;
     case NotasUsuario::Tiempos:
         BorrarTodosMisTiempos();
+        break;
+    case NotasUsuario::Sesiones:
+        BorrarTodasMisSesiones();
         break;
     }
     return true;

@@ -6,7 +6,8 @@ enum class NotasUsuario {
     Reveladores, // developer view of the development-time search (ReferenceDb)
     Formulas,    // notes per formula (ReferenceDb)
     Personales,  // dated personal notes (NotesDb)
-    Tiempos      // own times, films and developers (NotesDb), in one transaction
+    Tiempos,     // own times, films and developers (NotesDb), in one transaction
+    Sesiones     // own tanks, bottles of developer and development sessions (NotesDb), likewise
 };
 
 // Clears those notes. False when their database is closed; an engine failure raises ErrorBD.

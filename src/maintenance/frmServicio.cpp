@@ -102,6 +102,11 @@ frmServicio::frmServicio(Anfitrion& anfitrion, QWidget* padre) : VentanaModulo(p
                  NotasUsuario::Tiempos,
                  QStringLiteral("Se borrarán todos mis tiempos, películas y reveladores propios."),
                  QStringLiteral("Tiempos propios borrados."));
+    CrearBorrado(
+        "cmdBorrarSesionesRevelado", 5280, QStringLiteral("Borrar mis tanques, botellas y sesiones"),
+        NotasUsuario::Sesiones,
+        QStringLiteral("Se borrarán todos mis tanques, botellas de revelador y sesiones de revelado."),
+        QStringLiteral("Tanques, botellas y sesiones borrados."));
 
     auto* lblFondo = CrearControl<QLabel>(this, "lblFondo", 4320, 240, 5400, 255);
     lblFondo->setText(QStringLiteral("Elegir fondo de pantalla:"));
@@ -112,7 +117,7 @@ frmServicio::frmServicio(Anfitrion& anfitrion, QWidget* padre) : VentanaModulo(p
     // Selection, not the current item: the list takes a current item when it gets the focus.
     connect(lstFondos_, &QListWidget::itemSelectionChanged, this, &frmServicio::ElegirFondo);
 
-    barImportar_ = CrearControl<QProgressBar>(this, "barImportarMisDatos", 240, 5280, kAnchoBoton, 330);
+    barImportar_ = CrearControl<QProgressBar>(this, "barImportarMisDatos", 240, 5880, kAnchoBoton, 330);
     barImportar_->setRange(0, 1000);
     barImportar_->setFormat(QStringLiteral("Leyendo el paquete… %p %"));
     barImportar_->hide();
@@ -123,7 +128,7 @@ frmServicio::frmServicio(Anfitrion& anfitrion, QWidget* padre) : VentanaModulo(p
             barImportar_->setValue(lectura_->porMil);
     });
 
-    resize(TwipsAPixeles(9960), TwipsAPixeles(6000));
+    resize(TwipsAPixeles(9960), TwipsAPixeles(6480));
     FijarTamanoDisenado(size());
 }
 

@@ -30,6 +30,9 @@ inline const QString kTablaCuadernoRevelado = QStringLiteral("CuadernoRevelado")
 inline const QString kTablaPeliculasPropias = QStringLiteral("PeliculasPropias");
 inline const QString kTablaReveladoresPropios = QStringLiteral("ReveladoresPropios");
 inline const QString kTablaTiemposPropios = QStringLiteral("TiemposPropios");
+inline const QString kTablaTanquesPropios = QStringLiteral("TanquesPropios");
+inline const QString kTablaBotellasRevelador = QStringLiteral("BotellasRevelador");
+inline const QString kTablaSesionesRevelado = QStringLiteral("SesionesRevelado");
 
 struct ColumnaEsquema {
     QString nombre;
@@ -49,8 +52,9 @@ struct TablaEsquema {
 // counts as 1) and in the table EdicionDatos of the ReferenceDb beside the data edition.
 inline constexpr int kEdicionEsquema = 2;
 // The NotesDb's edition, in its PRAGMA user_version: 2 added the own films, developers and times; 3
-// gives no personal note an id that another note ever had.
-inline constexpr int kEdicionEsquemaNotas = 3;
+// gives no personal note an id that another note ever had; 4 added the own tanks, the bottles of
+// developer and the development sessions.
+inline constexpr int kEdicionEsquemaNotas = 4;
 
 const std::vector<TablaEsquema>& EsquemaReferencia();
 const std::vector<TablaEsquema>& EsquemaNotas();

@@ -3,6 +3,7 @@
 #include "shell/AlmacenDatos.h"
 
 #include <QStringList>
+#include <tuple>
 
 // A small reference data set and a user's own data, for the export and import tests.
 namespace datos_mios {
@@ -16,6 +17,49 @@ inline void LlenarReferencia(int desfase = 0) {
     ref.Insertar("Reveladores", {{"IdRevelador", 21 + desfase}, {"Nombre", "Kodak D-76"}});
     ref.Insertar("Formulas", {{"IdFormula", 30 + desfase}, {"Nombre", "D-76"}});
     ref.Insertar("Formulas", {{"IdFormula", 31 + desfase}, {"Nombre", "Fijador ácido"}});
+}
+
+// Tanks, bottles and sessions; the bottles' ids are not the ones a new file would give them, so an
+// import must follow the names, and one session's bottle is gone.
+inline void LlenarSesiones() {
+    BaseDatos& notas = *NotesDb();
+    notas.Insertar("TanquesPropios", {{"Nombre", "Espiral \"dos\", acero"},
+                                      {"Ml35", 250},
+                                      {"Ml120", 500},
+                                      {"MaxCarretes35", 2},
+                                      {"MaxCarretes120", 1},
+                                      {"FechaModif", "2026-01-05 10:00:00"}});
+    notas.Insertar("TanquesPropios", {{"Nombre", "Pequeño"}, {"Ml35", 290}});
+    notas.Insertar("BotellasRevelador", {{"IdBotella", 5},
+                                         {"Revelador", "Ilfotec HC"},
+                                         {"Dilucion", "stock"},
+                                         {"Mezclada", "2026-11-02"},
+                                         {"Ml", 1000},
+                                         {"Nota", "=ámbar, \"vieja\""}});
+    notas.Insertar("BotellasRevelador",
+                   {{"IdBotella", 9}, {"Revelador", "Rodinal"}, {"Mezclada", QVariant()}});
+    const QString banos = QStringLiteral(
+        "[{\"etapa\":2,\"producto\":\"Fijador \\\"rápido\\\"\",\"dilucion\":\"1+4\",\"segundos\":180,"
+        "\"omitido\":false,\"fuente\":\"F-1\"}]");
+    for (const auto& [fecha, botella, concentrado] :
+         {std::tuple{"2026-12-01 21:05:09", QVariant(5), 31.25},
+          std::tuple{"2026-12-03 08:00:00", QVariant(9), 20.833333333333332},
+          std::tuple{"2026-12-04 09:00:00", QVariant(5), 10.0},
+          std::tuple{"2026-12-05 10:00:00", QVariant(44), 1.0},
+          std::tuple{"2026-12-05 10:00:00", QVariant(), 1.0}})
+        notas.Insertar("SesionesRevelado", {{"Fecha", fecha},
+                                            {"Tanque", "Espiral \"dos\", acero"},
+                                            {"Carretes120", 2},
+                                            {"Pelicula", "Ilford HP5 Plus"},
+                                            {"Revelador", "Ilfotec HC"},
+                                            {"Dilucion", "1+31"},
+                                            {"EI", "800"},
+                                            {"DecimasBano", 215},
+                                            {"SegundosRevelado", 750},
+                                            {"MlConcentrado", concentrado},
+                                            {"IdBotella", botella},
+                                            {"Banos", banos},
+                                            {"Nota", "Línea 1\nLínea 2"}});
 }
 
 // What a photographer writes: texts with commas, quotes, line breaks, accents, Null and empty.
@@ -57,6 +101,7 @@ inline void LlenarMisDatos() {
           "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\r\n\\f0 Ba\\'f1o 1,5\\par\r\n}\r\n"}});
     notas.Insertar("NotasPersonales",
                    {{"Fecha", "2026-02-04 00:00:00"}, {"Titulo", ""}, {"Texto", QVariant()}});
+    LlenarSesiones();
 }
 
 // Everything the user wrote, named rather than numbered, one sorted line per row.
@@ -84,6 +129,17 @@ inline QStringList Volcar() {
                  .arg(QString::fromLatin1(t)));
     leer(ref, "F", "SELECT Nombre, MisNotasFormulas FROM Formulas WHERE MisNotasFormulas IS NOT NULL");
     leer(notas, "N", "SELECT Fecha, Titulo, Texto FROM NotasPersonales");
+    leer(notas, "Q",
+         "SELECT Nombre, Ml35, Ml120, MaxCarretes35, MaxCarretes120, FechaModif FROM TanquesPropios");
+    leer(notas, "B", "SELECT Revelador, Dilucion, Mezclada, Ml, Nota, FechaModif FROM BotellasRevelador");
+    // A session's bottle by what it is, not by its number.
+    leer(notas, "S",
+         "SELECT s.Fecha, s.Tanque, s.MlTanque35, s.MlTanque120, s.Carretes35, s.Carretes120, s.Hojas, "
+         "s.Pelicula, "
+         "s.Revelador, s.Dilucion, s.EI, s.DecimasBano, s.SegundosRevelado, s.MlTrabajo, s.MlConcentrado, "
+         "s.MlAgua, "
+         "s.Banos, s.Nota, s.FechaModif, b.Revelador, b.Mezclada FROM SesionesRevelado s "
+         "LEFT JOIN BotellasRevelador b ON b.IdBotella = s.IdBotella");
     r.sort();
     return r;
 }

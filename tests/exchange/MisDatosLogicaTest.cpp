@@ -169,7 +169,8 @@ TEST_F(MisDatosTest, UnArchivoMalFormadoSeRechazaNombrandoArchivoYLineaSinEscrib
         EXPECT_THAT(ErrorAlLeer(ruta).toStdString(), HasSubstr(c.esperado));
         EXPECT_EQ(datos_mios::Volcar(), antes);
     }
-    EXPECT_THAT(ErrorAlLeer(Paquete({}, "3")).toStdString(), HasSubstr("manifiesto.csv, línea 2: versión 3"));
+    EXPECT_THAT(ErrorAlLeer(Paquete({}, QByteArray::number(kVersionMisDatos + 1))).toStdString(),
+                HasSubstr("manifiesto.csv, línea 2: versión " + std::to_string(kVersionMisDatos + 1)));
     QFile::remove(fuera_.path() + QStringLiteral("/a_mano/manifiesto.csv"));
     EXPECT_THAT(ErrorAlLeer(fuera_.path() + QStringLiteral("/a_mano")).toStdString(),
                 HasSubstr("Falta manifiesto.csv"));
@@ -184,7 +185,7 @@ TEST_F(MisDatosTest, UnFalloAlEscribirDejaLasDosBasesComoEstaban) {
     const QString ruta = Exportar(QStringLiteral("f.zip"));
     CarpetaPruebas carpeta;
     datos_mios::LlenarReferencia();
-    // The last kind written fails, after the notes of the ReferenceDb and the own times went in.
+    // A kind written after the notes of the ReferenceDb and the own times went in fails.
     NotesDb()->Ejecutar("CREATE TRIGGER lleno BEFORE INSERT ON NotasPersonales BEGIN SELECT RAISE(ABORT, "
                         "'disco lleno'); END");
     const PaqueteMisDatos p = LeerMisDatos(ruta);

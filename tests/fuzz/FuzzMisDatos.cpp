@@ -17,7 +17,8 @@ namespace {
 // What a refusal must leave as it was.
 QString Huella() {
     QStringList cuentas;
-    for (const char* t : {"TiemposPropios", "PeliculasPropias", "ReveladoresPropios", "NotasPersonales"})
+    for (const char* t : {"TiemposPropios", "PeliculasPropias", "ReveladoresPropios", "NotasPersonales",
+                          "TanquesPropios", "BotellasRevelador", "SesionesRevelado"})
         cuentas
             << NotesDb()->Consultar(u"SELECT COUNT(*) FROM " + QString::fromLatin1(t)).Campo(0).toString();
     for (const char* t : {"NotasMiasPelicula", "NotasMiasRevelador"})
@@ -34,7 +35,8 @@ QString Huella() {
 }
 
 void Vaciar() {
-    for (const char* t : {"TiemposPropios", "PeliculasPropias", "ReveladoresPropios", "NotasPersonales"})
+    for (const char* t : {"TiemposPropios", "PeliculasPropias", "ReveladoresPropios", "NotasPersonales",
+                          "TanquesPropios", "BotellasRevelador", "SesionesRevelado"})
         NotesDb()->Ejecutar(u"DELETE FROM " + QString::fromLatin1(t));
     for (const char* t : {"NotasMiasPelicula", "NotasMiasRevelador"})
         ReferenceDb()->Ejecutar(u"DELETE FROM " + QString::fromLatin1(t));
@@ -82,7 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t lar
             // the seeds zip_*) must be stopped by the reader's bounds.
             paquete = AnalizarMisDatos(LeerZip(bytes, nombres));
         } else {
-            ArchivosPaquete archivos{{kArchivoManifiesto, "Formato,Version\r\nGarvola mis datos,2\r\n"}};
+            ArchivosPaquete archivos{{kArchivoManifiesto, "Formato,Version\r\nGarvola mis datos," +
+                                                              QByteArray::number(kVersionMisDatos) + "\r\n"}};
             archivos[nombres[modo - 1]] = bytes;
             paquete = AnalizarMisDatos(archivos);
         }

@@ -66,7 +66,8 @@ TEST_F(frmServicioMisDatosTest, LosBotonesNuevosVanDebajoDeLosDeSiempre) {
     for (const auto& [nombre, texto] : std::vector<std::pair<const char*, const char*>>{
              {"cmdExportarMisDatos", "Exportar mis datos…"},
              {"cmdImportarMisDatos", "Importar mis datos…"},
-             {"cmdBorrarTiemposPropios", "Borrar todos mis tiempos"}}) {
+             {"cmdBorrarTiemposPropios", "Borrar todos mis tiempos"},
+             {"cmdBorrarSesionesRevelado", "Borrar mis tanques, botellas y sesiones"}}) {
         QPushButton* b = v_.C<QPushButton>(nombre);
         EXPECT_EQ(b->text(), QString::fromUtf8(texto));
         EXPECT_GT(b->y(), anterior) << nombre;
