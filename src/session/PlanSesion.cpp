@@ -31,10 +31,6 @@ QString TextoCabida(const Tanque& t) {
     return partes.join(u" o ");
 }
 
-bool MismaDilucion(const QString& a, const QString& b) {
-    return PlegarNombre(a) == PlegarNombre(b);
-}
-
 // The format whose time the session takes: the first loaded one; every loaded one must have a time.
 int FormatoDeCarga(const Carga& c, const DatosRevelado& fila, QString* error, QStringList* avisos) {
     const int cuantos[kNumFormatos] = {c.carretes35, c.carretes120, c.hojas};

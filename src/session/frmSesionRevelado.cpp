@@ -193,6 +193,7 @@ void frmSesionRevelado::CrearControles() {
     gb->addWidget(txtBotMl_, 3, 3);
     auto* btnRegistrar = Boton(fraBotella, "btnRegistrarBotella", QStringLiteral("Registrar botella"));
     gb->addWidget(btnRegistrar, 4, 0, 1, 2);
+    lblEstadoBotella_->setMinimumHeight(lblEstadoBotella_->fontMetrics().lineSpacing() * 4 + 4);
     gb->setRowStretch(5, 1);
     raiz->addWidget(fraBotella, 1, 0);
 

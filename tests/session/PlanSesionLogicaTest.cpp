@@ -234,3 +234,45 @@ TEST(PlanSesion, EntradaDelCuadernoLlevaLaSesion) {
     EXPECT_EQ(EntradaDeMarcha(e, 300, QString()).nota,
               QStringLiteral("Revelado cortado a 05:00 de 10:00. Sesión: 2 carretes de 120"));
 }
+
+// The makers' figures reach the plan: the least concentrate a load needs, a one-shot dilution, and
+// a reused stock that has developed enough films to need more time.
+TEST(PlanSesion, CifrasDelFabricanteEnElPlan) {
+    EntradaPlan e = Entrada({0, 2, 0}, Fila(QStringLiteral("Kodak XTOL"), QStringLiteral("1+1"), 570, 570));
+    const PlanSesion holgado = Planificar(e);
+    ASSERT_TRUE(holgado.error.isEmpty()) << qPrintable(holgado.error);
+    EXPECT_FALSE(holgado.minimo.isEmpty());
+    EXPECT_FALSE(Contiene(holgado.avisos, QStringLiteral("hacen falta"))) << "500 ml de concentrado bastan";
+    EXPECT_TRUE(Contiene(holgado.avisos, QStringLiteral("un solo uso")));
+    e.mlTecleados = 300;
+    const PlanSesion corto = Planificar(e);
+    EXPECT_TRUE(Contiene(corto.avisos, QStringLiteral("hacen falta 200 ml")))
+        << qPrintable(corto.avisos.join(u'\n'));
+
+    // A litre of stock poured back after six reels: the sheet's increase applies, and is said.
+    EntradaPlan r = Entrada({0, 1, 0}, Fila(QStringLiteral("Kodak XTOL"), QStringLiteral("stock"), 570, 570));
+    r.botella =
+        Botella{3, QStringLiteral("Kodak XTOL"), QStringLiteral("stock"), QDate(2026, 12, 1), 1000, {}};
+    const PlanSesion nueva = Planificar(r);
+    EXPECT_EQ(nueva.segundosEstandar, 570) << "botella sin usar";
+    for (int i = 0; i < 6; ++i) {
+        Sesion s;
+        s.idBotella = 3;
+        s.carga = {0, 1, 0};
+        s.revelador = QStringLiteral("Kodak XTOL");
+        s.dilucion = QStringLiteral("stock");
+        s.mlTrabajo = 500;
+        s.mlConcentrado = 500;
+        s.cuando = QDateTime(QDate(2026, 12, 2), QTime(10, i));
+        r.sesionesBotella.push_back(s);
+    }
+    const PlanSesion usada = Planificar(r);
+    ASSERT_TRUE(usada.error.isEmpty()) << qPrintable(usada.error);
+    EXPECT_GT(usada.segundosEstandar, 570);
+    EXPECT_EQ(usada.segundosEstandar, SegundosSiguienteSesion(*usada.botella, 570));
+    EXPECT_TRUE(Contiene(usada.avisos, QStringLiteral("alarga el tiempo de 09:30")));
+    EXPECT_EQ(usada.segundosRevelado, CorregirTiempo(usada.segundosEstandar, 200, 200, 0, 1, 1).segundos);
+    // A fresh dilution drawn from the same bottle does not slow.
+    r.fila.dilucion = QStringLiteral("1+1");
+    EXPECT_EQ(Planificar(r).segundosEstandar, 570);
+}
