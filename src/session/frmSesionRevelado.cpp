@@ -4,8 +4,10 @@
 #include "devtimes/TiemposPropios.h"
 #include "session/AlmacenSesiones.h"
 #include "session/CifrasFabricante.h"
+#include "shell/ApunteBorrador.h"
 #include "shell/AvisoDatosPropios.h"
 #include "shell/BaseDatos.h"
+#include "shell/BorradorLinea.h"
 #include "shell/Controles.h"
 #include "shell/Dialogos.h"
 #include "shell/Numeros.h"
@@ -29,6 +31,8 @@ namespace {
 const QString kTitulo = QStringLiteral("Sesión de revelado");
 const QString kClave = QStringLiteral("SesionRevelado");
 const QString kFormatoFecha = QStringLiteral("dd/MM/yyyy");
+// The note's draft: after a crash it comes back as a personal note, the plan being gone.
+const QString kDestinoNota = QStringLiteral("Sesion/nota");
 enum ColumnaBano { ColEtapa, ColProducto, ColDilucion, ColTiempo, ColFuente, kColumnasBano };
 
 QString Grados(int decimas) {
@@ -237,6 +241,7 @@ void frmSesionRevelado::CrearControles() {
     auto* pie = new QHBoxLayout;
     pie->addWidget(Etiqueta(this, "lblNota", QStringLiteral("Nota:")));
     txtNota_ = Caja(this, "txtNota");
+    borradorNota_ = ApuntarLinea(txtNota_, kDestinoNota, QStringLiteral("Nota de la sesión de revelado"));
     pie->addWidget(txtNota_, 1);
     auto* btnIniciar = Boton(this, "btnIniciar", QStringLiteral("Iniciar temporizador"));
     auto* btnGuardar = Boton(this, "btnGuardar", QStringLiteral("Guardar sesión"));
@@ -604,6 +609,7 @@ void frmSesionRevelado::GuardarSesion() {
     if (!Intentar(QStringLiteral("Error al guardar la sesión: "), [&] { ::GuardarSesion(s); }))
         return;
     notaGuardada_ = true;
+    borradorNota_->Quitar(kDestinoNota);
     anfitrion_.EstadoMostrar(u"Sesión guardada: " + TextoCarga(s.carga) + u" de " + s.pelicula);
     Recalcular(); // the bottle now counts this session
 }
@@ -743,9 +749,12 @@ bool frmSesionRevelado::PreguntarCierre() {
     const QStringList que = SinGuardar();
     if (que.isEmpty())
         return true;
-    return Dialogo().PreguntarSiNo(
-               kTitulo, u"No está guardado lo escrito en " + que.join(u", ") + u".\n¿Cerrar y perderlo?",
-               Icono::Pregunta) == Respuesta::Si;
+    if (Dialogo().PreguntarSiNo(
+            kTitulo, u"No está guardado lo escrito en " + que.join(u", ") + u".\n¿Cerrar y perderlo?",
+            Icono::Pregunta) != Respuesta::Si)
+        return false;
+    borradorNota_->Quitar(kDestinoNota);
+    return true;
 }
 
 void frmSesionRevelado::closeEvent(QCloseEvent* evento) {

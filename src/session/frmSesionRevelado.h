@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+class ApunteBorrador;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -106,4 +107,5 @@ private:
     QListWidget* lstAvisos_;
     QTableWidget* grdBanos_;
     QLineEdit* txtNota_;
+    ApunteBorrador* borradorNota_; // the note's draft while it is typed
 };

@@ -4,6 +4,8 @@
 #include "session/AlmacenSesiones.h"
 #include "session/CifrasFabricante.h"
 #include "shell/AlmacenDatos.h"
+#include "shell/ApunteBorrador.h"
+#include "shell/Borradores.h"
 #include "shell/Numeros.h"
 #include "soporte/Capturas.h"
 #include "soporte/CarpetaPruebas.h"
@@ -12,6 +14,7 @@
 #include "timer/AjustesTemporizador.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -62,6 +65,19 @@ protected:
         v.Teclear("txtTempBano", QStringLiteral("21"));
     }
     QString Texto(const char* etiqueta) { return v.C<QLabel>(etiqueta)->text(); }
+    // The session note's draft on disk, once the typing has had its time to reach it.
+    static bool HayBorradorNota() {
+        QElapsedTimer reloj;
+        reloj.start();
+        do {
+            QTest::qWait(50);
+            Borradores().Esperar();
+            for (const Borrador& b : ListarBorradores())
+                if (b.destino == u"Sesion/nota")
+                    return true;
+        } while (reloj.elapsed() < 3 * ApunteBorrador::kEsperaMs);
+        return false;
+    }
     int Informes() const {
         int n = 0;
         for (const auto& l : Guion().llamadas)
@@ -146,6 +162,7 @@ TEST_F(SesionRevelado, BotellaRegistradaYGastada) {
     const QString estadoAntes = Texto("lblEstadoBotella");
 
     v.Teclear("txtNota", QStringLiteral("primera"));
+    EXPECT_TRUE(HayBorradorNota()) << "lo tecleado se guarda como borrador";
     QTest::mouseClick(v.C<QPushButton>("btnGuardar"), Qt::LeftButton);
     ASSERT_EQ(Informes(), 0) << qPrintable(Guion().llamadas.back().texto);
     const auto sesiones = LeerSesiones();
@@ -154,6 +171,8 @@ TEST_F(SesionRevelado, BotellaRegistradaYGastada) {
     EXPECT_EQ(sesiones[0].nota, QStringLiteral("primera"));
     EXPECT_EQ(sesiones[0].mlTrabajo, 1000);
     EXPECT_EQ(sesiones[0].banos.size(), BanosPorDefecto().size());
+    Borradores().Esperar();
+    EXPECT_TRUE(ListarBorradores().empty()) << "guardada la sesión, no queda borrador";
     const EstadoBotella despues = *v.w->Plan().botella;
     EXPECT_EQ(despues.peliculas, 2);
     if (antes.capacidadRestante) {
