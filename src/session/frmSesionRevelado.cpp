@@ -506,7 +506,10 @@ std::optional<EntradaPlan> frmSesionRevelado::EntradaDeControles(QString* error)
     e.mlTecleados = volumen;
     const int f = cboFila_->currentIndex();
     if (f < 0 || f >= int(filas_.size())) {
-        *error = QStringLiteral("Elija la película y la fila de revelador, dilución y EI.");
+        const QString pelicula = cboPelicula_->currentText();
+        *error = filas_.empty() && !pelicula.isEmpty()
+                     ? pelicula + u" no tiene tiempos de revelado: elija otra película."
+                     : QStringLiteral("Elija la película y la fila de revelador, dilución y EI.");
         return std::nullopt;
     }
     e.fila = filas_[size_t(f)];

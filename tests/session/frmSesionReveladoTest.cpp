@@ -32,6 +32,7 @@ class SesionRevelado : public ::testing::Test {
 protected:
     void SetUp() override {
         ReferenceDb()->Insertar("Peliculas", {{"IdPelicula", 1}, {"Nombre", kHP5}});
+        ReferenceDb()->Insertar("Peliculas", {{"IdPelicula", 2}, {"Nombre", "Adox Sin Tiempos"}});
         ReferenceDb()->Insertar("Reveladores", {{"IdRevelador", 4}, {"Nombre", kHC}});
         ReferenceDb()->Insertar("Reveladores", {{"IdRevelador", 5}, {"Nombre", "ID-11"}});
         Tiempo(4, "1+31", "800", "9:30");
@@ -206,13 +207,20 @@ TEST_F(SesionRevelado, EntradaMalaNoPideNada) {
     EXPECT_TRUE(LeerSesiones().empty());
     EXPECT_TRUE(v.anfitrion.sesiones.empty());
 
+    Elegir("cboPelicula", QStringLiteral("Adox Sin Tiempos"));
+    EXPECT_EQ(Texto("lblError"),
+              QStringLiteral("Adox Sin Tiempos no tiene tiempos de revelado: elija otra película."));
+    QTest::mouseClick(v.C<QPushButton>("btnIniciar"), Qt::LeftButton);
+    EXPECT_EQ(Informes(), 4);
+    EXPECT_TRUE(v.anfitrion.sesiones.empty());
+    Elegir("cboPelicula", kHP5);
     v.Teclear("txtCarretes120", QStringLiteral("dos"));
     EXPECT_TRUE(Texto("lblError").contains(QStringLiteral("«dos» no es un número entero")));
     // A bath time typed wrong is refused too.
     v.Teclear("txtCarretes120", QStringLiteral("2"));
     v.C<QTableWidget>("grdBanos")->item(0, 3)->setText(QStringLiteral("mucho"));
     QTest::mouseClick(v.C<QPushButton>("btnIniciar"), Qt::LeftButton);
-    EXPECT_EQ(Informes(), 4);
+    EXPECT_EQ(Informes(), 5);
     EXPECT_TRUE(Guion().llamadas.back().texto.startsWith(QStringLiteral("Tiempo no válido en el baño")));
     EXPECT_TRUE(v.anfitrion.sesiones.empty());
 }
