@@ -23,9 +23,6 @@ const QString kFoma = QStringLiteral("foma_fomadon.txt");
 // A US gallon, the volume Kodak counts T-MAX Developer's capacity in.
 constexpr double kMlGalon = 3785.41;
 
-const QString kPorCarrete = QStringLiteral("por carrete (135-36 o 120)");
-const QString kPorLitro = QStringLiteral("por litro");
-
 Cita C(const QString& hoja, int linea, const char* texto) {
     return Cita{hoja, linea, QString::fromUtf8(texto)};
 }
