@@ -89,23 +89,6 @@ TEST_F(SesionesMisDatosTest, ExportarBorrarEImportarDevuelveLoMismoYDosVecesNoAn
     EXPECT_EQ(Sesiones(), original);
 }
 
-TEST_F(SesionesMisDatosTest, ReemplazarDevuelveLoDelArchivoYLaBotellaDelArchivo) {
-    const QString ruta = fuera_.path() + QStringLiteral("/r");
-    CarpetaPruebas carpeta;
-    datos_mios::LlenarSesiones();
-    const QStringList original = Sesiones();
-    ExportarMisDatos(ruta);
-    NotesDb()->Ejecutar("UPDATE SesionesRevelado SET Nota = 'editada', IdBotella = 9 WHERE IdBotella = 5");
-    NotesDb()->Ejecutar("UPDATE TanquesPropios SET Ml35 = 1 WHERE Nombre = 'Pequeño'");
-    const QStringList editado = Sesiones();
-    const PaqueteMisDatos p = LeerMisDatos(ruta);
-    ImportarMisDatos(p, false);
-    EXPECT_EQ(Sesiones(), editado);
-    const PlanImportacion hecho = ImportarMisDatos(p, true);
-    EXPECT_EQ(hecho.Nuevos(), 0);
-    EXPECT_EQ(Sesiones(), original);
-}
-
 TEST_F(SesionesMisDatosTest, UnPaqueteAnteriorSinSesionesSeImportaIgual) {
     CarpetaPruebas carpeta;
     datos_mios::LlenarSesiones();

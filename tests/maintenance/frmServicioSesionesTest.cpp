@@ -9,7 +9,6 @@
 #include "soporte/DialogosGuion.h"
 
 #include <QDir>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -71,25 +70,6 @@ TEST_F(frmServicioSesionesTest, NoYCancelarNoBorranNadaYSiBorraSoloLoSuyo) {
     EXPECT_EQ(datos_mios::Volcar(), resto);
 }
 
-TEST_F(frmServicioSesionesTest, UnBorradoQueFallaLoDiceYNoBorraNada) {
-    NotesDb()->Ejecutar(QStringLiteral("PRAGMA query_only = ON"));
-    Guion().respuestas = {Respuesta::Si};
-    Pulsar();
-    NotesDb()->Ejecutar(QStringLiteral("PRAGMA query_only = OFF"));
-    ASSERT_EQ(Guion().llamadas.size(), 2u);
-    EXPECT_TRUE(Ultima().texto.startsWith("No se pudieron borrar las notas: "))
-        << Ultima().texto.toStdString();
-    EXPECT_EQ(Ultima().icono, Icono::Critico);
-    EXPECT_EQ(datos_mios::Volcar(), todo_);
-
-    CerrarBasesDatos();
-    Guion().llamadas.clear();
-    Guion().respuestas = {Respuesta::Si};
-    Pulsar();
-    ASSERT_EQ(Guion().llamadas.size(), 2u);
-    EXPECT_EQ(Ultima().texto, "No se pudieron borrar las notas: la base de datos está cerrada.");
-}
-
 // The backup copies notasp.mdb whole: the copy holds the tanks, bottles and sessions.
 TEST_F(frmServicioSesionesTest, LaCopiaDeSeguridadLosGuarda) {
     Guion().respuestas = {Respuesta::Si};
@@ -109,16 +89,4 @@ TEST_F(frmServicioSesionesTest, LaCopiaDeSeguridadLosGuarda) {
         NotesDb()
             ->Consultar(QStringLiteral("SELECT Banos FROM SesionesRevelado WHERE IdBotella = 5"))
             .Campo(0));
-}
-
-TEST_F(frmServicioSesionesTest, ElBotonVaDebajoDeBorrarMisTiemposYCabeConLaBarra) {
-    const QPushButton* tiempos = w_->findChild<QPushButton*>(QStringLiteral("cmdBorrarTiemposPropios"));
-    const QPushButton* sesiones = w_->findChild<QPushButton*>(QStringLiteral("cmdBorrarSesionesRevelado"));
-    const QProgressBar* barra = w_->findChild<QProgressBar*>(QStringLiteral("barImportarMisDatos"));
-    ASSERT_TRUE(tiempos && sesiones && barra);
-    EXPECT_EQ(sesiones->text(), "Borrar mis tanques, botellas y sesiones");
-    EXPECT_GT(sesiones->y(), tiempos->geometry().bottom());
-    EXPECT_GT(barra->y(), sesiones->geometry().bottom());
-    EXPECT_LE(barra->geometry().bottom(), w_->height());
-    EXPECT_EQ(sesiones->x(), tiempos->x());
 }

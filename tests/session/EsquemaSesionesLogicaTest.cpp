@@ -7,7 +7,6 @@
 #include "soporte/CarpetaPruebas.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -85,19 +84,6 @@ TEST(EsquemaSesiones, UnArchivoDeLaEdicion3GanaLasTablasConservandoCadaFila) {
     CompletarNotesDb();
     EXPECT_EQ(Volcado(*NotesDb()), despues);
     EXPECT_EQ(LeerSesionesBotella(b).size(), 1u);
-}
-
-TEST(EsquemaSesiones, UnaEdicion3DeSoloLecturaSeLeeSinSesionesYNoCambia) {
-    QTemporaryDir dir;
-    const QString ruta = dir.filePath(QStringLiteral("notasp.mdb"));
-    HacerEdicion3(ruta);
-    BaseDatos::Opciones o;
-    o.soloLectura = true;
-    auto bd = BaseDatos::Abrir(ruta, o);
-    EXPECT_THROW(ActualizarEsquemaNotas(*bd), ErrorBD);
-    EXPECT_EQ(EdicionEsquema(*bd), 3);
-    for (const QString& t : kNuevas)
-        EXPECT_FALSE(bd->ExisteTabla(t));
 }
 
 // This program opening a file a later one wrote: the later tables and rows stay, and so does the
