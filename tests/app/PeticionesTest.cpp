@@ -208,8 +208,16 @@ TEST_F(Peticiones, UnaSesionPlanificadaLlenaElTemporizador) {
     Elegir(b, QStringLiteral("Ilford HP5 Plus"));
     auto* g = b->findChild<QTableWidget*>("grdTiempos");
     ASSERT_EQ(g->item(1, 0)->text(), QStringLiteral("Rodinal"));
-    Menu(g->viewport(), g->visualItemRect(g->item(1, 0)).center());
-    b->findChild<QAction*>("mnuPlanificarSesion")->trigger();
+    auto* planificar = b->findChild<QAction*>("mnuPlanificarSesion");
+    ASSERT_NE(planificar, nullptr);
+    // Below the rows there is nothing to plan.
+    Q_EMIT g->customContextMenuRequested(QPoint(5, g->viewport()->height() - 2));
+    b->findChild<QMenu*>("menuGrid")->hide();
+    EXPECT_FALSE(planificar->isEnabled());
+    Q_EMIT g->customContextMenuRequested(g->visualItemRect(g->item(1, 0)).center());
+    b->findChild<QMenu*>("menuGrid")->hide();
+    ASSERT_TRUE(planificar->isEnabled());
+    planificar->trigger();
     auto* s = w.Abierto<frmSesionRevelado>();
     ASSERT_NE(s, nullptr);
     EXPECT_TRUE(

@@ -53,30 +53,3 @@ TEST_F(TemporizadorPedido, DobleClicYMenuDeLaFilaLoPiden) {
     EXPECT_EQ(v.anfitrion.revelados[1].segundos[Formato35], 660);
     EXPECT_EQ(v.anfitrion.revelados[1].decimasBase, 200);
 }
-
-// "Planificar sesión…" on a row asks the host for the session planner, filled from that row.
-TEST_F(TemporizadorPedido, PlanificarSesionDesdeLaFila) {
-    ManejoVentana<frmPeliculasReveladores> v;
-    v.Clic(QStringLiteral("Ilford HP5 Plus"));
-    QTableWidget* g = v.Grid();
-    auto* accion = v.ventana->findChild<QAction*>(QStringLiteral("mnuPlanificarSesion"));
-    ASSERT_NE(accion, nullptr);
-    Q_EMIT g->customContextMenuRequested(g->visualItemRect(g->item(1, 0)).center());
-    v.ventana->findChild<QMenu*>(QStringLiteral("menuGrid"))->hide();
-    EXPECT_TRUE(accion->isEnabled());
-    accion->trigger();
-    ASSERT_EQ(v.anfitrion.planificadas.size(), 1u);
-    const DatosRevelado& d = v.anfitrion.planificadas[0];
-    EXPECT_EQ(d.pelicula, QStringLiteral("Ilford HP5 Plus"));
-    EXPECT_EQ(d.revelador, QStringLiteral("Rodinal"));
-    EXPECT_EQ(d.dilucion, QStringLiteral("1+25"));
-    EXPECT_EQ(d.segundos[Formato35], 660);
-    EXPECT_TRUE(v.anfitrion.revelados.empty()) << "no carga el temporizador";
-
-    // Below the rows there is nothing to plan.
-    Q_EMIT g->customContextMenuRequested(QPoint(5, g->viewport()->height() - 2));
-    v.ventana->findChild<QMenu*>(QStringLiteral("menuGrid"))->hide();
-    EXPECT_FALSE(accion->isEnabled());
-    accion->trigger();
-    EXPECT_EQ(v.anfitrion.planificadas.size(), 1u);
-}
