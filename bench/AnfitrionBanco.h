@@ -22,5 +22,7 @@ public:
     void CerrarFichaTecnica() override {}
     void IniciarTemporizador(const DatosRevelado&) override {}
     void IniciarTemporizador(const CompensacionTecleada&) override {}
+    void IniciarTemporizador(const SesionPlanificada&) override {}
+    void PlanificarSesion(const DatosRevelado&) override {}
     void EditarTiempoPropio(const TiempoPropio&, QWidget*) override {}
 };

@@ -13,6 +13,7 @@
 #include "formulas/frmFormulas.h"
 #include "maintenance/frmServicio.h"
 #include "notes/frmNotas.h"
+#include "session/frmSesionRevelado.h"
 #include "timer/frmTemporizador.h"
 #include "viewer/frmVisorImagenes.h"
 
@@ -43,6 +44,7 @@ const Modulo kModulos[] = {
     {"mnuCalcTiempoTemp", Abrir<frmCalcTiempoTemp>},
     {"mnuCalcDiluciones", Abrir<frmCalcDilucion>},
     {"mnuTemporizador", Abrir<frmTemporizador>},
+    {"mnuSesionRevelado", Abrir<frmSesionRevelado>},
     {"mnuVerNotas", Abrir<frmNotas>},
     {"mnuServicio", Abrir<frmServicio>},
     {"mnuVisorImag", Abrir<frmVisorImagenes>},

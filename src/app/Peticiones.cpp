@@ -3,6 +3,7 @@
 #include "devtimes/frmTiempoPropio.h"
 #include "filmsheet/frmImagenCompleta.h"
 #include "filmsheet/frmPeliculasInfoTec.h"
+#include "session/frmSesionRevelado.h"
 #include "timer/frmTemporizador.h"
 
 #include <QMdiArea>
@@ -37,6 +38,14 @@ void IniciarTemporizador(Anfitrion& anfitrion, const DatosRevelado& datos) {
 
 void IniciarTemporizador(Anfitrion& anfitrion, const CompensacionTecleada& calculo) {
     anfitrion.Abrir<frmTemporizador>()->LlenarDesdeCalculadora(calculo);
+}
+
+void IniciarTemporizador(Anfitrion& anfitrion, const SesionPlanificada& sesion) {
+    anfitrion.Abrir<frmTemporizador>()->LlenarSesion(sesion);
+}
+
+void PlanificarSesion(Anfitrion& anfitrion, const DatosRevelado& fila) {
+    anfitrion.Abrir<frmSesionRevelado>()->Llenar(fila);
 }
 
 void EditarTiempoPropio(const TiempoPropio& t, QWidget* padre) {

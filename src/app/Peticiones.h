@@ -10,5 +10,7 @@ void MostrarFichaTecnica(Anfitrion& anfitrion, int idPelicula, const QString& no
 void CerrarFichaTecnica(Anfitrion& anfitrion);
 void IniciarTemporizador(Anfitrion& anfitrion, const DatosRevelado& datos);
 void IniciarTemporizador(Anfitrion& anfitrion, const CompensacionTecleada& calculo);
+void IniciarTemporizador(Anfitrion& anfitrion, const SesionPlanificada& sesion);
+void PlanificarSesion(Anfitrion& anfitrion, const DatosRevelado& fila);
 void EditarTiempoPropio(const TiempoPropio& t, QWidget* padre);
 } // namespace Peticiones

@@ -76,6 +76,14 @@ void frmMDI::IniciarTemporizador(const CompensacionTecleada& calculo) {
     Peticiones::IniciarTemporizador(*this, calculo);
 }
 
+void frmMDI::IniciarTemporizador(const SesionPlanificada& sesion) {
+    Peticiones::IniciarTemporizador(*this, sesion);
+}
+
+void frmMDI::PlanificarSesion(const DatosRevelado& fila) {
+    Peticiones::PlanificarSesion(*this, fila);
+}
+
 void frmMDI::EditarTiempoPropio(const TiempoPropio& t, QWidget* padre) {
     Peticiones::EditarTiempoPropio(t, padre);
 }
@@ -114,6 +122,7 @@ void frmMDI::CrearMenus() {
     accion(mnuVer, "mnuCalcDiluciones", QStringLiteral("Calculadora de &diluciones"),
            QStringLiteral("Ctrl+D"));
     accion(mnuVer, "mnuTemporizador", QStringLiteral("Tempo&rizador de revelado"));
+    accion(mnuVer, "mnuSesionRevelado", QStringLiteral("&Sesión de revelado"));
     separador(mnuVer, "mnuSeparador3");
     accion(mnuVer, "mnuVerNotas", QStringLiteral("&Notas personales"), QStringLiteral("Ctrl+N"));
 

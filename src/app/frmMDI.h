@@ -33,6 +33,8 @@ public:
     void CerrarFichaTecnica() override;
     void IniciarTemporizador(const DatosRevelado& datos) override;
     void IniciarTemporizador(const CompensacionTecleada& calculo) override;
+    void IniciarTemporizador(const SesionPlanificada& sesion) override;
+    void PlanificarSesion(const DatosRevelado& fila) override;
     void EditarTiempoPropio(const TiempoPropio& t, QWidget* padre) override;
 
     QAction* Accion(const QString& nombre) const;

@@ -66,7 +66,11 @@ void frmPeliculasReveladores::CrearMenus() {
                         &frmPeliculasReveladores::CopiarComoMiTiempo);
     menuGrid_ = new QMenu(this);
     menuGrid_->setObjectName(QStringLiteral("menuGrid"));
-    menuGrid_->addAction(accIniciar_);
+    accPlanificar_ = accion(QStringLiteral("Planificar sesión…"), "mnuPlanificarSesion", [this] {
+        if (const auto datos = DatosDeFilaGrid(filaMenu_))
+            anfitrion_.PlanificarSesion(*datos);
+    });
+    menuGrid_->addActions({accIniciar_, accPlanificar_});
     menuLista_ = new QMenu(this);
     menuLista_->setObjectName(QStringLiteral("menuLista"));
     for (QMenu* m : {menuGrid_, menuLista_}) {
@@ -367,6 +371,7 @@ void frmPeliculasReveladores::HabilitarMenu(int fila) {
     filaMenu_ = fila;
     const bool propia = IdPropio(fila) != 0;
     accIniciar_->setEnabled(fila >= 1 && !Celda(fila, 0).trimmed().isEmpty());
+    accPlanificar_->setEnabled(accIniciar_->isEnabled());
     accAnadir_->setEnabled(NotesDb() != nullptr);
     accEditar_->setEnabled(propia);
     accBorrar_->setEnabled(propia);
@@ -518,15 +523,18 @@ void frmPeliculasReveladores::RecargarPropios() {
     recargando_ = false;
 }
 
-void frmPeliculasReveladores::IniciarTemporizador(int fila) {
+std::optional<DatosRevelado> frmPeliculasReveladores::DatosDeFilaGrid(int fila) const {
     if (fila < 1 || fila > filasDatos_ || Celda(fila, 0).trimmed().isEmpty())
-        return;
+        return std::nullopt;
     const QString otro = Celda(fila, 0);
-    const DatosRevelado datos =
-        DatosDeFila(modoPelicula_ ? TextoItem() : otro, modoPelicula_ ? otro : TextoItem(), Celda(fila, 1),
-                    Celda(fila, 2),
-                    {SinMarcaEstimado(Celda(fila, 3)), SinMarcaEstimado(Celda(fila, 4)),
-                     SinMarcaEstimado(Celda(fila, 5))},
-                    Celda(fila, 6));
-    anfitrion_.IniciarTemporizador(datos);
+    return DatosDeFila(modoPelicula_ ? TextoItem() : otro, modoPelicula_ ? otro : TextoItem(), Celda(fila, 1),
+                       Celda(fila, 2),
+                       {SinMarcaEstimado(Celda(fila, 3)), SinMarcaEstimado(Celda(fila, 4)),
+                        SinMarcaEstimado(Celda(fila, 5))},
+                       Celda(fila, 6));
+}
+
+void frmPeliculasReveladores::IniciarTemporizador(int fila) {
+    if (const auto datos = DatosDeFilaGrid(fila))
+        anfitrion_.IniciarTemporizador(*datos);
 }

@@ -3,6 +3,7 @@
 #include "devtimes/EstimacionTiempos.h"
 #include "devtimes/TiemposPropios.h"
 #include "devtimes/VentanaBusquedaTiempos.h"
+#include "timer/DatosRevelado.h"
 
 class CajaNotas;
 class frmTiempoPropio;
@@ -66,7 +67,9 @@ private:
     // The technical sheet follows the selected film through this one call: a film id opens or
     // refreshes it beside this window, 0 closes it.
     void FichaTecnica(int idPelicula);
-    // Opens the development timer filled from a data row (numbered from 1).
+    // What a data row (numbered from 1) develops; nothing for a row without one.
+    std::optional<DatosRevelado> DatosDeFilaGrid(int fila) const;
+    // Opens the development timer filled from a data row.
     void IniciarTemporizador(int fila);
     void CrearMenus();
     // The own-time commands that apply to a data row (0: none), for both context menus.
@@ -101,6 +104,7 @@ private:
     QMenu* menuGrid_;
     QMenu* menuLista_;
     QAction* accIniciar_;
+    QAction* accPlanificar_; // the session planner, prefilled from the row
     QAction* accAnadir_;
     QAction* accEditar_;
     QAction* accBorrar_;

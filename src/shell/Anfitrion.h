@@ -7,8 +7,9 @@
 #include <typeinfo>
 
 class QMdiArea;
-struct DatosRevelado; // timer/DatosRevelado.h
-struct TiempoPropio;  // devtimes/TiemposPropios.h
+struct DatosRevelado;     // timer/DatosRevelado.h
+struct SesionPlanificada; // timer/DatosRevelado.h
+struct TiempoPropio;      // devtimes/TiemposPropios.h
 
 // The time and temperature calculator's inputs, as the timer takes them over: the same
 // compensation there gives the same corrected time.
@@ -56,6 +57,10 @@ public:
     // The timer, opened and loaded with what to develop (it refuses while a run is in progress).
     virtual void IniciarTemporizador(const DatosRevelado& datos) = 0;
     virtual void IniciarTemporizador(const CompensacionTecleada& calculo) = 0;
+    // The timer loaded with a planned session: its time, bath temperature and every stage.
+    virtual void IniciarTemporizador(const SesionPlanificada& sesion) = 0;
+    // The session planner, filled from a grid row of the search window.
+    virtual void PlanificarSesion(const DatosRevelado& fila) = 0;
     // The own-time dialog over `padre`, filled from t (id 0: a new time).
     virtual void EditarTiempoPropio(const TiempoPropio& t, QWidget* padre) = 0;
 

@@ -13,7 +13,11 @@ QString Grados(int decimas) {
 } // namespace
 
 EntradaCuaderno EntradaDeMarcha(EntradaCuaderno inicio, int segundosRevelados, const QString& nota) {
-    inicio.nota = nota.trimmed();
+    // What the run brought (a planned session's summary) comes first, then the user's words.
+    const QString escrita = nota.trimmed();
+    inicio.nota = inicio.nota.trimmed();
+    if (!escrita.isEmpty())
+        inicio.nota = inicio.nota.isEmpty() ? escrita : inicio.nota + u". " + escrita;
     if (segundosRevelados < inicio.segundos) {
         const QString cortado = u"Revelado cortado a " + FormatoMinSeg(segundosRevelados) + u" de " +
                                 FormatoMinSeg(inicio.segundos);

@@ -19,7 +19,8 @@ struct EntradaCuaderno {
     QString nota;
 };
 
-// The entry of a finished run: `inicio` holds what was set when it started. A developing stage cut
+// The entry of a finished run: `inicio` holds what was set when it started; its note (a planned
+// session's summary) goes before the user's `nota`. A developing stage cut
 // short keeps the time it really lasted, and its note says so.
 EntradaCuaderno EntradaDeMarcha(EntradaCuaderno inicio, int segundosRevelados, const QString& nota);
 

@@ -20,6 +20,18 @@ struct DatosRevelado {
     int decimasBase = 200;                                 // base temperature, tenths of °C
 };
 
+// A planned session as the timer takes it: the row, the format and base time the plan develops
+// (after any increase a bottle's use brings), the bath temperature and the stages after developing.
+// The timer corrects the base time itself, through the same compensation, and logs the run with
+// `nota`.
+struct SesionPlanificada {
+    DatosRevelado datos; // segundos: the plan's base time under its format only
+    int formato = Formato35;
+    int decimasBano = 200;
+    EsquemaEtapas esquema;
+    QString nota;
+};
+
 // A time as the tables write it: "9:30", "6:00-7:00" (the first), or minutes "9", "9,5"; at most
 // three digits of minutes.
 std::optional<int> SegundosTiempo(QStringView texto);

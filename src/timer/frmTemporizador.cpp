@@ -225,8 +225,27 @@ void frmTemporizador::Llenar(const DatosRevelado& datos) {
         PonerDatos(datos);
 }
 
+void frmTemporizador::LlenarSesion(const SesionPlanificada& sesion) {
+    if (EnMarcha())
+        return;
+    PonerDatos(sesion.datos);
+    llenando_ = true;
+    const int formato = std::clamp(sesion.formato, 0, kNumFormatos - 1);
+    cboFormato_->setCurrentIndex(formato);
+    if (const auto s = sesion.datos.segundos[formato])
+        txtTiempoBase_->setText(FormatoMinSeg(*s));
+    txtTempBano_->setText(Temperatura(sesion.decimasBano));
+    AplicarEsquema(sesion.esquema);
+    cboEsquema_->setCurrentIndex(-1);
+    llenando_ = false;
+    notaSesion_ = sesion.nota;
+    Recalcular();
+    DibujarReposo();
+}
+
 void frmTemporizador::PonerDatos(const DatosRevelado& datos) {
     datos_ = datos;
+    notaSesion_.clear();
     llenando_ = true;
     txtPelicula_->setText(datos.pelicula);
     txtRevelador_->setText(datos.revelador);
@@ -621,6 +640,7 @@ EntradaCuaderno frmTemporizador::EntradaDeControles() const {
     e.segundosBase = segundosBase_;
     e.segundos = segundosCorregidos_;
     e.agitacion = cboAgitacion_->currentText();
+    e.nota = notaSesion_;
     return e;
 }
 

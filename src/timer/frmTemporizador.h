@@ -32,6 +32,9 @@ public:
 
     // What to develop, from a grid row: base time of its first format and its temperature.
     void Llenar(const DatosRevelado& datos);
+    // A planned session: its format, base time, bath temperature and stages; its run is logged with
+    // the session's summary.
+    void LlenarSesion(const SesionPlanificada& sesion);
     // The calculator's inputs: the same compensation gives the same corrected time here.
     void LlenarDesdeCalculadora(const CompensacionTecleada& c);
     // Tests hand in a clock they move and a sound that counts; before the first start only.
@@ -90,6 +93,7 @@ private:
     std::unique_ptr<Sonido> sonido_;
     std::optional<Marcha> marcha_;
     DatosRevelado datos_;
+    QString notaSesion_; // the planned session's summary, for the log entry of its run
     int segundosCorregidos_ = 0;
     int segundosBase_ = 0;
     int decimasBase_ = 200;

@@ -1,11 +1,14 @@
 // What modules ask of each other, served by the main window as the program runs: each request
 // reaches the window that serves it, driven as a user drives the windows.
 #include "app/frmMDI.h"
+#include "calculators/CompensacionTemp.h"
 #include "calculators/frmCalcTiempoTemp.h"
 #include "devtimes/frmPeliculasReveladores.h"
 #include "devtimes/frmTiempoPropio.h"
 #include "filmsheet/frmImagenCompleta.h"
 #include "filmsheet/frmPeliculasInfoTec.h"
+#include "session/CifrasFabricante.h"
+#include "session/frmSesionRevelado.h"
 #include "timer/CuadernoRevelado.h"
 #include "timer/frmTemporizador.h"
 
@@ -186,4 +189,53 @@ TEST_F(Peticiones, UnTiempoDelCuadernoApareceEnLaBusquedaAbierta) {
     GuardarPropio(d);
     EXPECT_TRUE(Guion().llamadas.empty());
     EXPECT_EQ(FilasPropias(g), QStringList{"Rodinal 800"});
+}
+
+// A grid row planned as a session, and the session handed to the timer: its corrected time, bath
+// temperature and every bath as the timer's stages.
+TEST_F(Peticiones, UnaSesionPlanificadaLlenaElTemporizador) {
+    auto* b = Busqueda();
+    Elegir(b, QStringLiteral("Ilford HP5 Plus"));
+    auto* g = b->findChild<QTableWidget*>("grdTiempos");
+    ASSERT_EQ(g->item(1, 0)->text(), QStringLiteral("Rodinal"));
+    auto* planificar = b->findChild<QAction*>("mnuPlanificarSesion");
+    ASSERT_NE(planificar, nullptr);
+    // Below the rows there is nothing to plan.
+    Q_EMIT g->customContextMenuRequested(QPoint(5, g->viewport()->height() - 2));
+    b->findChild<QMenu*>("menuGrid")->hide();
+    EXPECT_FALSE(planificar->isEnabled());
+    Q_EMIT g->customContextMenuRequested(g->visualItemRect(g->item(1, 0)).center());
+    b->findChild<QMenu*>("menuGrid")->hide();
+    ASSERT_TRUE(planificar->isEnabled());
+    planificar->trigger();
+    auto* s = w.Abierto<frmSesionRevelado>();
+    ASSERT_NE(s, nullptr);
+    EXPECT_TRUE(
+        s->findChild<QComboBox*>("cboFila")->currentText().startsWith(QStringLiteral("Rodinal 1+25")));
+    auto* cbo = s->findChild<QComboBox*>("cboTanque");
+    cbo->setCurrentIndex(cbo->findText(QStringLiteral("Espiral de 2 carretes"), Qt::MatchStartsWith));
+    s->findChild<QLineEdit*>("txtCarretes35")->setText(QStringLiteral("2"));
+    s->findChild<QLineEdit*>("txtTempBano")->setText(QStringLiteral("22"));
+    ASSERT_TRUE(s->Plan().error.isEmpty()) << qPrintable(s->Plan().error);
+    EXPECT_EQ(s->Plan().mlTrabajo, 500);
+    QTest::mouseClick(s->findChild<QPushButton*>("btnIniciar"), Qt::LeftButton);
+    auto* t = w.Abierto<frmTemporizador>();
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(Caja(t, "txtRevelador"), QStringLiteral("Rodinal"));
+    EXPECT_EQ(t->findChild<QComboBox*>("cboFormato")->currentText(), QStringLiteral("35 mm"));
+    EXPECT_EQ(Caja(t, "txtTiempoBase"), QStringLiteral("11:00"));
+    EXPECT_TRUE(Caja(t, "txtTempBano").startsWith(QStringLiteral("22")));
+    EXPECT_EQ(Caja(t, "txtEtapa0"), FormatoMinSeg(s->Plan().segundosRevelado))
+        << "el mismo tiempo que el plan";
+    const std::vector<Bano> banos = BanosPorDefecto();
+    for (const Bano& bano : banos) {
+        const bool unico = std::count_if(banos.begin(), banos.end(),
+                                         [&](const Bano& o) { return o.etapa == bano.etapa; }) == 1;
+        if (!bano.omitido && unico) {
+            EXPECT_EQ(Caja(t, QStringLiteral("txtEtapa%1").arg(bano.etapa).toLatin1().constData()),
+                      FormatoMinSeg(bano.segundos))
+                << qPrintable(NombreEtapa(bano.etapa));
+        }
+    }
+    EXPECT_TRUE(Guion().llamadas.empty());
 }

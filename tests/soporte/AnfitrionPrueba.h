@@ -37,6 +37,8 @@ public:
     void CerrarFichaTecnica() override { fichas.push_back({0, QString(), true}); }
     void IniciarTemporizador(const DatosRevelado& datos) override { revelados.push_back(datos); }
     void IniciarTemporizador(const CompensacionTecleada& calculo) override { calculos.push_back(calculo); }
+    void IniciarTemporizador(const SesionPlanificada& sesion) override { sesiones.push_back(sesion); }
+    void PlanificarSesion(const DatosRevelado& fila) override { planificadas.push_back(fila); }
     void EditarTiempoPropio(const TiempoPropio& t, QWidget* padre) override {
         tiemposPropios.push_back({t, padre});
     }
@@ -64,6 +66,8 @@ public:
     std::vector<FichaPedida> fichas;
     std::vector<DatosRevelado> revelados;
     std::vector<CompensacionTecleada> calculos;
+    std::vector<SesionPlanificada> sesiones;
+    std::vector<DatosRevelado> planificadas;
     std::vector<TiempoPedido> tiemposPropios;
 
 private:

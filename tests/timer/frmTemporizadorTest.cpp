@@ -508,3 +508,44 @@ TEST_F(ModoOscuro, TodoElProgramaYSusPreguntas) {
     QCoreApplication::processEvents();
     EXPECT_LT(Claros(Captura(otra, "diluciones-otra-vez")), 0.002);
 }
+
+// A planned session: its format, base time, bath and stages fill the timer, and its run goes to the
+// log with the session's summary before the user's note. A row loaded afterwards carries none.
+TEST_F(Temporizador, UnaSesionPlanificadaLlenaYSeApunta) {
+    Abrir();
+    SesionPlanificada s;
+    s.datos = Hp5();
+    s.datos.segundos = {};
+    s.datos.segundos[Formato35] = 600;
+    s.formato = Formato35;
+    s.decimasBano = 200;
+    s.esquema.etapas = {Etapa{600, false}, Etapa{30, false}, Etapa{90, false}, Etapa{0, true},
+                        Etapa{0, true}};
+    s.nota = QStringLiteral("Sesión: 1 carrete de 35 mm en Mi tanque");
+    w->LlenarSesion(s);
+    EXPECT_EQ(C<QComboBox>("cboFormato")->currentText(), QStringLiteral("35 mm"));
+    EXPECT_EQ(Texto("txtTiempoBase"), QStringLiteral("10:00"));
+    EXPECT_EQ(Texto("txtEtapa0"), QStringLiteral("10:00"));
+    EXPECT_EQ(Texto("txtEtapa1"), QStringLiteral("00:30"));
+    EXPECT_EQ(Texto("txtEtapa2"), QStringLiteral("01:30"));
+    EXPECT_FALSE(C<QCheckBox>("chkEtapa3")->isChecked());
+    EXPECT_FALSE(C<QCheckBox>("chkEtapa4")->isChecked());
+    Clic("btnIniciar");
+    Avanzar((600 + 30 + 90) * 1000);
+    ASSERT_EQ(Texto("lblEtapa"), QStringLiteral("Proceso terminado"));
+    Teclear("txtNotaCuaderno", QStringLiteral("densos"));
+    Clic("btnGuardarCuaderno");
+    auto cuaderno = LeerCuaderno();
+    ASSERT_EQ(cuaderno.size(), 1u);
+    EXPECT_EQ(cuaderno[0].nota, QStringLiteral("Sesión: 1 carrete de 35 mm en Mi tanque. densos"));
+    EXPECT_EQ(cuaderno[0].segundos, 600);
+
+    w->Llenar(Hp5());
+    Clic("btnIniciar");
+    Avanzar(24 * 3600 * 1000LL);
+    ASSERT_EQ(Texto("lblEtapa"), QStringLiteral("Proceso terminado"));
+    Clic("btnGuardarCuaderno");
+    cuaderno = LeerCuaderno();
+    ASSERT_EQ(cuaderno.size(), 2u);
+    EXPECT_TRUE(cuaderno[0].nota.isEmpty()) << "la fila no es la sesión";
+}
