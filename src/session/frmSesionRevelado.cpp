@@ -358,7 +358,23 @@ void frmSesionRevelado::LlenarPeliculas() {
     cboPelicula_->clear();
     for (const ItemLista& it : items)
         cboPelicula_->addItem(it.nombre, it.id);
-    cboPelicula_->setCurrentIndex(std::max(0, cboPelicula_->findText(antes)));
+    int elegida = cboPelicula_->findText(antes);
+    if (elegida < 0) {
+        // Opening on a film without times would greet the user with an error.
+        std::vector<bool> referencia, propios;
+        Intentar(QStringLiteral("Error al cargar la lista: "), [&] {
+            referencia = TienenTiempos(true, items);
+            try {
+                propios = TienenTiemposPropios(true, items);
+            } catch (const ErrorBD&) {
+                // Without the own times the reference ones still choose.
+            }
+        });
+        for (size_t i = 0; elegida < 0 && i < items.size(); ++i)
+            if ((i < referencia.size() && referencia[i]) || (i < propios.size() && propios[i]))
+                elegida = int(i);
+    }
+    cboPelicula_->setCurrentIndex(std::max(0, elegida));
 }
 
 void frmSesionRevelado::CambioPelicula() {

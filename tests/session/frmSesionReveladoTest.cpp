@@ -312,6 +312,16 @@ TEST_F(SesionRevelado, FilaDeLaBusqueda) {
     }
 }
 
+// The window opens on a film it can plan, not on the first of the list, which has no times.
+TEST_F(SesionRevelado, AbrePorUnaPeliculaConTiempos) {
+    ASSERT_EQ(v.C<QComboBox>("cboPelicula")->itemText(0), QStringLiteral("Adox Sin Tiempos"));
+    EXPECT_EQ(v.C<QComboBox>("cboPelicula")->currentText(), kHP5);
+    EXPECT_GT(v.C<QComboBox>("cboFila")->count(), 0);
+    EXPECT_FALSE(Texto("lblError").contains(QStringLiteral("no tiene tiempos")))
+        << qPrintable(Texto("lblError"));
+    EXPECT_EQ(Informes(), 0);
+}
+
 // A bottle corrected keeps its id: its session still counts, and its state follows the new figures.
 // Bad boxes are refused and change nothing.
 TEST_F(SesionRevelado, BotellaCorregida) {
