@@ -393,6 +393,27 @@ TEST_F(SesionRevelado, BotellaCorregida) {
     Pulsar("btnCorregirBotella");
     EXPECT_TRUE(v.C<QLineEdit>("txtBotMl")->text().isEmpty());
     EXPECT_EQ(LeerBotellas(), botellas);
+
+    // A new bottle being typed is not replaced by the one to correct without a question.
+    v.Teclear("txtBotNota", QStringLiteral("la del lunes"));
+    Guion().respuestas = {Respuesta::No};
+    Pulsar("btnCorregirBotella");
+    EXPECT_EQ(v.C<QLineEdit>("txtBotNota")->text(), QStringLiteral("la del lunes"));
+    EXPECT_EQ(v.C<QPushButton>("btnRegistrarBotella")->text(), QStringLiteral("Registrar botella"));
+
+    // Deleted elsewhere while corrected: nothing is written, and what was typed stays for a new one.
+    Guion().respuestas = {Respuesta::Si};
+    Pulsar("btnCorregirBotella");
+    v.Teclear("txtBotMl", QStringLiteral("300"));
+    BorrarBotella(original.id);
+    QCoreApplication::processEvents();
+    const size_t llamadas = Guion().llamadas.size();
+    Pulsar("btnRegistrarBotella");
+    ASSERT_EQ(Guion().llamadas.size(), llamadas + 1);
+    EXPECT_TRUE(Guion().llamadas.back().texto.contains(QStringLiteral("ya no existe")));
+    EXPECT_TRUE(LeerBotellas().empty());
+    EXPECT_EQ(v.C<QLineEdit>("txtBotMl")->text(), QStringLiteral("300"));
+    EXPECT_EQ(v.C<QPushButton>("btnRegistrarBotella")->text(), QStringLiteral("Registrar botella"));
 }
 
 // Deleting asks first and says what becomes of the sessions; only "Sí" deletes, and the session
