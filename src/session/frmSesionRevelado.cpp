@@ -184,10 +184,9 @@ void frmSesionRevelado::CrearControles() {
     gb->addWidget(cboBotella_, 0, 0, 1, 4);
     lblEstadoBotella_ = Etiqueta(fraBotella, "lblEstadoBotella");
     gb->addWidget(lblEstadoBotella_, 1, 0, 1, 4);
-    gb->addWidget(
-        Etiqueta(fraBotella, "lblNuevaBotella", QStringLiteral("Nueva: revelador, dilución, mezclada, ml")),
-        2, 0, 1, 4);
-    txtBotRevelador_ = Caja(fraBotella, "txtBotRevelador", QStringLiteral("el de la fila"));
+    lblNuevaBotella_ = Etiqueta(fraBotella, "lblNuevaBotella");
+    gb->addWidget(lblNuevaBotella_, 2, 0, 1, 4);
+    txtBotRevelador_ = Caja(fraBotella, "txtBotRevelador");
     txtBotDilucion_ = Caja(fraBotella, "txtBotDilucion", kDilucionConcentrado + u", stock o 1+4");
     txtBotMezclada_ = Caja(fraBotella, "txtBotMezclada", QStringLiteral("hoy (dd/mm/aaaa)"));
     txtBotMl_ = Caja(fraBotella, "txtBotMl", QStringLiteral("ml"));
@@ -195,10 +194,21 @@ void frmSesionRevelado::CrearControles() {
     gb->addWidget(txtBotDilucion_, 3, 1);
     gb->addWidget(txtBotMezclada_, 3, 2);
     gb->addWidget(txtBotMl_, 3, 3);
-    auto* btnRegistrar = Boton(fraBotella, "btnRegistrarBotella", QStringLiteral("Registrar botella"));
-    gb->addWidget(btnRegistrar, 4, 0, 1, 2);
+    txtBotNota_ = Caja(fraBotella, "txtBotNota", QStringLiteral("nota (opcional)"));
+    gb->addWidget(txtBotNota_, 4, 0, 1, 4);
+    btnRegistrarBotella_ = Boton(fraBotella, "btnRegistrarBotella", QString());
+    btnCorregirBotella_ = Boton(fraBotella, "btnCorregirBotella", QString());
+    btnBorrarBotella_ = Boton(fraBotella, "btnBorrarBotella", QStringLiteral("Borrar botella"));
+    auto* botonesBotella = new QHBoxLayout;
+    botonesBotella->addWidget(btnRegistrarBotella_, 1);
+    botonesBotella->addWidget(btnCorregirBotella_);
+    botonesBotella->addWidget(btnBorrarBotella_);
+    gb->addLayout(botonesBotella, 5, 0, 1, 4);
     lblEstadoBotella_->setMinimumHeight(lblEstadoBotella_->fontMetrics().lineSpacing() * 4 + 4);
-    gb->setRowStretch(5, 1);
+    // A correction names the bottle, which takes a second line.
+    lblNuevaBotella_->setMinimumHeight(lblNuevaBotella_->fontMetrics().lineSpacing() * 2 + 4);
+    gb->setRowStretch(6, 1);
+    MostrarModoBotella();
     raiz->addWidget(fraBotella, 1, 0);
 
     auto* fraResultado = new QGroupBox(QStringLiteral("Plan"), this);
@@ -268,7 +278,9 @@ void frmSesionRevelado::CrearControles() {
     connect(cboBotella_, &QComboBox::currentIndexChanged, this, &frmSesionRevelado::CambioBotella);
     connect(btnGuardarTanque, &QPushButton::clicked, this, &frmSesionRevelado::GuardarTanque);
     connect(btnBorrarTanque_, &QPushButton::clicked, this, &frmSesionRevelado::BorrarTanque);
-    connect(btnRegistrar, &QPushButton::clicked, this, &frmSesionRevelado::RegistrarBotella);
+    connect(btnRegistrarBotella_, &QPushButton::clicked, this, &frmSesionRevelado::RegistrarBotella);
+    connect(btnCorregirBotella_, &QPushButton::clicked, this, &frmSesionRevelado::CorregirBotella);
+    connect(btnBorrarBotella_, &QPushButton::clicked, this, &frmSesionRevelado::BorrarBotella);
     connect(btnBanos, &QPushButton::clicked, this, &frmSesionRevelado::PonerBanosPorDefecto);
     connect(btnIniciar, &QPushButton::clicked, this, &frmSesionRevelado::IniciarTemporizador);
     connect(btnGuardar, &QPushButton::clicked, this, &frmSesionRevelado::GuardarSesion);
@@ -346,7 +358,23 @@ void frmSesionRevelado::LlenarPeliculas() {
     cboPelicula_->clear();
     for (const ItemLista& it : items)
         cboPelicula_->addItem(it.nombre, it.id);
-    cboPelicula_->setCurrentIndex(std::max(0, cboPelicula_->findText(antes)));
+    int elegida = cboPelicula_->findText(antes);
+    if (elegida < 0) {
+        // Opening on a film without times would greet the user with an error.
+        std::vector<bool> referencia, propios;
+        Intentar(QStringLiteral("Error al cargar la lista: "), [&] {
+            referencia = TienenTiempos(true, items);
+            try {
+                propios = TienenTiemposPropios(true, items);
+            } catch (const ErrorBD&) {
+                // Without the own times the reference ones still choose.
+            }
+        });
+        for (size_t i = 0; elegida < 0 && i < items.size(); ++i)
+            if ((i < referencia.size() && referencia[i]) || (i < propios.size() && propios[i]))
+                elegida = int(i);
+    }
+    cboPelicula_->setCurrentIndex(std::max(0, elegida));
 }
 
 void frmSesionRevelado::CambioPelicula() {
@@ -418,8 +446,36 @@ QString frmSesionRevelado::NombreBotella(const Botella& b) const {
            b.mezclada.toString(kFormatoFecha);
 }
 
+const Botella* frmSesionRevelado::BotellaElegida() const {
+    const int b = cboBotella_->currentIndex() - 1;
+    return b >= 0 && b < int(botellas_.size()) ? &botellas_[size_t(b)] : nullptr;
+}
+
 void frmSesionRevelado::CambioBotella() {
+    MostrarModoBotella();
     Recalcular();
+}
+
+void frmSesionRevelado::MostrarModoBotella() {
+    if (corrigiendo_) {
+        lblNuevaBotella_->setText(u"Corrección de la botella " + NombreBotella(*corrigiendo_) +
+                                  u": revelador, dilución, mezclada, ml, nota");
+        btnRegistrarBotella_->setText(QStringLiteral("Guardar corrección"));
+        btnCorregirBotella_->setText(QStringLiteral("Dejar la corrección"));
+        txtBotRevelador_->setPlaceholderText(QString());
+    } else {
+        lblNuevaBotella_->setText(QStringLiteral("Nueva: revelador, dilución, mezclada, ml, nota"));
+        btnRegistrarBotella_->setText(QStringLiteral("Registrar botella"));
+        btnCorregirBotella_->setText(QStringLiteral("Corregir botella"));
+        txtBotRevelador_->setPlaceholderText(QStringLiteral("el de la fila"));
+    }
+    btnCorregirBotella_->setEnabled(corrigiendo_ || BotellaElegida());
+    btnBorrarBotella_->setEnabled(BotellaElegida() != nullptr);
+}
+
+void frmSesionRevelado::VaciarCajasBotella() {
+    for (QLineEdit* c : {txtBotRevelador_, txtBotDilucion_, txtBotMezclada_, txtBotMl_, txtBotNota_})
+        c->clear();
 }
 
 void frmSesionRevelado::Llenar(const DatosRevelado& fila) {
@@ -679,38 +735,122 @@ void frmSesionRevelado::BorrarTanque() {
     CambioTanque();
 }
 
-void frmSesionRevelado::RegistrarBotella() {
+std::optional<Botella> frmSesionRevelado::BotellaDeCajas(QString* error) const {
     Botella b;
     b.revelador = txtBotRevelador_->text().trimmed();
     const int f = cboFila_->currentIndex();
-    if (b.revelador.isEmpty() && f >= 0 && f < int(filas_.size()))
+    // A correction names its developer itself: an emptied box must not take the row's.
+    if (!corrigiendo_ && b.revelador.isEmpty() && f >= 0 && f < int(filas_.size()))
         b.revelador = filas_[size_t(f)].revelador;
     b.dilucion = txtBotDilucion_->text().trimmed();
+    b.nota = txtBotNota_->text().trimmed();
     const QString fecha = txtBotMezclada_->text().trimmed();
     b.mezclada = fecha.isEmpty() ? QDate::currentDate() : QDate::fromString(fecha, kFormatoFecha);
     if (!b.mezclada.isValid())
         b.mezclada = QDate::fromString(fecha, QStringLiteral("d/M/yyyy"));
-    QString error;
-    const auto ml = Entero(txtBotMl_, QStringLiteral("ml de la botella"), std::nullopt, &error);
+    const auto ml = Entero(txtBotMl_, QStringLiteral("ml de la botella"), std::nullopt, error);
     if (b.revelador.isEmpty())
-        error = QStringLiteral("Escriba el revelador de la botella o elija una fila.");
+        *error = corrigiendo_ ? QStringLiteral("Escriba el revelador de la botella.")
+                              : QStringLiteral("Escriba el revelador de la botella o elija una fila.");
     else if (b.dilucion.isEmpty())
-        error = u"Escriba la dilución de la botella (" + kDilucionConcentrado + u", stock o 1+4).";
+        *error = u"Escriba la dilución de la botella (" + kDilucionConcentrado + u", stock o 1+4).";
     else if (!b.mezclada.isValid())
-        error = u"Fecha de mezcla no válida: «" + fecha + u"» (dd/mm/aaaa).";
+        *error = u"Fecha de mezcla no válida: «" + fecha + u"» (dd/mm/aaaa).";
     else if (b.mezclada > QDate::currentDate())
-        error = QStringLiteral("La fecha de mezcla no puede ser posterior a hoy.");
+        *error = QStringLiteral("La fecha de mezcla no puede ser posterior a hoy.");
     else if (ml && *ml <= 0)
-        error = QStringLiteral("Los ml de la botella deben ser más de cero.");
-    if (!error.isEmpty())
-        return Dialogo().Informar(kTitulo, error, Icono::Exclamacion);
+        *error = QStringLiteral("Los ml de la botella deben ser más de cero.");
+    if (!error->isEmpty())
+        return std::nullopt;
     b.ml = *ml;
+    return b;
+}
+
+void frmSesionRevelado::RegistrarBotella() {
+    QString error;
+    auto b = BotellaDeCajas(&error);
+    if (!b)
+        return Dialogo().Informar(kTitulo, error, Icono::Exclamacion);
+    if (corrigiendo_) {
+        // Its id stays, so the sessions that drew from it still count against it.
+        std::optional<Botella> guardada;
+        if (!Intentar(QStringLiteral("Error al leer la botella: "),
+                      [&] { guardada = LeerBotella(corrigiendo_->id); }))
+            return;
+        if (!guardada) {
+            // Deleted meanwhile: what was typed stays, to be recorded as a new bottle.
+            corrigiendo_.reset();
+            MostrarModoBotella();
+            return Dialogo().Informar(
+                kTitulo,
+                QStringLiteral("La botella que corregía ya no existe: pulse «Registrar "
+                               "botella» para guardar lo escrito como una botella nueva."),
+                Icono::Exclamacion);
+        }
+        b->id = corrigiendo_->id;
+    }
     qint64 id = 0;
-    if (!Intentar(QStringLiteral("Error al registrar la botella: "), [&] { id = GuardarBotella(b); }))
+    if (!Intentar(corrigiendo_ ? QStringLiteral("Error al corregir la botella: ")
+                               : QStringLiteral("Error al registrar la botella: "),
+                  [&] { id = GuardarBotella(*b); }))
         return;
-    for (QLineEdit* c : {txtBotRevelador_, txtBotDilucion_, txtBotMezclada_, txtBotMl_})
-        c->clear();
+    corrigiendo_.reset();
+    VaciarCajasBotella();
     LlenarBotellas(id);
+    MostrarModoBotella();
+    Recalcular();
+}
+
+void frmSesionRevelado::CorregirBotella() {
+    if (corrigiendo_) {
+        corrigiendo_.reset();
+        VaciarCajasBotella();
+        MostrarModoBotella();
+        return;
+    }
+    const Botella* elegida = BotellaElegida();
+    if (!elegida)
+        return;
+    const Botella b = *elegida;
+    if (SinGuardar().contains(QStringLiteral("la botella nueva")) &&
+        Dialogo().PreguntarSiNo(kTitulo,
+                                QStringLiteral("Lo escrito para la botella nueva se sustituirá por los datos "
+                                               "de la botella elegida.\n¿Continuar?"),
+                                Icono::Pregunta) != Respuesta::Si)
+        return;
+    corrigiendo_ = b;
+    txtBotRevelador_->setText(b.revelador);
+    txtBotDilucion_->setText(b.dilucion);
+    txtBotMezclada_->setText(b.mezclada.toString(kFormatoFecha));
+    txtBotMl_->setText(QString::number(b.ml));
+    txtBotNota_->setText(b.nota);
+    MostrarModoBotella();
+}
+
+void frmSesionRevelado::BorrarBotella() {
+    const Botella* elegida = BotellaElegida();
+    if (!elegida)
+        return;
+    const Botella b = *elegida;
+    std::vector<Sesion> sesiones;
+    if (!Intentar(QStringLiteral("Error al leer las sesiones de la botella: "),
+                  [&] { sesiones = LeerSesionesBotella(b.id); }))
+        return;
+    QString texto = u"Se borrará la botella " + NombreBotella(b) + u'.';
+    if (sesiones.size() == 1)
+        texto += QStringLiteral("\nLa sesión guardada que la usó se conserva, sin botella.");
+    else if (sesiones.size() > 1)
+        texto += u"\nLas " + QString::number(sesiones.size()) +
+                 u" sesiones guardadas que la usaron se conservan, sin botella.";
+    if (Dialogo().PreguntarSiNo(kTitulo, texto + u"\n¿Continuar?", Icono::Pregunta) != Respuesta::Si)
+        return;
+    if (!Intentar(QStringLiteral("Error al borrar la botella: "), [&] { ::BorrarBotella(b.id); }))
+        return;
+    // A correction of it has nothing left to correct; what was typed stays as a new bottle.
+    if (corrigiendo_ && corrigiendo_->id == b.id)
+        corrigiendo_.reset();
+    LlenarBotellas(0);
+    MostrarModoBotella();
     Recalcular();
 }
 
@@ -738,11 +878,21 @@ QStringList frmSesionRevelado::SinGuardar() const {
     QStringList que;
     if (tanqueEditado_)
         que << QStringLiteral("el tanque");
-    for (const QLineEdit* c : {txtBotRevelador_, txtBotDilucion_, txtBotMezclada_, txtBotMl_})
-        if (!c->text().trimmed().isEmpty()) {
-            que << QStringLiteral("la botella nueva");
-            break;
-        }
+    if (corrigiendo_) {
+        QString error;
+        auto b = BotellaDeCajas(&error);
+        if (b)
+            b->id = corrigiendo_->id;
+        if (b != corrigiendo_)
+            que << QStringLiteral("la corrección de la botella");
+    } else {
+        for (const QLineEdit* c :
+             {txtBotRevelador_, txtBotDilucion_, txtBotMezclada_, txtBotMl_, txtBotNota_})
+            if (!c->text().trimmed().isEmpty()) {
+                que << QStringLiteral("la botella nueva");
+                break;
+            }
+    }
     if (!notaGuardada_ && !txtNota_->text().trimmed().isEmpty())
         que << QStringLiteral("la nota de la sesión");
     return que;

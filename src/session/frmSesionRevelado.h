@@ -43,6 +43,9 @@ private Q_SLOTS:
     void GuardarTanque();
     void BorrarTanque();
     void RegistrarBotella();
+    // Fills the bottle boxes with the chosen bottle to correct it, or leaves the correction.
+    void CorregirBotella();
+    void BorrarBotella();
     void IniciarTemporizador();
     void GuardarSesion();
     void PonerBanosPorDefecto();
@@ -65,6 +68,13 @@ private:
     // The plan ready to use, or nothing after telling the user why not.
     bool PlanValido(std::vector<Bano>* banos);
     QString NombreBotella(const Botella& b) const;
+    // The bottle as its boxes give it; nothing, with the reason, when a box is not valid.
+    std::optional<Botella> BotellaDeCajas(QString* error) const;
+    // The chosen bottle in the list; null for "(ninguna)".
+    const Botella* BotellaElegida() const;
+    // Captions and enabled buttons for a new bottle or the one being corrected.
+    void MostrarModoBotella();
+    void VaciarCajasBotella();
     // What the user typed and has not saved, for the question before closing.
     QStringList SinGuardar() const;
 
@@ -75,8 +85,9 @@ private:
     std::optional<EntradaPlan> entrada_; // what the plan shown was made from
     PlanSesion plan_;
     bool llenando_ = false;
-    bool tanqueEditado_ = false; // the tank boxes differ from the tank chosen
-    bool notaGuardada_ = true;   // the note was saved with a session or is empty
+    bool tanqueEditado_ = false;         // the tank boxes differ from the tank chosen
+    bool notaGuardada_ = true;           // the note was saved with a session or is empty
+    std::optional<Botella> corrigiendo_; // the bottle the boxes correct, as it was stored
 
     QComboBox* cboTanque_;
     QLineEdit* txtTanque_;
@@ -99,6 +110,11 @@ private:
     QLineEdit* txtBotDilucion_;
     QLineEdit* txtBotMezclada_;
     QLineEdit* txtBotMl_;
+    QLineEdit* txtBotNota_;
+    QLabel* lblNuevaBotella_;
+    QPushButton* btnRegistrarBotella_;
+    QPushButton* btnCorregirBotella_;
+    QPushButton* btnBorrarBotella_;
     QLabel* lblError_;
     QLabel* lblVolumen_;
     QLabel* lblConcentrado_;

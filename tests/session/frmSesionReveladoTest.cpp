@@ -66,6 +66,20 @@ protected:
         v.Teclear("txtTempBano", QStringLiteral("21"));
     }
     QString Texto(const char* etiqueta) { return v.C<QLabel>(etiqueta)->text(); }
+    void Pulsar(const char* boton) { QTest::mouseClick(v.C<QPushButton>(boton), Qt::LeftButton); }
+    // The workshop case with a 500 ml bottle of concentrate recorded and one session saved from it.
+    Botella BotellaConUnaSesion() {
+        CasoDelTaller();
+        v.Teclear("txtBotDilucion", kDilucionConcentrado);
+        v.Teclear("txtBotMl", QStringLiteral("500"));
+        Pulsar("btnRegistrarBotella");
+        Pulsar("btnGuardar");
+        EXPECT_EQ(Informes(), 0) << qPrintable(Guion().llamadas.back().texto);
+        const auto botellas = LeerBotellas();
+        EXPECT_EQ(botellas.size(), 1u);
+        EXPECT_EQ(LeerSesionesBotella(botellas.at(0).id).size(), 1u);
+        return botellas.at(0);
+    }
     // The session note's draft on disk, once the typing has had its time to reach it.
     static bool HayBorradorNota() {
         QElapsedTimer reloj;
@@ -296,4 +310,138 @@ TEST_F(SesionRevelado, FilaDeLaBusqueda) {
         QTest::mouseClick(v.C<QPushButton>("btnRegistrarBotella"), Qt::LeftButton);
         Captura(v.w, "sesion-revelado");
     }
+}
+
+// The window opens on a film it can plan, not on the first of the list, which has no times.
+TEST_F(SesionRevelado, AbrePorUnaPeliculaConTiempos) {
+    ASSERT_EQ(v.C<QComboBox>("cboPelicula")->itemText(0), QStringLiteral("Adox Sin Tiempos"));
+    EXPECT_EQ(v.C<QComboBox>("cboPelicula")->currentText(), kHP5);
+    EXPECT_GT(v.C<QComboBox>("cboFila")->count(), 0);
+    EXPECT_FALSE(Texto("lblError").contains(QStringLiteral("no tiene tiempos")))
+        << qPrintable(Texto("lblError"));
+    EXPECT_EQ(Informes(), 0);
+}
+
+// A bottle corrected keeps its id: its session still counts, and its state follows the new figures.
+// Bad boxes are refused and change nothing.
+TEST_F(SesionRevelado, BotellaCorregida) {
+    const Botella original = BotellaConUnaSesion();
+    const QString estadoAntes = Texto("lblEstadoBotella");
+    Pulsar("btnCorregirBotella");
+    EXPECT_EQ(v.C<QLineEdit>("txtBotRevelador")->text(), kHC);
+    EXPECT_EQ(v.C<QLineEdit>("txtBotDilucion")->text(), kDilucionConcentrado);
+    EXPECT_EQ(v.C<QLineEdit>("txtBotMezclada")->text(), QDate::currentDate().toString(u"dd/MM/yyyy"));
+    EXPECT_EQ(v.C<QLineEdit>("txtBotMl")->text(), QStringLiteral("500"));
+    EXPECT_EQ(v.C<QPushButton>("btnRegistrarBotella")->text(), QStringLiteral("Guardar corrección"));
+    if (qEnvironmentVariableIsSet("GARVOLA_CAPTURAS")) {
+        v.w->resize(1040, 800);
+        QCoreApplication::processEvents();
+        Captura(v.w, "sesion-botella-corrigiendo");
+    }
+
+    const std::vector<std::pair<QString, QString>> malas = {
+        {QStringLiteral("31/02/2026"), QStringLiteral("500")},
+        {QStringLiteral("2026-01-10"), QStringLiteral("500")},
+        {QString(), QStringLiteral("0")},
+        {QString(), QStringLiteral("-5")},
+        {QString(), QStringLiteral("2,5")}};
+    int informes = 0;
+    for (const auto& [fecha, ml] : malas) {
+        v.Teclear("txtBotMezclada", fecha.isEmpty() ? QDate::currentDate().toString(u"dd/MM/yyyy") : fecha);
+        v.Teclear("txtBotMl", ml);
+        Pulsar("btnRegistrarBotella");
+        ASSERT_EQ(Informes(), ++informes) << qPrintable(fecha + u' ' + ml);
+        const QString aviso = Guion().llamadas.back().texto;
+        EXPECT_TRUE(fecha.isEmpty() ? aviso.contains(QStringLiteral("ml de la botella"))
+                                    : aviso.startsWith(u"Fecha de mezcla no válida: «" + fecha))
+            << qPrintable(aviso);
+        EXPECT_EQ(LeerBotellas(), std::vector<Botella>{original});
+    }
+
+    const QDate antes = QDate::currentDate().addDays(-40);
+    v.Teclear("txtBotMezclada", antes.toString(u"dd/MM/yyyy"));
+    v.Teclear("txtBotMl", QStringLiteral("400"));
+    v.Teclear("txtBotNota", QStringLiteral("abierta"));
+    Guion().respuestas = {Respuesta::No};
+    v.w->Marco()->close();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Guion().llamadas.size(), size_t(informes + 1));
+    EXPECT_TRUE(Guion().llamadas.back().texto.contains(QStringLiteral("la corrección de la botella")));
+    Pulsar("btnRegistrarBotella");
+    EXPECT_EQ(Informes(), informes);
+    const auto botellas = LeerBotellas();
+    ASSERT_EQ(botellas.size(), 1u);
+    EXPECT_EQ(botellas[0].id, original.id);
+    EXPECT_EQ(botellas[0].mezclada, antes);
+    EXPECT_EQ(botellas[0].ml, 400);
+    EXPECT_EQ(botellas[0].nota, QStringLiteral("abierta"));
+    EXPECT_EQ(botellas[0].revelador, kHC);
+    EXPECT_EQ(v.C<QComboBox>("cboBotella")->currentIndex(), 1);
+    EXPECT_TRUE(v.C<QLineEdit>("txtBotMl")->text().isEmpty());
+    EXPECT_EQ(v.C<QPushButton>("btnRegistrarBotella")->text(), QStringLiteral("Registrar botella"));
+    const auto sesiones = LeerSesionesBotella(original.id);
+    ASSERT_EQ(sesiones.size(), 1u);
+    ASSERT_TRUE(v.w->Plan().botella.has_value());
+    EXPECT_EQ(v.w->Plan().botella->peliculas, 2) << "la sesión sigue contando";
+    const QString estado = CalcularEstadoBotella(botellas[0], sesiones, QDate::currentDate()).frase;
+    EXPECT_EQ(Texto("lblEstadoBotella"), estado);
+    EXPECT_NE(estado, estadoAntes);
+
+    // Leaving a correction empties the boxes and stores nothing.
+    Pulsar("btnCorregirBotella");
+    v.Teclear("txtBotMl", QStringLiteral("100"));
+    Pulsar("btnCorregirBotella");
+    EXPECT_TRUE(v.C<QLineEdit>("txtBotMl")->text().isEmpty());
+    EXPECT_EQ(LeerBotellas(), botellas);
+
+    // A new bottle being typed is not replaced by the one to correct without a question.
+    v.Teclear("txtBotNota", QStringLiteral("la del lunes"));
+    Guion().respuestas = {Respuesta::No};
+    Pulsar("btnCorregirBotella");
+    EXPECT_EQ(v.C<QLineEdit>("txtBotNota")->text(), QStringLiteral("la del lunes"));
+    EXPECT_EQ(v.C<QPushButton>("btnRegistrarBotella")->text(), QStringLiteral("Registrar botella"));
+
+    // Deleted elsewhere while corrected: nothing is written, and what was typed stays for a new one.
+    Guion().respuestas = {Respuesta::Si};
+    Pulsar("btnCorregirBotella");
+    v.Teclear("txtBotMl", QStringLiteral("300"));
+    BorrarBotella(original.id);
+    QCoreApplication::processEvents();
+    const size_t llamadas = Guion().llamadas.size();
+    Pulsar("btnRegistrarBotella");
+    ASSERT_EQ(Guion().llamadas.size(), llamadas + 1);
+    EXPECT_TRUE(Guion().llamadas.back().texto.contains(QStringLiteral("ya no existe")));
+    EXPECT_TRUE(LeerBotellas().empty());
+    EXPECT_EQ(v.C<QLineEdit>("txtBotMl")->text(), QStringLiteral("300"));
+    EXPECT_EQ(v.C<QPushButton>("btnRegistrarBotella")->text(), QStringLiteral("Registrar botella"));
+}
+
+// Deleting asks first and says what becomes of the sessions; only "Sí" deletes, and the session
+// stays readable without a bottle.
+TEST_F(SesionRevelado, BotellaBorrada) {
+    const Botella b = BotellaConUnaSesion();
+    for (Respuesta r : {Respuesta::No, Respuesta::Cancelar}) {
+        Guion().respuestas = {r};
+        Pulsar("btnBorrarBotella");
+        ASSERT_EQ(Guion().llamadas.size(), 1u);
+        EXPECT_TRUE(Guion().llamadas[0].texto.contains(QStringLiteral("se conserva, sin botella")))
+            << qPrintable(Guion().llamadas[0].texto);
+        Guion().llamadas.clear();
+        EXPECT_EQ(LeerBotellas(), std::vector<Botella>{b});
+        EXPECT_EQ(LeerSesiones().at(0).idBotella, b.id);
+        EXPECT_EQ(v.C<QComboBox>("cboBotella")->currentIndex(), 1);
+    }
+    Guion().respuestas = {Respuesta::Si};
+    Pulsar("btnBorrarBotella");
+    EXPECT_TRUE(LeerBotellas().empty());
+    const auto sesiones = LeerSesiones();
+    ASSERT_EQ(sesiones.size(), 1u);
+    EXPECT_EQ(sesiones[0].idBotella, 0);
+    EXPECT_EQ(sesiones[0].pelicula, kHP5);
+    EXPECT_EQ(sesiones[0].mlTrabajo, 1000);
+    EXPECT_EQ(v.C<QComboBox>("cboBotella")->count(), 1);
+    EXPECT_FALSE(v.w->Plan().botella.has_value());
+    EXPECT_TRUE(Texto("lblEstadoBotella").isEmpty());
+    EXPECT_FALSE(v.C<QPushButton>("btnBorrarBotella")->isEnabled());
+    EXPECT_FALSE(v.C<QPushButton>("btnCorregirBotella")->isEnabled());
 }
